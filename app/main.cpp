@@ -1,0 +1,22 @@
+#include "platform/ProgramFolder.h"
+#include "platform/RandomSource.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quordvd"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    MersenneRandomSource random;
+    Random::install(&random);
+
+    ProgramFolder::seedDefaults(QStringLiteral(":/defaults"));
+
+    QTextStream(stdout) << "QuorDVD 4.2.0: the collection data layer is built; "
+                           "the main window is not there yet.\n"
+                        << "Program folder: " << ProgramFolder::path() << "\n";
+    return 0;
+}

@@ -1,0 +1,28 @@
+# Every source folder is one static library of all its .cpp/.h files, so a
+# new class needs no build change.
+function(quordvd_library name folder)
+  file(GLOB _src CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  if(_src)
+    add_library(${name} STATIC ${_src})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    # A folder whose classes are still to come.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# One test executable per mirrored folder; tests/support gives main() and the doubles.
+function(quordvd_test name folder)
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp
+       ${CMAKE_SOURCE_DIR}/tests/${folder}/*.h)
+  add_executable(${name} ${_src})
+  target_link_libraries(${name} PRIVATE quordvd_testsupport ${ARGN})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8")
+endfunction()

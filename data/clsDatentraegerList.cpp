@@ -1,0 +1,338 @@
+#include "data/clsDatentraegerList.h"
+
+#include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSeparatorLine = QStringLiteral("NEWDVD#") + QString(46, u'-');
+
+// A line break inside a value would shift every later line of the file.
+QString oneLine(const QString& value)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    if (!value.contains(u'\r') && !value.contains(u'\n'))
+        return value;
+    return QString(value).replace(lineEnd, QStringLiteral(" "));
+}
+
+// Actors share one line, separated by "#".
+QString actorField(const QString& value) { return oneLine(value).replace(u'#', u' '); }
+
+QString completedPath(const QString& path)
+{
+    QString p = Paths::normalize(path);
+    return clsPathFunctions::ChangeIntoFullPathIfRelative(p);
+}
+
+} // namespace
+
+clsDatentraegerList::clsDatentraegerList() : m_collator(QLocale())
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+clsDatentraegerList::~clsDatentraegerList() = default;
+
+void clsDatentraegerList::setStatusCallback(StatusCallback callback) { m_converter.setStatusCallback(std::move(callback)); }
+
+clsDatentraegerList::Slot& clsDatentraegerList::slot(int index)
+{
+    if (index < 0 || index > kMaxTitles)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1").arg(index));
+    if (static_cast<size_t>(index) >= m_slots.size())
+        m_slots.resize(static_cast<size_t>(index) + 1);
+    auto& s = m_slots[static_cast<size_t>(index)];
+    if (!s)
+        s = std::make_unique<Slot>();
+    return *s;
+}
+
+const clsDatentraeger& clsDatentraegerList::readSlot(int index) const
+{
+    static const clsDatentraeger empty;
+    if (index < 0 || index > kMaxTitles)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1").arg(index));
+    if (static_cast<size_t>(index) >= m_slots.size() || !m_slots[static_cast<size_t>(index)])
+        return empty;
+    return m_slots[static_cast<size_t>(index)]->dvd;
+}
+
+QCollatorSortKey clsDatentraegerList::keyOf(const QString& filmname) const
+{
+    return m_collator.sortKey(filmname.toLower());
+}
+
+const QCollatorSortKey& clsDatentraegerList::key(int index) const
+{
+    const Slot& s = *m_slots[static_cast<size_t>(index)];
+    if (!s.key)
+        s.key = keyOf(s.dvd.GetFilmname());
+    return *s.key;
+}
+
+QString clsDatentraegerList::getDataString(int index, int field) const
+{
+    const clsDatentraeger& d = readSlot(index);
+    switch (field) {
+    case FieldFilmname: return d.GetFilmname();
+    case FieldBewertung: return QString::number(d.GetBewertung());
+    case FieldGenre: return d.GetGenre();
+    case FieldLandJahr: return d.GetLandJahr();
+    case FieldFsk: return QString::number(d.GetFsk());
+    case FieldLaenge: return QString::number(d.GetLaenge());
+    case FieldKaufpreis: return QString::number(d.GetKaufpreis());
+    case FieldSonstiges: return d.GetSonstiges();
+    case FieldSchauspieler1: return d.GetSchauspieler1();
+    case FieldSchauspieler2: return d.GetSchauspieler2();
+    case FieldSchauspieler3: return d.GetSchauspieler3();
+    case FieldSchauspieler4: return d.GetSchauspieler4();
+    case FieldSchauspieler5: return d.GetSchauspieler5();
+    case FieldRegie: return d.GetRegie();
+    case FieldBildpfad: return d.GetBildpfad();
+    case FieldTrailerpfad: return d.GetTrailerpfad();
+    case FieldSchauspielerAll: return d.GetSchauspielerAll();
+    case FieldZusatztextPfad: return d.GetZusatztextPfad();
+    case FieldFormat: return d.GetFormat();
+    default: return QString();
+    }
+}
+
+void clsDatentraegerList::setDVDString(int index, const QString& text, int field)
+{
+    if (field < FieldFilmname || field > FieldFormat || field == FieldSchauspielerAll || field == FieldZusatztextPfad) {
+        readSlot(index); // still an index error for a bad index
+        return;
+    }
+    clsDatentraeger& d = slot(index).dvd;
+    switch (field) {
+    case FieldFilmname:
+        d.SetFilmname(text);
+        nameChanged(index);
+        break;
+    case FieldBewertung: d.SetBewertung(Numbers::toByte(text)); break;
+    case FieldGenre: d.SetGenre(text); break;
+    case FieldLandJahr: d.SetLandJahr(text); break;
+    case FieldFsk: d.SetFsk(Numbers::toByte(text)); break;
+    case FieldLaenge: d.SetLaenge(Numbers::toInt16(text)); break;
+    case FieldKaufpreis: d.SetKaufpreis(Numbers::toInt16(text)); break;
+    case FieldSonstiges: d.SetSonstiges(text); break;
+    case FieldSchauspieler1: d.SetSchauspieler1(text); break;
+    case FieldSchauspieler2: d.SetSchauspieler2(text); break;
+    case FieldSchauspieler3: d.SetSchauspieler3(text); break;
+    case FieldSchauspieler4: d.SetSchauspieler4(text); break;
+    case FieldSchauspieler5: d.SetSchauspieler5(text); break;
+    case FieldRegie: d.SetRegie(text); break;
+    case FieldBildpfad: d.SetBildpfad(text); break;
+    case FieldTrailerpfad: d.SetTrailerpfad(text); break;
+    case FieldFormat: d.SetFormat(text); break;
+    default: break;
+    }
+}
+
+void clsDatentraegerList::nameChanged(int index)
+{
+    slot(index).key.reset();
+    if (index >= 1 && index <= m_count)
+        m_ordered = false;
+}
+
+void clsDatentraegerList::setDVD(int index, const clsDatentraeger& dvd)
+{
+    slot(index).dvd = dvd;
+    nameChanged(index);
+}
+
+clsDatentraeger clsDatentraegerList::getDVD(int index) const { return readSlot(index); }
+
+void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd)
+{
+    if (m_count >= kMaxTitles)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("a list holds at most %1 titles").arg(kMaxTitles));
+    slot(m_count + 1).dvd = dvd;
+    ++m_count;
+    nameChanged(m_count);
+}
+
+void clsDatentraegerList::RemoveDVD(int index)
+{
+    if (index < 1 || index > m_count)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1 of %2").arg(index).arg(m_count));
+    shiftDown(index, m_count);
+    --m_count;
+}
+
+bool clsDatentraegerList::checkOrder() const
+{
+    for (int i = 2; i <= m_count; ++i) {
+        if (key(i - 1).compare(key(i)) > 0)
+            return false;
+    }
+    return true;
+}
+
+int clsDatentraegerList::insertPosition(const QCollatorSortKey& newKey)
+{
+    if (!m_ordered)
+        m_ordered = checkOrder();
+    if (m_ordered) {
+        // In an ordered list the first title not below the new one is found by halves.
+        int lo = 1, hi = m_count + 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (newKey.compare(key(mid)) > 0)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+    for (int i = 1; i <= m_count; ++i) {
+        if (newKey.compare(key(i)) <= 0)
+            return i;
+    }
+    return m_count + 1;
+}
+
+void clsDatentraegerList::AddSortedDVD(const clsDatentraeger& dvd)
+{
+    if (m_count >= kMaxTitles)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("a list holds at most %1 titles").arg(kMaxTitles));
+    QCollatorSortKey newKey = keyOf(dvd.GetFilmname());
+    const int i = insertPosition(newKey);
+    shiftUp(i, m_count);
+    Slot& s = slot(i);
+    s.dvd = dvd;
+    s.key = std::move(newKey);
+    ++m_count;
+}
+
+void clsDatentraegerList::ClearList()
+{
+    m_count = 0;
+    m_ordered = true;
+}
+
+// Slot k+1 := slot k for k = to down to from. Records move by pointer, so a
+// shift costs one record copy however long it is.
+void clsDatentraegerList::shiftUp(int from, int to)
+{
+    if (from > to)
+        return;
+    if (from < 0 || to + 1 > kMaxTitles)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("titles %1 to %2").arg(from).arg(to + 1));
+    slot(to + 1);
+    slot(from);
+    for (int k = from; k <= to; ++k)
+        slot(k); // every slot in between must exist before pointers move
+    auto first = m_slots.begin() + from;
+    std::rotate(first, m_slots.begin() + to + 1, m_slots.begin() + to + 2);
+    // Slot from keeps its old contents, as a copy.
+    *m_slots[static_cast<size_t>(from)] = *m_slots[static_cast<size_t>(from) + 1];
+}
+
+// Slot k := slot k+1 for k = from to to - 1; slot to keeps its contents.
+void clsDatentraegerList::shiftDown(int from, int to)
+{
+    if (from >= to)
+        return;
+    if (from < 0 || to > kMaxTitles)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("titles %1 to %2").arg(from).arg(to));
+    for (int k = from; k <= to; ++k)
+        slot(k);
+    std::rotate(m_slots.begin() + from, m_slots.begin() + from + 1, m_slots.begin() + to + 1);
+    *m_slots[static_cast<size_t>(to)] = *m_slots[static_cast<size_t>(to) - 1];
+}
+
+void clsDatentraegerList::ShiftDVDsUp(int from, int to)
+{
+    shiftUp(from, to);
+    m_ordered = false;
+}
+
+void clsDatentraegerList::ShiftDVDsDown(int from, int to)
+{
+    shiftDown(from, to);
+    m_ordered = false;
+}
+
+void clsDatentraegerList::Save(const QString& path) const
+{
+    SequentialFile file(path, SequentialFile::Mode::Output);
+    file.writeLine(QStringLiteral("LIST VERSION#") + QString::number(m_version));
+    file.writeLine(QStringLiteral("COUNT#") + QString::number(m_count));
+    for (int i = 1; i <= m_count; ++i) {
+        const clsDatentraeger& d = readSlot(i);
+        file.writeLine(kSeparatorLine);
+        file.writeLine(oneLine(d.GetFilmname()));
+        file.writeLine(oneLine(d.GetFormat()));
+        file.writeNumber(d.GetBewertung());
+        file.writeLine(oneLine(d.GetGenre()));
+        file.writeLine(oneLine(d.GetLandJahr()));
+        file.writeNumber(d.GetFsk());
+        file.writeNumber(d.GetLaenge());
+        file.writeNumber(d.GetKaufpreis());
+        file.writeLine(oneLine(d.GetSonstiges()));
+        file.writeLine(actorField(d.GetSchauspieler1()) + u'#' + actorField(d.GetSchauspieler2()) + u'#' +
+                       actorField(d.GetSchauspieler3()) + u'#' + actorField(d.GetSchauspieler4()) + u'#' +
+                       actorField(d.GetSchauspieler5()));
+        file.writeLine(oneLine(d.GetRegie()));
+        file.writeLine(oneLine(d.GetBildpfad()));
+        file.writeLine(oneLine(d.GetTrailerpfad()));
+    }
+    file.close();
+}
+
+void clsDatentraegerList::Load(const QString& path) { load(path, true); }
+
+void clsDatentraegerList::load(const QString& path, bool mayConvert)
+{
+    m_count = 0;
+    m_version = 0;
+    m_ordered = true;
+    SequentialFile file(path, SequentialFile::Mode::Input);
+    const QString head = file.readLine();
+    if (mayConvert && Numbers::tryParse(head)) {
+        file.close();
+        m_converter.ChangeToNewList(path);
+        load(path, false);
+        return;
+    }
+    m_version = Numbers::toByte(clsStringFunctions::GetStringPartBySeparator(head, 2, QStringLiteral("#")));
+    const int n = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(file.readLine(), 2, QStringLiteral("#")));
+    if (n < 0 || n > kMaxTitles)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 holds %2 titles").arg(path).arg(n));
+
+    const QString sep = QStringLiteral("#");
+    clsDatentraeger d;
+    for (int i = 1; i <= n; ++i) {
+        file.readLine(); // the NEWDVD separator
+        d.SetFilmname(file.readLine());
+        d.SetFormat(file.readLine());
+        d.SetBewertung(Numbers::toByte(file.readNumber()));
+        d.SetGenre(file.readLine());
+        d.SetLandJahr(file.readLine());
+        d.SetFsk(Numbers::toByte(file.readNumber()));
+        d.SetLaenge(Numbers::toInt16(file.readNumber()));
+        d.SetKaufpreis(Numbers::toInt16(file.readNumber()));
+        d.SetSonstiges(file.readLine());
+        const QString actors = file.readLine();
+        d.SetSchauspieler1(clsStringFunctions::GetStringPartBySeparator(actors, 1, sep));
+        d.SetSchauspieler2(clsStringFunctions::GetStringPartBySeparator(actors, 2, sep));
+        d.SetSchauspieler3(clsStringFunctions::GetStringPartBySeparator(actors, 3, sep));
+        d.SetSchauspieler4(clsStringFunctions::GetStringPartBySeparator(actors, 4, sep));
+        d.SetSchauspieler5(clsStringFunctions::GetStringPartBySeparator(actors, 5, sep));
+        d.SetRegie(file.readLine());
+        d.SetBildpfad(completedPath(file.readLine()));
+        d.SetTrailerpfad(completedPath(file.readLine()));
+        AddDVD(d);
+    }
+    file.close();
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "data/StatusCallback.h"
+#include "data/clsDatentraeger.h"
+#include "data/clsImportOldList.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// One collection: titles 1 to count (at most 9999), the list file reader and
+// writer, and the insert in order of film name.
+class clsDatentraegerList {
+public:
+    static constexpr int kMaxTitles = 9999;
+
+    // Title field numbers, shared by every reader and writer of a list.
+    enum Field {
+        FieldFilmname = 1,
+        FieldBewertung,
+        FieldGenre,
+        FieldLandJahr,
+        FieldFsk,
+        FieldLaenge,
+        FieldKaufpreis,
+        FieldSonstiges,
+        FieldSchauspieler1,
+        FieldSchauspieler2,
+        FieldSchauspieler3,
+        FieldSchauspieler4,
+        FieldSchauspieler5,
+        FieldRegie,
+        FieldBildpfad,
+        FieldTrailerpfad,
+        FieldSchauspielerAll,
+        FieldZusatztextPfad,
+        FieldFormat,
+    };
+
+    clsDatentraegerList();
+    ~clsDatentraegerList();
+    clsDatentraegerList(const clsDatentraegerList&) = delete;
+    clsDatentraegerList& operator=(const clsDatentraegerList&) = delete;
+
+    // Slots 0 to 9999 can be read and written (slots above count keep their
+    // old contents); any other index is an index error.
+    QString getDataString(int index, int field) const;
+    // Conversion or overflow error for a number field that does not convert;
+    // the field then keeps its value.
+    void setDVDString(int index, const QString& text, int field);
+    int getListSize() const { return m_count; }
+    int getListVersion() const { return m_version; }
+    void setDVD(int index, const clsDatentraeger& dvd);
+    // A copy of slot index.
+    clsDatentraeger getDVD(int index) const;
+    // Capacity error, list unchanged, when 9999 titles are held.
+    void AddDVD(const clsDatentraeger& dvd);
+    // Index error for an index outside 1 to count.
+    void RemoveDVD(int index);
+    // Inserts before the first title whose film name does not sort before the
+    // new one (case-insensitive, by the locale's collation).
+    void AddSortedDVD(const clsDatentraeger& dvd);
+    // Writes the list file through a safe rewrite: on failure the previous
+    // file stays and the error is thrown.
+    void Save(const QString& path) const;
+    // Replaces the list by the file's titles; converts the older layout first.
+    void Load(const QString& path);
+    void ClearList();
+    void ShiftDVDsDown(int from, int to);
+    void ShiftDVDsUp(int from, int to);
+
+    // Receives the conversion's status message.
+    void setStatusCallback(StatusCallback callback);
+
+private:
+    struct Slot {
+        clsDatentraeger dvd;
+        mutable std::optional<QCollatorSortKey> key;
+    };
+
+    Slot& slot(int index);
+    const clsDatentraeger& readSlot(int index) const;
+    const QCollatorSortKey& key(int index) const;
+    QCollatorSortKey keyOf(const QString& filmname) const;
+    bool checkOrder() const;
+    int insertPosition(const QCollatorSortKey& newKey);
+    void shiftUp(int from, int to);
+    void shiftDown(int from, int to);
+    void nameChanged(int index);
+    void load(const QString& path, bool mayConvert);
+
+    std::vector<std::unique_ptr<Slot>> m_slots;
+    int m_count = 0;
+    int m_version = 0;
+    QCollator m_collator;
+    // Slots 1..count are known to be in film-name order, so the insert can search by halves.
+    bool m_ordered = true;
+    clsImportOldList m_converter;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Seam.h"
+
+#include <QString>
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+// Message boxes and the input box. Reached only through Seam<MessageService>.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+
+    // A box with the text, the buttons and a title ("" for the program's own title); no icon.
+    virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title = QString()) = 0;
+    // A modal input dialog; Cancel answers "".
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+};
+
+using Messages = Seam<MessageService>;

@@ -1,0 +1,23 @@
+#include "platform/Paths.h"
+
+#include "platform/ProgramFolder.h"
+
+QString Paths::normalize(const QString& path)
+{
+    QString p = path;
+    p.replace(u'\\', u'/');
+    return p;
+}
+
+bool Paths::isFull(const QString& path)
+{
+    return path.startsWith(u'/') || (path.size() >= 2 && path[1] == u':');
+}
+
+QString Paths::resolve(const QString& path)
+{
+    const QString p = normalize(path);
+    if (p.isEmpty() || isFull(p))
+        return p;
+    return ProgramFolder::path() + u'/' + p;
+}

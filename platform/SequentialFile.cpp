@@ -1,0 +1,196 @@
+#include "platform/SequentialFile.h"
+
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeCp1252(const QByteArray& bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+} // namespace
+
+SequentialFile::SequentialFile() = default;
+
+SequentialFile::SequentialFile(const QString& path, Mode mode) { open(path, mode); }
+
+SequentialFile::~SequentialFile()
+{
+    if (auto* save = dynamic_cast<QSaveFile*>(m_out.get()))
+        save->cancelWriting();
+}
+
+void SequentialFile::open(const QString& path, Mode mode)
+{
+    m_out.reset();
+    m_mode.reset();
+    m_text.clear();
+    m_pos = 0;
+    m_path = Paths::resolve(path);
+
+    switch (mode) {
+    case Mode::Input: {
+        QFile file(m_path);
+        if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
+            throw RuntimeError(ErrorKind::FileNotFound, m_path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(m_path));
+        m_text = decode(file.readAll());
+        break;
+    }
+    case Mode::Output: {
+        auto save = std::make_unique<QSaveFile>(m_path);
+        if (!save->open(QIODevice::WriteOnly))
+            throw RuntimeError(ErrorKind::InputOutput,
+                               QStringLiteral("cannot write %1: %2").arg(m_path, save->errorString()));
+        m_out = std::move(save);
+        break;
+    }
+    case Mode::Append: {
+        auto file = std::make_unique<QFile>(m_path);
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+            throw RuntimeError(ErrorKind::InputOutput,
+                               QStringLiteral("cannot write %1: %2").arg(m_path, file->errorString()));
+        m_out = std::move(file);
+        break;
+    }
+    }
+    m_mode = mode;
+}
+
+void SequentialFile::close()
+{
+    if (!m_mode)
+        return;
+    std::unique_ptr<QFileDevice> out = std::move(m_out);
+    m_mode.reset();
+    m_text.clear();
+    if (!out)
+        return;
+    bool ok = true;
+    if (auto* save = dynamic_cast<QSaveFile*>(out.get())) {
+        ok = save->commit();
+    } else {
+        ok = out->flush() && out->error() == QFileDevice::NoError;
+        out->close();
+    }
+    if (!ok)
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, out->errorString()));
+}
+
+void SequentialFile::requireMode(Mode mode) const
+{
+    const bool writing = mode != Mode::Input;
+    if (!m_mode || (writing != (*m_mode != Mode::Input)))
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is not open for this").arg(m_path));
+}
+
+bool SequentialFile::eof() const { return m_pos >= m_text.size(); }
+
+QString SequentialFile::readLine()
+{
+    requireMode(Mode::Input);
+    if (eof())
+        throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    qsizetype end = m_pos;
+    while (end < m_text.size() && !isLineEnd(m_text[end]))
+        ++end;
+    QString line = m_text.mid(m_pos, end - m_pos);
+    m_pos = end;
+    if (m_pos < m_text.size()) {
+        if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
+            m_pos += 2;
+        else
+            m_pos += 1;
+    }
+    return line;
+}
+
+QString SequentialFile::readItem()
+{
+    requireMode(Mode::Input);
+    if (eof())
+        throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        ++m_pos;
+    const qsizetype start = m_pos;
+    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != u',')
+        ++m_pos;
+    QString item = m_text.mid(start, m_pos - start);
+    skipToItemEnd();
+    return item;
+}
+
+void SequentialFile::skipToItemEnd()
+{
+    // Whatever follows an item on its line up to the delimiter is not data.
+    while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
+        ++m_pos;
+    if (m_pos >= m_text.size())
+        return;
+    if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
+        m_pos += 2;
+    else
+        m_pos += 1;
+}
+
+double SequentialFile::readNumber()
+{
+    const QString item = readItem();
+    if (item.isEmpty())
+        return 0;
+    return Numbers::parse(item);
+}
+
+void SequentialFile::writeLine(const QString& line)
+{
+    requireMode(Mode::Output);
+    QByteArray bytes = line.toUtf8();
+    bytes.append("\r\n", 2);
+    if (m_out->write(bytes) != bytes.size())
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, m_out->errorString()));
+}
+
+void SequentialFile::writeNumber(double value) { writeLine(numberText(value)); }
+
+QString SequentialFile::numberText(double value)
+{
+    const QString digits = Numbers::toText(value);
+    return (digits.startsWith(u'-') ? digits : QStringLiteral(" ") + digits) + u' ';
+}
+
+QString SequentialFile::decode(const QByteArray& bytes)
+{
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(bytes);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QFileDevice;
+
+// A text file read or written line by line, the way every file of the
+// program is kept: UTF-8 with CR LF when written; UTF-8 or Windows-1252 with
+// any line end when read. Relative paths lie in the program folder.
+class SequentialFile {
+public:
+    enum class Mode { Input, Output, Append };
+
+    SequentialFile();
+    SequentialFile(const QString& path, Mode mode);
+    // A file opened for Output and not closed is discarded, so that a write
+    // that failed half-way leaves the previous file as it was.
+    ~SequentialFile();
+    SequentialFile(const SequentialFile&) = delete;
+    SequentialFile& operator=(const SequentialFile&) = delete;
+
+    // Input: file-not-found error for a missing file. Output replaces the file
+    // only at close(); Append adds to it (creating it when missing).
+    void open(const QString& path, Mode mode);
+    // Commits an Output file; input/output error when that fails.
+    void close();
+    bool isOpen() const { return m_mode.has_value(); }
+
+    bool eof() const;
+    // One whole line without its line end; end-of-file error past the end.
+    QString readLine();
+    // One number item as text: blanks before it are skipped, it ends at a
+    // comma, a blank or the line end; the rest up to the next comma or line
+    // end is passed over.
+    QString readItem();
+    // readItem() as a number; an empty item reads as 0, any other text that
+    // is no number is a conversion error.
+    double readNumber();
+
+    void writeLine(const QString& line);
+    // The line ' 4 ' (or '-4 '): a blank or minus sign before, a blank after.
+    void writeNumber(double value);
+
+    static QString numberText(double value);
+    // UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252.
+    static QString decode(const QByteArray& bytes);
+
+private:
+    void requireMode(Mode mode) const;
+    void skipToItemEnd();
+
+    QString m_path;
+    std::optional<Mode> m_mode;
+    QString m_text;
+    qsizetype m_pos = 0;
+    std::unique_ptr<QFileDevice> m_out;
+};

@@ -1,0 +1,4 @@
+#include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
+
+#include <gtest/gtest.h>

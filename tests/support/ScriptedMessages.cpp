@@ -1,0 +1,48 @@
+#include "tests/support/ScriptedMessages.h"
+
+#include <gtest/gtest.h>
+
+ScriptedMessages::ScriptedMessages() : m_scope(*this) {}
+
+ScriptedMessages::~ScriptedMessages()
+{
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " scripted box(es) never shown";
+}
+
+ScriptedMessages& ScriptedMessages::expectMessage(MsgAnswer answer)
+{
+    m_answers.push_back({false, answer, {}});
+    return *this;
+}
+
+ScriptedMessages& ScriptedMessages::expectInput(const QString& answer)
+{
+    m_answers.push_back({true, MsgAnswer::Ok, answer});
+    return *this;
+}
+
+MsgAnswer ScriptedMessages::messageBox(const QString& text, MsgButtons, const QString& title)
+{
+    shown << text;
+    titles << title;
+    if (m_answers.empty() || m_answers.front().input) {
+        ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+        return MsgAnswer::No;
+    }
+    const MsgAnswer a = m_answers.front().button;
+    m_answers.pop_front();
+    return a;
+}
+
+QString ScriptedMessages::inputBox(const QString& prompt, const QString& title, const QString&)
+{
+    shown << prompt;
+    titles << title;
+    if (m_answers.empty() || !m_answers.front().input) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return {};
+    }
+    const QString a = m_answers.front().text;
+    m_answers.pop_front();
+    return a;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+// Answers message and input boxes in the order a test scripted them and
+// fails the test on any box it did not expect.
+class ScriptedMessages : public MessageService {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages() override; // fails when scripted answers were left unused
+
+    ScriptedMessages& expectMessage(MsgAnswer answer = MsgAnswer::Ok);
+    ScriptedMessages& expectInput(const QString& answer);
+
+    MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    // What the boxes showed, in order: texts of message boxes, prompts of input boxes.
+    QStringList shown;
+    QStringList titles;
+
+private:
+    struct Answer {
+        bool input;
+        MsgAnswer button;
+        QString text;
+    };
+    std::deque<Answer> m_answers;
+    Messages::Scoped m_scope;
+};
