@@ -19,6 +19,9 @@ endfunction()
 function(quordvd_test name folder)
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp
        ${CMAKE_SOURCE_DIR}/tests/${folder}/*.h)
+  if(NOT _src)
+    return()
+  endif()
   add_executable(${name} ${_src})
   target_link_libraries(${name} PRIVATE quordvd_testsupport ${ARGN})
   gtest_discover_tests(${name}
