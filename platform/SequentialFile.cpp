@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,6 +28,14 @@ QString decodeCp1252(const QByteArray& bytes)
         d[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
     }
     return out;
+}
+
+// A file is written even where its folder (lists, longtexts, ...) is still missing.
+void makeParentFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        QDir().mkpath(info.absolutePath());
 }
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
@@ -63,6 +72,7 @@ void SequentialFile::open(const QString& path, Mode mode)
         break;
     }
     case Mode::Output: {
+        makeParentFolder(m_path);
         auto save = std::make_unique<QSaveFile>(m_path);
         if (!save->open(QIODevice::WriteOnly))
             throw RuntimeError(ErrorKind::InputOutput,
@@ -71,6 +81,7 @@ void SequentialFile::open(const QString& path, Mode mode)
         break;
     }
     case Mode::Append: {
+        makeParentFolder(m_path);
         auto file = std::make_unique<QFile>(m_path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
             throw RuntimeError(ErrorKind::InputOutput,

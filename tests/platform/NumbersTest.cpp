@@ -2,3 +2,80 @@
 #include "platform/RuntimeError.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+struct ParseCase {
+    const char* text;
+    std::optional<double> value;
+};
+
+class NumbersParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(NumbersParse, AcceptsNumericTextOnly)
+{
+    const ParseCase& c = GetParam();
+    const auto v = Numbers::tryParse(QString::fromUtf8(c.text));
+    ASSERT_EQ(v.has_value(), c.value.has_value()) << c.text;
+    if (c.value) {
+        EXPECT_DOUBLE_EQ(*v, *c.value) << c.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NumbersParse,
+                         ::testing::Values(ParseCase{"4", 4}, ParseCase{" 4 ", 4}, ParseCase{"-12", -12},
+                                           ParseCase{"+7", 7}, ParseCase{"2.5", 2.5}, ParseCase{".5", 0.5},
+                                           ParseCase{"3.", 3}, ParseCase{"1e3", 1000}, ParseCase{"1.5E-1", 0.15},
+                                           ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},
+                                           ParseCase{"abc", std::nullopt}, ParseCase{"1,5", std::nullopt},
+                                           ParseCase{"1 000", std::nullopt}, ParseCase{"1e", std::nullopt},
+                                           ParseCase{"-", std::nullopt}, ParseCase{"4x", std::nullopt},
+                                           ParseCase{"0x10", std::nullopt}));
+
+TEST(Numbers, RoundsHalvesToEvenWhenConverting)
+{
+    EXPECT_EQ(Numbers::toByte(QStringLiteral("2.5")), 2);
+    EXPECT_EQ(Numbers::toByte(QStringLiteral("3.5")), 4);
+    EXPECT_EQ(Numbers::toByte(QStringLiteral(" 4 ")), 4);
+    EXPECT_EQ(Numbers::toInt16(-2.5), -2);
+    EXPECT_EQ(Numbers::toInt16(-3.5), -4);
+    EXPECT_EQ(Numbers::toInt32(2.4), 2);
+    EXPECT_EQ(Numbers::toByte(255.4), 255);
+}
+
+TEST(Numbers, RangeAndTextErrorsHaveTheirKinds)
+{
+    auto kindOf = [](auto&& f) {
+        try {
+            f();
+        } catch (const RuntimeError& e) {
+            return e.kind();
+        }
+        ADD_FAILURE() << "no error";
+        return ErrorKind::Argument;
+    };
+    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("300")); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("-1")); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { Numbers::toByte(255.5); }), ErrorKind::Overflow); // rounds to 256
+    EXPECT_EQ(kindOf([] { Numbers::toInt16(32768.0); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { Numbers::toInt16(-32769.0); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { Numbers::toInt32(3e9); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("abc")); }), ErrorKind::Conversion);
+    EXPECT_EQ(kindOf([] { Numbers::toInt16(QString()); }), ErrorKind::Conversion);
+    EXPECT_EQ(Numbers::toInt16(-32768.0), -32768);
+}
+
+TEST(Numbers, IntIsFloorAndTextIsShortestWithDot)
+{
+    EXPECT_EQ(Numbers::intFloor(2.7), 2);
+    EXPECT_EQ(Numbers::intFloor(-2.1), -3);
+    EXPECT_EQ(Numbers::toText(4), QStringLiteral("4"));
+    EXPECT_EQ(Numbers::toText(-2.5), QStringLiteral("-2.5"));
+    EXPECT_EQ(Numbers::toText(0.1), QStringLiteral("0.1"));
+    EXPECT_EQ(Numbers::toText(-0.0), QStringLiteral("0"));
+}
+
+} // namespace

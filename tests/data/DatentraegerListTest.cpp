@@ -1,0 +1,396 @@
+#include "data/clsDatentraeger.h"
+#include "data/clsDatentraegerList.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+namespace {
+
+using L = clsDatentraegerList;
+
+clsDatentraeger title(const QString& name)
+{
+    clsDatentraeger d;
+    d.SetFilmname(name);
+    return d;
+}
+
+QStringList names(const L& list)
+{
+    QStringList out;
+    for (int i = 1; i <= list.getListSize(); ++i)
+        out << list.getDataString(i, L::FieldFilmname);
+    return out;
+}
+
+ErrorKind errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.kind();
+    }
+    ADD_FAILURE() << "no error";
+    return ErrorKind::Argument;
+}
+
+TEST(Datentraeger, ClearDerivedValuesAndLongTextPath)
+{
+    TempProgramFolder folder;
+    clsDatentraeger d;
+    d.SetFilmname(QStringLiteral("Alien"));
+    d.SetLaenge(117);
+    d.SetSchauspieler1(QStringLiteral("A"));
+    d.SetSchauspieler3(QStringLiteral("B"));
+    d.SetSchauspieler5(QStringLiteral("C"));
+    EXPECT_EQ(d.GetSchauspielerAll(), QStringLiteral("A, B, C"));
+    EXPECT_FALSE(d.IsComplete());
+    d.SetBildpfad(QStringLiteral("C:\\films\\cover\\alien.jpg"));
+    EXPECT_TRUE(d.IsComplete());
+    EXPECT_EQ(d.GetZusatztextPfad(), folder.path() + QStringLiteral("/longtexts/alien.txt"));
+    d.Clear();
+    EXPECT_EQ(d, clsDatentraeger());
+    EXPECT_EQ(d.GetSchauspielerAll(), QString());
+    EXPECT_EQ(d.GetZusatztextPfad(), folder.path() + QStringLiteral("/longtexts/.txt"));
+    d.SetSchauspieler5(QStringLiteral("E"));
+    EXPECT_EQ(d.GetSchauspielerAll(), QStringLiteral("E"));
+}
+
+TEST(DatentraegerList, FieldsByNumber)
+{
+    TempProgramFolder folder;
+    L list;
+    list.AddDVD(title(QStringLiteral("Alien")));
+    list.setDVDString(1, QStringLiteral(" 4 "), L::FieldBewertung);
+    list.setDVDString(1, QStringLiteral("-5"), L::FieldLaenge);
+    list.setDVDString(1, QStringLiteral("1999"), L::FieldKaufpreis);
+    list.setDVDString(1, QStringLiteral("BluRay"), L::FieldFormat);
+    list.setDVDString(1, QStringLiteral("Sigourney"), L::FieldSchauspieler2);
+    list.setDVDString(1, QStringLiteral("/c/alien.jpg"), L::FieldBildpfad);
+    list.setDVDString(1, QStringLiteral("ignored"), L::FieldSchauspielerAll);
+    list.setDVDString(1, QStringLiteral("ignored"), 42);
+    EXPECT_EQ(list.getDataString(1, L::FieldBewertung), QStringLiteral("4"));
+    EXPECT_EQ(list.getDataString(1, L::FieldLaenge), QStringLiteral("-5"));
+    EXPECT_EQ(list.getDataString(1, L::FieldKaufpreis), QStringLiteral("1999"));
+    EXPECT_EQ(list.getDataString(1, L::FieldFormat), QStringLiteral("BluRay"));
+    EXPECT_EQ(list.getDataString(1, L::FieldSchauspielerAll), QStringLiteral("Sigourney"));
+    EXPECT_EQ(list.getDataString(1, L::FieldZusatztextPfad), folder.path() + QStringLiteral("/longtexts/alien.txt"));
+    EXPECT_EQ(list.getDataString(1, 0), QString());
+    EXPECT_EQ(list.getDataString(1, 20), QString());
+
+    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("300"), L::FieldBewertung); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("abc"), L::FieldFsk); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("40000"), L::FieldLaenge); }), ErrorKind::Overflow);
+    EXPECT_EQ(list.getDataString(1, L::FieldBewertung), QStringLiteral("4")); // kept its value
+    EXPECT_EQ(errorOf([&] { list.getDataString(10000, 1); }), ErrorKind::Index);
+    EXPECT_EQ(errorOf([&] { list.getDataString(-1, 1); }), ErrorKind::Index);
+    EXPECT_EQ(list.getDataString(9999, L::FieldFilmname), QString()); // never used: empty
+}
+
+TEST(DatentraegerList, SortedInsertIgnoresCaseAndGoesBeforeEqualNames)
+{
+    L list;
+    list.AddSortedDVD(title(QStringLiteral("Brazil")));
+    list.AddSortedDVD(title(QStringLiteral("Alien")));
+    clsDatentraeger lower = title(QStringLiteral("alien"));
+    lower.SetGenre(QStringLiteral("new"));
+    list.AddSortedDVD(lower);
+    list.AddSortedDVD(title(QStringLiteral("Zorro")));
+    list.AddSortedDVD(title(QStringLiteral("ärger")));
+    EXPECT_EQ(names(list), (QStringList{"alien", "Alien", "ärger", "Brazil", "Zorro"}));
+    EXPECT_EQ(list.getDataString(1, L::FieldGenre), QStringLiteral("new"));
+}
+
+TEST(DatentraegerList, SortedInsertUsesTheLocaleCollation)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    {
+        L list; // Swedish sorts ä after z
+        for (const char* n : {"zebra", "ärlig", "apa"})
+            list.AddSortedDVD(title(QString::fromUtf8(n)));
+        EXPECT_EQ(names(list), (QStringList{"apa", "zebra", "ärlig"}));
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        L list;
+        for (const char* n : {"zebra", "ärlig", "apa"})
+            list.AddSortedDVD(title(QString::fromUtf8(n)));
+        EXPECT_EQ(names(list), (QStringList{"apa", "ärlig", "zebra"}));
+    }
+    QLocale::setDefault(before);
+}
+
+TEST(DatentraegerList, SortedInsertIntoAnUnorderedListWalksFromTheTop)
+{
+    L list;
+    for (const char* n : {"M", "C", "X"})
+        list.AddDVD(title(QString::fromUtf8(n)));
+    list.AddSortedDVD(title(QStringLiteral("D"))); // first title not below "D" is "M"
+    EXPECT_EQ(names(list), (QStringList{"D", "M", "C", "X"}));
+    // After a rename the order is checked again before any search by halves.
+    L sorted;
+    for (const char* n : {"a", "b", "c", "d", "e"})
+        sorted.AddSortedDVD(title(QString::fromUtf8(n)));
+    sorted.setDVDString(2, QStringLiteral("z"), L::FieldFilmname);
+    sorted.AddSortedDVD(title(QStringLiteral("y")));
+    EXPECT_EQ(names(sorted), (QStringList{"a", "y", "z", "c", "d", "e"}));
+}
+
+TEST(DatentraegerList, RemoveAndShiftsKeepSlotsAboveTheCount)
+{
+    L list;
+    for (const char* n : {"a", "b", "c"})
+        list.AddDVD(title(QString::fromUtf8(n)));
+    list.RemoveDVD(1);
+    EXPECT_EQ(names(list), (QStringList{"b", "c"}));
+    EXPECT_EQ(list.getDataString(3, L::FieldFilmname), QStringLiteral("c")); // the old last slot stays
+    EXPECT_EQ(errorOf([&] { list.RemoveDVD(3); }), ErrorKind::Index);
+    EXPECT_EQ(errorOf([&] { list.RemoveDVD(0); }), ErrorKind::Index);
+    EXPECT_EQ(list.getListSize(), 2);
+
+    list.ShiftDVDsUp(1, 2); // slot 3 := slot 2, slot 2 := slot 1; slot 1 stays
+    EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("b"));
+    EXPECT_EQ(list.getDataString(2, 1), QStringLiteral("b"));
+    EXPECT_EQ(list.getDataString(3, 1), QStringLiteral("c"));
+    list.ShiftDVDsDown(1, 3); // slot 1 := slot 2, slot 2 := slot 3; slot 3 stays
+    EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("b"));
+    EXPECT_EQ(list.getDataString(2, 1), QStringLiteral("c"));
+    EXPECT_EQ(list.getDataString(3, 1), QStringLiteral("c"));
+    // A copy in a slot is its own record.
+    list.setDVDString(2, QStringLiteral("changed"), 1);
+    EXPECT_EQ(list.getDataString(3, 1), QStringLiteral("c"));
+    EXPECT_EQ(errorOf([&] { list.ShiftDVDsUp(1, 9999); }), ErrorKind::Index);
+}
+
+TEST(DatentraegerList, TenThousandthTitleIsACapacityErrorAndChangesNothing)
+{
+    L list;
+    for (int i = 1; i <= L::kMaxTitles; ++i)
+        list.AddDVD(title(QStringLiteral("t%1").arg(i, 5, 10, QLatin1Char('0'))));
+    EXPECT_EQ(errorOf([&] { list.AddDVD(title(QStringLiteral("x"))); }), ErrorKind::Capacity);
+    EXPECT_EQ(errorOf([&] { list.AddSortedDVD(title(QStringLiteral("a"))); }), ErrorKind::Capacity);
+    EXPECT_EQ(list.getListSize(), L::kMaxTitles);
+    EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("t00001"));
+    EXPECT_EQ(list.getDataString(L::kMaxTitles, 1), QStringLiteral("t09999"));
+}
+
+clsDatentraeger fullTitle()
+{
+    clsDatentraeger d;
+    d.SetFilmname(QStringLiteral("Amélie"));
+    d.SetFormat(QStringLiteral("DVD"));
+    d.SetBewertung(5);
+    d.SetGenre(QStringLiteral("Komödie/Romanze"));
+    d.SetLandJahr(QStringLiteral("F 2001"));
+    d.SetFsk(12);
+    d.SetLaenge(104);
+    d.SetKaufpreis(1999);
+    d.SetSonstiges(QStringLiteral("Sonder"));
+    d.SetSchauspieler1(QStringLiteral("A"));
+    d.SetRegie(QStringLiteral("J.-P."));
+    d.SetBildpfad(QStringLiteral("D:\\x.jpg"));
+    return d;
+}
+
+TEST(DatentraegerList, SavesTheListFileLayout)
+{
+    TempProgramFolder folder;
+    L empty;
+    empty.Save(QStringLiteral("lists/empty.adl"));
+    EXPECT_EQ(folder.read(QStringLiteral("lists/empty.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
+
+    L list;
+    list.AddDVD(fullTitle());
+    list.Save(QStringLiteral("lists/one.adl"));
+    const QByteArray expected = "LIST VERSION#0\r\nCOUNT#1\r\n"
+                                "NEWDVD#----------------------------------------------\r\n"
+                                "Am\xC3\xA9lie\r\nDVD\r\n 5 \r\nKom\xC3\xB6""die/Romanze\r\nF 2001\r\n 12 \r\n 104 \r\n"
+                                " 1999 \r\nSonder\r\nA####\r\nJ.-P.\r\nD:\\x.jpg\r\n\r\n";
+    EXPECT_EQ(folder.read(QStringLiteral("lists/one.adl")), expected);
+}
+
+TEST(DatentraegerList, LoadReadsBackAndCompletesRelativePaths)
+{
+    TempProgramFolder folder;
+    L list;
+    clsDatentraeger d = fullTitle();
+    d.SetKaufpreis(-250);
+    list.AddDVD(d);
+    clsDatentraeger rel = title(QStringLiteral("Brazil"));
+    rel.SetBildpfad(QStringLiteral("cover\\x.jpg"));
+    rel.SetTrailerpfad(QStringLiteral("trailer/b.avi"));
+    list.AddDVD(rel);
+    list.Save(QStringLiteral("lists/two.adl"));
+
+    L back;
+    back.Load(QStringLiteral("lists/two.adl"));
+    ASSERT_EQ(back.getListSize(), 2);
+    clsDatentraeger first = back.getDVD(1);
+    d.SetBildpfad(QStringLiteral("D:/x.jpg")); // kept as a (Windows) full path, in "/" form
+    EXPECT_EQ(first, d);
+    EXPECT_EQ(back.getDataString(2, L::FieldBildpfad), folder.path() + QStringLiteral("/cover/x.jpg"));
+    EXPECT_EQ(back.getDataString(2, L::FieldTrailerpfad), folder.path() + QStringLiteral("/trailer/b.avi"));
+    EXPECT_EQ(back.getDataString(1, L::FieldTrailerpfad), QString());
+    EXPECT_EQ(back.getDataString(2, L::FieldSchauspieler1), QString());
+}
+
+TEST(DatentraegerList, LineBreaksAndHashesCannotShiftTheFile)
+{
+    TempProgramFolder folder;
+    L list;
+    clsDatentraeger d = title(QStringLiteral("Two\r\nLines"));
+    d.SetSonstiges(QStringLiteral("a\nb\rc"));
+    d.SetSchauspieler1(QStringLiteral("Smith # Jones"));
+    d.SetSchauspieler2(QStringLiteral("X"));
+    list.AddDVD(d);
+    list.AddDVD(title(QStringLiteral("Next")));
+    list.Save(QStringLiteral("l.adl"));
+    L back;
+    back.Load(QStringLiteral("l.adl"));
+    ASSERT_EQ(back.getListSize(), 2);
+    EXPECT_EQ(back.getDataString(1, L::FieldFilmname), QStringLiteral("Two Lines"));
+    EXPECT_EQ(back.getDataString(1, L::FieldSonstiges), QStringLiteral("a b c"));
+    EXPECT_EQ(back.getDataString(1, L::FieldSchauspieler1), QStringLiteral("Smith   Jones"));
+    EXPECT_EQ(back.getDataString(1, L::FieldSchauspieler2), QStringLiteral("X"));
+    EXPECT_EQ(back.getDataString(2, L::FieldFilmname), QStringLiteral("Next"));
+}
+
+QStringList titleLines(const QString& name, const QString& rating = QStringLiteral(" 3 "))
+{
+    return {QStringLiteral("NEWDVD#") + QString(46, u'-'), name, "DVD", rating, "Drama", "USA 1999", " 12 ", " 90 ",
+            " 999 ", "", "A#B#C#D#E", "R", "", ""};
+}
+
+TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
+{
+    TempProgramFolder folder;
+    QStringList shortFile{"LIST VERSION#3", "COUNT#3"};
+    shortFile << titleLines("One") << titleLines("Two");
+    folder.writeLines(QStringLiteral("short.adl"), shortFile);
+    L list;
+    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("short.adl")); }), ErrorKind::EndOfFile);
+    EXPECT_EQ(names(list), (QStringList{"One", "Two"}));
+    EXPECT_EQ(list.getListVersion(), 3);
+    EXPECT_EQ(list.getDataString(2, L::FieldSchauspieler5), QStringLiteral("E"));
+
+    QStringList badNumber{"LIST VERSION#0", "COUNT#2"};
+    badNumber << titleLines("One") << titleLines("Two", "x");
+    folder.writeLines(QStringLiteral("bad.adl"), badNumber);
+    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
+    EXPECT_EQ(names(list), QStringList{"One"});
+
+    QStringList overRange{"LIST VERSION#0", "COUNT#1"};
+    overRange << titleLines("One", " 300 ");
+    folder.writeLines(QStringLiteral("range.adl"), overRange);
+    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("range.adl")); }), ErrorKind::Overflow);
+
+    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("missing.adl")); }), ErrorKind::FileNotFound);
+    EXPECT_EQ(list.getListSize(), 0);
+
+    // Lines after the last title are not read.
+    QStringList extra{"LIST VERSION#0", "COUNT#1"};
+    extra << titleLines("One") << "garbage";
+    folder.writeLines(QStringLiteral("extra.adl"), extra);
+    list.Load(QStringLiteral("extra.adl"));
+    EXPECT_EQ(names(list), QStringList{"One"});
+}
+
+TEST(DatentraegerList, CountOutsideTheCapacityFailsBeforeAnyTitle)
+{
+    TempProgramFolder folder;
+    for (const char* count : {"COUNT#10000", "COUNT#-1"}) {
+        QStringList lines{"LIST VERSION#0", QString::fromUtf8(count)};
+        lines << titleLines("One");
+        folder.writeLines(QStringLiteral("c.adl"), lines);
+        L list;
+        list.AddDVD(title(QStringLiteral("before")));
+        EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("c.adl")); }), ErrorKind::Capacity) << count;
+        EXPECT_EQ(list.getListSize(), 0);
+    }
+}
+
+TEST(DatentraegerList, FailedSaveKeepsThePreviousFile)
+{
+    TempProgramFolder folder;
+    folder.writeLines(QStringLiteral("lists/keep.adl"), {"LIST VERSION#0", "COUNT#0"});
+    L list;
+    list.AddDVD(title(QStringLiteral("x")));
+    folder.write(QStringLiteral("lists/dir.adl/inner"), "x");
+    EXPECT_EQ(errorOf([&] { list.Save(QStringLiteral("lists/dir.adl")); }), ErrorKind::InputOutput);
+    EXPECT_EQ(folder.read(QStringLiteral("lists/keep.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
+}
+
+QStringList oldTitle(const QString& name, const QString& cover)
+{
+    return {name, " 4 ", "Drama", "USA 1999", " 16 ", " 120 ", " 1500 ", "free", "A", "", "C", "", "E", "Reg", cover,
+            ""};
+}
+
+TEST(ImportOldList, ConvertsSortsAndReportsThenLoads)
+{
+    TempProgramFolder folder;
+    QStringList lines{" 2 "};
+    lines << oldTitle("Zorro", "cover\\z.jpg") << oldTitle("alien", "D:\\a.jpg");
+    folder.writeLines(QStringLiteral("lists/old.adl"), lines);
+
+    L list;
+    QList<int> messages;
+    list.setStatusCallback([&](int n, const QString& suffix) {
+        messages << n;
+        EXPECT_TRUE(suffix.isEmpty());
+    });
+    list.Load(QStringLiteral("lists/old.adl"));
+    EXPECT_EQ(messages, QList<int>{37});
+    EXPECT_EQ(names(list), (QStringList{"alien", "Zorro"}));
+    EXPECT_EQ(list.getDataString(2, L::FieldBildpfad), folder.path() + QStringLiteral("/cover/z.jpg"));
+    EXPECT_EQ(list.getDataString(1, L::FieldSchauspielerAll), QStringLiteral("A, C, E"));
+    EXPECT_EQ(list.getDataString(1, L::FieldFormat), QString());
+    EXPECT_EQ(list.getDataString(1, L::FieldKaufpreis), QStringLiteral("1500"));
+    const QByteArray written = folder.read(QStringLiteral("lists/old.adl"));
+    EXPECT_TRUE(written.startsWith("LIST VERSION#0\r\nCOUNT#2\r\nNEWDVD#")) << written.left(60).constData();
+    EXPECT_TRUE(written.contains("\r\ncover\\z.jpg\r\n")); // paths are completed on load, not in the file
+}
+
+TEST(ImportOldList, ShortOrDamagedFileStaysAsItWas)
+{
+    TempProgramFolder folder;
+    QStringList shortLines{" 2 "};
+    shortLines << oldTitle("Zorro", "") << oldTitle("alien", "").mid(0, 10);
+    const QString path = folder.writeLines(QStringLiteral("short.adl"), shortLines);
+    const QByteArray before = folder.read(QStringLiteral("short.adl"));
+    L list;
+    int messages = 0;
+    list.setStatusCallback([&](int, const QString&) { ++messages; });
+    EXPECT_EQ(errorOf([&] { list.Load(path); }), ErrorKind::EndOfFile);
+    EXPECT_EQ(folder.read(QStringLiteral("short.adl")), before);
+
+    QStringList bad{" 1 "};
+    bad << oldTitle("x", "");
+    bad[2] = "many"; // the rating line
+    folder.writeLines(QStringLiteral("bad.adl"), bad);
+    const QByteArray badBefore = folder.read(QStringLiteral("bad.adl"));
+    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
+    EXPECT_EQ(folder.read(QStringLiteral("bad.adl")), badBefore);
+    EXPECT_EQ(messages, 0);
+}
+
+TEST(ImportOldList, ConvertsMoreLinesThanTheLineStoreOnceHeld)
+{
+    TempProgramFolder folder;
+    const int n = 2000; // 32001 lines
+    QStringList lines{QString::number(n)};
+    for (int i = n; i >= 1; --i)
+        lines << oldTitle(QStringLiteral("t%1").arg(i, 4, 10, QLatin1Char('0')), "");
+    folder.writeLines(QStringLiteral("big.adl"), lines);
+    L list;
+    list.Load(QStringLiteral("big.adl"));
+    ASSERT_EQ(list.getListSize(), n);
+    EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("t0001"));
+    EXPECT_EQ(list.getDataString(n, 1), QStringLiteral("t2000"));
+}
+
+} // namespace

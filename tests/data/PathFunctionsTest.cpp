@@ -1,4 +1,0 @@
-#include "platform/Numbers.h"
-#include "platform/RuntimeError.h"
-
-#include <gtest/gtest.h>

@@ -1,0 +1,118 @@
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace {
+
+QStringList readAllLines(const QString& path)
+{
+    SequentialFile f(path, SequentialFile::Mode::Input);
+    QStringList lines;
+    while (!f.eof())
+        lines << f.readLine();
+    return lines;
+}
+
+TEST(SequentialFile, WritesUtf8LinesWithCrLfAndTheNumberForm)
+{
+    TempProgramFolder folder;
+    SequentialFile f(QStringLiteral("out.txt"), SequentialFile::Mode::Output);
+    f.writeLine(QStringLiteral("Amélie"));
+    f.writeNumber(4);
+    f.writeNumber(-12);
+    f.writeNumber(0);
+    f.writeLine(QString());
+    f.close();
+    EXPECT_EQ(folder.read(QStringLiteral("out.txt")), QByteArray("Am\xC3\xA9lie\r\n 4 \r\n-12 \r\n 0 \r\n\r\n"));
+}
+
+TEST(SequentialFile, ReadsAnyLineEnd)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("mixed.txt"), "a\r\nb\nc\rd\r\n\r\ne");
+    EXPECT_EQ(readAllLines(QStringLiteral("mixed.txt")),
+              (QStringList{"a", "b", "c", "d", "", "e"}));
+    folder.write(QStringLiteral("empty.txt"), "");
+    EXPECT_TRUE(readAllLines(QStringLiteral("empty.txt")).isEmpty());
+    folder.write(QStringLiteral("one.txt"), "\r\n");
+    EXPECT_EQ(readAllLines(QStringLiteral("one.txt")), QStringList{QString()});
+}
+
+TEST(SequentialFile, DecodesUtf8OrWindows1252)
+{
+    EXPECT_EQ(SequentialFile::decode("K\xC3\xB6ln"), QStringLiteral("Köln"));
+    EXPECT_EQ(SequentialFile::decode("\xEF\xBB\xBFK\xC3\xB6ln"), QStringLiteral("Köln"));
+    // Bytes from the Windows program: ö is 0xF6, € is 0x80, „ is 0x84.
+    EXPECT_EQ(SequentialFile::decode("K\xF6ln \x80 \x84x"), QStringLiteral("Köln € „x"));
+}
+
+TEST(SequentialFile, ReadsNumberItems)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("n.txt"), " 5 \r\n-3\r\n7,8\r\n\r\n12 rest\r\nabc\r\n");
+    SequentialFile f(QStringLiteral("n.txt"), SequentialFile::Mode::Input);
+    EXPECT_EQ(f.readNumber(), 5);
+    EXPECT_EQ(f.readNumber(), -3);
+    EXPECT_EQ(f.readNumber(), 7); // a comma ends the item and stays on the line
+    EXPECT_EQ(f.readNumber(), 8);
+    EXPECT_EQ(f.readNumber(), 0); // an empty line
+    EXPECT_EQ(f.readNumber(), 12); // text after a number never shifts the next line
+    EXPECT_THROW(f.readNumber(), RuntimeError);
+    EXPECT_TRUE(f.eof());
+    try {
+        f.readLine();
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::EndOfFile);
+    }
+}
+
+TEST(SequentialFile, MissingFileIsFileNotFound)
+{
+    TempProgramFolder folder;
+    try {
+        SequentialFile f(QStringLiteral("nothing.txt"), SequentialFile::Mode::Input);
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
+    }
+}
+
+TEST(SequentialFile, UnfinishedOrFailedRewriteKeepsTheOldFile)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("keep.txt"), "old\r\n");
+    {
+        SequentialFile f(QStringLiteral("keep.txt"), SequentialFile::Mode::Output);
+        f.writeLine(QStringLiteral("new"));
+        // destroyed without close(), as when an error ends the writer
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
+
+    // A folder where the file should be cannot be replaced.
+    QDir().mkpath(folder.file(QStringLiteral("adir")));
+    try {
+        SequentialFile f(QStringLiteral("adir"), SequentialFile::Mode::Output);
+        f.writeLine(QStringLiteral("x"));
+        f.close();
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+    }
+}
+
+TEST(SequentialFile, AppendAddsLines)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("log.txt"), "a\r\n");
+    SequentialFile f(QStringLiteral("log.txt"), SequentialFile::Mode::Append);
+    f.writeLine(QStringLiteral("b"));
+    f.close();
+    EXPECT_EQ(folder.read(QStringLiteral("log.txt")), QByteArray("a\r\nb\r\n"));
+}
+
+} // namespace
