@@ -1,14 +1,13 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quordvd"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
 
     MersenneRandomSource random;
     Random::install(&random);
