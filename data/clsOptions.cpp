@@ -1,0 +1,138 @@
+#include "data/clsOptions.h"
+
+#include "data/clsPathFunctions.h"
+#include "platform/MessageService.h"
+#include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
+
+void clsOptions::Load(const QString& path)
+{
+    if (!clsPathFunctions::checkIfFileExists(path, 0)) {
+        Messages::get().messageBox(QStringLiteral("Folgende Datei fehlt: \r\n") + path, MsgButtons::Ok);
+        setSettingsDefaults(Fallback::MissingFile);
+        setDesignDefaults();
+        return;
+    }
+    try {
+        readSettings(path);
+        if (!clsPathFunctions::checkIfFileExists(m_DesignPath, 0)) {
+            setDesignDefaults();
+            return;
+        }
+        readDesign();
+    } catch (const RuntimeError&) {
+        // The message says a new file was made, but nothing is written: the
+        // user's file stays until the settings are saved.
+        Messages::get().messageBox(
+            QStringLiteral("Falsches Einstellungsdateiformat. Neue Datei mit Standardwerten wurde erzeugt."),
+            MsgButtons::Ok);
+        setSettingsDefaults(Fallback::BadFile);
+        setDesignDefaults();
+    }
+}
+
+void clsOptions::readSettings(const QString& path)
+{
+    SequentialFile file(path, SequentialFile::Mode::Input);
+    m_Language = Numbers::toByte(file.readNumber());
+    m_DvdListpath = file.readLine();
+    m_Noticepath = file.readLine();
+    m_DesignPath = file.readLine();
+    m_FormWidth = Numbers::toInt16(file.readNumber());
+    m_FormHeight = Numbers::toInt16(file.readNumber());
+    m_TrailerWidth = Numbers::toInt16(file.readNumber());
+    m_TrailerHeight = Numbers::toInt16(file.readNumber());
+    m_RegalWidth = Numbers::toInt16(file.readNumber());
+    m_RegalHeight = Numbers::toInt16(file.readNumber());
+    m_coverformat = file.readLine();
+    m_OwnLabelCaption = file.readLine();
+    m_CurrencyChar = file.readLine();
+    m_Shortcuts = Numbers::toByte(file.readNumber());
+    m_Sound = Numbers::toByte(file.readNumber());
+    file.close();
+
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DvdListpath);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_Noticepath);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DesignPath);
+}
+
+void clsOptions::readDesign()
+{
+    m_designLines.Load(m_DesignPath, false, true);
+    // Lines missing from a short file read as "", never as a line of an earlier design.
+    const auto line = [this](int i) { return i <= m_designLines.getListSize() ? m_designLines.getElement(i) : QString(); };
+    m_BGpath = line(1);
+    m_SoundClick = line(2);
+    m_SoundStart = line(3);
+    m_SoundAlert = line(4);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_BGpath);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundClick);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundStart);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundAlert);
+    m_ColorFont = Numbers::toInt32(line(5));
+    m_ColorBG = Numbers::toInt32(line(6));
+    m_ColorEntryFont = Numbers::toInt32(line(7));
+    m_ColorEntryBG = Numbers::toInt32(line(8));
+    // A rating colour that is no number is black rather than a failure later.
+    m_ColorRating = 0;
+    if (const auto rating = Numbers::tryParse(line(9))) {
+        try {
+            m_ColorRating = Numbers::toInt32(*rating);
+        } catch (const RuntimeError&) {
+        }
+    }
+    m_designProtected = Numbers::toByte(line(10));
+}
+
+void clsOptions::Save(const QString& path) const
+{
+    SequentialFile file(path, SequentialFile::Mode::Output);
+    file.writeNumber(m_Language);
+    file.writeLine(m_DvdListpath);
+    file.writeLine(m_Noticepath);
+    file.writeLine(m_DesignPath);
+    file.writeNumber(m_FormWidth);
+    file.writeNumber(m_FormHeight);
+    file.writeNumber(m_TrailerWidth);
+    file.writeNumber(m_TrailerHeight);
+    file.writeNumber(m_RegalWidth);
+    file.writeNumber(m_RegalHeight);
+    file.writeLine(m_coverformat);
+    file.writeLine(m_OwnLabelCaption);
+    file.writeLine(m_CurrencyChar);
+    file.writeNumber(m_Shortcuts);
+    file.writeNumber(m_Sound);
+    file.close();
+}
+
+void clsOptions::setSettingsDefaults(Fallback why)
+{
+    const std::int16_t size = why == Fallback::MissingFile ? 10000 : 666;
+    m_Language = 0;
+    m_CurrencyChar = QStringLiteral("\u20AC");
+    m_DvdListpath.clear();
+    m_Noticepath.clear();
+    m_DesignPath.clear();
+    m_FormWidth = m_FormHeight = size;
+    m_TrailerWidth = m_TrailerHeight = size;
+    m_RegalWidth = m_RegalHeight = size;
+    m_coverformat = why == Fallback::MissingFile ? QStringLiteral("DVD2") : QStringLiteral("1");
+    m_OwnLabelCaption = QStringLiteral("Sonstiges");
+    m_Shortcuts = 1;
+    m_Sound = 0;
+}
+
+void clsOptions::setDesignDefaults()
+{
+    m_BGpath.clear();
+    m_SoundClick.clear();
+    m_SoundStart.clear();
+    m_SoundAlert.clear();
+    m_ColorFont = 0;
+    m_ColorEntryFont = 0;
+    m_ColorBG = 16777215;
+    m_ColorEntryBG = 16777215;
+    m_ColorRating = 0;
+    m_designProtected = 0;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "data/clsDefaultListFileHandler.h"
+
+#include <QString>
+#include <cstdint>
+
+// The program's settings ("settings.aef") and the values of the active
+// design file that the settings name. Values are not checked here: the
+// settings page checks what the user types.
+class clsOptions {
+public:
+    void setcoverformat(const QString& v) { m_coverformat = v; }
+    const QString& coverformat() const { return m_coverformat; }
+    void setLanguage(std::uint8_t v) { m_Language = v; }
+    std::uint8_t Language() const { return m_Language; }
+    void setCurrencyChar(const QString& v) { m_CurrencyChar = v; }
+    const QString& CurrencyChar() const { return m_CurrencyChar; }
+    void setSound(std::uint8_t v) { m_Sound = v; }
+    std::uint8_t Sound() const { return m_Sound; }
+    void setFormWidth(std::int16_t v) { m_FormWidth = v; }
+    std::int16_t FormWidth() const { return m_FormWidth; }
+    void setFormHeight(std::int16_t v) { m_FormHeight = v; }
+    std::int16_t FormHeight() const { return m_FormHeight; }
+    void setBGpath(const QString& v) { m_BGpath = v; }
+    const QString& BGpath() const { return m_BGpath; }
+    void setOwnLabelCaption(const QString& v) { m_OwnLabelCaption = v; }
+    const QString& OwnLabelCaption() const { return m_OwnLabelCaption; }
+    void setTrailerWidth(std::int16_t v) { m_TrailerWidth = v; }
+    std::int16_t TrailerWidth() const { return m_TrailerWidth; }
+    void setTrailerHeight(std::int16_t v) { m_TrailerHeight = v; }
+    std::int16_t TrailerHeight() const { return m_TrailerHeight; }
+    void setRegalWidth(std::int16_t v) { m_RegalWidth = v; }
+    std::int16_t RegalWidth() const { return m_RegalWidth; }
+    void setRegalHeight(std::int16_t v) { m_RegalHeight = v; }
+    std::int16_t RegalHeight() const { return m_RegalHeight; }
+    void setShortcuts(std::uint8_t v) { m_Shortcuts = v; }
+    std::uint8_t Shortcuts() const { return m_Shortcuts; }
+    void setSoundClick(const QString& v) { m_SoundClick = v; }
+    const QString& SoundClick() const { return m_SoundClick; }
+    void setSoundStart(const QString& v) { m_SoundStart = v; }
+    const QString& SoundStart() const { return m_SoundStart; }
+    void setSoundAlert(const QString& v) { m_SoundAlert = v; }
+    const QString& SoundAlert() const { return m_SoundAlert; }
+    void setDesignPath(const QString& v) { m_DesignPath = v; }
+    const QString& DesignPath() const { return m_DesignPath; }
+    // Colours are 0x00BBGGRR; system colours are kept as Windows stored them
+    // (negative, 0x800000nn as a signed 32-bit value).
+    void setColorRating(std::int32_t v) { m_ColorRating = v; }
+    std::int32_t ColorRating() const { return m_ColorRating; }
+    void setColorBG(std::int32_t v) { m_ColorBG = v; }
+    std::int32_t ColorBG() const { return m_ColorBG; }
+    void setColorFont(std::int32_t v) { m_ColorFont = v; }
+    std::int32_t ColorFont() const { return m_ColorFont; }
+    void setColorEntryBG(std::int32_t v) { m_ColorEntryBG = v; }
+    std::int32_t ColorEntryBG() const { return m_ColorEntryBG; }
+    void setColorEntryFont(std::int32_t v) { m_ColorEntryFont = v; }
+    std::int32_t ColorEntryFont() const { return m_ColorEntryFont; }
+    void setDvdListpath(const QString& v) { m_DvdListpath = v; }
+    const QString& DvdListpath() const { return m_DvdListpath; }
+    void setNoticepath(const QString& v) { m_Noticepath = v; }
+    const QString& Noticepath() const { return m_Noticepath; }
+
+    // Reads the settings file and the design file it names. A missing or
+    // unreadable settings file is reported in a message box and gives the
+    // defaults; nothing is written back.
+    void Load(const QString& path);
+    // Writes the 15 settings lines (not the design values); errors reach the caller.
+    void Save(const QString& path) const;
+
+private:
+    enum class Fallback { MissingFile, BadFile };
+    void setSettingsDefaults(Fallback why);
+    void setDesignDefaults();
+    void readSettings(const QString& path);
+    void readDesign();
+
+    QString m_coverformat;
+    std::uint8_t m_Language = 0;
+    QString m_CurrencyChar;
+    std::uint8_t m_Sound = 0;
+    std::int16_t m_FormWidth = 0;
+    std::int16_t m_FormHeight = 0;
+    QString m_BGpath;
+    QString m_OwnLabelCaption;
+    std::int16_t m_TrailerWidth = 0;
+    std::int16_t m_TrailerHeight = 0;
+    std::int16_t m_RegalWidth = 0;
+    std::int16_t m_RegalHeight = 0;
+    std::uint8_t m_Shortcuts = 0;
+    QString m_SoundClick;
+    QString m_SoundStart;
+    QString m_SoundAlert;
+    QString m_DesignPath;
+    std::int32_t m_ColorRating = 0;
+    std::int32_t m_ColorBG = 0;
+    std::int32_t m_ColorFont = 0;
+    std::int32_t m_ColorEntryBG = 0;
+    std::int32_t m_ColorEntryFont = 0;
+    QString m_DvdListpath;
+    QString m_Noticepath;
+    // Line 10 of the design file; the design page decides what it protects.
+    std::uint8_t m_designProtected = 0;
+    clsDefaultListFileHandler m_designLines;
+};

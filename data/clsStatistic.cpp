@@ -1,0 +1,101 @@
+#include "data/clsStatistic.h"
+
+#include "data/clsDatentraegerList.h"
+#include "platform/Numbers.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+double valueOf(const clsDatentraegerList& list, int i, int field)
+{
+    return Numbers::parse(list.getDataString(i, field));
+}
+
+double sumOf(const clsDatentraegerList& list, int field)
+{
+    double sum = 0;
+    for (int i = 1; i <= list.getListSize(); ++i)
+        sum += valueOf(list, i, field);
+    return sum;
+}
+
+// numerator / denominator to 2 decimals, halves to even. Whole sums are
+// divided exactly, so that 0.125 really is a half and goes down to 0.12.
+double rounded2(double numerator, long long denominator)
+{
+    if (denominator <= 0)
+        return 0;
+    if (numerator == std::floor(numerator) && std::fabs(numerator) < 1e15) {
+        const long long scaled = static_cast<long long>(numerator) * 100;
+        long long q = scaled / denominator;
+        const long long r = std::llabs(scaled % denominator);
+        const int sign = scaled < 0 ? -1 : 1;
+        if (2 * r > denominator || (2 * r == denominator && q % 2 != 0))
+            q += sign;
+        return static_cast<double>(q) / 100;
+    }
+    return Numbers::roundHalfEven(numerator * 100 / static_cast<double>(denominator)) / 100;
+}
+
+} // namespace
+
+std::int16_t clsStatistic::GetHighestValue(const clsDatentraegerList& list, int field)
+{
+    double best = 0;
+    int found = 0;
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const double v = valueOf(list, i, field);
+        if (v > best) {
+            best = v;
+            found = i;
+        }
+    }
+    return static_cast<std::int16_t>(found);
+}
+
+std::int16_t clsStatistic::GetDeepestValue(const clsDatentraegerList& list, int field)
+{
+    double best = 30000;
+    int found = 0;
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const double v = valueOf(list, i, field);
+        if (v > 0 && v < best) {
+            best = v;
+            found = i;
+        }
+    }
+    return static_cast<std::int16_t>(found);
+}
+
+double clsStatistic::GetAverageRating(const clsDatentraegerList& list)
+{
+    return rounded2(sumOf(list, clsDatentraegerList::FieldBewertung), list.getListSize());
+}
+
+double clsStatistic::GetAveragePrice(const clsDatentraegerList& list)
+{
+    // The sum is kept in hundredths so that the division stays exact.
+    return rounded2(sumOf(list, clsDatentraegerList::FieldKaufpreis), 100LL * list.getListSize());
+}
+
+double clsStatistic::GetAverageFSK(const clsDatentraegerList& list)
+{
+    return rounded2(sumOf(list, clsDatentraegerList::FieldFsk), list.getListSize());
+}
+
+double clsStatistic::GetAverageLength(const clsDatentraegerList& list)
+{
+    return rounded2(GetAllLength(list), list.getListSize());
+}
+
+double clsStatistic::GetAllLength(const clsDatentraegerList& list)
+{
+    return sumOf(list, clsDatentraegerList::FieldLaenge);
+}
+
+double clsStatistic::GetAllPrices(const clsDatentraegerList& list)
+{
+    return sumOf(list, clsDatentraegerList::FieldKaufpreis) / 100;
+}

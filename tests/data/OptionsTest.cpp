@@ -1,0 +1,284 @@
+#include "data/clsOptions.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFormatMessage =
+    QStringLiteral("Falsches Einstellungsdateiformat. Neue Datei mit Standardwerten wurde erzeugt.");
+
+QStringList settingsLines()
+{
+    return {QStringLiteral(" 1 "),
+            QStringLiteral("lists\\a.adl"),
+            QStringLiteral("notes.txt"),
+            QStringLiteral("designs\\x.asd"),
+            QStringLiteral(" 800 "),
+            QStringLiteral(" 600 "),
+            QStringLiteral(" 320 "),
+            QStringLiteral(" 240 "),
+            QStringLiteral(" 1024 "),
+            QStringLiteral(" 768 "),
+            QStringLiteral("BluRay"),
+            QStringLiteral("Notiz"),
+            QStringLiteral("$"),
+            QStringLiteral(" 0 "),
+            QStringLiteral(" 1 ")};
+}
+
+QStringList designLines()
+{
+    return {QStringLiteral("pictures\\bg.jpg"), QStringLiteral("sounds\\click.wav"), QStringLiteral("sounds\\start.wav"),
+            QStringLiteral("/abs/alert.wav"),   QStringLiteral("255"),              QStringLiteral("65280"),
+            QStringLiteral("-2147483643"),      QStringLiteral("16711680"),         QStringLiteral("128"),
+            QStringLiteral("0")};
+}
+
+void expectSettingsDefaults(const clsOptions& o, std::int16_t size, const QString& coverformat)
+{
+    EXPECT_EQ(o.Language(), 0);
+    EXPECT_EQ(o.CurrencyChar(), QStringLiteral("\u20AC"));
+    EXPECT_EQ(o.DvdListpath(), QString());
+    EXPECT_EQ(o.Noticepath(), QString());
+    EXPECT_EQ(o.DesignPath(), QString());
+    for (std::int16_t v : {o.FormWidth(), o.FormHeight(), o.TrailerWidth(), o.TrailerHeight(), o.RegalWidth(),
+                           o.RegalHeight()})
+        EXPECT_EQ(v, size);
+    EXPECT_EQ(o.coverformat(), coverformat);
+    EXPECT_EQ(o.OwnLabelCaption(), QStringLiteral("Sonstiges"));
+    EXPECT_EQ(o.Shortcuts(), 1);
+    EXPECT_EQ(o.Sound(), 0);
+}
+
+void expectDesignDefaults(const clsOptions& o)
+{
+    EXPECT_EQ(o.BGpath(), QString());
+    EXPECT_EQ(o.SoundClick(), QString());
+    EXPECT_EQ(o.SoundStart(), QString());
+    EXPECT_EQ(o.SoundAlert(), QString());
+    EXPECT_EQ(o.ColorFont(), 0);
+    EXPECT_EQ(o.ColorEntryFont(), 0);
+    EXPECT_EQ(o.ColorBG(), 16777215);
+    EXPECT_EQ(o.ColorEntryBG(), 16777215);
+    EXPECT_EQ(o.ColorRating(), 0);
+}
+
+} // namespace
+
+TEST(Options, MissingSettingsFileShowsItsPathAndGivesDefaultsWithoutWriting)
+{
+    TempProgramFolder folder;
+    ScriptedMessages boxes;
+    boxes.expectMessage();
+    const QString path = folder.file("settings.aef");
+
+    clsOptions o;
+    o.setDesignPath(QStringLiteral("/somewhere"));
+    o.setColorBG(5);
+    o.Load(path);
+
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0], QStringLiteral("Folgende Datei fehlt: \r\n") + path);
+    EXPECT_EQ(boxes.titles[0], QString());
+    expectSettingsDefaults(o, 10000, QStringLiteral("DVD2"));
+    expectDesignDefaults(o);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(Options, ReadsSettingsAndDesignMakingRelativePathsFull)
+{
+    TempProgramFolder folder;
+    const QString path = folder.writeLines("settings.aef", settingsLines());
+    folder.writeLines("designs/x.asd", designLines());
+
+    clsOptions o;
+    o.Load(path);
+
+    const QString root = folder.path();
+    EXPECT_EQ(o.Language(), 1);
+    EXPECT_EQ(o.DvdListpath(), root + "/lists/a.adl");
+    EXPECT_EQ(o.Noticepath(), root + "/notes.txt");
+    EXPECT_EQ(o.DesignPath(), root + "/designs/x.asd");
+    EXPECT_EQ(o.FormWidth(), 800);
+    EXPECT_EQ(o.FormHeight(), 600);
+    EXPECT_EQ(o.TrailerWidth(), 320);
+    EXPECT_EQ(o.TrailerHeight(), 240);
+    EXPECT_EQ(o.RegalWidth(), 1024);
+    EXPECT_EQ(o.RegalHeight(), 768);
+    EXPECT_EQ(o.coverformat(), QStringLiteral("BluRay"));
+    EXPECT_EQ(o.OwnLabelCaption(), QStringLiteral("Notiz"));
+    EXPECT_EQ(o.CurrencyChar(), QStringLiteral("$"));
+    EXPECT_EQ(o.Shortcuts(), 0);
+    EXPECT_EQ(o.Sound(), 1);
+
+    EXPECT_EQ(o.BGpath(), root + "/pictures/bg.jpg");
+    EXPECT_EQ(o.SoundClick(), root + "/sounds/click.wav");
+    EXPECT_EQ(o.SoundStart(), root + "/sounds/start.wav");
+    EXPECT_EQ(o.SoundAlert(), QStringLiteral("/abs/alert.wav"));
+    EXPECT_EQ(o.ColorFont(), 255);
+    EXPECT_EQ(o.ColorBG(), 65280);
+    EXPECT_EQ(o.ColorEntryFont(), -2147483643); // a system colour as Windows stores it
+    EXPECT_EQ(o.ColorEntryBG(), 16711680);
+    EXPECT_EQ(o.ColorRating(), 128);
+}
+
+TEST(Options, MissingDesignFileKeepsTheSettingsAndTakesDesignDefaultsSilently)
+{
+    TempProgramFolder folder;
+    const QString path = folder.writeLines("settings.aef", settingsLines());
+
+    clsOptions o;
+    o.setColorFont(77);
+    o.Load(path);
+
+    EXPECT_EQ(o.FormWidth(), 800);
+    EXPECT_EQ(o.DesignPath(), folder.path() + "/designs/x.asd");
+    EXPECT_EQ(o.CurrencyChar(), QStringLiteral("$"));
+    expectDesignDefaults(o);
+}
+
+TEST(Options, RatingColourThatIsNoNumberGivesBlack)
+{
+    TempProgramFolder folder;
+    const QString path = folder.writeLines("settings.aef", settingsLines());
+    for (const QString& rating : {QStringLiteral("abc"), QString(), QStringLiteral("99999999999")}) {
+        QStringList design = designLines();
+        design[8] = rating;
+        folder.writeLines("designs/x.asd", design);
+        clsOptions o;
+        o.setColorRating(42);
+        o.Load(path);
+        EXPECT_EQ(o.ColorRating(), 0) << rating.toStdString();
+        EXPECT_EQ(o.ColorFont(), 255);
+        EXPECT_EQ(o.FormWidth(), 800);
+    }
+}
+
+TEST(Options, UnreadableFilesGiveTheFormatMessageAndOtherDefaultsWithoutWriting)
+{
+    struct Case {
+        const char* what;
+        int settingsLine; // 0-based line to replace, -1 for none
+        QString settingsText;
+        int settingsLength;
+        int designLine;
+        QString designText;
+        int designLength;
+    };
+    const Case cases[] = {
+        {"width is no number", 4, QStringLiteral("abc"), 15, -1, {}, 10},
+        {"language out of range", 0, QStringLiteral(" 300 "), 15, -1, {}, 10},
+        {"height out of range", 5, QStringLiteral(" 40000 "), 15, -1, {}, 10},
+        {"short settings file", -1, {}, 9, -1, {}, 10},
+        {"bad font colour", -1, {}, 15, 4, QStringLiteral("red"), 10},
+        {"short design file", -1, {}, 15, -1, {}, 7},
+        {"protection flag missing", -1, {}, 15, -1, {}, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder folder;
+        QStringList settings = settingsLines().mid(0, c.settingsLength);
+        if (c.settingsLine >= 0)
+            settings[c.settingsLine] = c.settingsText;
+        QStringList design = designLines().mid(0, c.designLength);
+        if (c.designLine >= 0)
+            design[c.designLine] = c.designText;
+        const QString path = folder.writeLines("settings.aef", settings);
+        folder.writeLines("designs/x.asd", design);
+        const QByteArray before = folder.read("settings.aef");
+
+        ScriptedMessages boxes;
+        boxes.expectMessage();
+        clsOptions o;
+        o.Load(path);
+
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_EQ(boxes.shown[0], kFormatMessage);
+        EXPECT_EQ(boxes.titles[0], QString());
+        expectSettingsDefaults(o, 666, QStringLiteral("1"));
+        expectDesignDefaults(o);
+        EXPECT_EQ(folder.read("settings.aef"), before);
+    }
+}
+
+TEST(Options, ShortDesignFileNeverReadsLinesOfAnEarlierDesign)
+{
+    TempProgramFolder folder;
+    const QString path = folder.writeLines("settings.aef", settingsLines());
+    folder.writeLines("designs/x.asd", designLines());
+    clsOptions o;
+    o.Load(path);
+    ASSERT_EQ(o.ColorRating(), 128);
+
+    folder.writeLines("designs/x.asd", designLines().mid(0, 8));
+    ScriptedMessages boxes;
+    boxes.expectMessage();
+    o.Load(path);
+    EXPECT_EQ(boxes.shown.value(0), kFormatMessage);
+    expectDesignDefaults(o);
+}
+
+TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
+{
+    TempProgramFolder folder;
+    const QString root = folder.path();
+    clsOptions o;
+    o.setLanguage(1);
+    o.setDvdListpath(root + "/lists/a.adl");
+    o.setNoticepath(root + "/notes.txt");
+    o.setDesignPath(root + "/designs/x.asd");
+    o.setFormWidth(800);
+    o.setFormHeight(600);
+    o.setTrailerWidth(320);
+    o.setTrailerHeight(-5);
+    o.setRegalWidth(1024);
+    o.setRegalHeight(768);
+    o.setcoverformat(QStringLiteral("DVD"));
+    o.setOwnLabelCaption(QStringLiteral("Extras"));
+    o.setCurrencyChar(QStringLiteral("\u20AC"));
+    o.setShortcuts(1);
+    o.setSound(0);
+    o.setColorBG(123); // design values are not the settings writer's
+    const QString path = folder.file("settings.aef");
+    o.Save(path);
+
+    const QByteArray expected = " 1 \r\n" + (root + "/lists/a.adl").toUtf8() + "\r\n" + (root + "/notes.txt").toUtf8() +
+                                "\r\n" + (root + "/designs/x.asd").toUtf8() +
+                                "\r\n 800 \r\n 600 \r\n 320 \r\n-5 \r\n 1024 \r\n 768 \r\nDVD\r\nExtras\r\n\xE2\x82\xAC\r\n"
+                                " 1 \r\n 0 \r\n";
+    EXPECT_EQ(folder.read("settings.aef"), expected);
+
+    clsOptions back;
+    back.Load(path); // the design file is missing: no box
+    EXPECT_EQ(back.Language(), 1);
+    EXPECT_EQ(back.DvdListpath(), o.DvdListpath());
+    EXPECT_EQ(back.Noticepath(), o.Noticepath());
+    EXPECT_EQ(back.DesignPath(), o.DesignPath());
+    EXPECT_EQ(back.FormWidth(), 800);
+    EXPECT_EQ(back.FormHeight(), 600);
+    EXPECT_EQ(back.TrailerWidth(), 320);
+    EXPECT_EQ(back.TrailerHeight(), -5);
+    EXPECT_EQ(back.RegalWidth(), 1024);
+    EXPECT_EQ(back.RegalHeight(), 768);
+    EXPECT_EQ(back.coverformat(), QStringLiteral("DVD"));
+    EXPECT_EQ(back.OwnLabelCaption(), QStringLiteral("Extras"));
+    EXPECT_EQ(back.CurrencyChar(), QStringLiteral("\u20AC"));
+    EXPECT_EQ(back.Shortcuts(), 1);
+    EXPECT_EQ(back.Sound(), 0);
+}
+
+TEST(Options, SaveIntoAFolderThatCannotTakeItFails)
+{
+    TempProgramFolder folder;
+    clsOptions o;
+    try {
+        o.Save(folder.file("missing-folder/settings.aef"));
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+    }
+}
