@@ -274,9 +274,10 @@ TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
 TEST(Options, SaveIntoAFolderThatCannotTakeItFails)
 {
     TempProgramFolder folder;
+    folder.write("blocker", "a file where the folder would be");
     clsOptions o;
     try {
-        o.Save(folder.file("missing-folder/settings.aef"));
+        o.Save(folder.file("blocker/settings.aef"));
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
