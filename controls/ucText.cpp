@@ -54,7 +54,6 @@ ucText::ucText(QWidget* parent)
         l->setFont(FontHelper::labelFont());
         l->setTextFormat(Qt::PlainText);
         l->resize(100, l->fontMetrics().height());
-        l->installEventFilter(this);
     }
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lbText->setAutoFillBackground(true);
@@ -63,7 +62,6 @@ ucText::ucText(QWidget* parent)
     m_textBox->setFont(FontHelper::labelFont());
     m_textBox->setPlainText(QStringLiteral("Text1"));
     m_shown = m_textBox->toPlainText();
-    m_textBox->installEventFilter(this);
     m_textBox->viewport()->installEventFilter(this);
     connect(m_textBox, &QPlainTextEdit::textChanged, this, &ucText::onTextBoxChanged);
 
@@ -168,14 +166,15 @@ void ucText::resizeEvent(QResizeEvent* event)
 
 void ucText::mousePressEvent(QMouseEvent* event)
 {
-    pressed(event->button());
+    // Labels pass their presses on to here; the text box reports its own.
+    if (!(m_textBox->isVisible() && m_textBox->geometry().contains(event->position().toPoint())))
+        pressed(event->button());
     QWidget::mousePressEvent(event);
 }
 
 bool ucText::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress &&
-        (watched == m_label || watched == m_lbText || watched == m_textBox || watched == m_textBox->viewport()))
+    if (event->type() == QEvent::MouseButtonPress && watched == m_textBox->viewport())
         pressed(static_cast<QMouseEvent*>(event)->button());
     return QWidget::eventFilter(watched, event);
 }
