@@ -88,8 +88,7 @@ ucEntry::ucEntry(QWidget* parent)
       m_btRemove(makeButton(QStringLiteral("btRemove"), QStringLiteral("<"), this)),
       m_btFile(makeButton(QStringLiteral("btFile"), QStringLiteral("+"), this)),
       m_btPreview(makeButton(QStringLiteral("btPreview"), QStringLiteral("#"), this)),
-      m_dialogFilter(kPictureFilter),
-      m_dialogFolder(ProgramFolder::path())
+      m_dialogFilter(kPictureFilter)
 {
     setObjectName(QStringLiteral("ucEntry"));
     setAutoFillBackground(true);
@@ -148,6 +147,8 @@ void ucEntry::setMaxCharacters(std::int16_t max)
     // The limit applies to typing only; text already there stays whole.
     m_maxCharacters = std::max<std::int16_t>(0, max);
 }
+
+QString ucEntry::DialogFolder() const { return m_dialogFolder.isNull() ? ProgramFolder::path() : m_dialogFolder; }
 
 std::int16_t ucEntry::ComboCount() const { return static_cast<std::int16_t>(m_combo->count()); }
 
@@ -393,7 +394,7 @@ void ucEntry::onFile()
         return;
     std::optional<QString> path;
     try {
-        path = FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, m_dialogFolder);
+        path = FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
     } catch (...) {
         return; // a dialog that fails leaves the entry as it was
     }

@@ -39,7 +39,8 @@ public:
     void setButtonVisible(bool visible);
     QString DialogFilter() const { return m_dialogFilter; }
     void setDialogFilter(const QString& filter) { m_dialogFilter = filter; }
-    QString DialogFolder() const { return m_dialogFolder; }
+    // The program folder until an owner sets another.
+    QString DialogFolder() const;
     void setDialogFolder(const QString& folder) { m_dialogFolder = folder; }
     QString value() const { return m_value; }
     void setValue(const QString& value);

@@ -329,6 +329,9 @@ TEST_F(EntryTest, CancelledFileDialogKeepsTheEntry)
     QTest::mouseClick(button("btFile"), Qt::LeftButton);
     EXPECT_EQ(entry.value(), QStringLiteral("cover/"));
     EXPECT_FALSE(entry.ChangedEntry());
+    // without a folder of its own the dialog starts in the program folder
+    ASSERT_EQ(dialogs.folders.size(), 1);
+    EXPECT_EQ(dialogs.folders[0], folder.path());
 }
 
 TEST_F(EntryTest, PreviewButtonHandsTheValueToTheHook)
