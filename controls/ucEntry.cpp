@@ -1,0 +1,412 @@
+#include "controls/ucEntry.h"
+
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
+#include "platform/FileDialogService.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <algorithm>
+
+namespace {
+
+constexpr int kThreshold = 50;
+constexpr int kInitialBoxWidth = 100;
+
+// Limits what the user types or pastes to a number of characters. Text the
+// control writes itself is never cut, and text that is already longer may
+// still be shortened.
+class TypingLimit : public QValidator {
+public:
+    // limit() answers the allowed length (0 none) and the length before the change.
+    TypingLimit(std::function<std::pair<int, int>()> limit, QObject* parent)
+        : QValidator(parent), m_limit(std::move(limit))
+    {
+    }
+
+    State validate(QString& input, int& pos) const override
+    {
+        const auto [max, before] = m_limit();
+        if (max <= 0 || input.size() <= max || input.size() <= before)
+            return Acceptable;
+        const int allowed = std::max(max, before);
+        // Drop the characters just typed or pasted before the cursor.
+        const int extra = static_cast<int>(input.size()) - allowed;
+        const int from = std::max(0, pos - extra);
+        input.remove(from, pos - from);
+        pos = from;
+        if (input.size() > allowed)
+            input.truncate(allowed);
+        return Acceptable;
+    }
+
+private:
+    std::function<std::pair<int, int>()> m_limit;
+};
+
+ucEntry::PreviewHook& previewHook()
+{
+    static ucEntry::PreviewHook hook;
+    return hook;
+}
+
+void setColorRole(QWidget* w, QPalette::ColorRole role, std::int64_t color)
+{
+    QPalette p = w->palette();
+    p.setColor(role, ColorHelper::toQColor(color));
+    w->setPalette(p);
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFont(FontHelper::buttonFont());
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+} // namespace
+
+const QString ucEntry::kPictureFilter = QStringLiteral("Grafiken (*.jpg,*.gif,*.bmp) | *.bmp;*.gif;*.jpg");
+const QString ucEntry::kVideoFilter = QStringLiteral("Videos (*.swf,*.avi,*.mpg,*.wmv) | *.swf;*.avi;*.mpg;*.wmv");
+
+void ucEntry::setPreviewHook(PreviewHook hook) { previewHook() = std::move(hook); }
+
+ucEntry::ucEntry(QWidget* parent)
+    : QWidget(parent),
+      m_label(new QLabel(this)),
+      m_text(new QLineEdit(this)),
+      m_combo(new QComboBox(this)),
+      m_btAdd(makeButton(QStringLiteral("btAdd"), QStringLiteral(">"), this)),
+      m_btRemove(makeButton(QStringLiteral("btRemove"), QStringLiteral("<"), this)),
+      m_btFile(makeButton(QStringLiteral("btFile"), QStringLiteral("+"), this)),
+      m_btPreview(makeButton(QStringLiteral("btPreview"), QStringLiteral("#"), this)),
+      m_dialogFilter(kPictureFilter)
+{
+    setObjectName(QStringLiteral("ucEntry"));
+    setAutoFillBackground(true);
+
+    m_label->setObjectName(QStringLiteral("label"));
+    m_label->setFont(FontHelper::labelFont());
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setAutoFillBackground(false);
+    m_label->resize(m_labelwidth, m_label->fontMetrics().height());
+
+    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setFont(FontHelper::labelFont());
+    m_limit = new TypingLimit(
+        [this] {
+            return m_codeWrite ? std::pair(0, 0)
+                               : std::pair(static_cast<int>(m_maxCharacters), static_cast<int>(m_lastText.size()));
+        },
+        m_text);
+    m_text->setValidator(m_limit);
+
+    m_combo->setObjectName(QStringLiteral("combo"));
+    m_combo->setFont(FontHelper::labelFont());
+    m_combo->setEditable(true);
+    // Enter must not copy the typed text into the list: only the add button does.
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->lineEdit()->setFont(FontHelper::labelFont());
+    m_combo->installEventFilter(this);
+    m_combo->lineEdit()->installEventFilter(this);
+
+    const int h = m_combo->sizeHint().height();
+    m_text->resize(kInitialBoxWidth, h);
+    m_combo->resize(kInitialBoxWidth, h);
+    for (QPushButton* b : {m_btAdd, m_btRemove, m_btFile, m_btPreview})
+        b->resize(h, h);
+    m_btAdd->hide();
+    m_btRemove->hide();
+    m_btPreview->hide();
+
+    connect(m_text, &QLineEdit::textChanged, this, &ucEntry::onTextChanged);
+    connect(m_combo, &QComboBox::editTextChanged, this, &ucEntry::onComboTextChanged);
+    connect(m_btAdd, &QPushButton::clicked, this, &ucEntry::onAdd);
+    connect(m_btRemove, &QPushButton::clicked, this, &ucEntry::onRemove);
+    connect(m_btFile, &QPushButton::clicked, this, &ucEntry::onFile);
+    connect(m_btPreview, &QPushButton::clicked, this, &ucEntry::onPreview);
+
+    applyStyle(m_style, m_labelwidth, m_margin);
+    applyColors(m_fontcolor, m_backColor, m_entryFontColor, m_entryBackColor);
+    setCaption(QStringLiteral("EintragBox"));
+    setValue(QString());
+}
+
+ucEntry::~ucEntry() = default;
+
+void ucEntry::setMaxCharacters(std::int16_t max)
+{
+    // The limit applies to typing only; text already there stays whole.
+    m_maxCharacters = std::max<std::int16_t>(0, max);
+}
+
+QString ucEntry::DialogFolder() const { return m_dialogFolder.isNull() ? ProgramFolder::path() : m_dialogFolder; }
+
+std::int16_t ucEntry::ComboCount() const { return static_cast<std::int16_t>(m_combo->count()); }
+
+void ucEntry::setButtonVisible(bool visible)
+{
+    m_buttonVisible = visible;
+    m_btAdd->setVisible(visible);
+    m_btRemove->setVisible(visible);
+}
+
+void ucEntry::setValue(const QString& value)
+{
+    // The stored value and both boxes agree, also when the limit cuts the text.
+    const QString v = m_maxCharacters > 0 ? value.left(m_maxCharacters) : value;
+    m_codeWrite = true;
+    m_text->setText(v);
+    m_codeWrite = false;
+    m_combo->setEditText(v);
+}
+
+void ucEntry::setToolTipText(const QString& text)
+{
+    m_toolTipText = text;
+    m_label->setToolTip(text);
+    m_combo->setToolTip(text);
+    m_text->setToolTip(text);
+}
+
+void ucEntry::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    m_label->setText(caption + QLatin1Char(':'));
+}
+
+void ucEntry::setStyle(std::uint8_t style) { applyStyle(style, m_labelwidth, m_margin); }
+void ucEntry::setMargin(std::int16_t margin) { applyStyle(m_style, m_labelwidth, margin); }
+void ucEntry::setLabelwidth(std::int16_t width) { applyStyle(m_style, width, m_margin); }
+
+void ucEntry::setFontcolor(std::int64_t c) { applyColors(c, m_backColor, m_entryFontColor, m_entryBackColor); }
+void ucEntry::setBackColor(std::int64_t c) { applyColors(m_fontcolor, c, m_entryFontColor, m_entryBackColor); }
+void ucEntry::setEntryFontColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, c, m_entryBackColor); }
+void ucEntry::setEntryBackColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, m_entryFontColor, c); }
+
+bool ucEntry::IsValueNumericBetween(std::int16_t min, std::int16_t max) const
+{
+    const std::optional<double> number = Numbers::tryParse(m_value);
+    if (!number)
+        return false;
+    const double whole = Numbers::intFloor(*number);
+    return whole >= min && whole <= max;
+}
+
+void ucEntry::AddComboEntry(const QString& entry, bool checkDuplicate)
+{
+    if (entry.isEmpty())
+        return;
+    if (checkDuplicate) {
+        const QString lower = entry.toLower();
+        for (int i = 0; i < m_combo->count(); ++i)
+            if (m_combo->itemText(i).toLower() == lower)
+                return;
+    }
+    // A first item would otherwise become the edit text.
+    const QSignalBlocker block(m_combo);
+    const QString text = m_combo->currentText();
+    m_combo->addItem(entry);
+    m_combo->setEditText(text);
+}
+
+void ucEntry::ClearCombo()
+{
+    const QSignalBlocker block(m_combo);
+    const QString text = m_combo->currentText();
+    m_combo->clear();
+    m_combo->setEditText(text);
+}
+
+void ucEntry::RemoveComboEntry(const QString& entry)
+{
+    if (entry.isEmpty() || m_combo->count() == 0)
+        return;
+    for (int i = 0; i < m_combo->count(); ++i) {
+        if (m_combo->itemText(i) == entry) {
+            const QSignalBlocker block(m_combo);
+            const QString text = m_combo->currentText();
+            m_combo->removeItem(i);
+            m_combo->setEditText(text);
+            return;
+        }
+    }
+}
+
+QString ucEntry::GetComboEntry(std::int16_t index) const
+{
+    if (index < 0 || index >= m_combo->count())
+        return QString();
+    return m_combo->itemText(index);
+}
+
+void ucEntry::SetDesign(const QString& caption, std::uint8_t style, std::int16_t labelwidth, std::int16_t margin,
+                        std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
+                        std::int64_t entryBackColor, bool buttonVisible, std::int16_t maxCharacters)
+{
+    setCaption(caption);
+    setMaxCharacters(maxCharacters);
+    setToolTipText(QString());
+    m_buttonVisible = buttonVisible;
+    applyStyle(style, labelwidth, margin);
+    applyColors(fontcolor, backColor, entryFontColor, entryBackColor);
+}
+
+void ucEntry::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    applyStyle(m_style, m_labelwidth, m_margin);
+}
+
+bool ucEntry::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == m_combo || watched == m_combo->lineEdit())) {
+        m_value = m_combo->currentText();
+        m_changedEntry = true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ucEntry::applyColors(std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
+                          std::int64_t entryBackColor)
+{
+    m_fontcolor = fontcolor;
+    m_backColor = backColor;
+    m_entryFontColor = entryFontColor;
+    m_entryBackColor = entryBackColor;
+    setColorRole(this, QPalette::Window, backColor);
+    setColorRole(m_label, QPalette::WindowText, fontcolor);
+    for (QWidget* box : {static_cast<QWidget*>(m_text), static_cast<QWidget*>(m_combo),
+                         static_cast<QWidget*>(m_combo->lineEdit())}) {
+        setColorRole(box, QPalette::Text, entryFontColor);
+        setColorRole(box, QPalette::Base, entryBackColor);
+    }
+}
+
+void ucEntry::applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16_t margin)
+{
+    m_style = style;
+    m_labelwidth = labelwidth;
+    m_margin = margin;
+    const int H = height();
+    m_label->setGeometry(margin, H / 2 - m_label->height() / 2, std::max(0, static_cast<int>(labelwidth)),
+                         m_label->height());
+    switch (style) {
+    case 2: layoutStyle2(); break;
+    case 3: layoutStyle3(); break;
+    case 4: layoutStyle4(); break;
+    default: layoutStyle1(); break;
+    }
+}
+
+int ucEntry::boxTop() const { return height() / 2 - m_combo->height() / 2; }
+
+void ucEntry::layoutStyle1()
+{
+    m_combo->hide();
+    m_btAdd->hide();
+    m_btRemove->hide();
+    m_btFile->hide();
+    m_btPreview->hide();
+    m_text->show();
+    const int W = width();
+    const int room = W - (2 * m_margin + m_labelwidth);
+    m_text->setGeometry(m_margin + m_labelwidth, boxTop(), room > kThreshold ? room : m_text->width(),
+                        m_combo->height());
+}
+
+void ucEntry::layoutStyle2()
+{
+    if (m_buttonVisible) {
+        m_btAdd->show();
+        m_btRemove->show();
+    }
+    m_combo->show();
+    m_text->hide();
+    m_btFile->hide();
+    m_btPreview->hide();
+    const int W = width();
+    const int h = m_combo->height();
+    const int top = boxTop();
+    // Square buttons; the combo box leaves their room also while they are hidden.
+    m_btAdd->resize(h, h);
+    m_btRemove->resize(m_btAdd->height(), h);
+    const int room = W - (m_btAdd->width() + m_btRemove->width() + m_labelwidth + 4 * m_margin);
+    m_combo->setGeometry(m_margin + m_labelwidth, top, room > kThreshold ? room : m_combo->width(), h);
+    m_btRemove->move(W - m_btAdd->width() - m_margin - m_btRemove->width() - m_margin, top);
+    m_btAdd->move(W - m_btAdd->width() - m_margin, top);
+}
+
+void ucEntry::layoutStyle3()
+{
+    layoutStyle1();
+    // Room for the file button, taken from the text box however wide it is.
+    m_text->resize(std::max(0, m_text->width() - (m_margin + m_btFile->width())), m_text->height());
+    m_btFile->show();
+    const int h = m_combo->height();
+    m_btFile->setGeometry(width() - h - m_margin, boxTop(), h, h);
+}
+
+void ucEntry::layoutStyle4()
+{
+    layoutStyle3();
+    m_btPreview->show();
+    const int h = m_combo->height();
+    const int W = width();
+    m_btPreview->setGeometry(W - m_btFile->width() - m_margin - h - m_margin, boxTop(), h, h);
+    const int room = W - (4 * m_margin + m_labelwidth + 2 * m_btPreview->width());
+    if (room > kThreshold)
+        m_text->resize(room, m_text->height());
+}
+
+void ucEntry::onTextChanged(const QString& text)
+{
+    m_lastText = text;
+    m_value = text;
+    m_changedEntry = true;
+}
+
+void ucEntry::onComboTextChanged(const QString& text)
+{
+    m_value = text;
+    m_changedEntry = true;
+    if (m_maxCharacters > 0 && text.size() > m_maxCharacters) {
+        m_combo->setEditText(text.left(m_maxCharacters));
+        m_combo->lineEdit()->setCursorPosition(m_maxCharacters);
+    }
+}
+
+void ucEntry::onAdd() { AddComboEntry(m_combo->currentText(), true); }
+
+void ucEntry::onRemove() { RemoveComboEntry(m_combo->currentText()); }
+
+void ucEntry::onFile()
+{
+    if (!FileDialogs::installed())
+        return;
+    std::optional<QString> path;
+    try {
+        path = FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
+    } catch (...) {
+        return; // a dialog that fails leaves the entry as it was
+    }
+    if (!path)
+        return;
+    m_codeWrite = true;
+    m_text->setText(*path);
+    m_codeWrite = false;
+}
+
+void ucEntry::onPreview()
+{
+    if (previewHook())
+        previewHook()(m_value);
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QValidator;
+
+// A one-line input field: a caption on the left, a text box or an editable
+// combo box beside it and up to two small buttons at its right end. It raises
+// no events; owners read value() and ChangedEntry() when they act.
+class ucEntry : public QWidget {
+    Q_OBJECT
+public:
+    // Styles: 1 text box; 2 combo box with add and remove buttons; 3 text box
+    // with a file button; 4 text box with file and preview buttons. Any other
+    // value is laid out as 1.
+    explicit ucEntry(QWidget* parent = nullptr);
+    ~ucEntry() override;
+
+    static const QString kPictureFilter;
+    static const QString kVideoFilter;
+
+    // The picture preview window hooks in here; without it the preview button does nothing.
+    using PreviewHook = std::function<void(const QString& path)>;
+    static void setPreviewHook(PreviewHook hook);
+
+    std::int16_t MaxCharacters() const { return m_maxCharacters; }
+    void setMaxCharacters(std::int16_t max);
+    bool ChangedEntry() const { return m_changedEntry; }
+    void setChangedEntry(bool changed) { m_changedEntry = changed; }
+    std::int16_t ComboCount() const;
+    bool ButtonVisible() const { return m_buttonVisible; }
+    void setButtonVisible(bool visible);
+    QString DialogFilter() const { return m_dialogFilter; }
+    void setDialogFilter(const QString& filter) { m_dialogFilter = filter; }
+    // The program folder until an owner sets another.
+    QString DialogFolder() const;
+    void setDialogFolder(const QString& folder) { m_dialogFolder = folder; }
+    QString value() const { return m_value; }
+    void setValue(const QString& value);
+    QString ToolTipText() const { return m_toolTipText; }
+    void setToolTipText(const QString& text);
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    std::uint8_t Style() const { return m_style; }
+    void setStyle(std::uint8_t style);
+    std::int16_t Margin() const { return m_margin; }
+    void setMargin(std::int16_t margin);
+    std::int16_t Labelwidth() const { return m_labelwidth; }
+    void setLabelwidth(std::int16_t width);
+    std::int64_t fontcolor() const { return m_fontcolor; }
+    void setFontcolor(std::int64_t color);
+    std::int64_t backColor() const { return m_backColor; }
+    void setBackColor(std::int64_t color);
+    std::int64_t EntryFontColor() const { return m_entryFontColor; }
+    void setEntryFontColor(std::int64_t color);
+    std::int64_t EntryBackColor() const { return m_entryBackColor; }
+    void setEntryBackColor(std::int64_t color);
+
+    // True when value is a number whose whole part (rounded down) lies from min to max.
+    bool IsValueNumericBetween(std::int16_t min, std::int16_t max) const;
+    // Appends a non-empty entry; with checkDuplicate it is skipped when an item
+    // equals it ignoring case. The combo text stays as it is.
+    void AddComboEntry(const QString& entry, bool checkDuplicate = false);
+    void ClearCombo();
+    // Removes the first item that equals the entry exactly.
+    void RemoveComboEntry(const QString& entry);
+    // The item at a 0-based index; "" outside the list.
+    QString GetComboEntry(std::int16_t index) const;
+    void SetDesign(const QString& caption, std::uint8_t style, std::int16_t labelwidth, std::int16_t margin,
+                   std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
+                   std::int64_t entryBackColor, bool buttonVisible = true, std::int16_t maxCharacters = 0);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyColors(std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
+                     std::int64_t entryBackColor);
+    void applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16_t margin);
+    void layoutStyle1();
+    void layoutStyle2();
+    void layoutStyle3();
+    void layoutStyle4();
+    int boxTop() const;
+    void onTextChanged(const QString& text);
+    void onComboTextChanged(const QString& text);
+    void onAdd();
+    void onRemove();
+    void onFile();
+    void onPreview();
+
+    QLabel* m_label;
+    QLineEdit* m_text;
+    QComboBox* m_combo;
+    QPushButton* m_btAdd;
+    QPushButton* m_btRemove;
+    QPushButton* m_btFile;
+    QPushButton* m_btPreview;
+    QValidator* m_limit;
+    bool m_codeWrite = false; // the text box is being written by the control itself
+
+    std::int16_t m_maxCharacters = 0;
+    bool m_changedEntry = false;
+    bool m_buttonVisible = true;
+    QString m_dialogFilter;
+    QString m_dialogFolder;
+    QString m_value;
+    QString m_toolTipText;
+    QString m_caption;
+    std::uint8_t m_style = 1;
+    std::int16_t m_margin = 5;
+    std::int16_t m_labelwidth = 100;
+    std::int64_t m_fontcolor = 0;
+    std::int64_t m_backColor = 16711680;
+    std::int64_t m_entryFontColor = 0;
+    std::int64_t m_entryBackColor = 16777215;
+    QString m_lastText; // the text box's text before the change being handled
+};

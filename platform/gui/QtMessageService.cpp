@@ -1,0 +1,67 @@
+#include "platform/gui/QtMessageService.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString boxTitle(const QString& title)
+{
+    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> QtMessageService::createMessageBox(const QString& text, MsgButtons buttons,
+                                                                const QString& title)
+{
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    box->setIcon(QMessageBox::NoIcon);
+    box->setWindowTitle(boxTitle(title));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    if (buttons == MsgButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        // Closing the box must never count as Yes.
+        box->setEscapeButton(QMessageBox::No);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+    }
+    return box;
+}
+
+MsgAnswer QtMessageService::answerOf(int standardButton, MsgButtons buttons)
+{
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return standardButton == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+MsgAnswer QtMessageService::messageBox(const QString& text, MsgButtons buttons, const QString& title)
+{
+    const auto box = createMessageBox(text, buttons, title);
+    return answerOf(box->exec(), buttons);
+}
+
+std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& prompt, const QString& title,
+                                                               const QString& defaultText)
+{
+    auto dialog = std::make_unique<QInputDialog>(QApplication::activeWindow());
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setWindowTitle(boxTitle(title));
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    return dialog;
+}
+
+QString QtMessageService::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    const auto dialog = createInputBox(prompt, title, defaultText);
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    return dialog->textValue();
+}
