@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/clsFormFunctions.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -50,8 +52,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Until the shared placement helper takes it over.
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = clsFormFunctions::kTwipsPerPixel;
 
     int entryOf(QObject* watched) const;
     void setEntryColor(int k, bool highlighted);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/clsFormFunctions.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -42,8 +44,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Until the shared placement helper takes it over.
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = clsFormFunctions::kTwipsPerPixel;
     static constexpr int kLabelInset = 30;
 
     static int toPixels(int twips);

@@ -96,7 +96,7 @@ QString Numbers::toText(double value)
 {
     if (value == 0)
         return QStringLiteral("0"); // also for -0
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    char buf[400]; // fixed notation of the largest double
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
     return QString::fromLatin1(buf, res.ptr - buf);
 }

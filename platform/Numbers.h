@@ -28,6 +28,6 @@ public:
     static std::int16_t toInt16(const QString& text);
     static std::int32_t toInt32(const QString& text);
 
-    // Shortest decimal form with "." ("4", "-2.5", "0.1").
+    // Shortest decimal form with "." and never an exponent ("4", "-2.5", "0.0005").
     static QString toText(double value);
 };

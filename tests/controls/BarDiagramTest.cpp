@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"NoPositiveValue", {-4}, {"0", "0", "0", "0", "0"}},
                       // A tiny maximum would ask for thousands of decimals.
                       ScaleCase{"SmallMaximum", {0.01}, {"0.01", "0.0075", "0.005", "0.0025", "0"}},
-                      ScaleCase{"TinyMaximum", {1e-300}, {"1e-300", "0", "0", "0", "0"}}),
+                      ScaleCase{"TinyMaximum", {1e-300}, {QStringLiteral("0.") + QString(299, u'0') + u'1', "0", "0", "0", "0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BarDiagram, EveryBarIsAtLeastOnePixelHigh)

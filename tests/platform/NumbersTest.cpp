@@ -76,6 +76,8 @@ TEST(Numbers, IntIsFloorAndTextIsShortestWithDot)
     EXPECT_EQ(Numbers::toText(-2.5), QStringLiteral("-2.5"));
     EXPECT_EQ(Numbers::toText(0.1), QStringLiteral("0.1"));
     EXPECT_EQ(Numbers::toText(-0.0), QStringLiteral("0"));
+    EXPECT_EQ(Numbers::toText(0.0005), QStringLiteral("0.0005"));
+    EXPECT_EQ(Numbers::toText(1e20), QStringLiteral("100000000000000000000"));
 }
 
 } // namespace
