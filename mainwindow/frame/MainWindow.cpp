@@ -1,0 +1,476 @@
+#include "mainwindow/frame/MainWindow.h"
+
+#include "controls/ucText.h"
+#include "exchange/PageExport.h"
+#include "exchange/PageImport.h"
+#include "exchange/PageWexul.h"
+#include "mainwindow/frame/PageAbout.h"
+#include "mainwindow/frame/PageDVDScreen.h"
+#include "mainwindow/frame/PageHilfe.h"
+#include "mainwindow/settingspages/PageEinstellungen.h"
+#include "mainwindow/settingspages/PagePasswort.h"
+#include "mainwindow/titlepages/PageDVDEntry.h"
+#include "mainwindow/titlepages/PageListen.h"
+#include "mainwindow/titlepages/PageLoeschen.h"
+#include "mainwindow/titlepages/PageMB.h"
+#include "mainwindow/titlepages/PageNotizen.h"
+#include "mainwindow/titlepages/PageStatistik.h"
+#include "mainwindow/titlepages/PageSuche.h"
+#include "mainwindow/titlepages/PageTop30.h"
+#include "mainwindow/titlepages/PageZusatztext.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SoundService.h"
+#include "platform/UrlOpener.h"
+#include "platform/Version.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+
+QString inProgramFolder(const QString& relative) { return ProgramFolder::path() + u'/' + relative; }
+
+// The largest window the layout accepts; any size is clamped into 0..this.
+constexpr int kMaxLayoutSize = 16000;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(m_client);
+
+    // Created first, so that it lies behind every page.
+    m_bgImage = new QLabel(m_client);
+    m_bgImage->setObjectName(QStringLiteral("BGImage"));
+    m_bgImage->setScaledContents(true);
+
+    m_statusleiste = new ucText(m_client);
+    m_statusleiste->setObjectName(QStringLiteral("ucTextStatusleiste"));
+    m_statusleiste->hide();
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
+    m_statusTimer->setInterval(5000);
+    connect(m_statusTimer, &QTimer::timeout, this, &MainWindow::StatusTimer_Timer);
+
+    createMenus();
+
+    m_pageDVDEntry = new PageDVDEntry(*this);
+    m_pageSuche = new PageSuche(*this);
+    m_pageLoeschen = new PageLoeschen(*this);
+    m_pageNotizen = new PageNotizen(*this);
+    m_pageHilfe = new PageHilfe(*this);
+    m_pageStatistik = new PageStatistik(*this);
+    m_pageTop30 = new PageTop30(*this);
+    m_pageEinstellungen = new PageEinstellungen(*this);
+    m_pageDVDScreen = new PageDVDScreen(*this);
+    m_pageExport = new PageExport(*this);
+    m_pageImport = new PageImport(*this);
+    m_pageWexul = new PageWexul(*this);
+    m_pageListen = new PageListen(*this);
+    m_pagePasswort = new PagePasswort(*this);
+    m_pageZusatztext = new PageZusatztext(*this);
+    m_pageAbout = new PageAbout(*this);
+    m_pageMB = new PageMB(*this);
+
+    // The status line stays above every page's controls.
+    m_statusleiste->raise();
+    setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setSeiten(int aktuelle, int vorherige)
+{
+    m_aktuelleSeite = aktuelle;
+    m_vorherigeSeite = vorherige;
+}
+
+// ---------------------------------------------------------------- menus
+
+QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    a->setShortcutContext(Qt::WindowShortcut);
+    m_actions.insert(name, a);
+    return a;
+}
+
+QMenu* MainWindow::addSubmenu(QMenu* parent, const QString& name, const QString& caption)
+{
+    QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    m_actions.insert(name, m->menuAction());
+    return m;
+}
+
+QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
+
+void MainWindow::setMenuEnabled(const QString& name, bool enabled)
+{
+    QAction* a = menuAction(name);
+    if (!a)
+        return;
+    a->setEnabled(enabled);
+    if (QMenu* m = a->menu()) {
+        for (QAction* item : m->actions()) {
+            if (item->menu())
+                setMenuEnabled(item->objectName(), enabled);
+            else
+                item->setEnabled(enabled);
+        }
+    }
+}
+
+void MainWindow::createMenus()
+{
+    auto page = [this](int n) { return [this, n] { ShowPage(n); }; };
+
+    connect(addItem(nullptr, "aktuelledvd", "Aktuelle DVD"), &QAction::triggered, this, page(1));
+
+    QMenu* sammlung = addSubmenu(nullptr, "sammlung", "Sammlung");
+    connect(addItem(sammlung, "menue_sammlungAuswahl", "Auswahl"), &QAction::triggered, this, page(4));
+    connect(addItem(sammlung, "menue_sammlungStatistik", "Statistik", Qt::Key_F2), &QAction::triggered, this, page(5));
+    QMenu* top30 = addSubmenu(sammlung, "menue_sammlungTop30", "Einzelstatistik");
+    connect(addItem(top30, "menue_sammlungTop30Bewertung", "Bewertung"), &QAction::triggered, this, page(21));
+    connect(addItem(top30, "menue_sammlungTop30Spieldauer", "Spieldauer"), &QAction::triggered, this, page(22));
+    connect(addItem(top30, "menue_sammlungTop30Preis", "Preis"), &QAction::triggered, this, page(23));
+    connect(addItem(sammlung, "menue_sammlungNotizen", "Notizblock", Qt::Key_F3), &QAction::triggered, this, page(6));
+    connect(addItem(sammlung, "menue_sammlungRegal", "DVD-Regal bearbeiten", Qt::Key_F4), &QAction::triggered, this,
+            &MainWindow::menue_sammlungRegal_Click);
+    connect(addItem(sammlung, "menue_sammlungMehrfach", "Mehrfach-Bearbeitung"), &QAction::triggered, this, page(8));
+    connect(addItem(sammlung, "menue_sammlungImport", "Import"), &QAction::triggered, this, page(9));
+    connect(addItem(sammlung, "menue_sammlungExport", "Export"), &QAction::triggered, this, page(10));
+    connect(addItem(sammlung, "menue_sammlungSchoner", "Bildschirmschoner"), &QAction::triggered, this,
+            &MainWindow::menue_sammlungSchoner_Click);
+
+    QMenu* dvd = addSubmenu(nullptr, "dvd", "DVD");
+    connect(addItem(dvd, "menue_dvdSuchen", "Suchen", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered, this,
+            page(11));
+    connect(addItem(dvd, "menue_dvdHinzufuegen", "Hinzufügen", QKeySequence(Qt::CTRL | Qt::Key_H)),
+            &QAction::triggered, this, page(12));
+    connect(addItem(dvd, "menue_dvdBearbeiten", "Bearbeiten", QKeySequence(Qt::CTRL | Qt::Key_B)),
+            &QAction::triggered, this, page(15));
+    connect(addItem(dvd, "menue_dvdZusatzinfosbearbeiten", "Zusatzinfos bearbeiten", QKeySequence(Qt::CTRL | Qt::Key_Z)),
+            &QAction::triggered, this, page(14));
+    connect(addItem(dvd, "menue_dvdLoeschen", "Löschen", QKeySequence(Qt::CTRL | Qt::Key_L)), &QAction::triggered,
+            this, page(13));
+    connect(addItem(dvd, "menue_dvdCoverDrucken", "Cover drucken"), &QAction::triggered, this,
+            &MainWindow::menue_dvdCoverDrucken_Click);
+
+    QMenu* ansicht = addSubmenu(nullptr, "ansicht", "Ansicht");
+    connect(addItem(ansicht, "menue_ansichtZoom", "Vergrößern", Qt::Key_F5), &QAction::triggered, this, page(2));
+    connect(addItem(ansicht, "menue_ansichtZusatzinfos", "Zusatzinfos", Qt::Key_F6), &QAction::triggered, this,
+            page(3));
+    connect(addItem(ansicht, "menue_ansichtTrailer", "Trailer", Qt::Key_F7), &QAction::triggered, this,
+            &MainWindow::ShowTrailer);
+    connect(addItem(ansicht, "menue_ansichtRegal", "DVD-Regal", Qt::Key_F8), &QAction::triggered, this,
+            &MainWindow::ShowRegal);
+
+    QMenu* einstellungen = addSubmenu(nullptr, "einstellungen", "Einstellungen");
+    connect(addItem(einstellungen, "menue_einstellungenAllgemein", "Allgemein"), &QAction::triggered, this, page(16));
+    connect(addItem(einstellungen, "menue_einstellungenZusatzstandard", "Zusatztext-Standard"), &QAction::triggered,
+            this, page(17));
+    connect(addItem(einstellungen, "menue_einstellungenPasswort", "Passwortschutz"), &QAction::triggered, this,
+            page(18));
+
+    QMenu* internet = addSubmenu(nullptr, "internet", "Internet");
+    QMenu* favoriten = addSubmenu(internet, "menue_internetFavoriten", "Favoriten");
+    for (int k = 1; k <= 5; ++k) {
+        connect(addItem(favoriten, QStringLiteral("menue_internetFavoriten%1").arg(k), QString::number(k)),
+                &QAction::triggered, this, [this, k] { menue_internetFavoriten_Click(k); });
+    }
+    connect(addItem(internet, "menue_internetUpdate", "Update"), &QAction::triggered, this,
+            &MainWindow::menue_internetUpdate_Click);
+    connect(addItem(internet, "menue_internetFavoritenLoeschen", "Favoriten löschen"), &QAction::triggered, this,
+            &MainWindow::menue_internetFavoritenLoeschen_Click);
+
+    QMenu* spiele = addSubmenu(nullptr, "spiele", "Spiele");
+    connect(addItem(spiele, "menue_spieleQuiz", "Quiz"), &QAction::triggered, this, &MainWindow::menue_spieleQuiz_Click);
+    connect(addItem(spiele, "menue_spieleHangman", "Hangman"), &QAction::triggered, this,
+            &MainWindow::menue_spieleHangman_Click);
+    // Switched off for good: it has nothing to do.
+    addItem(spiele, "menue_spieleVideothek", "Videothek-Manager")->setVisible(false);
+
+    QMenu* sonstiges = addSubmenu(nullptr, "sonstiges", "Sonstiges");
+    connect(addItem(sonstiges, "menue_sonstigesHilfe", "Hilfe", Qt::Key_F1), &QAction::triggered, this, page(19));
+    connect(addItem(sonstiges, "about", "About"), &QAction::triggered, this, page(20));
+
+    connect(addItem(nullptr, "zurueck", "| Zurück"), &QAction::triggered, this, &MainWindow::zurueck_Click);
+    // A maintenance tool that the program does not offer.
+    addItem(nullptr, "admintools", "Admin-Tools")->setVisible(false);
+}
+
+void MainWindow::setItemCaption(const QString& name, int styleLine)
+{
+    if (QAction* a = menuAction(name))
+        a->setText(m_styleTexts.MultiWord(styleLine));
+}
+
+void MainWindow::SetDesignMenue()
+{
+    static const std::pair<const char*, int> kBeforeFavourites[] = {
+        {"aktuelledvd", 113},
+        {"sammlung", 112},
+        {"menue_sammlungAuswahl", 111},
+        {"menue_sammlungStatistik", 46},
+        {"menue_sammlungTop30", 110},
+        {"menue_sammlungTop30Bewertung", 5},
+        {"menue_sammlungTop30Spieldauer", 8},
+        {"menue_sammlungTop30Preis", 9},
+        {"menue_sammlungNotizen", 109},
+        {"menue_sammlungRegal", 108},
+        {"menue_sammlungMehrfach", 107},
+        {"menue_sammlungImport", 106},
+        {"menue_sammlungExport", 105},
+        {"menue_sammlungSchoner", 171},
+        {"dvd", 104},
+        {"menue_dvdSuchen", 29},
+        {"menue_dvdHinzufuegen", 103},
+        {"menue_dvdBearbeiten", 102},
+        {"menue_dvdZusatzinfosbearbeiten", 101},
+        {"menue_dvdLoeschen", 100},
+        {"menue_dvdCoverDrucken", 178},
+        {"ansicht", 99},
+        {"menue_ansichtZoom", 98},
+        {"menue_ansichtZusatzinfos", 96},
+        {"menue_ansichtTrailer", 97},
+        {"menue_ansichtRegal", 95},
+        {"einstellungen", 94},
+        {"menue_einstellungenAllgemein", 93},
+        {"menue_einstellungenZusatzstandard", 92},
+        {"menue_einstellungenPasswort", 91},
+        {"internet", 90},
+        {"menue_internetFavoriten", 89},
+    };
+    static const std::pair<const char*, int> kAfterFavourites[] = {
+        {"menue_internetUpdate", 88},
+        {"menue_internetFavoritenLoeschen", 87},
+        {"spiele", 84},
+        {"sonstiges", 86},
+        {"menue_sonstigesHilfe", 30},
+        {"about", 85},
+    };
+    for (const auto& [name, line] : kBeforeFavourites)
+        setItemCaption(QString::fromLatin1(name), line);
+    RefreshFavoritenMenue();
+    for (const auto& [name, line] : kAfterFavourites)
+        setItemCaption(QString::fromLatin1(name), line);
+    menuAction(QStringLiteral("zurueck"))->setText(QStringLiteral("| ") + m_styleTexts.MultiWord(83));
+}
+
+// ---------------------------------------------------------------- pages
+
+void MainWindow::ShowPage(int page)
+{
+    m_vorherigeSeite = m_aktuelleSeite;
+    m_aktuelleSeite = page;
+    HidePopUps();
+    if (page >= 1 && page <= 3) {
+        DVDScreenAufrufen(m_aktuelleDVDNr);
+        if (page == 2)
+            m_pageDVDScreen->ShowZoom();
+        else if (page == 3)
+            m_pageDVDScreen->ShowZusatzinfo();
+        return;
+    }
+    if (page < 4 || page > 23)
+        return;
+    HideAllPages();
+    switch (page) {
+    case 4: m_pageListen->ShowListen(); break;
+    case 5: m_pageStatistik->ShowStatistik(); break;
+    case 6: m_pageNotizen->ShowNotizen(); break;
+    case 7: m_pageWexul->ShowWexul(); break;
+    case 8: m_pageMB->ShowMB(); break;
+    case 9: m_pageImport->ShowImport(); break;
+    case 10: m_pageExport->ShowExport(); break;
+    case 11: m_pageSuche->ShowSuche(); break;
+    case 12: m_pageDVDEntry->ShowDVDEntry(); break;
+    case 13: m_pageLoeschen->ShowLoeschen(); break;
+    case 14: m_pageZusatztext->ShowZusatztext(false); break;
+    case 15: m_pageDVDEntry->ShowDVDEdit(); break;
+    case 16: m_pageEinstellungen->ShowEinstellungen(); break;
+    case 17: m_pageZusatztext->ShowZusatztext(true); break;
+    case 18: m_pagePasswort->ShowPasswort(); break;
+    case 19: m_pageHilfe->ShowHilfe(); break;
+    case 20: m_pageAbout->ShowAbout(); break;
+    case 21: m_pageTop30->ShowTop30(1); break;
+    case 22: m_pageTop30->ShowTop30(2); break;
+    case 23: m_pageTop30->ShowTop30(3); break;
+    default: break;
+    }
+}
+
+void MainWindow::HideAllPages()
+{
+    m_pageDVDScreen->HideDVDScreen();
+    m_pageSuche->HideSuche();
+    m_pageEinstellungen->HideEinstellungen();
+    m_pageStatistik->HideStatistik();
+    m_pageLoeschen->HideLoeschen();
+    m_pageDVDEntry->HideDVDEntry();
+    m_pageNotizen->HideNotizen();
+    m_pageExport->HideExport();
+    m_pageHilfe->HideHilfe();
+    m_pageImport->HideImport();
+    m_pageDVDScreen->HideZoom();
+    m_pageDVDScreen->HideZusatzinfo();
+    m_pageDVDEntry->HideDVDEdit();
+    m_pageListen->HideListen();
+    m_pagePasswort->HidePasswort();
+    m_pageZusatztext->HideZusatztext();
+    m_pageAbout->HideAbout();
+    m_pageMB->HideMB();
+    m_pageTop30->HideTop30();
+    m_pageWexul->HideWexul();
+    m_pageDVDScreen->HidePortrait();
+}
+
+void MainWindow::zurueck_Click()
+{
+    if (m_vorherigeSeite != m_aktuelleSeite)
+        ShowPage(m_vorherigeSeite);
+}
+
+void MainWindow::btClose_Click() { ShowPage(1); }
+
+void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScreenAufrufen(pos); }
+
+void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
+
+// ---------------------------------------------------------------- status line and sounds
+
+void MainWindow::StatusMsg(int msgNo, const QString& suffix)
+{
+    m_statusTimer->stop();
+    m_statusleiste->setText(m_messageTexts.MultiWord(msgNo) + suffix);
+    m_statusleiste->setVisible(true);
+    PlaySound(3);
+    m_statusTimer->start();
+}
+
+void MainWindow::StatusTimer_Timer()
+{
+    m_statusTimer->stop();
+    m_statusleiste->setText(QString());
+    m_statusleiste->setVisible(false);
+}
+
+void MainWindow::PlaySound(std::uint8_t kind)
+{
+    if (m_options.Sound() != 1)
+        return;
+    QString path;
+    switch (kind) {
+    case 1: path = m_options.SoundClick(); break;
+    case 2: path = m_options.SoundStart(); break;
+    case 3: path = m_options.SoundAlert(); break;
+    default: return;
+    }
+    if (path.isEmpty() || !clsPathFunctions::checkIfFileExists(path, 2))
+        return;
+    Sounds::get().play(path);
+}
+
+// ---------------------------------------------------------------- language, design, layout
+
+void MainWindow::SetLanguageAndDesign()
+{
+    // A picture that cannot be shown keeps the old one, like a missing file.
+    bool shown = false;
+    if (clsPathFunctions::checkIfFileExists(m_options.BGpath(), 0)) {
+        const QPixmap picture(m_options.BGpath());
+        if (!picture.isNull()) {
+            m_bgImage->setPixmap(picture);
+            shown = true;
+        }
+    }
+    if (!shown)
+        StatusMsg(27);
+
+    m_styleTexts.setLanguage(m_options.Language());
+    m_styleTexts.Load(inProgramFolder(QStringLiteral("languages/english-style.ass")));
+    m_messageTexts.setLanguage(m_options.Language());
+    m_messageTexts.Load(inProgramFolder(QStringLiteral("languages/english-message.ass")));
+    m_boxTexts.setLanguage(m_options.Language());
+    m_boxTexts.Load(inProgramFolder(QStringLiteral("languages/english-box.ass")));
+
+    m_pageDVDEntry->SetDesignDVDEntry();
+    m_pageSuche->SetDesignSuche();
+    m_pageLoeschen->SetDesignLoeschen();
+    m_pageNotizen->SetDesignNotizen();
+    m_pageHilfe->SetDesignHilfe();
+    m_pageStatistik->SetDesignStatistik();
+    m_pageEinstellungen->SetDesignEinstellungen();
+    m_pageDVDScreen->SetDesignDVDScreen();
+    m_pageDVDEntry->SetDesignDVDEntry();
+    m_pageExport->SetDesignExport();
+    m_pageImport->SetDesignImport();
+    m_pageListen->SetDesignListen();
+    m_pagePasswort->SetDesignPasswort();
+    m_pageZusatztext->SetDesignZusatztext();
+    m_pageAbout->SetDesignAbout();
+    m_pageMB->SetDesignMB();
+    SetDesignMenue();
+    m_pageTop30->SetDesignTop30();
+    m_pageWexul->SetDesignWexul();
+    m_pageDVDScreen->SetDesignCoverPopUp();
+    m_pageDVDScreen->SetDesignSkipBarPopUp();
+
+    m_regalCaption = m_styleTexts.MultiWord(2);
+}
+
+void MainWindow::SetAllSizes(int W, int H)
+{
+    // Any size is laid out; widths and heights that would turn negative are 0.
+    W = std::clamp(W, 0, kMaxLayoutSize);
+    H = std::clamp(H, 0, kMaxLayoutSize);
+
+    if (!isMinimized() && !isMaximized()) {
+        resize(W, H);
+        if (layout())
+            layout()->activate();
+    }
+    m_bgImage->setGeometry(0, m_bgImage->y(), m_client->width(), m_client->height());
+    m_statusleiste->move(0, H - 75);
+    m_statusleiste->resize(W, m_statusleiste->height());
+
+    m_pageDVDEntry->SetSizes(W, H);
+    m_pageSuche->SetSizes(W, H);
+    m_pageLoeschen->SetSizes(W, H);
+    m_pageNotizen->SetSizes(W, H);
+    m_pageHilfe->SetSizes(W, H);
+    m_pageStatistik->SetSizes(W, H);
+    m_pageTop30->SetSizes(W, H);
+    m_pageEinstellungen->SetSizes(W, H);
+    m_pageDVDScreen->SetSizes(W, H);
+    m_pageDVDEntry->SetSizesEditButton(W, H);
+    m_pageExport->SetSizes(W, H);
+    m_pageImport->SetSizes(W, H);
+    m_pageWexul->SetSizes(W, H);
+    m_pageListen->SetSizes(W, H);
+    m_pagePasswort->SetSizes(W, H);
+    m_pageZusatztext->SetSizes(W, H);
+    m_pageAbout->SetSizes(W, H);
+    m_pageMB->SetSizes(W, H);
+}
+
+// ---------------------------------------------------------------- settings and password
+
+void MainWindow::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFolder(QStringLiteral("password.apw"))); }
+
+void MainWindow::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLiteral("settings.aef"))); }
+
+void MainWindow::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }

@@ -1,0 +1,13 @@
+#include "mainwindow/titlepages/PageSuche.h"
+
+#include "mainwindow/frame/MainWindow.h"
+
+PageSuche::PageSuche(MainWindow& main) : QObject(&main), m_main(main) {}
+
+void PageSuche::ShowSuche() {}
+
+void PageSuche::HideSuche() {}
+
+void PageSuche::SetDesignSuche() {}
+
+void PageSuche::SetSizes(int, int) {}

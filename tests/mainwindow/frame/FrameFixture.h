@@ -1,0 +1,54 @@
+#pragma once
+
+#include "mainwindow/frame/MainWindow.h"
+#include "tests/support/RecordingServices.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window on a temporary program folder whose language files give
+// every line a text that names it ("Stil 14" / "Style 14", "Meldung 27").
+class FrameTest : public ::testing::Test {
+protected:
+    FrameTest()
+    {
+        writeTable("english-style.ass", "Stil", "Style");
+        writeTable("english-message.ass", "Meldung", "Message");
+        writeTable("english-box.ass", "Box", "Box");
+        window = std::make_unique<MainWindow>();
+        clsOptions& o = window->Options();
+        o.setLanguage(0);
+        o.setColorFont(0x000000FF);       // red
+        o.setColorBG(0x00FF0000);         // blue
+        o.setColorEntryFont(0x0000FF00);  // green
+        o.setColorEntryBG(0x00FFFFFF);
+        o.setColorRating(0x0000FFFF);     // yellow
+        o.setOwnLabelCaption(QStringLiteral("Extras"));
+        o.setSound(0);
+    }
+
+    void writeTable(const char* file, const char* german, const char* english)
+    {
+        QStringList lines;
+        for (int k = 1; k <= 200; ++k)
+            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
+        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
+    }
+
+    // A design with an existing background picture, so that start-up shows no message.
+    void giveBackground()
+    {
+        QImage img(4, 4, QImage::Format_RGB32);
+        img.fill(Qt::darkGreen);
+        img.save(folder.file(QStringLiteral("bg.bmp")));
+        window->Options().setBGpath(folder.file(QStringLiteral("bg.bmp")));
+    }
+
+    TempProgramFolder folder;
+    RecordingSounds sounds;
+    RecordingOpener opener;
+    std::unique_ptr<MainWindow> window;
+};
