@@ -350,6 +350,24 @@ void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScree
 
 void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
 
+void MainWindow::JumpToDVD(const QString& name, bool exact)
+{
+    const QString lowerName = name.toLower();
+    for (int i = 1; i <= m_dvdListe.getListSize(); ++i) {
+        const QString film = m_dvdListe.getDataString(i, clsDatentraegerList::FieldFilmname);
+        if (exact ? film == name : film.toLower().startsWith(lowerName)) {
+            m_aktuelleDVDNr = static_cast<std::int16_t>(i);
+            ShowPage(1);
+            return;
+        }
+    }
+    StatusMsg(33);
+}
+
+void MainWindow::SaveDVDList() { m_dvdListe.Save(m_options.DvdListpath()); }
+
+void MainWindow::LoadDVDList() { m_dvdListe.Load(m_options.DvdListpath()); }
+
 // ---------------------------------------------------------------- status line and sounds
 
 void MainWindow::StatusMsg(int msgNo, const QString& suffix)

@@ -99,6 +99,11 @@ public:
     void DVDScreenAufrufen(std::int16_t pos);
     void HidePopUps();
 
+    // The collection and its list file (the settings' DvdListpath).
+    void JumpToDVD(const QString& name, bool exact);
+    void SaveDVDList();
+    void LoadDVDList();
+
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString());
     void StatusTimer_Timer();

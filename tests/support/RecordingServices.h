@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HttpClient.h"
 #include "platform/SoundService.h"
 #include "platform/UrlOpener.h"
 
@@ -35,4 +36,20 @@ public:
 
 private:
     Opener::Scoped m_scope;
+};
+
+// Answers HTTP requests with a fixed text (or a failure) and remembers them.
+class RecordingHttp : public HttpClient {
+public:
+    RecordingHttp() : m_scope(*this) {}
+    std::optional<QString> get(const QString& url) override
+    {
+        requests << url;
+        return answer;
+    }
+    QStringList requests;
+    std::optional<QString> answer = QString();
+
+private:
+    Http::Scoped m_scope;
 };

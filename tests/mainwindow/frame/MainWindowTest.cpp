@@ -369,3 +369,50 @@ TEST_F(FrameTest, FavouritesMenuListsTheStoredFavouritesAndTheAddEntry)
 }
 
 } // namespace
+
+namespace {
+
+clsDatentraeger named(const char* name)
+{
+    clsDatentraeger d;
+    d.SetFilmname(QString::fromUtf8(name));
+    return d;
+}
+
+TEST_F(FrameTest, JumpToDVDFindsTheFirstMatchInCollectionOrder)
+{
+    window->SetLanguageAndDesign();
+    for (const char* n : {"Alien", "Aliens", "Alien"})
+        window->DVDListe().AddDVD(named(n));
+    const std::tuple<const char*, bool, int> cases[] = {
+        {"alien", false, 1}, {"ALIENS", false, 2}, {"Alien", true, 1}, {"", false, 1},
+    };
+    for (const auto& [name, exact, pos] : cases) {
+        window->setAktuelleDVDNr(0);
+        window->ShowPage(4);
+        window->JumpToDVD(QString::fromUtf8(name), exact);
+        EXPECT_EQ(window->AktuelleDVDNr(), pos) << name;
+        EXPECT_EQ(window->AktuelleSeite(), 1) << name;
+    }
+    window->ShowPage(4);
+    window->JumpToDVD(QStringLiteral("aliens"), true); // case counts
+    EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 33"));
+    EXPECT_EQ(window->AktuelleSeite(), 4);
+    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+}
+
+TEST_F(FrameTest, TheCollectionIsSavedAndLoadedThroughTheSettingsPath)
+{
+    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/c.adl")));
+    window->SaveDVDList(); // an empty collection still writes its file
+    EXPECT_EQ(folder.read(QStringLiteral("lists/c.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
+    window->DVDListe().AddDVD(named("Brazil"));
+    window->SaveDVDList();
+    window->DVDListe().ClearList();
+    window->LoadDVDList();
+    EXPECT_EQ(window->DVDListe().getListSize(), 1);
+    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/none.adl")));
+    EXPECT_THROW(window->LoadDVDList(), RuntimeError);
+}
+
+} // namespace
