@@ -11,3 +11,5 @@ void PageSuche::HideSuche() {}
 void PageSuche::SetDesignSuche() {}
 
 void PageSuche::SetSizes(int, int) {}
+
+void PageSuche::btNewSearch_Click() {}

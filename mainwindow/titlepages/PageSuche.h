@@ -14,6 +14,8 @@ public:
     void HideSuche();
     void SetDesignSuche();
     void SetSizes(int W, int H);
+    // The search reset: every title of the collection is a hit again.
+    void btNewSearch_Click();
 
 private:
     MainWindow& m_main;
