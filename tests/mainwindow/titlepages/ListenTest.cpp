@@ -261,3 +261,21 @@ TEST_F(ListenTest, AnEmptyFolderHasNothingToTakeOrDelete)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ListenTest, LayoutAt800By600)
+{
+    const struct {
+        const char* name;
+        QRect geometry;
+    } expected[] = {
+        {"ucTextDVDListe", {175, 30, 450, 20}}, {"FileDVDlist", {175, 50, 450, 300}},
+        {"btDVDtake", {175, 360, 450, 25}},     {"btDVDcreate", {175, 415, 450, 25}},
+        {"btDVDcopy", {175, 440, 450, 25}},     {"btDVDdelete", {175, 465, 450, 25}},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(child(e.name)->geometry(), e.geometry) << e.name;
+}
+
+} // namespace

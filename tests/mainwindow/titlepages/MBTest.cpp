@@ -171,3 +171,21 @@ TEST_F(MBTest, AListFileThatCannotBeWrittenIsReported)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MBTest, LayoutAt800By600)
+{
+    auto* place = child<ucOption>("ucOptionMBOrt");
+    auto* mode = child<ucOption>("ucOptionMBModus");
+    const int rowH = place->OptionFieldHeight();
+    EXPECT_EQ(place->geometry(), QRect(30, 100, 740, 10 * rowH));
+    EXPECT_EQ(mode->geometry(), QRect(30, 110 + 10 * rowH, 740, 3 * rowH));
+    QWidget* find = child("ucEntryMBFind");
+    QWidget* replace = child("ucEntryMBReplace");
+    EXPECT_EQ(find->geometry(), QRect(30, 120 + 13 * rowH, 740, 25));
+    EXPECT_EQ(replace->geometry(), QRect(30, find->y() + 25, 740, 25));
+    EXPECT_EQ(child("btMB")->geometry(), QRect(30, replace->y() + 35, 740, 25));
+}
+
+} // namespace

@@ -110,3 +110,19 @@ TEST_F(NotizenTest, FindNextMarksEachHitThenStartsAgain)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NotizenTest, LayoutAt800By600)
+{
+    EXPECT_EQ(notes()->geometry(), QRect(30, 30, 740, 450));
+    QWidget* save = child("btNotizenSpeichern");
+    QWidget* find = child("btNotizenSuche");
+    QWidget* entry = child("ucEntryNotizsuche");
+    EXPECT_EQ(save->pos(), QPoint(30, 485));
+    EXPECT_EQ(find->x() + find->width(), 770);
+    EXPECT_EQ(find->y(), 485);
+    EXPECT_EQ(entry->geometry(), QRect(find->x() - 250, 485, 250, entry->height()));
+}
+
+} // namespace

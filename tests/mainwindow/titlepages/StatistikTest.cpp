@@ -66,3 +66,13 @@ TEST_F(StatistikTest, AnEmptyCollectionShowsOnlyTheNote)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StatistikTest, TextAndChartShareOnePlace)
+{
+    EXPECT_EQ(child("ucTextStatistik")->geometry(), QRect(30, 30, 740, 450));
+    EXPECT_EQ(child("ucBarStatistik")->geometry(), QRect(65, 30, 670, 450));
+}
+
+} // namespace

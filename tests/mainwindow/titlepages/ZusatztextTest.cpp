@@ -123,3 +123,14 @@ TEST_F(ZusatztextTest, TitlesWithCoversOfOneNameShareTheirLongText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ZusatztextTest, LayoutAt800By600)
+{
+    EXPECT_EQ(editor()->geometry(), QRect(30, 30, 740, 450));
+    EXPECT_EQ(child("btZusatztextSpeichern")->geometry(), QRect(30, 485, 370, 25));
+    EXPECT_EQ(child("btZusatztextLoeschen")->geometry(), QRect(400, 485, 370, 25));
+}
+
+} // namespace
