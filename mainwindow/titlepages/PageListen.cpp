@@ -1,13 +1,285 @@
 #include "mainwindow/titlepages/PageListen.h"
 
+#include "controls/ucText.h"
+#include "data/clsDefaultTextfileHandler.h"
+#include "data/clsPathFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/titlepages/PageControls.h"
+#include "mainwindow/titlepages/PageSuche.h"
+#include "platform/MessageService.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
-PageListen::PageListen(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
 
-void PageListen::ShowListen() {}
+#include <filesystem>
 
-void PageListen::HideListen() {}
+namespace {
 
-void PageListen::SetDesignListen() {}
+const QString kNewList = QStringLiteral("LIST VERSION#0\r\nCOUNT#0");
+const QString kNewShelf = QStringLiteral("shelf.gif\r\n0\r\n0\r\n100");
 
-void PageListen::SetSizes(int, int) {}
+constexpr int kTextHeight = 20;
+
+// Two spellings of one file: the same text, the same cleaned path, or the
+// same file on disc (links, "..", doubled separators).
+bool sameFile(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QString ca = QDir::cleanPath(Paths::resolve(Paths::normalize(a)));
+    const QString cb = QDir::cleanPath(Paths::resolve(Paths::normalize(b)));
+    if (ca == cb)
+        return true;
+    std::error_code ec;
+    const bool equivalent = std::filesystem::equivalent(std::filesystem::path(ca.toStdString()),
+                                                        std::filesystem::path(cb.toStdString()), ec);
+    return !ec && equivalent;
+}
+
+} // namespace
+
+PageListen::PageListen(MainWindow& main) : QObject(&main), m_main(main)
+{
+    using namespace PageControls;
+    QWidget* area = main.clientArea();
+    m_ucTextDVDListe = make<ucText>(area, "ucTextDVDListe");
+    m_ucTextDVDListe->resize(m_ucTextDVDListe->width(), kTextHeight);
+    m_fileDVDlist = make<QListWidget>(area, "FileDVDlist");
+    m_fileDVDlist->setFont(FontHelper::labelFont());
+    m_fileDVDlist->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_btDVDtake = makeButton(area, "btDVDtake");
+    m_btDVDcreate = makeButton(area, "btDVDcreate");
+    m_btDVDcopy = makeButton(area, "btDVDcopy");
+    m_btDVDdelete = makeButton(area, "btDVDdelete");
+    connect(m_btDVDtake, &QPushButton::clicked, this, &PageListen::btDVDtake_Click);
+    connect(m_btDVDcreate, &QPushButton::clicked, this, &PageListen::btDVDcreate_Click);
+    connect(m_btDVDcopy, &QPushButton::clicked, this, &PageListen::btDVDcopy_Click);
+    connect(m_btDVDdelete, &QPushButton::clicked, this, &PageListen::btDVDdelete_Click);
+}
+
+QString PageListen::listsFolder() { return ProgramFolder::path() + QStringLiteral("/lists/"); }
+
+QString PageListen::shelvesFolder() { return ProgramFolder::path() + QStringLiteral("/shelves/"); }
+
+bool PageListen::isUsableListName(const QString& name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (QChar c : name) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+void PageListen::refreshFileList(const QString& keepSelected)
+{
+    m_fileDVDlist->clear();
+    const QDir dir(listsFolder());
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.adl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    m_fileDVDlist->addItems(names);
+    const qsizetype keep = keepSelected.isEmpty() ? -1 : names.indexOf(keepSelected);
+    if (keep >= 0)
+        m_fileDVDlist->setCurrentRow(static_cast<int>(keep));
+}
+
+QString PageListen::selectedEntry() const
+{
+    const QListWidgetItem* item = m_fileDVDlist->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+QString PageListen::askListName()
+{
+    const clsTranslation& box = m_main.BoxTexts();
+    return Messages::get().inputBox(box.MultiWord(10), box.MultiWord(12), QString());
+}
+
+void PageListen::ShowListen()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ucTextDVDListe, m_fileDVDlist, m_btDVDtake, m_btDVDcreate,
+                                                      m_btDVDcopy, m_btDVDdelete})
+        w->show();
+    refreshFileList(QString());
+    m_ucTextDVDListe->setText(clsPathFunctions::getFilename(m_main.Options().DvdListpath(), false));
+    if (m_fileDVDlist->count() > 0)
+        m_fileDVDlist->setCurrentRow(0);
+}
+
+void PageListen::HideListen()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ucTextDVDListe, m_fileDVDlist, m_btDVDtake, m_btDVDcreate,
+                                                      m_btDVDcopy, m_btDVDdelete})
+        w->hide();
+}
+
+void PageListen::SetDesignListen()
+{
+    const clsOptions& o = m_main.Options();
+    const clsTranslation& style = m_main.StyleTexts();
+    PageControls::setColors(m_fileDVDlist, o.ColorFont(), o.ColorBG());
+    m_ucTextDVDListe->SetDesign(style.MultiWord(141), 1, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+                                o.ColorEntryBG(), 140, true, false);
+    refreshFileList(selectedEntry());
+    m_btDVDtake->setText(style.MultiWord(137));
+    m_btDVDcreate->setText(style.MultiWord(138));
+    m_btDVDcopy->setText(style.MultiWord(139));
+    m_btDVDdelete->setText(style.MultiWord(140));
+}
+
+void PageListen::SetSizes(int W, int H)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    QWidget* all[] = {m_ucTextDVDListe, m_fileDVDlist, m_btDVDtake, m_btDVDcreate, m_btDVDcopy, m_btDVDdelete};
+    for (QWidget* w : all) {
+        PageLayout::setWidth(w, W - 350);
+        l.centre(w);
+    }
+    PageLayout::setHeight(m_fileDVDlist, H - 300);
+    l.start(30);
+    l.row(m_ucTextDVDListe, m_ucTextDVDListe->height());
+    l.row(m_fileDVDlist, m_fileDVDlist->height() + 10);
+    l.row(m_btDVDtake, m_btDVDtake->height() + 30);
+    l.row(m_btDVDcreate, m_btDVDcreate->height());
+    l.row(m_btDVDcopy, m_btDVDcopy->height());
+    l.row(m_btDVDdelete, m_btDVDdelete->height());
+}
+
+void PageListen::btDVDtake_Click()
+{
+    const QString entry = selectedEntry();
+    if (m_fileDVDlist->count() == 0 || entry.isEmpty()) {
+        m_main.StatusMsg(29);
+        return;
+    }
+    const QString path = listsFolder() + entry;
+
+    // The file is read whole before it replaces anything, so that a list
+    // that cannot be read leaves the collection and the settings as they were.
+    clsDatentraegerList probe;
+    try {
+        probe.Load(path);
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(27);
+        return;
+    }
+    clsDatentraegerList& list = m_main.DVDListe();
+    try {
+        list.Load(path);
+    } catch (const RuntimeError&) {
+        // The file changed between the two reads: take what was read first.
+        list.ClearList();
+        for (int i = 1; i <= probe.getListSize(); ++i)
+            list.AddDVD(probe.getDVD(i));
+    }
+
+    m_main.Options().setDvdListpath(path);
+    bool settingsSaved = true;
+    try {
+        m_main.SaveEinstellungen();
+    } catch (const RuntimeError&) {
+        settingsSaved = false;
+    }
+    m_main.setAktuelleDVDNr(list.getListSize() >= 1 ? 1 : 0);
+    m_main.HideAllPages();
+    m_main.ShowPage(1);
+    m_main.Suche().btNewSearch_Click();
+    if (!settingsSaved)
+        m_main.StatusMsg(19);
+}
+
+void PageListen::btDVDcreate_Click()
+{
+    const QString name = askListName();
+    if (!isUsableListName(name)) {
+        m_main.StatusMsg(11);
+        return;
+    }
+    const QString listPath = listsFolder() + name + QStringLiteral(".adl");
+    if (clsPathFunctions::checkIfFileExists(listPath, 0)) {
+        m_main.StatusMsg(9);
+        return;
+    }
+    const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
+    refreshFileList(selectedEntry());
+    if (!written) {
+        m_main.StatusMsg(19);
+        return;
+    }
+    const QString shelfPath = shelvesFolder() + name + QStringLiteral(".arf");
+    if (clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
+        m_main.StatusMsg(26);
+        return;
+    }
+    if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath, kNewShelf))
+        m_main.StatusMsg(19);
+}
+
+void PageListen::btDVDcopy_Click()
+{
+    const QString name = askListName();
+    const QString entry = selectedEntry();
+    if (entry.isEmpty() || !isUsableListName(name)) {
+        m_main.StatusMsg(11);
+        return;
+    }
+    const QString listPath = listsFolder() + name + QStringLiteral(".adl");
+    if (clsPathFunctions::checkIfFileExists(listPath, 0)) {
+        m_main.StatusMsg(9);
+        return;
+    }
+    bool written = false;
+    try {
+        written = clsDefaultTextfileHandler::WriteTxtFile(
+            listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(27);
+        return;
+    }
+    refreshFileList(entry);
+    if (!written) {
+        m_main.StatusMsg(19);
+        return;
+    }
+    const QString shelfPath = shelvesFolder() + name + QStringLiteral(".arf");
+    if (clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
+        m_main.StatusMsg(26);
+        return;
+    }
+    const QString sourceShelf = shelvesFolder() + entry.left(entry.size() - 4) + QStringLiteral(".arf");
+    try {
+        if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath,
+                                                     clsDefaultTextfileHandler::ReadTxtFile(sourceShelf, false)))
+            m_main.StatusMsg(19);
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(27);
+    }
+}
+
+void PageListen::btDVDdelete_Click()
+{
+    const QString entry = selectedEntry();
+    if (entry.isEmpty()) {
+        m_main.StatusMsg(29);
+        return;
+    }
+    const QString path = listsFolder() + entry;
+    if (sameFile(path, m_main.Options().DvdListpath())) {
+        m_main.StatusMsg(28);
+        return;
+    }
+    const clsTranslation& box = m_main.BoxTexts();
+    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+        return;
+    const bool removed = QFile::remove(path);
+    refreshFileList(QString());
+    m_main.StatusMsg(removed ? 5 : 6);
+}

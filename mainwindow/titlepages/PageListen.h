@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 
 class MainWindow;
+class QListWidget;
+class QPushButton;
+class ucText;
 
-// The list-files page (page 4).
+// The list-files page (page 4): the list files of the lists folder, taken as
+// the collection, created, copied and deleted together with their shelf files.
 class PageListen : public QObject {
 public:
     explicit PageListen(MainWindow& main);
@@ -15,6 +20,28 @@ public:
     void SetDesignListen();
     void SetSizes(int W, int H);
 
+    void btDVDtake_Click();
+    void btDVDcreate_Click();
+    void btDVDcopy_Click();
+    void btDVDdelete_Click();
+
+    // A name the user may give a list file: no folder parts, no control
+    // characters, not "." or "..", not empty.
+    static bool isUsableListName(const QString& name);
+
 private:
+    // Re-reads the lists folder; the entry of that name stays selected.
+    void refreshFileList(const QString& keepSelected);
+    QString selectedEntry() const;
+    QString askListName();
+    static QString listsFolder();
+    static QString shelvesFolder();
+
     MainWindow& m_main;
+    ucText* m_ucTextDVDListe;
+    QListWidget* m_fileDVDlist;
+    QPushButton* m_btDVDtake;
+    QPushButton* m_btDVDcreate;
+    QPushButton* m_btDVDcopy;
+    QPushButton* m_btDVDdelete;
 };

@@ -1,13 +1,122 @@
 #include "mainwindow/titlepages/PageNotizen.h"
 
+#include "controls/ucEntry.h"
+#include "controls/ucText.h"
+#include "data/clsDefaultTextfileHandler.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/titlepages/PageControls.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
-PageNotizen::PageNotizen(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QPushButton>
 
-void PageNotizen::ShowNotizen() {}
+namespace {
 
-void PageNotizen::HideNotizen() {}
+constexpr int kEntryHeight = 25;
 
-void PageNotizen::SetDesignNotizen() {}
+QString notesPath() { return ProgramFolder::path() + QStringLiteral("/notes.txt"); }
 
-void PageNotizen::SetSizes(int, int) {}
+} // namespace
+
+PageNotizen::PageNotizen(MainWindow& main) : QObject(&main), m_main(main)
+{
+    using namespace PageControls;
+    QWidget* area = main.clientArea();
+    m_ucTextNotizen = make<ucText>(area, "ucTextNotizen");
+    m_ucEntryNotizsuche = make<ucEntry>(area, "ucEntryNotizsuche");
+    m_ucEntryNotizsuche->resize(m_ucEntryNotizsuche->width(), kEntryHeight);
+    m_btNotizenSpeichern = makeButton(area, "btNotizenSpeichern");
+    m_btNotizenSuche = makeButton(area, "btNotizenSuche");
+    connect(m_btNotizenSpeichern, &QPushButton::clicked, this, &PageNotizen::btNotizenSpeichern_Click);
+    connect(m_btNotizenSuche, &QPushButton::clicked, this, &PageNotizen::btNotizenSuche_Click);
+}
+
+void PageNotizen::LoadNotizen()
+{
+    try {
+        m_ucTextNotizen->setText(clsDefaultTextfileHandler::ReadTxtFile(notesPath(), true));
+    } catch (const RuntimeError&) {
+        m_ucTextNotizen->setText(QString());
+        m_main.StatusMsg(27);
+    }
+}
+
+bool PageNotizen::SaveNotizen()
+{
+    return clsDefaultTextfileHandler::WriteTxtFile(notesPath(), m_ucTextNotizen->text());
+}
+
+void PageNotizen::ShowNotizen()
+{
+    LoadNotizen();
+    m_ucTextNotizen->show();
+    m_btNotizenSpeichern->show();
+    m_btNotizenSuche->show();
+    m_ucEntryNotizsuche->show();
+    m_ucTextNotizen->setChanged(false);
+}
+
+void PageNotizen::HideNotizen()
+{
+    if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed()) {
+        const clsTranslation& box = m_main.BoxTexts();
+        if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes &&
+            !SaveNotizen())
+            m_main.StatusMsg(19);
+    }
+    m_ucTextNotizen->hide();
+    m_btNotizenSpeichern->hide();
+    m_btNotizenSuche->hide();
+    m_ucEntryNotizsuche->hide();
+}
+
+void PageNotizen::btNotizenSpeichern_Click()
+{
+    if (!SaveNotizen()) {
+        m_main.StatusMsg(19); // the text stays marked as changed
+        return;
+    }
+    m_ucTextNotizen->setChanged(false);
+    m_main.StatusMsg(1);
+}
+
+void PageNotizen::btNotizenSuche_Click()
+{
+    if (m_ucEntryNotizsuche->ChangedEntry()) {
+        m_ucTextNotizen->setMarkStartpos(1);
+        m_ucEntryNotizsuche->setChangedEntry(false);
+    }
+    m_ucTextNotizen->MarkSearchText(m_ucEntryNotizsuche->value());
+}
+
+void PageNotizen::SetDesignNotizen()
+{
+    const clsOptions& o = m_main.Options();
+    const clsTranslation& style = m_main.StyleTexts();
+    m_ucTextNotizen->SetDesign(style.MultiWord(27), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+                               o.ColorEntryBG(), m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
+                               m_ucTextNotizen->BorderStyle());
+    m_ucEntryNotizsuche->SetDesign(style.MultiWord(20), 1, 120, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+                                   o.ColorEntryBG(), false);
+    m_btNotizenSpeichern->setText(style.MultiWord(28));
+    m_btNotizenSuche->setText(style.MultiWord(29));
+}
+
+void PageNotizen::SetSizes(int W, int H)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout::setWidth(m_ucTextNotizen, W - 60);
+    l.centre(m_ucTextNotizen);
+    PageLayout::setHeight(m_ucTextNotizen, H - 150);
+    PageLayout::setWidth(m_ucEntryNotizsuche, 250);
+    PageLayout::setLeft(m_btNotizenSpeichern, m_ucTextNotizen->x());
+    PageLayout::setLeft(m_btNotizenSuche, m_ucTextNotizen->x() + m_ucTextNotizen->width() - m_btNotizenSuche->width());
+    PageLayout::setLeft(m_ucEntryNotizsuche, m_btNotizenSuche->x() - m_ucEntryNotizsuche->width());
+    l.start(30);
+    l.row(m_ucTextNotizen, m_ucTextNotizen->height() + 5);
+    l.sameRow(m_btNotizenSpeichern);
+    l.sameRow(m_btNotizenSuche);
+    l.sameRow(m_ucEntryNotizsuche);
+}

@@ -4,8 +4,11 @@
 #include <cstdint>
 
 class MainWindow;
+class QPushButton;
+class ucEntry;
+class ucText;
 
-// The notes page (page 6).
+// The notes page (page 6): one free text of the program in "notes.txt".
 class PageNotizen : public QObject {
 public:
     explicit PageNotizen(MainWindow& main);
@@ -15,6 +18,16 @@ public:
     void SetDesignNotizen();
     void SetSizes(int W, int H);
 
+    void LoadNotizen();
+    // False when the file could not be written.
+    bool SaveNotizen();
+    void btNotizenSpeichern_Click();
+    void btNotizenSuche_Click();
+
 private:
     MainWindow& m_main;
+    ucText* m_ucTextNotizen;
+    ucEntry* m_ucEntryNotizsuche;
+    QPushButton* m_btNotizenSpeichern;
+    QPushButton* m_btNotizenSuche;
 };

@@ -1,13 +1,118 @@
 #include "mainwindow/titlepages/PageStatistik.h"
 
+#include "controls/ucBarDiagram.h"
+#include "controls/ucText.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsStatistic.h"
+#include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/titlepages/PageControls.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
-PageStatistik::PageStatistik(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <cmath>
 
-void PageStatistik::ShowStatistik() {}
+namespace {
 
-void PageStatistik::HideStatistik() {}
+const QString kLineEnd = QStringLiteral("\r\n");
 
-void PageStatistik::SetDesignStatistik() {}
+QString pad(QString label)
+{
+    return clsStringFunctions::SetStringToLength(label, 30, false, QStringLiteral(" "));
+}
 
-void PageStatistik::SetSizes(int, int) {}
+int portraitsOf(const clsDefaultListFileHandler& names)
+{
+    const QString folder = ProgramFolder::path() + QStringLiteral("/portraits/");
+    int found = 0;
+    for (int i = 1; i <= names.getListSize(); ++i) {
+        if (clsPathFunctions::checkIfFileExists(folder + names.getElement(i) + QStringLiteral(".jpg"), 1))
+            ++found;
+    }
+    return found;
+}
+
+} // namespace
+
+PageStatistik::PageStatistik(MainWindow& main) : QObject(&main), m_main(main)
+{
+    using namespace PageControls;
+    QWidget* area = main.clientArea();
+    m_ucTextStatistik = make<ucText>(area, "ucTextStatistik");
+    m_ucBarStatistik = make<ucBarDiagram>(area, "ucBarStatistik");
+}
+
+QString PageStatistik::StatistikText() const
+{
+    const clsDatentraegerList& list = m_main.DVDListe();
+    const clsTranslation& s = m_main.StyleTexts();
+    const QString currency = m_main.Options().CurrencyChar();
+
+    const int titles = list.getListSize();
+    int withTrailer = 0;
+    for (int i = 1; i <= titles; ++i) {
+        if (!list.getDataString(i, clsDatentraegerList::FieldTrailerpfad).isEmpty())
+            ++withTrailer;
+    }
+    const long long t = static_cast<long long>(Numbers::roundHalfEven(clsStatistic::GetAllLength(list)));
+    const auto num = [](double v) { return Numbers::toText(v); };
+
+    QString r;
+    r += s.MultiWord(31) + kLineEnd;
+    r += QString(30, u'-') + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(32)) + QString::number(titles) + kLineEnd;
+    r += pad(s.MultiWord(33)) + QString::number(withTrailer) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(34)) + QString::number(m_main.ActorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(35)) + QString::number(portraitsOf(m_main.ActorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(36)) + QString::number(m_main.DirectorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(37)) + QString::number(portraitsOf(m_main.DirectorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(38)) + QString::number(m_main.GenreList().getListSize()) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(39)) + QString::number(t / 1440) + u' ' + s.MultiWord(40) + u' ' +
+         QString::number((t % 1440) / 60) + u' ' + s.MultiWord(41) + u' ' + QString::number(t % 60) + u' ' +
+         s.MultiWord(42) + kLineEnd;
+    r += pad(s.MultiWord(43)) + num(clsStatistic::GetAllPrices(list)) + u' ' + currency + kLineEnd + kLineEnd;
+    const QString avg = s.MultiWord(44) + u' ';
+    r += pad(avg + s.MultiWord(5)) + num(clsStatistic::GetAverageRating(list)) + kLineEnd;
+    r += pad(avg + s.MultiWord(7)) + num(clsStatistic::GetAverageFSK(list)) + kLineEnd;
+    r += pad(avg + s.MultiWord(8)) + num(clsStatistic::GetAverageLength(list)) + s.MultiWord(42) + kLineEnd;
+    r += pad(avg + s.MultiWord(9)) + num(clsStatistic::GetAveragePrice(list)) + u' ' + currency + kLineEnd +
+         kLineEnd + kLineEnd;
+    return r;
+}
+
+void PageStatistik::ShowStatistik()
+{
+    m_ucTextStatistik->show();
+    if (m_main.DVDListe().getListSize() == 0) {
+        m_ucTextStatistik->setText(m_main.StyleTexts().MultiWord(45));
+        m_main.StatusMsg(33);
+        return;
+    }
+    try {
+        m_ucTextStatistik->setText(StatistikText());
+    } catch (const RuntimeError&) {
+        m_ucTextStatistik->setText(QString());
+        m_main.StatusMsg(36);
+    }
+}
+
+void PageStatistik::HideStatistik() { m_ucTextStatistik->hide(); }
+
+void PageStatistik::SetDesignStatistik()
+{
+    const clsOptions& o = m_main.Options();
+    m_ucTextStatistik->SetDesign(m_main.StyleTexts().MultiWord(46), 2, 10, o.ColorFont(), o.ColorBG(),
+                                 o.ColorEntryFont(), o.ColorEntryBG(), 100, true, m_ucTextStatistik->BorderStyle());
+}
+
+void PageStatistik::SetSizes(int W, int H)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout::setWidth(m_ucTextStatistik, W - 60);
+    l.centre(m_ucTextStatistik);
+    PageLayout::setHeight(m_ucTextStatistik, H - 150);
+    l.start(30);
+    l.row(m_ucTextStatistik, m_ucTextStatistik->height() + 5);
+}

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <cstdint>
 
 class MainWindow;
+class ucBarDiagram;
+class ucText;
 
-// The statistics page (page 5).
+// The statistics page (page 5): a text report about the collection and the
+// name lists. It also holds the bar chart that the top-30 pages fill.
 class PageStatistik : public QObject {
 public:
     explicit PageStatistik(MainWindow& main);
@@ -15,6 +19,13 @@ public:
     void SetDesignStatistik();
     void SetSizes(int W, int H);
 
+    // The report for a collection of at least one title.
+    QString StatistikText() const;
+
+    ucBarDiagram* BarStatistik() const { return m_ucBarStatistik; }
+
 private:
     MainWindow& m_main;
+    ucText* m_ucTextStatistik;
+    ucBarDiagram* m_ucBarStatistik;
 };

@@ -1,13 +1,79 @@
 #include "mainwindow/titlepages/PageTop30.h"
 
+#include "controls/ucBarDiagram.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsSortedDiskList.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/titlepages/PageStatistik.h"
+#include "platform/RuntimeError.h"
+
+namespace {
+
+constexpr int kBars = 30;
+constexpr int kChartWidth = 670;
+
+} // namespace
 
 PageTop30::PageTop30(MainWindow& main) : QObject(&main), m_main(main) {}
 
-void PageTop30::ShowTop30(std::uint8_t /*mode*/) {}
+void PageTop30::ShowTop30(std::uint8_t mode)
+{
+    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
+    chart->Clear();
+    if (mode >= 1 && mode <= 3) {
+        static const int kField[] = {0, clsDatentraegerList::FieldBewertung, clsDatentraegerList::FieldLaenge,
+                                     clsDatentraegerList::FieldKaufpreis};
+        static const int kCaption[] = {0, 5, 8, 9};
+        const QString& path = m_main.Options().DvdListpath();
+        clsSortedDiskList ranking;
+        bool read = true;
+        try {
+            ranking.loadDiskList(path, kField[mode]);
+        } catch (const RuntimeError&) {
+            read = false;
+        }
+        chart->setBetweenLineVisible(mode != 1);
+        for (int i = 1; i <= kBars; ++i) {
+            if (!read) {
+                chart->SetBar(static_cast<std::int16_t>(i), QString(), 0.0);
+                continue;
+            }
+            double value = ranking.getElementValue(i);
+            if (mode == 3)
+                value /= 100.0;
+            chart->SetBar(static_cast<std::int16_t>(i), ranking.getElementTitle(i), value);
+        }
+        chart->setCaption(m_main.StyleTexts().MultiWord(110) + QStringLiteral(" - ") +
+                          m_main.StyleTexts().MultiWord(kCaption[mode]));
+        if (!read)
+            m_main.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? 27 : 31);
+    }
+    chart->setbarCount(kBars);
+    chart->SetDiagram();
+    chart->show();
+}
 
-void PageTop30::HideTop30() {}
+void PageTop30::HideTop30() { m_main.Statistik().BarStatistik()->hide(); }
 
-void PageTop30::SetDesignTop30() {}
+void PageTop30::SetDesignTop30()
+{
+    const clsOptions& o = m_main.Options();
+    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
+    chart->setbackColor(o.ColorBG());
+    chart->setbgcolor(o.ColorEntryBG());
+    chart->setbarColor(o.ColorRating());
+    chart->setfontcolor(o.ColorFont());
+    chart->setfontcolor2(o.ColorEntryFont());
+}
 
-void PageTop30::SetSizes(int, int) {}
+void PageTop30::SetSizes(int W, int H)
+{
+    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
+    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout::setWidth(chart, kChartWidth);
+    PageLayout::setLeft(chart, m_main.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W), kChartWidth));
+    PageLayout::setHeight(chart, H - 150);
+    l.start(30);
+    l.row(chart, chart->height() + 5);
+}

@@ -5,7 +5,8 @@
 
 class MainWindow;
 
-// The top-30 pages (21 by rating, 22 by running time, 23 by price).
+// The top-30 pages (21 by rating, 22 by running time, 23 by price), drawn
+// on the statistics page's bar chart.
 class PageTop30 : public QObject {
 public:
     explicit PageTop30(MainWindow& main);

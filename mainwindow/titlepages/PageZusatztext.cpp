@@ -1,13 +1,122 @@
 #include "mainwindow/titlepages/PageZusatztext.h"
 
+#include "controls/ucText.h"
+#include "data/clsDefaultTextfileHandler.h"
+#include "data/clsPathFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/titlepages/PageControls.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
-PageZusatztext::PageZusatztext(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QFile>
+#include <QPushButton>
 
-void PageZusatztext::ShowZusatztext(bool /*standard*/) {}
+PageZusatztext::PageZusatztext(MainWindow& main) : QObject(&main), m_main(main)
+{
+    using namespace PageControls;
+    QWidget* area = main.clientArea();
+    m_ucTextZusatztextBearbeitung = make<ucText>(area, "ucTextZusatztextBearbeitung");
+    m_btZusatztextSpeichern = makeButton(area, "btZusatztextSpeichern");
+    m_btZusatztextLoeschen = makeButton(area, "btZusatztextLoeschen");
+    connect(m_btZusatztextSpeichern, &QPushButton::clicked, this, &PageZusatztext::btZusatztextSpeichern_Click);
+    connect(m_btZusatztextLoeschen, &QPushButton::clicked, this, &PageZusatztext::btZusatztextLoeschen_Click);
+}
 
-void PageZusatztext::HideZusatztext() {}
+QString PageZusatztext::templatePath() { return ProgramFolder::path() + QStringLiteral("/longtext-standard.txt"); }
 
-void PageZusatztext::SetDesignZusatztext() {}
+void PageZusatztext::ShowZusatztext(bool standard)
+{
+    m_ucTextZusatztextBearbeitung->show();
+    m_btZusatztextSpeichern->show();
+    QString path = templatePath();
+    if (!standard) {
+        m_btZusatztextLoeschen->show();
+        const QString own = m_main.AktuelleDVD().GetZusatztextPfad();
+        if (clsPathFunctions::checkIfFileExists(own, 0))
+            path = own;
+    }
+    QString text;
+    try {
+        text = clsDefaultTextfileHandler::ReadTxtFile(path, false);
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(27);
+    }
+    m_ucTextZusatztextBearbeitung->setText(text);
+    m_ucTextZusatztextBearbeitung->setChanged(false);
+}
 
-void PageZusatztext::SetSizes(int, int) {}
+void PageZusatztext::HideZusatztext()
+{
+    if (m_ucTextZusatztextBearbeitung->Changed() && m_ucTextZusatztextBearbeitung->isVisible()) {
+        const clsTranslation& box = m_main.BoxTexts();
+        if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes)
+            btZusatztextSpeichern_Click();
+    }
+    m_ucTextZusatztextBearbeitung->hide();
+    m_btZusatztextSpeichern->hide();
+    m_btZusatztextLoeschen->hide();
+}
+
+void PageZusatztext::btZusatztextSpeichern_Click()
+{
+    const QString target =
+        m_btZusatztextLoeschen->isVisible() ? m_main.AktuelleDVD().GetZusatztextPfad() : templatePath();
+    if (!clsDefaultTextfileHandler::WriteTxtFile(target, m_ucTextZusatztextBearbeitung->text())) {
+        m_main.StatusMsg(19); // the text stays marked as changed
+        return;
+    }
+    m_ucTextZusatztextBearbeitung->setChanged(false);
+    m_main.StatusMsg(1);
+}
+
+void PageZusatztext::btZusatztextLoeschen_Click()
+{
+    const clsTranslation& box = m_main.BoxTexts();
+    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+        return;
+    // A title without a long text has nothing to remove; the template still comes in.
+    const QString own = m_main.AktuelleDVD().GetZusatztextPfad();
+    if (QFile::exists(own) && !QFile::remove(own)) {
+        m_main.StatusMsg(6);
+        return;
+    }
+    QString text;
+    try {
+        text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true);
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(27);
+    }
+    // A text that differs from the one shown marks the editor as changed.
+    m_ucTextZusatztextBearbeitung->setText(text);
+    m_main.StatusMsg(5);
+}
+
+void PageZusatztext::SetDesignZusatztext()
+{
+    const clsOptions& o = m_main.Options();
+    const clsTranslation& style = m_main.StyleTexts();
+    ucText* t = m_ucTextZusatztextBearbeitung;
+    t->SetDesign(style.MultiWord(131), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
+                 t->Labelwidth(), t->Locked(), t->BorderStyle());
+    m_btZusatztextLoeschen->setText(style.MultiWord(130));
+    m_btZusatztextSpeichern->setText(style.MultiWord(129));
+}
+
+void PageZusatztext::SetSizes(int W, int H)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    ucText* t = m_ucTextZusatztextBearbeitung;
+    PageLayout::setWidth(t, W - 60);
+    l.centre(t);
+    PageLayout::setHeight(t, H - 150);
+    PageLayout::setWidth(m_btZusatztextSpeichern, W / 2 - 30);
+    PageLayout::setWidth(m_btZusatztextLoeschen, W / 2 - 30);
+    PageLayout::setLeft(m_btZusatztextSpeichern, l.left(m_btZusatztextSpeichern->width(), 1, 2, 30));
+    PageLayout::setLeft(m_btZusatztextLoeschen, m_btZusatztextSpeichern->x() + m_btZusatztextSpeichern->width());
+    l.start(30);
+    l.row(t, t->height() + 5);
+    l.sameRow(m_btZusatztextSpeichern);
+    l.row(m_btZusatztextLoeschen, m_btZusatztextLoeschen->height());
+}

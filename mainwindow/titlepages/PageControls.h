@@ -1,0 +1,48 @@
+#pragma once
+
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
+
+#include <QPalette>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdint>
+
+// Small helpers the title pages share for their own controls.
+namespace PageControls {
+
+// A hidden control on the client area, found by its name.
+template <class W>
+W* make(QWidget* parent, const char* name)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->hide();
+    return w;
+}
+
+constexpr int kButtonHeight = 25;
+
+inline QPushButton* makeButton(QWidget* parent, const char* name)
+{
+    auto* b = make<QPushButton>(parent, name);
+    b->setFont(FontHelper::buttonFont());
+    b->resize(b->width(), kButtonHeight);
+    return b;
+}
+
+// Text and background colour of a plain Qt control.
+inline void setColors(QWidget* w, std::int64_t font, std::int64_t back)
+{
+    QPalette pal = w->palette();
+    const QColor f = ColorHelper::toQColor(font);
+    const QColor b = ColorHelper::toQColor(back);
+    pal.setColor(QPalette::WindowText, f);
+    pal.setColor(QPalette::Text, f);
+    pal.setColor(QPalette::Window, b);
+    pal.setColor(QPalette::Base, b);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace PageControls

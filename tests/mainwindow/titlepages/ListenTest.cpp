@@ -1,0 +1,281 @@
+#include "tests/mainwindow/titlepages/TitlePagesFixture10.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+
+namespace {
+
+class ListenTest : public TitlePagesTest {
+protected:
+    QListWidget* files() const { return child<QListWidget>("FileDVDlist"); }
+
+    QStringList entries() const
+    {
+        QStringList names;
+        for (int i = 0; i < files()->count(); ++i)
+            names << files()->item(i)->text();
+        return names;
+    }
+
+    void select(const QString& entry)
+    {
+        const auto found = files()->findItems(entry, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << entry.toStdString();
+        files()->setCurrentItem(found.first());
+    }
+
+    QByteArray settingsFile() const { return folder.read(QStringLiteral("settings.aef")); }
+};
+
+const QByteArray kEmptyList = "LIST VERSION#0\r\nCOUNT#0\r\n";
+const QByteArray kDefaultShelf = "shelf.gif\r\n0\r\n0\r\n100\r\n";
+
+TEST_F(ListenTest, ShowsTheCurrentListAndSelectsTheFirstFile)
+{
+    useCollection({title("Alien")}, QStringLiteral("Meine Filme"));
+    writeList(QStringLiteral("b"), {});
+    writeList(QStringLiteral("A"), {});
+    folder.write(QStringLiteral("lists/notes.txt"), "x");
+    window->ShowPage(4);
+    EXPECT_EQ(entries(), (QStringList{"A.adl", "b.adl", "Meine Filme.adl"}));
+    EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("A.adl"));
+    EXPECT_EQ(child<ucText>("ucTextDVDListe")->text(), QStringLiteral("Meine Filme"));
+    for (const char* name : {"ucTextDVDListe", "FileDVDlist", "btDVDtake", "btDVDcreate", "btDVDcopy", "btDVDdelete"})
+        EXPECT_TRUE(child(name)->isVisible()) << name;
+    window->ShowPage(5);
+    EXPECT_FALSE(files()->isVisible());
+}
+
+TEST_F(ListenTest, CreateWritesAnEmptyListAndADefaultShelfThatCanBeTaken)
+{
+    useCollection({title("Alien"), title("Brazil")});
+    window->ShowPage(4);
+    messages.expectInput(QStringLiteral("neu"));
+    click("btDVDcreate");
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Box 10")});
+    EXPECT_EQ(messages.titles, QStringList{QStringLiteral("Box 12")});
+    EXPECT_EQ(folder.read(QStringLiteral("lists/neu.adl")), kEmptyList);
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/neu.arf")), kDefaultShelf);
+    EXPECT_TRUE(entries().contains(QStringLiteral("neu.adl")));
+    EXPECT_EQ(window->DVDListe().getListSize(), 2); // creating takes nothing
+    EXPECT_EQ(status(), QString());
+
+    select(QStringLiteral("neu.adl"));
+    window->ShowPage(4); // selects the first file again
+    select(QStringLiteral("neu.adl"));
+    click("btDVDtake");
+    EXPECT_EQ(window->DVDListe().getListSize(), 0);
+    EXPECT_EQ(window->AktuelleDVDNr(), 0);
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(window->Options().DvdListpath(), folder.file(QStringLiteral("lists/neu.adl")));
+    EXPECT_TRUE(settingsFile().contains(folder.file(QStringLiteral("lists/neu.adl")).toUtf8() + "\r\n"));
+}
+
+TEST_F(ListenTest, CreateKeepsAnExistingShelfAndRefusesAnExistingList)
+{
+    folder.write(QStringLiteral("shelves/x.arf"), "mine\r\n");
+    window->ShowPage(4);
+    messages.expectInput(QStringLiteral("x"));
+    click("btDVDcreate");
+    EXPECT_EQ(folder.read(QStringLiteral("lists/x.adl")), kEmptyList);
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/x.arf")), QByteArray("mine\r\n"));
+    EXPECT_EQ(status(), msg(26));
+
+    folder.write(QStringLiteral("lists/x.adl"), "kept");
+    messages.expectInput(QStringLiteral("x"));
+    click("btDVDcreate");
+    EXPECT_EQ(status(), msg(9));
+    EXPECT_EQ(folder.read(QStringLiteral("lists/x.adl")), QByteArray("kept"));
+}
+
+TEST_F(ListenTest, NamesThatCouldLeaveTheFolderAreRefused)
+{
+    writeList(QStringLiteral("a"), {title("Alien")});
+    window->ShowPage(4);
+    const QString names[] = {QString(), QStringLiteral("sub/x"), QStringLiteral("..\\x"), QStringLiteral("."),
+                             QStringLiteral(".."), QStringLiteral("a\tb"), QStringLiteral("a\nb"),
+                             QStringLiteral("../../escape")};
+    for (const char* button : {"btDVDcreate", "btDVDcopy"}) {
+        for (const QString& name : names) {
+            window->StatusTimer_Timer();
+            select(QStringLiteral("a.adl"));
+            messages.expectInput(name);
+            click(button);
+            EXPECT_EQ(status(), msg(11)) << button << " " << name.toStdString();
+        }
+    }
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("lists"))).entryList(QDir::Files), QStringList{"a.adl"});
+    EXPECT_FALSE(QDir(folder.file(QStringLiteral("shelves"))).exists());
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("escape.adl"))));
+    EXPECT_TRUE(QDir::current().entryList({QStringLiteral("*.adl")}).isEmpty());
+}
+
+TEST_F(ListenTest, CopyTakesTheFilesFromDiscWithOneEmptyLineMore)
+{
+    const QString source = writeList(QStringLiteral("a"), {title("Alien")});
+    folder.write(QStringLiteral("shelves/a.arf"), "shelf.gif\r\n1\r\n0\r\n100\r\n");
+    writeList(QStringLiteral("ohne"), {});
+    window->ShowPage(4);
+
+    select(QStringLiteral("a.adl"));
+    messages.expectInput(QStringLiteral("b"));
+    click("btDVDcopy");
+    EXPECT_EQ(folder.read(QStringLiteral("lists/b.adl")), folder.read(QStringLiteral("lists/a.adl")) + "\r\n");
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")), QByteArray("shelf.gif\r\n1\r\n0\r\n100\r\n\r\n"));
+    EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("a.adl"));
+
+    // A list without a shelf file gives a shelf file of one empty line.
+    select(QStringLiteral("ohne.adl"));
+    messages.expectInput(QStringLiteral("c"));
+    click("btDVDcopy");
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("\r\n"));
+
+    // Onto an existing list, and onto an existing shelf file.
+    window->StatusTimer_Timer();
+    select(QStringLiteral("a.adl"));
+    messages.expectInput(QStringLiteral("ohne"));
+    click("btDVDcopy");
+    EXPECT_EQ(status(), msg(9));
+    folder.write(QStringLiteral("shelves/d.arf"), "old");
+    select(QStringLiteral("a.adl"));
+    messages.expectInput(QStringLiteral("d"));
+    click("btDVDcopy");
+    EXPECT_EQ(status(), msg(26));
+    EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("lists/d.adl"))));
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/d.arf")), QByteArray("old"));
+    EXPECT_TRUE(QFile::exists(source));
+}
+
+TEST_F(ListenTest, CopyWithoutASelectionAsksAndRefuses)
+{
+    window->ShowPage(4); // an empty lists folder
+    messages.expectInput(QStringLiteral("b"));
+    click("btDVDcopy");
+    EXPECT_EQ(status(), msg(11));
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("lists/b.adl"))));
+}
+
+TEST_F(ListenTest, DeleteAsksAndLeavesTheShelfFile)
+{
+    useCollection({title("Alien")});
+    writeList(QStringLiteral("alt"), {});
+    folder.write(QStringLiteral("shelves/alt.arf"), "shelf");
+    window->ShowPage(4);
+
+    select(QStringLiteral("alt.adl"));
+    messages.expectMessage(MsgAnswer::No);
+    click("btDVDdelete");
+    EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("lists/alt.adl"))));
+
+    select(QStringLiteral("alt.adl"));
+    messages.expectMessage(MsgAnswer::Yes);
+    click("btDVDdelete");
+    EXPECT_EQ(messages.shown, (QStringList{"Box 8", "Box 8"}));
+    EXPECT_EQ(messages.titles, (QStringList{"Box 5", "Box 5"}));
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("lists/alt.adl"))));
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/alt.arf")), QByteArray("shelf"));
+    EXPECT_EQ(entries(), QStringList{"main.adl"});
+    EXPECT_EQ(status(), msg(5));
+}
+
+TEST_F(ListenTest, TheCurrentCollectionIsNeverDeletedHoweverItsPathIsSpelled)
+{
+    const QString real = writeList(QStringLiteral("main"), {title("Alien")});
+    QFile::link(real, folder.file(QStringLiteral("link.adl")));
+    QFile::link(folder.file(QStringLiteral("lists")), folder.file(QStringLiteral("alias")));
+    const QString spellings[] = {
+        real,
+        folder.path() + QStringLiteral("/lists/../lists/main.adl"),
+        folder.path() + QStringLiteral("//lists/./main.adl"),
+        folder.path() + QStringLiteral("\\lists\\main.adl"),
+        QStringLiteral("lists/main.adl"),
+        folder.file(QStringLiteral("link.adl")),
+        folder.file(QStringLiteral("alias/main.adl")),
+    };
+    window->ShowPage(4);
+    for (const QString& path : spellings) {
+        window->Options().setDvdListpath(path);
+        window->StatusTimer_Timer();
+        select(QStringLiteral("main.adl"));
+        click("btDVDdelete"); // no question is asked
+        EXPECT_EQ(status(), msg(28)) << path.toStdString();
+        EXPECT_TRUE(QFile::exists(real));
+    }
+}
+
+TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
+{
+    useCollection({title("Alien")});
+    writeList(QStringLiteral("zwei"), {title("Brazil"), title("Casablanca")});
+    window->ShowPage(4);
+    select(QStringLiteral("zwei.adl"));
+    click("btDVDtake");
+    EXPECT_EQ(window->DVDListe().getListSize(), 2);
+    EXPECT_EQ(window->DVDListe().getDataString(1, 1), QStringLiteral("Brazil"));
+    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_FALSE(files()->isVisible());
+    EXPECT_EQ(status(), QString());
+
+    clsOptions reread;
+    reread.Load(folder.file(QStringLiteral("settings.aef")));
+    EXPECT_EQ(reread.DvdListpath(), folder.file(QStringLiteral("lists/zwei.adl")));
+}
+
+TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
+{
+    useCollection({title("Alien"), title("Brazil")});
+    window->setAktuelleDVDNr(2);
+    const QString before = window->Options().DvdListpath();
+    // Announces three titles but holds one.
+    const QString one = writeList(QStringLiteral("kaputt"), {title("Casablanca")});
+    QByteArray bytes = folder.read(QStringLiteral("lists/kaputt.adl"));
+    bytes.replace("COUNT#1", "COUNT#3");
+    folder.write(QStringLiteral("lists/kaputt.adl"), bytes);
+    folder.write(QStringLiteral("lists/zahl.adl"), "LIST VERSION#0\r\nCOUNT#x\r\n");
+
+    window->ShowPage(4);
+    for (const char* entry : {"kaputt.adl", "zahl.adl"}) {
+        window->StatusTimer_Timer();
+        select(QString::fromLatin1(entry));
+        click("btDVDtake");
+        EXPECT_EQ(status(), msg(27)) << entry;
+        EXPECT_EQ(window->DVDListe().getListSize(), 2);
+        EXPECT_EQ(window->DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
+        EXPECT_EQ(window->AktuelleDVDNr(), 2);
+        EXPECT_EQ(window->Options().DvdListpath(), before);
+        EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("settings.aef"))));
+        EXPECT_EQ(window->AktuelleSeite(), 4);
+    }
+}
+
+TEST_F(ListenTest, AnEmptyFolderHasNothingToTakeOrDelete)
+{
+    window->ShowPage(4);
+    click("btDVDtake");
+    EXPECT_EQ(status(), msg(29));
+    window->StatusTimer_Timer();
+    click("btDVDdelete");
+    EXPECT_EQ(status(), msg(29));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListenTest, LayoutAt800By600)
+{
+    const struct {
+        const char* name;
+        QRect geometry;
+    } expected[] = {
+        {"ucTextDVDListe", {175, 30, 450, 20}}, {"FileDVDlist", {175, 50, 450, 300}},
+        {"btDVDtake", {175, 360, 450, 25}},     {"btDVDcreate", {175, 415, 450, 25}},
+        {"btDVDcopy", {175, 440, 450, 25}},     {"btDVDdelete", {175, 465, 450, 25}},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(child(e.name)->geometry(), e.geometry) << e.name;
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "tests/mainwindow/titlepages/TitlePagesFixture10.h"
+
+#include "controls/ucBarDiagram.h"
+
+#include <QFile>
+
+namespace {
+
+class Top30Test : public TitlePagesTest {
+protected:
+    ucBarDiagram* chart() const { return child<ucBarDiagram>("ucBarStatistik"); }
+
+    std::vector<std::pair<QString, double>> bars() const
+    {
+        std::vector<std::pair<QString, double>> b;
+        for (int i = 1; i <= chart()->barCount(); ++i)
+            b.emplace_back(chart()->barCaption(i), chart()->barvalue(i));
+        return b;
+    }
+};
+
+TEST_F(Top30Test, TitlesRankedWithTiesInListOrderAndEmptyBarsAfter)
+{
+    std::vector<clsDatentraeger> titles;
+    const int ratings[] = {3, 5, 1, 5, 0, 3, 4, 2, 5, 1, 3, 4};
+    for (int i = 0; i < 12; ++i)
+        titles.push_back(title(QStringLiteral("T%1").arg(i + 1), ratings[i], 90 + i, 1000 + i));
+    titles[0].SetKaufpreis(1999);
+    useCollection(titles);
+
+    window->ShowPage(21);
+    EXPECT_TRUE(chart()->isVisible());
+    EXPECT_EQ(chart()->barCount(), 30);
+    EXPECT_FALSE(chart()->BetweenLineVisible());
+    EXPECT_EQ(chart()->Caption(), style(110) + " - " + style(5));
+    const std::vector<std::pair<QString, double>> top = {
+        {"T2", 5}, {"T4", 5}, {"T9", 5}, {"T7", 4},  {"T12", 4}, {"T1", 3},
+        {"T6", 3}, {"T11", 3}, {"T8", 2}, {"T3", 1}, {"T10", 1}, {"T5", 0}};
+    std::vector<std::pair<QString, double>> expected = top;
+    expected.resize(30, {QString(), 0.0});
+    EXPECT_EQ(bars(), expected);
+
+    window->ShowPage(22);
+    EXPECT_TRUE(chart()->BetweenLineVisible());
+    EXPECT_EQ(chart()->Caption(), style(110) + " - " + style(8));
+    EXPECT_EQ(bars()[0], (std::pair<QString, double>{"T12", 101}));
+
+    window->ShowPage(23);
+    EXPECT_EQ(chart()->Caption(), style(110) + " - " + style(9));
+    EXPECT_EQ(bars()[0], (std::pair<QString, double>{"T1", 19.99}));
+    EXPECT_EQ(bars()[1], (std::pair<QString, double>{"T12", 10.11}));
+
+    window->ShowPage(5);
+    EXPECT_FALSE(chart()->isVisible());
+}
+
+TEST_F(Top30Test, AListFileThatCannotBeReadGivesEmptyBarsAndAMessage)
+{
+    useCollection({title(QStringLiteral("Alien"), 5)});
+    window->ShowPage(21); // fills the chart first
+    struct Case {
+        QByteArray content; // empty: no file
+        int message;
+    };
+    const Case cases[] = {{QByteArray(), 31}, {"LIST VERSION#0\r\nCOUNT#2\r\n", 27}};
+    for (const Case& c : cases) {
+        QFile::remove(window->Options().DvdListpath());
+        if (!c.content.isEmpty())
+            folder.write(QStringLiteral("lists/main.adl"), c.content);
+        window->StatusTimer_Timer();
+        window->ShowPage(23);
+        EXPECT_EQ(status(), msg(c.message));
+        EXPECT_EQ(chart()->barCount(), 30);
+        const std::vector<std::pair<QString, double>> empty(30, {QString(), 0.0});
+        EXPECT_EQ(bars(), empty);
+        EXPECT_TRUE(chart()->isVisible());
+    }
+}
+
+} // namespace
