@@ -69,6 +69,17 @@ bool priceBetween(const QString& text, int min, int max)
 
 double wholePart(const QString& text) { return Numbers::intFloor(Numbers::parse(text)); }
 
+// Puts a title back at its old position.
+void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
+{
+    const int n = dvds.getListSize();
+    dvds.AddDVD(dvd);
+    if (pos <= n) {
+        dvds.ShiftDVDsUp(pos, n);
+        dvds.setDVD(pos, dvd);
+    }
+}
+
 } // namespace
 
 PageDVDEntry::PageDVDEntry(MainWindow& main) : QObject(&main), m_main(main)
@@ -380,10 +391,26 @@ void PageDVDEntry::checkAndStore(bool replace, bool& stored)
     }
     title.SetBildpfad(cover);
 
-    if (replace)
+    clsDatentraeger old;
+    if (replace) {
+        old = dvds.getDVD(current);
         dvds.RemoveDVD(current);
+    }
     dvds.AddSortedDVD(title);
-    m_main.SaveDVDList();
+    try {
+        m_main.SaveDVDList();
+    } catch (...) {
+        // The collection stays as its file, so that trying again adds no second copy.
+        for (int i = 1; i <= dvds.getListSize(); ++i) {
+            if (dvds.getDVD(i) == title) {
+                dvds.RemoveDVD(i);
+                break;
+            }
+        }
+        if (replace)
+            insertAt(dvds, current, old);
+        throw;
+    }
     stored = true;
     m_main.StatusMsg(replace ? 3 : 7);
 

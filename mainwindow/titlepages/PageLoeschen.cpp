@@ -13,6 +13,17 @@ namespace {
 
 constexpr int kButtonHeight = 25;
 
+// Puts a title back at its old position.
+void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
+{
+    const int n = dvds.getListSize();
+    dvds.AddDVD(dvd);
+    if (pos <= n) {
+        dvds.ShiftDVDsUp(pos, n);
+        dvds.setDVD(pos, dvd);
+    }
+}
+
 } // namespace
 
 PageLoeschen::PageLoeschen(MainWindow& main) : QObject(&main), m_main(main)
@@ -85,9 +96,16 @@ void PageLoeschen::btdvdjetztloeschen_Click()
                                        m_main.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
             return;
         const int p = m_list->row(item);
+        const clsDatentraeger removed = dvds.getDVD(p + 1);
         dvds.RemoveDVD(p + 1);
+        try {
+            m_main.SaveDVDList();
+        } catch (...) {
+            // The title is still in the file: it stays in the collection too.
+            insertAt(dvds, p + 1, removed);
+            throw;
+        }
         delete m_list->takeItem(p);
-        m_main.SaveDVDList();
         m_main.StatusMsg(5);
         m_main.setAktuelleDVDNr(dvds.getListSize() > 0 ? 1 : 0);
     } catch (const std::exception&) {
