@@ -85,7 +85,7 @@ TEST_F(DVDEntryTest, AddingStoresTheTitleWritesTheListShowsAndUploadsIt)
 {
     addTitles({"Alien", "Zodiac"});
     typeValidTitle();
-    type("ucEntryBewertung", "4.7"); // the whole part counts
+    type("ucEntryDauer", "99.9"); // the whole part counts
     click("btdvdjetzthinzufuegen");
 
     EXPECT_EQ(status(), "Meldung 7");
@@ -99,7 +99,7 @@ TEST_F(DVDEntryTest, AddingStoresTheTitleWritesTheListShowsAndUploadsIt)
     EXPECT_EQ(d.GetBewertung(), 4);
     EXPECT_EQ(d.GetGenre(), "Crime/Drama");
     EXPECT_EQ(d.GetFsk(), 16);
-    EXPECT_EQ(d.GetLaenge(), 170);
+    EXPECT_EQ(d.GetLaenge(), 99);
     EXPECT_EQ(d.GetKaufpreis(), 1999);
     EXPECT_EQ(d.GetSchauspieler2(), "Robert De Niro");
     EXPECT_EQ(d.GetBildpfad(), cover); // the relative path made full
@@ -109,7 +109,7 @@ TEST_F(DVDEntryTest, AddingStoresTheTitleWritesTheListShowsAndUploadsIt)
 
     ASSERT_EQ(http.requests.size(), 1);
     EXPECT_EQ(http.requests[0], "http://films.example/addMovie.php?l=0&titel=Heat&genre1=Crime&genre2=Drama&genre3="
-                                "&landjahr=USA%201995&fsk=16&dauer=170&regie=Michael%20Mann&s1=Al%20Pacino"
+                                "&landjahr=USA%201995&fsk=16&dauer=99&regie=Michael%20Mann&s1=Al%20Pacino"
                                 "&s2=Robert%20De%20Niro&s3=&s4=&s5=");
 }
 
