@@ -1,19 +1,457 @@
 #include "mainwindow/titlepages/PageDVDEntry.h"
 
+#include "controls/FontHelper.h"
+#include "controls/ucEntry.h"
+#include "data/clsDatentraeger.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
+#include "exchange/clsInternetExport.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "platform/HttpClient.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
-PageDVDEntry::PageDVDEntry(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QPushButton>
 
-void PageDVDEntry::ShowDVDEntry() {}
+namespace {
 
-void PageDVDEntry::HideDVDEntry() {}
+constexpr int kRowHeight = 25;
+const QString kCoverStart = QStringLiteral("cover/");
+const QString kTrailerStart = QStringLiteral("trailer/");
+const QString kFormats[] = {QStringLiteral("DVD"), QStringLiteral("BluRay"), QStringLiteral("HD-DVD"),
+                            QStringLiteral("VHS"), QStringLiteral("VCD")};
 
-void PageDVDEntry::ShowDVDEdit() {}
+template <class W>
+W* make(QWidget* parent, const QString& name)
+{
+    auto* w = new W(parent);
+    w->setObjectName(name);
+    w->hide();
+    return w;
+}
 
-void PageDVDEntry::HideDVDEdit() {}
+// A stored value is shown whole: the length limit is for typing only.
+void fill(ucEntry* e, const QString& text)
+{
+    const std::int16_t max = e->MaxCharacters();
+    e->setMaxCharacters(0);
+    e->setValue(text);
+    e->setMaxCharacters(max);
+}
 
-void PageDVDEntry::SetDesignDVDEntry() {}
+void fillCombo(ucEntry* e, const clsDefaultListFileHandler& names)
+{
+    for (int i = 1; i <= names.getListSize(); ++i)
+        e->AddComboEntry(names.getElement(i));
+}
 
-void PageDVDEntry::SetSizes(int, int) {}
+void takeCombo(clsDefaultListFileHandler& names, const ucEntry* e)
+{
+    names.Clear();
+    for (int i = 0; i < e->ComboCount(); ++i)
+        names.Add(e->GetComboEntry(static_cast<std::int16_t>(i)));
+}
 
-void PageDVDEntry::SetSizesEditButton(int, int) {}
+// Like the entry's own range check, with a decimal comma read as a point
+// so that a price of 12,50 is caught as a fraction, not as garbage.
+bool priceBetween(const QString& text, int min, int max)
+{
+    QString t = text;
+    const std::optional<double> number = Numbers::tryParse(t.replace(u',', u'.'));
+    if (!number)
+        return false;
+    const double whole = Numbers::intFloor(*number);
+    return whole >= min && whole <= max;
+}
+
+double wholePart(const QString& text) { return Numbers::intFloor(Numbers::parse(text)); }
+
+// Puts a title back at its old position.
+void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
+{
+    const int n = dvds.getListSize();
+    dvds.AddDVD(dvd);
+    if (pos <= n) {
+        dvds.ShiftDVDsUp(pos, n);
+        dvds.setDVD(pos, dvd);
+    }
+}
+
+} // namespace
+
+PageDVDEntry::PageDVDEntry(MainWindow& main) : QObject(&main), m_main(main)
+{
+    QWidget* area = main.clientArea();
+    m_titel = make<ucEntry>(area, QStringLiteral("ucEntryTitel"));
+    m_format = make<ucEntry>(area, QStringLiteral("ucEntryFormat"));
+    m_bewertung = make<ucEntry>(area, QStringLiteral("ucEntryBewertung"));
+    for (int i = 0; i < 3; ++i)
+        m_genre[i] = make<ucEntry>(area, QStringLiteral("ucEntryGenre%1").arg(i + 1));
+    m_landJahr = make<ucEntry>(area, QStringLiteral("ucEntryLandJahr"));
+    m_fsk = make<ucEntry>(area, QStringLiteral("ucEntryFSK"));
+    m_dauer = make<ucEntry>(area, QStringLiteral("ucEntryDauer"));
+    m_preis = make<ucEntry>(area, QStringLiteral("ucEntryPreis"));
+    m_sonstiges = make<ucEntry>(area, QStringLiteral("ucEntrySonstiges"));
+    m_regie = make<ucEntry>(area, QStringLiteral("ucEntryRegie"));
+    for (int i = 0; i < 5; ++i)
+        m_schauspieler[i] = make<ucEntry>(area, QStringLiteral("ucEntrySchauspieler%1").arg(i + 1));
+    m_bild = make<ucEntry>(area, QStringLiteral("ucEntryBild"));
+    m_trailer = make<ucEntry>(area, QStringLiteral("ucEntryTrailer"));
+
+    m_btInternetImport = make<QPushButton>(area, QStringLiteral("btInternetImport"));
+    m_btInternetImport->setText(QStringLiteral("Internet"));
+    m_btReset = make<QPushButton>(area, QStringLiteral("btReset"));
+    m_btReset->setText(QStringLiteral("Reset"));
+    m_btHinzufuegen = make<QPushButton>(area, QStringLiteral("btdvdjetzthinzufuegen"));
+    m_btBearbeiten = make<QPushButton>(area, QStringLiteral("btDVDjetztBearbeiten"));
+    for (QPushButton* b : {m_btInternetImport, m_btReset, m_btHinzufuegen, m_btBearbeiten}) {
+        b->setFont(FontHelper::buttonFont());
+        b->resize(100, kRowHeight);
+    }
+    m_btInternetImport->resize(150, kRowHeight);
+    for (ucEntry* e : {m_titel, m_format, m_bewertung, m_landJahr, m_fsk, m_dauer, m_preis, m_sonstiges, m_regie,
+                       m_bild, m_trailer})
+        e->resize(e->width(), kRowHeight);
+    for (ucEntry* e : m_genre)
+        e->resize(e->width(), kRowHeight);
+    for (ucEntry* e : m_schauspieler)
+        e->resize(e->width(), kRowHeight);
+
+    connect(m_btHinzufuegen, &QPushButton::clicked, this, [this] { btdvdjetzthinzufuegen_Click(); });
+    connect(m_btBearbeiten, &QPushButton::clicked, this, [this] { btDVDjetztBearbeiten_Click(); });
+    connect(m_btReset, &QPushButton::clicked, this, [this] { btReset_Click(); });
+    connect(m_btInternetImport, &QPushButton::clicked, this, [this] { btInternetImport_Click(); });
+}
+
+void PageDVDEntry::ShowDVDEntry()
+{
+    m_btReset->show();
+    m_btInternetImport->show();
+    for (ucEntry* e : {m_titel, m_format, m_bewertung, m_landJahr, m_fsk, m_dauer, m_preis, m_sonstiges, m_regie,
+                       m_bild, m_trailer})
+        e->show();
+    for (ucEntry* e : m_genre)
+        e->show();
+    for (ucEntry* e : m_schauspieler)
+        e->show();
+    m_btHinzufuegen->show();
+    ClearDVDEntry();
+}
+
+void PageDVDEntry::HideDVDEntry()
+{
+    m_btReset->hide();
+    m_btInternetImport->hide();
+    for (ucEntry* e : {m_titel, m_format, m_bewertung, m_landJahr, m_fsk, m_dauer, m_preis, m_sonstiges, m_regie,
+                       m_bild, m_trailer})
+        e->hide();
+    for (ucEntry* e : m_genre)
+        e->hide();
+    for (ucEntry* e : m_schauspieler)
+        e->hide();
+    m_btHinzufuegen->hide();
+}
+
+void PageDVDEntry::ShowDVDEdit()
+{
+    ShowDVDEntry();
+    m_btHinzufuegen->hide();
+    m_btReset->hide();
+    m_btInternetImport->hide();
+    m_btBearbeiten->show();
+    ClearDVDEntry();
+
+    // The copy of the current title may be stale after a delete or a mass
+    // change: the page always shows what stands at the position now.
+    const int nr = m_main.AktuelleDVDNr();
+    if (nr < 1 || nr > m_main.DVDListe().getListSize()) {
+        m_main.StatusMsg(29);
+        return;
+    }
+    m_main.AktuelleDVD() = m_main.DVDListe().getDVD(nr);
+    const clsDatentraeger& d = m_main.AktuelleDVD();
+    fill(m_titel, d.GetFilmname());
+    fill(m_format, d.GetFormat());
+    fill(m_bewertung, QString::number(d.GetBewertung()));
+    fill(m_landJahr, d.GetLandJahr());
+    fill(m_fsk, QString::number(d.GetFsk()));
+    fill(m_dauer, QString::number(d.GetLaenge()));
+    fill(m_preis, QString::number(d.GetKaufpreis()));
+    fill(m_sonstiges, d.GetSonstiges());
+    fill(m_regie, d.GetRegie());
+    const QString actors[5] = {d.GetSchauspieler1(), d.GetSchauspieler2(), d.GetSchauspieler3(),
+                               d.GetSchauspieler4(), d.GetSchauspieler5()};
+    for (int i = 0; i < 5; ++i)
+        fill(m_schauspieler[i], actors[i]);
+    fill(m_bild, d.GetBildpfad());
+    fill(m_trailer, d.GetTrailerpfad());
+    for (int i = 0; i < 3; ++i)
+        fill(m_genre[i], clsStringFunctions::GetStringPartBySeparator(d.GetGenre(), i + 1, QStringLiteral("/")));
+}
+
+void PageDVDEntry::HideDVDEdit()
+{
+    HideDVDEntry();
+    m_btBearbeiten->hide();
+}
+
+void PageDVDEntry::SetDesignDVDEntry()
+{
+    const clsOptions& o = m_main.Options();
+    clsTranslation& style = m_main.StyleTexts();
+    auto design = [&](ucEntry* e, const QString& caption, std::uint8_t entryStyle, std::int16_t max, bool buttons) {
+        e->SetDesign(caption, entryStyle, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
+                     buttons, max);
+    };
+    design(m_titel, style.MultiWord(3), 1, 60, true);
+    design(m_format, style.MultiWord(4), 2, 45, false);
+    design(m_bewertung, style.MultiWord(5), 2, 1, false);
+    design(m_landJahr, style.MultiWord(6), 1, 25, true);
+    design(m_fsk, style.MultiWord(7), 1, 2, false);
+    design(m_dauer, style.MultiWord(8), 1, 4, true);
+    design(m_preis, style.MultiWord(9), 1, 5, true);
+    design(m_sonstiges, o.OwnLabelCaption(), 1, 70, true);
+    design(m_regie, style.MultiWord(10), 2, 25, true);
+    for (int i = 0; i < 5; ++i)
+        design(m_schauspieler[i], style.MultiWord(11) + QStringLiteral("#%1").arg(i + 1), 2, 25, true);
+    m_bild->SetDesign(style.MultiWord(12), 4, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+                      o.ColorEntryBG());
+    m_trailer->SetDesign(style.MultiWord(13), 3, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+                         o.ColorEntryBG());
+    for (int i = 0; i < 3; ++i)
+        design(m_genre[i], style.MultiWord(14) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
+
+    m_bild->setDialogFolder(ProgramFolder::path() + QStringLiteral("/cover"));
+    m_bild->setDialogFilter(ucEntry::kPictureFilter);
+    m_trailer->setDialogFolder(ProgramFolder::path() + QStringLiteral("/trailer"));
+    m_trailer->setDialogFilter(ucEntry::kVideoFilter);
+    m_btHinzufuegen->setText(style.MultiWord(15));
+    m_btBearbeiten->setText(style.MultiWord(16));
+
+    for (ucEntry* e : {m_bewertung, m_format, m_regie})
+        e->ClearCombo();
+    for (ucEntry* e : m_schauspieler)
+        e->ClearCombo();
+    for (ucEntry* e : m_genre)
+        e->ClearCombo();
+    for (int r = 1; r <= 5; ++r)
+        m_bewertung->AddComboEntry(QString::number(r));
+    for (const QString& f : kFormats)
+        m_format->AddComboEntry(f);
+    for (ucEntry* e : m_schauspieler)
+        fillCombo(e, m_main.ActorList());
+    fillCombo(m_regie, m_main.DirectorList());
+    for (ucEntry* e : m_genre)
+        fillCombo(e, m_main.GenreList());
+}
+
+void PageDVDEntry::SetSizes(int W, int)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    ucEntry* const rows[] = {m_titel,           m_format,          m_bewertung,       m_genre[0],
+                             m_genre[1],        m_genre[2],        m_landJahr,        m_fsk,
+                             m_dauer,           m_preis,           m_sonstiges,       m_regie,
+                             m_schauspieler[0], m_schauspieler[1], m_schauspieler[2], m_schauspieler[3],
+                             m_schauspieler[4], m_bild,            m_trailer};
+
+    // This page sets its tops first.
+    l.start(30);
+    l.sameRow(m_btInternetImport);
+    l.row(m_btReset, m_btReset->height());
+    for (ucEntry* e : rows)
+        l.row(e, e->height());
+    l.row(m_btHinzufuegen, m_btHinzufuegen->height());
+
+    for (ucEntry* e : rows)
+        l.setWidth(e, W - 100);
+    l.setWidth(m_btHinzufuegen, W - 100);
+    for (ucEntry* e : rows)
+        l.centre(e);
+    l.centre(m_btHinzufuegen);
+    l.setLeft(m_btReset, m_titel->x() + m_titel->width() - m_btReset->width());
+    l.setLeft(m_btInternetImport, m_titel->x());
+}
+
+void PageDVDEntry::SetSizesEditButton(int W, int)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    l.setWidth(m_btBearbeiten, W - 100);
+    l.centre(m_btBearbeiten);
+    l.setTop(m_btBearbeiten, m_btHinzufuegen->y());
+}
+
+void PageDVDEntry::ClearDVDEntry()
+{
+    for (ucEntry* e : {m_titel, m_format, m_landJahr, m_sonstiges, m_regie})
+        e->setValue(QString());
+    for (ucEntry* e : m_genre)
+        e->setValue(QString());
+    for (ucEntry* e : m_schauspieler)
+        e->setValue(QString());
+    for (ucEntry* e : {m_bewertung, m_fsk, m_dauer, m_preis})
+        e->setValue(QStringLiteral("0"));
+    m_bild->setValue(kCoverStart);
+    m_trailer->setValue(kTrailerStart);
+    m_main.setWexulUebernommen(false);
+}
+
+QString PageDVDEntry::SaveDVDEntry(bool replace)
+{
+    bool stored = false;
+    try {
+        checkAndStore(replace, stored);
+    } catch (const std::exception&) {
+        // After the list file was written the title stays stored.
+        m_main.StatusMsg(replace ? 4 : 8);
+    }
+    return stored ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void PageDVDEntry::checkAndStore(bool replace, bool& stored)
+{
+    clsDatentraegerList& dvds = m_main.DVDListe();
+    const int current = m_main.AktuelleDVDNr();
+    if (replace && (current < 1 || current > dvds.getListSize())) {
+        m_main.StatusMsg(29);
+        return;
+    }
+
+    QString cover = Paths::normalize(m_bild->value());
+    if (cover == kCoverStart || cover.isEmpty()) {
+        m_main.StatusMsg(11);
+        return;
+    }
+    clsPathFunctions::ChangeIntoFullPathIfRelative(cover);
+    m_bild->setValue(cover);
+    if (!clsPathFunctions::checkIfFileExists(cover, 1) || m_titel->value().isEmpty()) {
+        m_main.StatusMsg(11);
+        return;
+    }
+
+    auto refuse = [&](int msg, const ucEntry* e) {
+        m_main.StatusMsg(msg, QStringLiteral(" (") + e->Caption() + u')');
+    };
+
+    clsDatentraeger title;
+    title.SetFilmname(m_titel->value());
+    title.SetFormat(m_format->value());
+
+    if (!m_bewertung->IsValueNumericBetween(0, 5))
+        return refuse(25, m_bewertung);
+    title.SetBewertung(Numbers::toByte(wholePart(m_bewertung->value())));
+
+    QString genre = m_genre[0]->value();
+    for (int i = 1; i < 3; ++i)
+        if (!m_genre[i]->value().isEmpty())
+            genre += u'/' + m_genre[i]->value();
+    title.SetGenre(genre);
+    title.SetLandJahr(m_landJahr->value());
+
+    if (!m_fsk->IsValueNumericBetween(0, 21))
+        return refuse(25, m_fsk);
+    title.SetFsk(Numbers::toByte(wholePart(m_fsk->value())));
+
+    if (!m_dauer->IsValueNumericBetween(0, 3000))
+        return refuse(25, m_dauer);
+    title.SetLaenge(Numbers::toInt16(wholePart(m_dauer->value())));
+
+    const QString price = m_preis->value();
+    if (!priceBetween(price, 0, 30000))
+        return refuse(25, m_preis);
+    if (price.contains(u'.') || price.contains(u','))
+        return refuse(24, m_preis);
+    title.SetKaufpreis(Numbers::toInt16(wholePart(price)));
+
+    // The list file keeps the five actors on one line separated by "#".
+    for (ucEntry* e : m_schauspieler)
+        if (e->value().contains(u'#'))
+            return refuse(25, e);
+    title.SetSonstiges(m_sonstiges->value());
+    title.SetRegie(m_regie->value());
+    title.SetSchauspieler1(m_schauspieler[0]->value());
+    title.SetSchauspieler2(m_schauspieler[1]->value());
+    title.SetSchauspieler3(m_schauspieler[2]->value());
+    title.SetSchauspieler4(m_schauspieler[3]->value());
+    title.SetSchauspieler5(m_schauspieler[4]->value());
+
+    QString trailer = Paths::normalize(m_trailer->value());
+    if (trailer != kTrailerStart && !trailer.isEmpty()) {
+        clsPathFunctions::ChangeIntoFullPathIfRelative(trailer);
+        m_trailer->setValue(trailer);
+        if (!clsPathFunctions::checkIfFileExists(trailer, 0)) {
+            m_main.StatusMsg(27);
+            return;
+        }
+        title.SetTrailerpfad(trailer);
+    } else {
+        m_trailer->setValue(QString());
+    }
+    title.SetBildpfad(cover);
+
+    clsDatentraeger old;
+    if (replace) {
+        old = dvds.getDVD(current);
+        dvds.RemoveDVD(current);
+    }
+    dvds.AddSortedDVD(title);
+    try {
+        m_main.SaveDVDList();
+    } catch (...) {
+        // The collection stays as its file, so that trying again adds no second copy.
+        for (int i = 1; i <= dvds.getListSize(); ++i) {
+            if (dvds.getDVD(i) == title) {
+                dvds.RemoveDVD(i);
+                break;
+            }
+        }
+        if (replace)
+            insertAt(dvds, current, old);
+        throw;
+    }
+    stored = true;
+    m_main.StatusMsg(replace ? 3 : 7);
+
+    writeNameFiles();
+    m_main.JumpToDVD(title.GetFilmname(), true);
+    if (!replace && !m_main.WexulUebernommen())
+        uploadTitle(title);
+}
+
+void PageDVDEntry::writeNameFiles()
+{
+    takeCombo(m_main.ActorList(), m_schauspieler[0]);
+    takeCombo(m_main.GenreList(), m_genre[0]);
+    takeCombo(m_main.DirectorList(), m_regie);
+    const QString folder = ProgramFolder::path();
+    m_main.DirectorList().Save(folder + QStringLiteral("/director.txt"));
+    m_main.GenreList().Save(folder + QStringLiteral("/genre%1.txt").arg(m_main.Options().Language()));
+    m_main.ActorList().Save(folder + QStringLiteral("/actor.txt"));
+}
+
+void PageDVDEntry::uploadTitle(const clsDatentraeger& title)
+{
+    if (m_main.ServerUrl().isEmpty())
+        return;
+    const QString url = clsInternetExport::GetExportMovie(m_main.ServerUrl(), title, m_main.Options().Language());
+    // The answer is of no use; only a request that failed counts.
+    if (!Http::get().get(url))
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("upload failed: ") + url);
+}
+
+void PageDVDEntry::btdvdjetzthinzufuegen_Click() { SaveDVDEntry(false); }
+
+void PageDVDEntry::btDVDjetztBearbeiten_Click()
+{
+    if (SaveDVDEntry(true) == QLatin1String("True")) {
+        HideDVDEdit();
+        m_main.ShowPage(1);
+        ClearDVDEntry();
+    }
+}
+
+void PageDVDEntry::btReset_Click() { ClearDVDEntry(); }
+
+void PageDVDEntry::btInternetImport_Click() { m_main.ShowPage(7); }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class MainWindow;
+class clsDatentraeger;
+class QPushButton;
+class ucEntry;
 
 // The title entry page (page 12) and the edit page (page 15), which share
 // their entries.
@@ -19,6 +23,38 @@ public:
     // The edit page's save button is placed later in the layout pass.
     void SetSizesEditButton(int W, int H);
 
+    void ClearDVDEntry();
+    // Checks the entries and stores the title: replace changes the current
+    // title, otherwise a title is added. "True" when the title was stored.
+    QString SaveDVDEntry(bool replace);
+
+    void btdvdjetzthinzufuegen_Click();
+    void btDVDjetztBearbeiten_Click();
+    void btReset_Click();
+    void btInternetImport_Click();
+
 private:
+    // The steps of the save; stored turns true once the list file is written.
+    void checkAndStore(bool replace, bool& stored);
+    void writeNameFiles();
+    void uploadTitle(const clsDatentraeger& title);
+
     MainWindow& m_main;
+    ucEntry* m_titel;
+    ucEntry* m_format;
+    ucEntry* m_bewertung;
+    ucEntry* m_genre[3];
+    ucEntry* m_landJahr;
+    ucEntry* m_fsk;
+    ucEntry* m_dauer;
+    ucEntry* m_preis;
+    ucEntry* m_sonstiges;
+    ucEntry* m_regie;
+    ucEntry* m_schauspieler[5];
+    ucEntry* m_bild;
+    ucEntry* m_trailer;
+    QPushButton* m_btInternetImport;
+    QPushButton* m_btReset;
+    QPushButton* m_btHinzufuegen;
+    QPushButton* m_btBearbeiten;
 };

@@ -1,13 +1,114 @@
 #include "mainwindow/titlepages/PageLoeschen.h"
 
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageLayout.h"
+#include "platform/MessageService.h"
 
-PageLoeschen::PageLoeschen(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QListWidget>
+#include <QPushButton>
 
-void PageLoeschen::ShowLoeschen() {}
+namespace {
 
-void PageLoeschen::HideLoeschen() {}
+constexpr int kButtonHeight = 25;
 
-void PageLoeschen::SetDesignLoeschen() {}
+// Puts a title back at its old position.
+void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
+{
+    const int n = dvds.getListSize();
+    dvds.AddDVD(dvd);
+    if (pos <= n) {
+        dvds.ShiftDVDsUp(pos, n);
+        dvds.setDVD(pos, dvd);
+    }
+}
 
-void PageLoeschen::SetSizes(int, int) {}
+} // namespace
+
+PageLoeschen::PageLoeschen(MainWindow& main) : QObject(&main), m_main(main)
+{
+    m_list = new QListWidget(main.clientArea());
+    m_list->setObjectName(QStringLiteral("ListLoeschen"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setFont(FontHelper::labelFont());
+    m_list->hide();
+    m_btLoeschen = new QPushButton(main.clientArea());
+    m_btLoeschen->setObjectName(QStringLiteral("btdvdjetztloeschen"));
+    m_btLoeschen->setFont(FontHelper::buttonFont());
+    m_btLoeschen->resize(m_btLoeschen->width(), kButtonHeight);
+    m_btLoeschen->hide();
+    connect(m_btLoeschen, &QPushButton::clicked, this, [this] { btdvdjetztloeschen_Click(); });
+}
+
+void PageLoeschen::ShowLoeschen()
+{
+    m_list->show();
+    m_btLoeschen->show();
+    const clsDatentraegerList& dvds = m_main.DVDListe();
+    QStringList names;
+    names.reserve(dvds.getListSize());
+    for (int i = 1; i <= dvds.getListSize(); ++i)
+        names << dvds.getDataString(i, clsDatentraegerList::FieldFilmname);
+    m_list->clear();
+    m_list->addItems(names);
+}
+
+void PageLoeschen::HideLoeschen()
+{
+    m_list->hide();
+    m_btLoeschen->hide();
+}
+
+void PageLoeschen::SetDesignLoeschen()
+{
+    const clsOptions& o = m_main.Options();
+    QPalette pal = m_list->palette();
+    pal.setColor(QPalette::Base, ColorHelper::toQColor(o.ColorEntryBG()));
+    pal.setColor(QPalette::Text, ColorHelper::toQColor(o.ColorEntryFont()));
+    m_list->setPalette(pal);
+    m_btLoeschen->setText(m_main.StyleTexts().MultiWord(17));
+}
+
+void PageLoeschen::SetSizes(int W, int H)
+{
+    PageLayout l(m_main.FormFunctions(), W);
+    l.setWidth(m_list, W - 400);
+    l.setWidth(m_btLoeschen, W - 400);
+    l.centre(m_list);
+    l.centre(m_btLoeschen);
+    l.setHeight(m_list, H - 150);
+    l.start(30);
+    l.row(m_list, m_list->height() + 5);
+    l.row(m_btLoeschen, m_btLoeschen->height() + 5);
+}
+
+void PageLoeschen::btdvdjetztloeschen_Click()
+{
+    try {
+        clsDatentraegerList& dvds = m_main.DVDListe();
+        QListWidgetItem* item = m_list->currentItem();
+        if (dvds.getListSize() == 0 || !item || !item->isSelected()) {
+            m_main.StatusMsg(29);
+            return;
+        }
+        if (Messages::get().messageBox(m_main.BoxTexts().MultiWord(8), MsgButtons::YesNo,
+                                       m_main.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
+            return;
+        const int p = m_list->row(item);
+        const clsDatentraeger removed = dvds.getDVD(p + 1);
+        dvds.RemoveDVD(p + 1);
+        try {
+            m_main.SaveDVDList();
+        } catch (...) {
+            // The title is still in the file: it stays in the collection too.
+            insertAt(dvds, p + 1, removed);
+            throw;
+        }
+        delete m_list->takeItem(p);
+        m_main.StatusMsg(5);
+        m_main.setAktuelleDVDNr(dvds.getListSize() > 0 ? 1 : 0);
+    } catch (const std::exception&) {
+        m_main.StatusMsg(6);
+    }
+}

@@ -4,8 +4,10 @@
 #include <cstdint>
 
 class MainWindow;
+class QListWidget;
+class QPushButton;
 
-// The delete page (page 13).
+// The delete page (page 13): list position p is title p + 1.
 class PageLoeschen : public QObject {
 public:
     explicit PageLoeschen(MainWindow& main);
@@ -14,7 +16,10 @@ public:
     void HideLoeschen();
     void SetDesignLoeschen();
     void SetSizes(int W, int H);
+    void btdvdjetztloeschen_Click();
 
 private:
     MainWindow& m_main;
+    QListWidget* m_list;
+    QPushButton* m_btLoeschen;
 };

@@ -4,8 +4,15 @@
 #include <cstdint>
 
 class MainWindow;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class ucEntry;
+class ucOption;
+class ucText;
 
-// The search page (page 11).
+// The search page (page 11): narrows the collection one criterion at a time
+// over the program-wide search table (mSearch).
 class PageSuche : public QObject {
 public:
     explicit PageSuche(MainWindow& main);
@@ -16,7 +23,21 @@ public:
     void SetSizes(int W, int H);
     // The search reset: every title of the collection is a hit again.
     void btNewSearch_Click();
+    // The result list from the table: the names that still match.
+    void ShowSuchergebnisse();
+    // One narrowing step with the chosen criterion.
+    void btDVDjetztsuchen_Click();
+    void ListSuchen_Click(const QString& name);
 
 private:
+    void randomPick();
+
     MainWindow& m_main;
+    ucText* m_ergebnisse;
+    ucText* m_filter;
+    ucOption* m_option;
+    ucEntry* m_entry;
+    QListWidget* m_list;
+    QPushButton* m_btSuchen;
+    QPushButton* m_btNewSearch;
 };

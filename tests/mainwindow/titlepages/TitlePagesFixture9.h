@@ -1,0 +1,133 @@
+#pragma once
+
+#include "controls/ucEntry.h"
+#include "controls/ucText.h"
+#include "data/clsDatentraeger.h"
+#include "mainwindow/frame/MainWindow.h"
+#include "tests/support/RecordingServices.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window on a temporary program folder, styled and laid out, whose
+// language lines name themselves ("Stil 14", "Meldung 25", "Box 8"), with
+// its collection stored in lists/test.adl.
+class TitlePagesTest : public ::testing::Test {
+protected:
+    TitlePagesTest()
+    {
+        writeTable("english-style.ass", "Stil");
+        writeTable("english-message.ass", "Meldung");
+        writeTable("english-box.ass", "Box");
+        window = std::make_unique<MainWindow>();
+        clsOptions& o = window->Options();
+        o.setLanguage(0);
+        o.setSound(0);
+        o.setOwnLabelCaption(QStringLiteral("Extras"));
+        o.setDvdListpath(listPath());
+        window->SetLanguageAndDesign();
+        window->SetAllSizes(800, 600);
+        window->show();
+    }
+
+    void writeTable(const char* file, const char* word)
+    {
+        QStringList lines;
+        for (int k = 1; k <= 200; ++k)
+            lines << QStringLiteral("%1#%2 %1#English %1").arg(k).arg(QLatin1String(word));
+        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
+    }
+
+    QString listPath() const { return folder.file(QStringLiteral("lists/test.adl")); }
+
+    // A picture file in the program folder; returns its full path.
+    QString picture(const QString& relative)
+    {
+        QImage img(2, 2, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        const QString path = folder.write(relative, QByteArray());
+        img.save(path, "BMP");
+        return path;
+    }
+
+    static clsDatentraeger title(const QString& name, int rating = 0, const QString& landJahr = QString(),
+                                 int price = 0)
+    {
+        clsDatentraeger d;
+        d.SetFilmname(name);
+        d.SetFormat(QStringLiteral("DVD"));
+        d.SetBewertung(static_cast<std::uint8_t>(rating));
+        d.SetLandJahr(landJahr);
+        d.SetKaufpreis(static_cast<std::int16_t>(price));
+        return d;
+    }
+
+    void addTitles(const QStringList& names)
+    {
+        for (const QString& n : names)
+            window->DVDListe().AddDVD(title(n));
+    }
+
+    QStringList storedNames() const
+    {
+        clsDatentraegerList list;
+        list.Load(listPath());
+        QStringList names;
+        for (int i = 1; i <= list.getListSize(); ++i)
+            names << list.getDataString(i, clsDatentraegerList::FieldFilmname);
+        return names;
+    }
+
+    template <class T = QWidget>
+    T* child(const QString& name) const
+    {
+        T* c = window->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+
+    ucEntry* entry(const QString& name) const { return child<ucEntry>(name); }
+
+    // Types into an entry as a user does: the old text is replaced.
+    void type(const QString& entryName, const QString& text)
+    {
+        ucEntry* e = entry(entryName);
+        QLineEdit* box = e->Style() == 2 ? e->findChild<QComboBox*>(QStringLiteral("combo"))->lineEdit()
+                                         : e->findChild<QLineEdit*>(QStringLiteral("text"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(box, text);
+        else
+            box->insert(text); // as a paste: key events know only ASCII
+    }
+
+    void click(const QString& buttonName) { QTest::mouseClick(child<QPushButton>(buttonName), Qt::LeftButton); }
+
+    QString status() const { return window->Statusleiste()->text(); }
+
+    QStringList listItems(const QString& name) const
+    {
+        QStringList items;
+        auto* list = child<QListWidget>(name);
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
+        return items;
+    }
+
+    TempProgramFolder folder;
+    RecordingSounds sounds;
+    RecordingHttp http;
+    std::unique_ptr<MainWindow> window;
+};
