@@ -139,7 +139,9 @@ void frmSplash::mousePressEvent(QMouseEvent*) { EndSplash(); }
 
 void frmSplash::keyPressEvent(QKeyEvent*)
 {
-    // The timer runs on; its end then has nothing left to hide.
+    // The timer runs on; its end then has nothing left to hide. Hiding
+    // takes the focus away, which is no reason to stop it.
+    m_wasActive = false;
     hide();
     m_main.show();
     m_main.raise();
@@ -150,7 +152,7 @@ bool frmSplash::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         m_wasActive = true;
-    } else if (event->type() == QEvent::WindowDeactivate && m_wasActive) {
+    } else if (event->type() == QEvent::WindowDeactivate && m_wasActive && isVisible()) {
         m_wasActive = false;
         EndSplash();
     }
