@@ -1,21 +1,65 @@
+#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/frmSplash.h"
+#include "platform/HttpClient.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
+#include "platform/RuntimeError.h"
+#include "platform/gui/QtFileDialogService.h"
+#include "platform/gui/QtMessageService.h"
+#include "platform/gui/QtSoundService.h"
+#include "platform/gui/QtUrlOpener.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QStyleFactory>
+
+#include <exception>
+
+namespace {
+
+// Folders that the program's files live in; resources cannot carry empty ones.
+void createFolders()
+{
+    const QString root = ProgramFolder::path();
+    for (const char* folder : {"cover", "designs", "games", "html", "languages", "lists", "longtexts", "portraits",
+                               "shelves", "sounds", "trailer", "website"})
+        QDir().mkpath(root + u'/' + QLatin1String(folder));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    MersenneRandomSource random;
+    QtMessageService messages;
+    Messages::install(&messages);
+    QtFileDialogService fileDialogs;
+    FileDialogs::install(&fileDialogs);
+    QtSoundService sounds;
+    Sounds::install(&sounds);
+    QtUrlOpener opener;
+    Opener::install(&opener);
+    QtHttpClient http;
+    Http::install(&http);
+    MersenneRandomSource random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     Random::install(&random);
 
     ProgramFolder::seedDefaults(QStringLiteral(":/defaults"));
+    createFolders();
 
-    QTextStream(stdout) << "QuorDVD 4.2.0: the collection data layer is built; "
-                           "the main window is not there yet.\n"
-                        << "Program folder: " << ProgramFolder::path() << "\n";
-    return 0;
+    MainWindow main;
+    frmSplash splash(main);
+    try {
+        splash.Form_Load();
+    } catch (const std::exception& e) {
+        // A file that stops the start-up (a damaged password file, say) is
+        // named instead of ending the program without a word.
+        messages.messageBox(QString::fromUtf8(e.what()), MsgButtons::Ok, QStringLiteral("QuorDVD"));
+        return 1;
+    }
+    return app.exec();
 }

@@ -19,12 +19,18 @@
 #include "mainwindow/titlepages/PageTop30.h"
 #include "mainwindow/titlepages/PageZusatztext.h"
 #include "platform/MessageService.h"
+#include "platform/RandomSource.h"
+#include "platform/RuntimeError.h"
+#include "data/clsDefaultTextfileHandler.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SoundService.h"
 #include "platform/UrlOpener.h"
 #include "platform/Version.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -364,9 +370,26 @@ void MainWindow::JumpToDVD(const QString& name, bool exact)
     StatusMsg(33);
 }
 
-void MainWindow::SaveDVDList() { m_dvdListe.Save(m_options.DvdListpath()); }
+void MainWindow::SaveDVDList()
+{
+    const QString path = m_options.DvdListpath();
+    if (!m_unreadList.isEmpty() && path == m_unreadList)
+        throw RuntimeError(ErrorKind::InputOutput,
+                           QStringLiteral("the list file could not be read and is not overwritten: ") + path);
+    m_dvdListe.Save(path);
+}
 
-void MainWindow::LoadDVDList() { m_dvdListe.Load(m_options.DvdListpath()); }
+void MainWindow::LoadDVDList()
+{
+    const QString path = m_options.DvdListpath();
+    try {
+        m_dvdListe.Load(path);
+    } catch (...) {
+        m_unreadList = path;
+        throw;
+    }
+    m_unreadList.clear();
+}
 
 // ---------------------------------------------------------------- status line and sounds
 
@@ -492,3 +515,114 @@ void MainWindow::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFold
 void MainWindow::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLiteral("settings.aef"))); }
 
 void MainWindow::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }
+
+// ---------------------------------------------------------------- start-up and life cycle
+
+void MainWindow::Form_Load()
+{
+    if (Random::installed())
+        Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    m_maximiert = 0;
+    AskPassword();
+    LoadServerUrl();
+    setSeiten(1, 1);
+    setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
+    LoadEinstellungen();
+    LoadNameLists();
+    SetLanguageAndDesign();
+    SetAllSizes(m_options.FormWidth(), m_options.FormHeight());
+    const bool listRead = LoadCollection();
+    m_pageDVDScreen->setSkipzurueckEnabled(false);
+    HideAllPages();
+    ShowPage(1);
+    // After page 1, whose own messages would hide it.
+    if (!listRead)
+        StatusMsg(36);
+    PlaySound(2);
+}
+
+void MainWindow::AskPassword()
+{
+    LoadPassword();
+    const QString password = m_passwordFunctions.GetPassword();
+    if (password.isEmpty())
+        return;
+    QString answer;
+    while (answer != password)
+        answer = Messages::get().inputBox(QStringLiteral("Password"), QString(), QString());
+}
+
+void MainWindow::LoadServerUrl()
+{
+    // Every line comes back ended by CR LF; the last one is dropped.
+    QString text = clsDefaultTextfileHandler::ReadTxtFile(inProgramFolder(QStringLiteral("serverurl.txt")), false);
+    if (text.size() < 2)
+        text.clear();
+    else
+        text.chop(2);
+    m_serverUrl = text;
+}
+
+void MainWindow::LoadNameLists()
+{
+    m_actorList.Load(inProgramFolder(QStringLiteral("actor.txt")), true, true);
+    m_directorList.Load(inProgramFolder(QStringLiteral("director.txt")), true, true);
+    m_genreList.Load(inProgramFolder(QStringLiteral("genre%1.txt").arg(m_options.Language())), true, true);
+}
+
+bool MainWindow::LoadCollection()
+{
+    m_aktuelleDVDNr = 0;
+    if (!clsPathFunctions::checkIfFileExists(m_options.DvdListpath(), 0))
+        return true;
+    try {
+        LoadDVDList();
+    } catch (const RuntimeError&) {
+        // Half a collection would be saved over the file; show none.
+        m_dvdListe.ClearList();
+        return false;
+    }
+    m_aktuelleDVDNr = m_dvdListe.getListSize() > 0 ? 1 : 0;
+    return true;
+}
+
+void MainWindow::Form_Resize()
+{
+    if (isMaximized()) {
+        const QSize outer = frameGeometry().size();
+        if (m_maximiert == 1 && outer == m_maximisedLayout)
+            return;
+        m_maximisedLayout = outer;
+        SetAllSizes(outer.width(), outer.height());
+        m_maximiert = 1;
+        if (m_aktuelleSeite < 4)
+            ShowPage(1);
+    } else if (!isMinimized() && m_maximiert == 1) {
+        m_maximiert = 0;
+        m_maximisedLayout = QSize();
+        SetAllSizes(m_options.FormWidth(), m_options.FormHeight());
+        if (m_aktuelleSeite < 4)
+            ShowPage(1);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The maximised size may arrive after the state change.
+    if (isMaximized())
+        Form_Resize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}

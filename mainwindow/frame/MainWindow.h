@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSize>
 
 #include <cstdint>
 
@@ -49,6 +50,10 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Start-up: password, settings, name lists, language and design, layout,
+    // the collection, page 1 and the start sound, in this order.
+    void Form_Load();
 
     // Shared state.
     std::int16_t AktuelleDVDNr() const { return m_aktuelleDVDNr; }
@@ -136,8 +141,25 @@ public:
     void menue_spieleHangman_Click();
     void ShowTrailer();
     void menue_sammlungSchoner_Click();
+    void ShowCoverVollbild();
+
+protected:
+    // Maximising lays the window out for its new size, restoring for the
+    // settings' size; pages 1 to 3 then fall back to page 1.
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Closing the main window ends the program; nothing is saved.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The steps of Form_Load.
+    void AskPassword();
+    void LoadServerUrl();
+    void LoadNameLists();
+    // False when the list file exists but could not be read.
+    bool LoadCollection();
+    void Form_Resize();
+
     void createMenus();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     QMenu* addSubmenu(QMenu* parent, const QString& name, const QString& caption);
@@ -153,6 +175,10 @@ private:
     QString m_serverUrl;
     bool m_designGeschuetzt = false;
     QString m_regalCaption;
+    // A list file that could not be read: no save may overwrite it until it
+    // is read again or another list is taken.
+    QString m_unreadList;
+    QSize m_maximisedLayout;
 
     clsDatentraegerList m_dvdListe;
     clsOptions m_options;

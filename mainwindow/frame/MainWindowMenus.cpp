@@ -75,6 +75,8 @@ void MainWindow::ShowTrailer() { HidePopUps(); }
 
 void MainWindow::menue_sammlungSchoner_Click() { HidePopUps(); }
 
+void MainWindow::ShowCoverVollbild() { HidePopUps(); }
+
 void MainWindow::RefreshFavoritenMenue()
 {
     const clsDefaultListFileHandler favourites = loadFavourites();

@@ -1,7 +1,10 @@
 #include "mainwindow/frame/PageAbout.h"
 
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
+#include "platform/Version.h"
 
 #include <QLabel>
 
@@ -11,8 +14,11 @@ PageAbout::PageAbout(MainWindow& main) : QObject(&main), m_main(main)
     m_about1->setObjectName(QStringLiteral("lbAbout1"));
     m_about2 = new QLabel(main.clientArea());
     m_about2->setObjectName(QStringLiteral("lbAbout2"));
+    m_about2->setText(QStringLiteral("Written with C++ and Qt for Linux. Free for private collections."));
     for (QLabel* l : {m_about1, m_about2}) {
         l->setAlignment(Qt::AlignCenter);
+        l->setFont(FontHelper::labelFont());
+        l->setAutoFillBackground(true);
         l->hide();
     }
 }
@@ -21,6 +27,8 @@ void PageAbout::ShowAbout()
 {
     m_about1->show();
     m_about2->show();
+    m_about1->setText(m_main.StyleTexts().MultiWord(128) +
+                      QStringLiteral(" %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 }
 
 void PageAbout::HideAbout()
@@ -29,7 +37,16 @@ void PageAbout::HideAbout()
     m_about2->hide();
 }
 
-void PageAbout::SetDesignAbout() {}
+void PageAbout::SetDesignAbout()
+{
+    const clsOptions& o = m_main.Options();
+    for (QLabel* l : {m_about1, m_about2}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, ColorHelper::toQColor(o.ColorFont()));
+        pal.setColor(QPalette::Window, ColorHelper::toQColor(o.ColorBG()));
+        l->setPalette(pal);
+    }
+}
 
 void PageAbout::SetSizes(int W, int)
 {

@@ -7,11 +7,24 @@
 #include "controls/ucRating.h"
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
+#include "platform/MessageService.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
 
+#include <QImageReader>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -19,6 +32,10 @@ constexpr int kFieldHeight = 20;
 constexpr int kTitleHeight = 30;
 constexpr int kSwitchSize = 20;
 constexpr int kPosJumpButtonWidth = 60;
+constexpr int kPortraitWidth = 150;
+constexpr int kPortraitMs = 1500;
+constexpr int kCoverPopUpRise = 30;
+constexpr int kSkipBarPopUpRise = 70;
 
 template <class W>
 W* make(QWidget* parent, const char* name)
@@ -27,6 +44,44 @@ W* make(QWidget* parent, const char* name)
     w->setObjectName(QString::fromLatin1(name));
     w->hide();
     return w;
+}
+
+// The small pictures of the side switches: zoom, long text, trailer, shelf.
+QPixmap switchPicture(int kind)
+{
+    QPixmap pm(kSwitchSize, kSwitchSize);
+    pm.fill(QColor(40, 40, 40));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    switch (kind) {
+    case 0: // a magnifier
+        p.drawEllipse(QRectF(3, 3, 10, 10));
+        p.drawLine(QPointF(12, 12), QPointF(17, 17));
+        break;
+    case 1: // lines of text
+        for (int y = 5; y <= 15; y += 5)
+            p.drawLine(4, y, 16, y);
+        break;
+    case 2: // play
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(6, 4), QPointF(16, 10), QPointF(6, 16)}));
+        break;
+    default: // a shelf with three spines
+        p.drawLine(3, 17, 17, 17);
+        for (int x = 5; x <= 14; x += 4)
+            p.drawLine(x, 5, x, 15);
+        break;
+    }
+    return pm;
+}
+
+// A picture file that exists but cannot be decoded gives a null image.
+QImage readPicture(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    return reader.read();
 }
 
 } // namespace
@@ -71,20 +126,54 @@ PageDVDScreen::PageDVDScreen(MainWindow& main) : QObject(&main), m_main(main)
     for (int i = 0; i < 4; ++i) {
         m_switches[i] = make<QLabel>(area, switchNames[i]);
         m_switches[i]->resize(kSwitchSize, kSwitchSize);
+        m_switches[i]->setPixmap(switchPicture(i));
+        m_switches[i]->installEventFilter(this);
     }
 
     m_zusatzinfo = make<ucText>(area, "ucTextZusatzinfo");
+    m_portrait = make<QLabel>(area, "imPortrait");
+    m_portrait->setScaledContents(true);
     m_coverPopUp = make<ucPopUpMenu>(area, "ucCoverPopUp");
     m_coverPopUp->SetElementCount(5);
     m_skipBarPopUp = make<ucPopUpMenu>(area, "ucSkipBarPopUp");
     m_skipBarPopUp->SetElementCount(2);
-    m_portrait = make<QLabel>(area, "imPortrait");
+
+    m_picTimer = new QTimer(this);
+    m_picTimer->setObjectName(QStringLiteral("picTimer"));
+    m_picTimer->setInterval(kPortraitMs);
+    connect(m_picTimer, &QTimer::timeout, this, &PageDVDScreen::picTimer_Timer);
+
+    connect(m_skipvor, &QPushButton::clicked, this, &PageDVDScreen::btSkipvor_Click);
+    connect(m_skipzurueck, &QPushButton::clicked, this, &PageDVDScreen::btSkipzurueck_Click);
+    connect(m_btPosJump, &QPushButton::clicked, this, &PageDVDScreen::btPosJump_Click);
+    m_anzeige->installEventFilter(this);
+    m_pos->installEventFilter(this);
+    main.BGImage()->installEventFilter(this);
+
+    connect(m_coverPopUp, &ucPopUpMenu::element1Clicked, this, [this] { ImAnzeige_DblClick(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, [this] { m_main.ShowPage(2); });
+    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, [this] { m_main.ShowTrailer(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, [this] { m_main.ShowRegal(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, [this] { m_main.ShowPage(3); });
+    connect(m_skipBarPopUp, &ucPopUpMenu::element1Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element1Clicked);
+    connect(m_skipBarPopUp, &ucPopUpMenu::element2Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element2Clicked);
+
+    connect(m_regie, &ucText::ucLeftClicked, this, [this] { portraitOf(m_regie); });
+    for (ucText* t : m_schauspieler)
+        connect(t, &ucText::ucLeftClicked, this, [this, t] { portraitOf(t); });
 }
 
-void PageDVDScreen::DVDScreenAufrufen(std::int16_t)
+// ---------------------------------------------------------------- showing a title
+
+void PageDVDScreen::DVDScreenAufrufen(std::int16_t pos)
 {
+    // A position that names no title (the shelf may pass a stale one) changes nothing.
+    if (pos < 0 || pos > m_main.DVDListe().getListSize())
+        return;
+    m_main.setAktuelleDVDNr(pos);
     m_main.HideAllPages();
     ShowDVDScreen();
+    FillDVDScreen(m_main.AktuelleDVDNr());
 }
 
 void PageDVDScreen::ShowDVDScreen()
@@ -95,6 +184,12 @@ void PageDVDScreen::ShowDVDScreen()
         w->show();
     for (ucText* t : m_schauspieler)
         t->show();
+
+    const bool titleShown = m_main.DVDListe().getListSize() > 0 && m_main.AktuelleDVDNr() != 0;
+    for (const char* item : {"aktuelledvd", "menue_sammlungExport", "menue_sammlungStatistik", "menue_sammlungRegal",
+                             "menue_dvdLoeschen", "menue_dvdSuchen", "menue_dvdZusatzinfosbearbeiten",
+                             "menue_dvdBearbeiten", "ansicht", "menue_sammlungTop30", "menue_sammlungMehrfach"})
+        m_main.setMenuEnabled(QString::fromLatin1(item), titleShown);
 }
 
 void PageDVDScreen::HideDVDScreen()
@@ -107,6 +202,242 @@ void PageDVDScreen::HideDVDScreen()
         t->hide();
     for (QLabel* s : m_switches)
         s->hide();
+}
+
+void PageDVDScreen::FillDVDScreen(std::int16_t)
+{
+    HidePopUps();
+    for (QLabel* s : m_switches)
+        s->hide();
+    HideZoom();
+    HideZusatzinfo();
+
+    const int count = m_main.DVDListe().getListSize();
+    const int nr = m_main.AktuelleDVDNr();
+    m_skipvor->setVisible(nr != count && nr != 0);
+    m_skipzurueck->setVisible(nr > 1);
+    // Start-up switches the previous button off; any later title with a predecessor needs it back.
+    m_skipzurueck->setEnabled(nr > 1);
+    ShowPosition();
+
+    try {
+        SetAktuelleDVD(nr);
+        const clsDatentraeger& dvd = m_main.AktuelleDVD();
+        const clsOptions& o = m_main.Options();
+        m_filmname->setCaption(dvd.GetFilmname());
+        if (dvd.GetBewertung() <= 5)
+            m_rating->setStars(dvd.GetBewertung());
+        m_genre->setText(dvd.GetGenre());
+        m_landJahr->setText(dvd.GetLandJahr());
+        m_fsk->setText(QString::number(dvd.GetFsk()));
+        m_dauer->setText(QString::number(dvd.GetLaenge()) + u' ' + m_main.StyleTexts().MultiWord(42));
+        m_preis->setText(PreisText(dvd.GetKaufpreis()) + u' ' + o.CurrencyChar());
+        m_sonstiges->setText(dvd.GetSonstiges());
+        const QString actors[5] = {dvd.GetSchauspieler1(), dvd.GetSchauspieler2(), dvd.GetSchauspieler3(),
+                                   dvd.GetSchauspieler4(), dvd.GetSchauspieler5()};
+        for (int i = 0; i < 5; ++i)
+            m_schauspieler[i]->setText(actors[i]);
+        m_regie->setText(dvd.GetRegie());
+
+        // A cover that cannot be decoded counts as missing.
+        QImage cover;
+        if (clsPathFunctions::checkIfFileExists(dvd.GetBildpfad(), 1))
+            cover = readPicture(dvd.GetBildpfad());
+        if (cover.isNull()) {
+            m_anzeige->clear();
+            m_anzeige->hide();
+            m_main.StatusMsg(27);
+            return;
+        }
+        m_anzeige->setPixmap(QPixmap::fromImage(std::move(cover)));
+        m_anzeige->show();
+        const std::int16_t height = PageLayout::clamp16(m_anzeige->height());
+        PageLayout::setWidth(m_anzeige, GetCoverBreite(dvd.GetFormat(), height));
+        const int left = static_cast<int>(std::floor(m_main.clientArea()->width() / 2.0 - m_anzeige->width() / 2.0));
+        PageLayout::setLeft(m_anzeige, left);
+        if (o.Shortcuts() == 1) {
+            const int w = m_switches[0]->width();
+            for (int i = 0; i < 4; ++i) {
+                PageLayout::setLeft(m_switches[i], left + i * (w + 2));
+                m_switches[i]->show();
+                m_switches[i]->raise();
+            }
+        }
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(36);
+    }
+}
+
+void PageDVDScreen::SetAktuelleDVD(int n)
+{
+    clsDatentraeger& dvd = m_main.AktuelleDVD();
+    if (n < 1) {
+        dvd.SetFilmname(QStringLiteral("Leere Film-Liste"));
+        dvd.SetBewertung(5);
+        dvd.SetGenre(QString());
+        dvd.SetLandJahr(QString());
+        dvd.SetFsk(0);
+        dvd.SetLaenge(0);
+        dvd.SetKaufpreis(0);
+        dvd.SetSonstiges(QString());
+        dvd.SetSchauspieler1(QString());
+        dvd.SetSchauspieler2(QString());
+        dvd.SetSchauspieler3(QString());
+        dvd.SetSchauspieler4(QString());
+        dvd.SetSchauspieler5(QString());
+        dvd.SetRegie(QString());
+        dvd.SetBildpfad(QString());
+        dvd.SetTrailerpfad(QString());
+        return;
+    }
+    const clsDatentraegerList& list = m_main.DVDListe();
+    auto field = [&](int f) { return list.getDataString(n, f); };
+    using L = clsDatentraegerList;
+    dvd.SetFilmname(field(L::FieldFilmname));
+    dvd.SetFormat(field(L::FieldFormat));
+    dvd.SetBewertung(Numbers::toByte(field(L::FieldBewertung)));
+    dvd.SetGenre(field(L::FieldGenre));
+    dvd.SetLandJahr(field(L::FieldLandJahr));
+    dvd.SetFsk(Numbers::toByte(field(L::FieldFsk)));
+    dvd.SetLaenge(Numbers::toInt16(field(L::FieldLaenge)));
+    dvd.SetKaufpreis(Numbers::toInt16(field(L::FieldKaufpreis)));
+    dvd.SetSonstiges(field(L::FieldSonstiges));
+    dvd.SetSchauspieler1(field(L::FieldSchauspieler1));
+    dvd.SetSchauspieler2(field(L::FieldSchauspieler2));
+    dvd.SetSchauspieler3(field(L::FieldSchauspieler3));
+    dvd.SetSchauspieler4(field(L::FieldSchauspieler4));
+    dvd.SetSchauspieler5(field(L::FieldSchauspieler5));
+    dvd.SetRegie(field(L::FieldRegie));
+    dvd.SetBildpfad(field(L::FieldBildpfad));
+    dvd.SetTrailerpfad(field(L::FieldTrailerpfad));
+}
+
+void PageDVDScreen::ShowPosition()
+{
+    const QString c = QString::number(m_main.DVDListe().getListSize());
+    QString p = QString::number(m_main.AktuelleDVDNr());
+    clsStringFunctions::SetStringToLength(p, c.size(), true, QStringLiteral("0"));
+    m_pos->setText(p + QStringLiteral(" / ") + c);
+}
+
+std::int16_t PageDVDScreen::GetCoverBreite(const QString& format, std::int16_t height)
+{
+    const int h = height;
+    int width;
+    if (format == QLatin1String("BluRay") || format == QLatin1String("VCD"))
+        width = h * 2;
+    else if (format == QLatin1String("HD-DVD"))
+        width = static_cast<int>(std::floor(h * 18 / 10.0));
+    else // "DVD", "VHS" and any other text
+        width = static_cast<int>(std::floor(h * 3 / 2.0));
+    return PageLayout::clamp16(width);
+}
+
+QString PageDVDScreen::PreisText(std::int16_t price)
+{
+    if (price == 0)
+        return QStringLiteral("0");
+    const QString sign = price < 0 ? QStringLiteral("-") : QString();
+    QString digits = QString::number(std::abs(static_cast<int>(price)));
+    // Under ten hundredths the point still stands before two digits.
+    clsStringFunctions::SetStringToLength(digits, 2, true, QStringLiteral("0"));
+    return sign + clsStringFunctions::SetCharIntoString(digits, QStringLiteral("."), digits.size() - 1);
+}
+
+// ---------------------------------------------------------------- navigation
+
+void PageDVDScreen::setSkipzurueckEnabled(bool enabled) { m_skipzurueck->setEnabled(enabled); }
+
+void PageDVDScreen::btSkipvor_Click()
+{
+    if (m_main.AktuelleDVDNr() >= m_main.DVDListe().getListSize())
+        return;
+    m_main.PlaySound(1);
+    m_main.setAktuelleDVDNr(static_cast<std::int16_t>(m_main.AktuelleDVDNr() + 1));
+    FillDVDScreen(m_main.AktuelleDVDNr());
+}
+
+void PageDVDScreen::btSkipzurueck_Click()
+{
+    if (m_main.AktuelleDVDNr() <= 1)
+        return;
+    m_main.PlaySound(1);
+    m_main.setAktuelleDVDNr(static_cast<std::int16_t>(m_main.AktuelleDVDNr() - 1));
+    FillDVDScreen(m_main.AktuelleDVDNr());
+}
+
+void PageDVDScreen::btPosJump_Click()
+{
+    const int count = m_main.DVDListe().getListSize();
+    if (m_posJump->IsValueNumericBetween(1, PageLayout::clamp16(count))) {
+        m_main.setAktuelleDVDNr(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
+        FillDVDScreen(m_main.AktuelleDVDNr());
+    } else {
+        m_main.StatusMsg(25);
+    }
+    m_btPosJump->hide();
+    m_posJump->hide();
+}
+
+void PageDVDScreen::showPositionEntry()
+{
+    HidePopUps();
+    m_posJump->show();
+    m_btPosJump->show();
+    m_posJump->raise();
+    m_btPosJump->raise();
+    m_posJump->setFocus();
+}
+
+void PageDVDScreen::lbPos_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
+{
+    if (m_main.DVDListe().getListSize() < 1)
+        return;
+    if (button == Qt::LeftButton) {
+        showPositionEntry();
+    } else if (button == Qt::RightButton) {
+        const QPoint at = popUpPlace(globalPos, kSkipBarPopUpRise);
+        ShowSkipBarPopUp(at.x(), at.y());
+    }
+}
+
+void PageDVDScreen::BGImage_Click() { HidePopUps(); }
+
+void PageDVDScreen::sw_zoom_Click() { m_main.ShowPage(2); }
+
+void PageDVDScreen::sw_zusatz_Click() { m_main.ShowPage(3); }
+
+void PageDVDScreen::sw_trailer_Click() { m_main.ShowTrailer(); }
+
+void PageDVDScreen::sw_regal_Click() { m_main.ShowRegal(); }
+
+bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return QObject::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+    if (watched == m_anzeige) {
+        if (type == QEvent::MouseButtonDblClick)
+            ImAnzeige_DblClick();
+        else
+            ImAnzeige_MouseDown(mouse->button(), global);
+    } else if (watched == m_pos && type == QEvent::MouseButtonPress) {
+        lbPos_MouseDown(mouse->button(), global);
+    } else if (watched == m_main.BGImage() && type == QEvent::MouseButtonPress) {
+        BGImage_Click();
+    } else if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        if (watched == m_switches[0])
+            sw_zoom_Click();
+        else if (watched == m_switches[1])
+            sw_zusatz_Click();
+        else if (watched == m_switches[2])
+            sw_trailer_Click();
+        else if (watched == m_switches[3])
+            sw_regal_Click();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PageDVDScreen::SetDesignDVDScreen()
@@ -217,6 +548,9 @@ void PageDVDScreen::SetSizes(int W, int)
         l.setTop(s, m_anzeige->y() + m_anzeige->height() - m_switches[0]->height());
 }
 
+
+// ---------------------------------------------------------------- overlays (pages 2 and 3)
+
 void PageDVDScreen::ShowZoom() {}
 
 void PageDVDScreen::HideZoom() {}
@@ -225,14 +559,112 @@ void PageDVDScreen::ShowZusatzinfo() {}
 
 void PageDVDScreen::HideZusatzinfo() { m_zusatzinfo->hide(); }
 
+// ---------------------------------------------------------------- popups
+
 void PageDVDScreen::HidePopUps()
 {
     m_coverPopUp->hide();
     m_skipBarPopUp->hide();
 }
 
-void PageDVDScreen::SetDesignCoverPopUp() {}
+void PageDVDScreen::SetDesignCoverPopUp()
+{
+    const clsTranslation& style = m_main.StyleTexts();
+    m_coverPopUp->SetElementCount(5);
+    const int lines[5] = {174, 98, 97, 95, 96};
+    for (int k = 1; k <= 5; ++k)
+        m_coverPopUp->SetCaption(static_cast<std::uint8_t>(k), style.MultiWord(lines[k - 1]));
+    m_coverPopUp->hide();
+}
 
-void PageDVDScreen::SetDesignSkipBarPopUp() {}
+void PageDVDScreen::SetDesignSkipBarPopUp()
+{
+    const clsTranslation& style = m_main.StyleTexts();
+    m_skipBarPopUp->SetElementCount(2);
+    m_skipBarPopUp->SetCaption(1, style.MultiWord(78));
+    m_skipBarPopUp->SetCaption(2, style.MultiWord(175));
+    m_skipBarPopUp->hide();
+}
+
+QPoint PageDVDScreen::popUpPlace(const QPoint& globalPos, int rise) const
+{
+    const QRect outer = m_main.frameGeometry();
+    return {PageLayout::clamp16(globalPos.x() - outer.x()), PageLayout::clamp16(globalPos.y() - outer.y() - rise)};
+}
+
+void PageDVDScreen::ShowCoverPopUp(int x, int y)
+{
+    HidePopUps();
+    m_coverPopUp->move(x, y);
+    m_coverPopUp->show();
+    m_coverPopUp->raise();
+}
+
+void PageDVDScreen::ShowSkipBarPopUp(int x, int y)
+{
+    HidePopUps();
+    m_skipBarPopUp->move(x, y);
+    m_skipBarPopUp->show();
+    m_skipBarPopUp->raise();
+}
+
+void PageDVDScreen::ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
+{
+    if (button == Qt::LeftButton) {
+        HidePopUps();
+    } else if (button == Qt::RightButton) {
+        const QPoint at = popUpPlace(globalPos, kCoverPopUpRise);
+        ShowCoverPopUp(at.x(), at.y());
+    }
+}
+
+void PageDVDScreen::ImAnzeige_DblClick() { m_main.ShowCoverVollbild(); }
+
+void PageDVDScreen::ucSkipBarPopUp_element1Clicked() { showPositionEntry(); }
+
+void PageDVDScreen::ucSkipBarPopUp_element2Clicked()
+{
+    HidePopUps();
+    const clsTranslation& box = m_main.BoxTexts();
+    const QString answer = Messages::get().inputBox(box.MultiWord(24), box.MultiWord(23), QString());
+    m_main.JumpToDVD(answer, false);
+}
+
+// ---------------------------------------------------------------- portraits
+
+void PageDVDScreen::portraitOf(const ucText* field)
+{
+    ShowPortrait(m_anzeige->x(), m_anzeige->y(), field->text());
+}
+
+void PageDVDScreen::ShowPortrait(int x, int y, const QString& name)
+{
+    HidePopUps();
+    if (name.isEmpty())
+        return;
+    const QString path = ProgramFolder::path() + QStringLiteral("/portraits/") + name + QStringLiteral(".jpg");
+    if (!clsPathFunctions::checkIfFileExists(path, 1))
+        return;
+    // A file that cannot be decoded shows nothing, like a missing one.
+    const QImage picture = readPicture(path);
+    if (picture.isNull() || picture.width() < 1)
+        return;
+    m_portrait->setPixmap(QPixmap::fromImage(picture));
+    const int height = static_cast<int>(std::lround(double(kPortraitWidth) / picture.width() * picture.height()));
+    m_portrait->resize(kPortraitWidth, height);
+    m_portrait->move(x, y);
+    m_picTimer->stop();
+    if (!m_rating->isHidden()) {
+        m_picTimer->start();
+        m_portrait->show();
+        m_portrait->raise();
+    }
+}
+
+void PageDVDScreen::picTimer_Timer()
+{
+    m_picTimer->stop();
+    m_portrait->hide();
+}
 
 void PageDVDScreen::HidePortrait() { m_portrait->hide(); }

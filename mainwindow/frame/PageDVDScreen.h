@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QString>
 #include <cstdint>
 
 class MainWindow;
 class QLabel;
 class QPushButton;
+class QTimer;
 class ucEntry;
 class ucPopUpMenu;
 class ucRating;
@@ -26,18 +29,60 @@ public:
     void SetDesignDVDScreen();
     void SetSizes(int W, int H);
 
+    // Fills the page with the title at AktuelleDVDNr (pos is that number).
+    void FillDVDScreen(std::int16_t pos);
+    // The current title's record from list entry n; below 1 the placeholder.
+    void SetAktuelleDVD(int n);
+    void ShowPosition();
+    // Start-up switches the previous-title button off.
+    void setSkipzurueckEnabled(bool enabled);
+    static std::int16_t GetCoverBreite(const QString& format, std::int16_t height);
+    // Hundredths as shown: 1234 "12.34", 50 ".50", 5 ".05", 0 "0".
+    static QString PreisText(std::int16_t price);
+
+    // Navigation.
+    void btSkipvor_Click();
+    void btSkipzurueck_Click();
+    void btPosJump_Click();
+    void lbPos_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    void BGImage_Click();
+    void sw_zoom_Click();
+    void sw_zusatz_Click();
+    void sw_trailer_Click();
+    void sw_regal_Click();
+
     // Pages 2 and 3: the cover zoom and the long text over the cover.
     void ShowZoom();
     void HideZoom();
     void ShowZusatzinfo();
     void HideZusatzinfo();
 
+    // The cover and skip-bar popups.
     void HidePopUps();
     void SetDesignCoverPopUp();
     void SetDesignSkipBarPopUp();
+    void ShowCoverPopUp(int x, int y);
+    void ShowSkipBarPopUp(int x, int y);
+    void ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    void ImAnzeige_DblClick();
+    void ucSkipBarPopUp_element1Clicked();
+    void ucSkipBarPopUp_element2Clicked();
+
+    // A portrait of an actor or the director over the cover for 1.5 s.
+    void ShowPortrait(int x, int y, const QString& name);
+    void picTimer_Timer();
     void HidePortrait();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The popup's place for a right click at globalPos: from the window's
+    // outer corner, raised by `rise` pixels.
+    QPoint popUpPlace(const QPoint& globalPos, int rise) const;
+    void showPositionEntry();
+    void portraitOf(const ucText* field);
+
     MainWindow& m_main;
 
     ucRating* m_rating;
@@ -56,9 +101,10 @@ private:
     QLabel* m_pos;
     ucEntry* m_posJump;
     QPushButton* m_btPosJump;
-    QLabel* m_switches[4];
+    QLabel* m_switches[4]; // sw_zoom, sw_zusatz, sw_trailer, sw_regal
     ucText* m_zusatzinfo;
     ucPopUpMenu* m_coverPopUp;
     ucPopUpMenu* m_skipBarPopUp;
     QLabel* m_portrait;
+    QTimer* m_picTimer;
 };

@@ -2,17 +2,40 @@
 
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
+#include "platform/ProgramFolder.h"
 
+#include <QFileInfo>
 #include <QTextBrowser>
+#include <QUrl>
 
 PageHilfe::PageHilfe(MainWindow& main) : QObject(&main), m_main(main)
 {
     m_browser = new QTextBrowser(main.clientArea());
     m_browser->setObjectName(QStringLiteral("WebBrowser"));
+    // Links to other sites go to the user's browser, not into the help page.
+    m_browser->setOpenExternalLinks(true);
     m_browser->hide();
 }
 
-void PageHilfe::ShowHilfe() { m_browser->show(); }
+void PageHilfe::ShowHilfe()
+{
+    LoadHilfe();
+    m_browser->show();
+}
+
+void PageHilfe::LoadHilfe()
+{
+    const QString path =
+        ProgramFolder::path() + QStringLiteral("/help%1.html").arg(m_main.Options().Language());
+    if (!QFileInfo(path).isFile()) {
+        // The browser's own word for a page it cannot find.
+        m_browser->setSource(QUrl());
+        m_browser->setHtml(QStringLiteral("<h3>404</h3><p>%1</p>").arg(path.toHtmlEscaped()));
+        return;
+    }
+    m_browser->setSource(QUrl());
+    m_browser->setSource(QUrl::fromLocalFile(path));
+}
 
 void PageHilfe::HideHilfe() { m_browser->hide(); }
 

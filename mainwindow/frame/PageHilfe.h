@@ -5,12 +5,14 @@
 class MainWindow;
 class QTextBrowser;
 
-// The help page (page 19): the local help document in a browser.
+// The help page (page 19): the help document of the current language in a browser.
 class PageHilfe : public QObject {
 public:
     explicit PageHilfe(MainWindow& main);
 
     void ShowHilfe();
+    // Loaded anew at every visit, so a language change shows at the next one.
+    void LoadHilfe();
     void HideHilfe();
     void SetDesignHilfe();
     void SetSizes(int W, int H);

@@ -1,0 +1,10 @@
+designs\background.jpg
+sounds\click.wav
+sounds\start.wav
+sounds\alert.wav
+15263976
+3153948
+2105376
+15790320
+51455
+1

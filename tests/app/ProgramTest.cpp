@@ -1,0 +1,135 @@
+#include "controls/ucText.h"
+#include "controls/ucTitle.h"
+#include "mainwindow/frame/MainWindow.h"
+#include "platform/ProgramFolder.h"
+#include "tests/support/RecordingServices.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTextBrowser>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+const QString kResources = QStringLiteral(QUORDVD_RESOURCES);
+const QString kExecutable = QStringLiteral(QUORDVD_EXECUTABLE);
+
+TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    ScriptedMessages messages; // no box may appear
+    RecordingSounds sounds;
+    MainWindow window;
+    window.Form_Load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(window.DVDListe().getListSize(), 6);
+    EXPECT_EQ(window.AktuelleDVDNr(), 1);
+    EXPECT_EQ(window.findChild<ucTitle*>(QStringLiteral("ucFilmname"))->Caption(), QStringLiteral("Harbour Lights"));
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("ImAnzeige"))->isVisible());
+    EXPECT_FALSE(window.Statusleiste()->isVisible()); // background, covers and list all found
+    EXPECT_FALSE(window.ServerUrl().isEmpty());
+    EXPECT_FALSE(window.ServerUrl().endsWith(u'\n'));
+    // Every title's cover can be shown.
+    for (int i = 2; i <= 6; ++i) {
+        window.DVDScreenAufrufen(static_cast<std::int16_t>(i));
+        EXPECT_FALSE(window.Statusleiste()->isVisible()) << i;
+    }
+    // Help in both languages.
+    for (int language : {0, 1}) {
+        window.Options().setLanguage(static_cast<std::uint8_t>(language));
+        window.ShowPage(19);
+        EXPECT_TRUE(window.findChild<QTextBrowser*>(QStringLiteral("WebBrowser"))->toPlainText().contains(
+            QStringLiteral("QuorDVD")))
+            << language;
+    }
+    EXPECT_EQ(sounds.played.size(), 1); // the start sound
+}
+
+// Waits for read-only opens of files in watched folders; false when the time runs out.
+class OpenWatch {
+public:
+    OpenWatch() : m_fd(inotify_init1(IN_NONBLOCK)) {}
+    ~OpenWatch() { ::close(m_fd); }
+    void watch(const QString& dir) { inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_CLOSE_NOWRITE); }
+    bool waitFor(const std::set<std::string>& names, const QProcess& process, int ms)
+    {
+        std::set<std::string> missing = names;
+        QDeadlineTimer deadline(ms);
+        while (!missing.empty() && !deadline.hasExpired() && process.state() == QProcess::Running) {
+            pollfd p{m_fd, POLLIN, 0};
+            if (::poll(&p, 1, 100) <= 0)
+                continue;
+            alignas(inotify_event) char buffer[4096];
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            for (ssize_t i = 0; i < n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buffer + i);
+                if (e->len)
+                    missing.erase(e->name);
+                i += ssize_t(sizeof(inotify_event) + e->len);
+            }
+        }
+        return missing.empty();
+    }
+
+private:
+    int m_fd;
+};
+
+TEST(Executable, StartsPortableReadsTheDemoListAndShowsTheFirstCover)
+{
+    // A portable install: the program and a settings file in one folder.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString exe = dir.filePath(QStringLiteral("quordvd"));
+    ASSERT_TRUE(QFile::copy(kExecutable, exe));
+    ASSERT_TRUE(QFile::copy(kResources + QStringLiteral("/settings.aef"), dir.filePath(QStringLiteral("settings.aef"))));
+    QDir(dir.path()).mkpath(QStringLiteral("lists"));
+    QDir(dir.path()).mkpath(QStringLiteral("cover"));
+    OpenWatch opens;
+    opens.watch(dir.filePath(QStringLiteral("lists")));
+    opens.watch(dir.filePath(QStringLiteral("cover")));
+
+    QProcess program;
+    program.setProgram(exe);
+    program.setWorkingDirectory(dir.path());
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start();
+    ASSERT_TRUE(program.waitForStarted(10000));
+
+    // The list is read (not written) at start-up, then the first title's cover.
+    const bool loaded = opens.waitFor({"demo.adl", "harbour_lights.jpg"}, program, 30000);
+    // A little longer, through the splash's animation: still running.
+    const bool finished = program.waitForFinished(1000);
+    program.terminate();
+    if (!program.waitForFinished(5000)) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    EXPECT_TRUE(loaded);
+    EXPECT_FALSE(finished) << "the program ended by itself with " << program.exitCode();
+    // The shipped files were seeded beside the program.
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("languages/english-style.ass"))));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("portraits"))));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("genre1.txt"))));
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+#include "tests/mainwindow/frame/StartupFixture.h"
+
+#include "data/clsPasswordFunctions.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/ScriptedRandom.h"
+
+#include <QAction>
+
+namespace {
+
+TEST_F(StartupTest, WithoutPasswordTheListLoadsAndTheFirstTitleShowsWithTheStartSound)
+{
+    writeSettings(QStringLiteral("lists/l.adl"), 0, 1, 1);
+    writeList({{"Alpha"}, {"Beta"}, {"Gamma"}});
+    folder.write(QStringLiteral("serverurl.txt"), "http://service.invalid\r\n");
+    ScriptedMessages messages; // fails on any box
+    start();
+
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QuorDVD 4.2"));
+    EXPECT_EQ(window->ServerUrl(), QStringLiteral("http://service.invalid"));
+    EXPECT_EQ(window->DVDListe().getListSize(), 3);
+    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(window->VorherigeSeite(), 1);
+    EXPECT_EQ(filmname(), QStringLiteral("Alpha"));
+    EXPECT_EQ(position(), QStringLiteral("1 / 3"));
+    EXPECT_EQ(field("ucTextGenre"), QStringLiteral("Drama"));
+    EXPECT_TRUE(child("ImAnzeige")->isVisible());
+    EXPECT_FALSE(child("ucTextStatusleiste")->isVisible()); // nothing went wrong
+    // The name lists are created empty; the genre list follows the language.
+    for (const char* f : {"actor.txt", "director.txt", "genre0.txt"})
+        EXPECT_TRUE(QFileInfo::exists(folder.file(QString::fromLatin1(f)))) << f;
+    EXPECT_EQ(sounds.played, QStringList{folder.file(QStringLiteral("start.wav"))});
+
+    // Previous is off at the first title, and back again after a step forward.
+    auto* back = child<QPushButton>("btSkipzurueck");
+    EXPECT_FALSE(back->isVisible());
+    QTest::mouseClick(child<QPushButton>("btSkipvor"), Qt::LeftButton);
+    EXPECT_EQ(filmname(), QStringLiteral("Beta"));
+    EXPECT_TRUE(back->isVisible());
+    EXPECT_TRUE(back->isEnabled());
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(sounds.played.count(folder.file(QStringLiteral("click.wav"))), 2);
+}
+
+TEST_F(StartupTest, APasswordIsAskedUntilTheExactTextIsGiven)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    {
+        ScriptedRandom random{0.3, 0.7};
+        clsPasswordFunctions pw;
+        pw.SetPassword(QStringLiteral("Secret1"));
+        pw.SaveIntoFile(folder.file(QStringLiteral("password.apw")));
+    }
+    ScriptedMessages messages;
+    messages.expectInput(QStringLiteral("secret1")).expectInput(QString()).expectInput(QStringLiteral("Secret1 "))
+        .expectInput(QStringLiteral("Secret1"));
+    start();
+    EXPECT_EQ(messages.shown, QStringList(4, QStringLiteral("Password")));
+    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+}
+
+struct ListCase {
+    const char* name;
+    QByteArray bytes; // empty: no file
+    bool write;
+    int message;      // the status line's message after start-up
+};
+
+TEST_F(StartupTest, AMissingEmptyOrDamagedListStartsWithThePlaceholder)
+{
+    const ListCase cases[] = {
+        {"missing", {}, false, 27},
+        {"empty list", "LIST VERSION#0\r\nCOUNT#0\r\n", true, 27},
+        {"empty file", "", true, 36},
+        {"count too high", "LIST VERSION#0\r\nCOUNT#2\r\nNEWDVD#-\r\nA\r\nDVD\r\n 1 \r\n\r\n\r\n 0 \r\n 90 \r\n 0 \r\n"
+                           "\r\n####\r\n\r\n\r\n\r\n",
+         true, 36},
+        {"bad number", "LIST VERSION#0\r\nCOUNT#x\r\n", true, 36},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        window = std::make_unique<MainWindow>();
+        QFile::remove(folder.file(QStringLiteral("lists/l.adl")));
+        if (c.write)
+            folder.write(QStringLiteral("lists/l.adl"), c.bytes);
+        writeSettings(QStringLiteral("lists/l.adl"));
+        start();
+        EXPECT_EQ(window->DVDListe().getListSize(), 0);
+        EXPECT_EQ(window->AktuelleDVDNr(), 0);
+        EXPECT_EQ(filmname(), QStringLiteral("Leere Film-Liste"));
+        EXPECT_EQ(position(), QStringLiteral("0 / 0"));
+        EXPECT_FALSE(child("ImAnzeige")->isVisible());
+        EXPECT_FALSE(child("btSkipvor")->isVisible());
+        EXPECT_FALSE(window->menuAction(QStringLiteral("menue_dvdBearbeiten"))->isEnabled());
+        EXPECT_FALSE(window->menuAction(QStringLiteral("menue_ansichtZoom"))->isEnabled());
+        EXPECT_EQ(status(), QStringLiteral("Meldung %1").arg(c.message));
+    }
+}
+
+TEST_F(StartupTest, AnUnreadListIsNotOverwrittenUntilItIsReadAgainOrAnotherIsTaken)
+{
+    const QByteArray damaged = "LIST VERSION#0\r\nCOUNT#5\r\n";
+    folder.write(QStringLiteral("lists/l.adl"), damaged);
+    writeSettings(QStringLiteral("lists/l.adl"));
+    start();
+    EXPECT_EQ(status(), QStringLiteral("Meldung 36"));
+
+    window->DVDListe().AddDVD(title({"New"}));
+    EXPECT_THROW(window->SaveDVDList(), RuntimeError);
+    EXPECT_EQ(folder.read(QStringLiteral("lists/l.adl")), damaged);
+
+    // Another list may be written.
+    const QString other = folder.file(QStringLiteral("lists/other.adl"));
+    window->Options().setDvdListpath(other);
+    window->SaveDVDList();
+    EXPECT_TRUE(QFileInfo::exists(other));
+
+    // Back to the damaged one, repaired outside and read again: saving works again.
+    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/l.adl")));
+    EXPECT_THROW(window->SaveDVDList(), RuntimeError);
+    folder.write(QStringLiteral("lists/l.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
+    window->LoadDVDList();
+    window->DVDListe().AddDVD(title({"New"}));
+    window->SaveDVDList();
+    EXPECT_TRUE(folder.read(QStringLiteral("lists/l.adl")).contains("COUNT#1"));
+}
+
+TEST_F(StartupTest, TheServerAddressDropsOnlyTheLastLineEnd)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"http://a.invalid", "http://a.invalid"},
+        {"http://a.invalid\n", "http://a.invalid"},
+        {"http://a.invalid\r\nsecond\r\n", "http://a.invalid\r\nsecond"},
+        {"x", "x"},
+        {"", ""},
+        {"\r\n", ""},
+    };
+    writeSettings(QStringLiteral("lists/none.adl"));
+    for (const auto& [bytes, url] : cases) {
+        window = std::make_unique<MainWindow>();
+        folder.write(QStringLiteral("serverurl.txt"), bytes);
+        window->Form_Load();
+        EXPECT_EQ(window->ServerUrl(), url) << bytes.constData();
+    }
+    QFile::remove(folder.file(QStringLiteral("serverurl.txt")));
+    window = std::make_unique<MainWindow>();
+    window->Form_Load();
+    EXPECT_EQ(window->ServerUrl(), QString());
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("serverurl.txt")))); // not created
+}
+
+TEST_F(StartupTest, MaximisingAndRestoringLayTheWindowOutAndFallBackToPageOne)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}, {"Beta"}});
+    start();
+    window->ShowPage(2);
+    window->setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(window->Maximiert(), std::uint8_t(1));
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    const int H = window->frameGeometry().height();
+    QTRY_COMPARE(window->Statusleiste()->y(), H - 75);
+
+    window->ShowPage(16);
+    window->setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(window->Maximiert(), std::uint8_t(0));
+    EXPECT_EQ(window->AktuelleSeite(), 16); // other pages stay
+    EXPECT_EQ(window->Statusleiste()->y(), 600 - 75);
+}
+
+} // namespace
