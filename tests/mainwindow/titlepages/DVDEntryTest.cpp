@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture9.h"
+#include "tests/mainwindow/titlepages/EditPagesFixture.h"
 
 #include "mainwindow/titlepages/PageDVDEntry.h"
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-class DVDEntryTest : public TitlePagesTest {
+class DVDEntryTest : public EditPagesTest {
 protected:
     DVDEntryTest()
     {

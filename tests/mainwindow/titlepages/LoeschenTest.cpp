@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture9.h"
+#include "tests/mainwindow/titlepages/EditPagesFixture.h"
 
 #include "tests/support/ScriptedMessages.h"
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-class LoeschenTest : public TitlePagesTest {
+class LoeschenTest : public EditPagesTest {
 protected:
     LoeschenTest()
     {

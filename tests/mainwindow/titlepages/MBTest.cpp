@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture10.h"
+#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
 
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"

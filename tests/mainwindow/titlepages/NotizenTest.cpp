@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture10.h"
+#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
 
 #include "controls/ucEntry.h"
 
@@ -84,7 +84,7 @@ TEST_F(NotizenTest, AFailedSaveIsReportedAndTheTextStaysChanged)
 
     window->StatusTimer_Timer();
     messages.expectMessage(MsgAnswer::Yes);
-    window->ShowPage(1);
+    window->ShowPage(20); // a page that shows no message of its own
     EXPECT_EQ(status(), msg(19));
 }
 

@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture9.h"
+#include "tests/mainwindow/titlepages/EditPagesFixture.h"
 
 #include "controls/ucOption.h"
 #include "mainwindow/titlepages/PageSuche.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-class SucheTest : public TitlePagesTest {
+class SucheTest : public EditPagesTest {
 protected:
     SucheTest()
     {

@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture10.h"
+#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,12 @@ protected:
     ZusatztextTest()
     {
         folder.write(QStringLiteral("longtext-standard.txt"), "Vorlage\r\n");
-        window->AktuelleDVD().SetBildpfad(folder.file(QStringLiteral("cover/alien.jpg")));
+        QFile::copy(folder.file(QStringLiteral("cover/c.bmp")), folder.file(QStringLiteral("cover/alien.bmp")));
+        clsDatentraeger alien = title(QStringLiteral("Alien"));
+        alien.SetBildpfad(QStringLiteral("cover/alien.bmp"));
+        useCollection({alien});
+        window->ShowPage(1); // the title view makes Alien the current title
+        window->StatusTimer_Timer();
     }
     ucText* editor() const { return child<ucText>("ucTextZusatztextBearbeitung"); }
     QString own() const { return QStringLiteral("longtexts/alien.txt"); }

@@ -4,6 +4,8 @@
 #include "data/clsDatentraeger.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 
+#include <QDir>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +18,10 @@ protected:
     TitlePagesTest()
     {
         giveBackground();
+        QImage cover(8, 12, QImage::Format_RGB32);
+        cover.fill(Qt::red);
+        QDir().mkpath(folder.file(QStringLiteral("cover")));
+        cover.save(folder.file(QStringLiteral("cover/c.bmp")));
         window->SetLanguageAndDesign();
         window->SetAllSizes(800, 600);
         window->show();
@@ -49,6 +55,7 @@ protected:
         clsDatentraeger d;
         d.SetFilmname(name);
         d.SetFormat(QStringLiteral("DVD"));
+        d.SetBildpfad(QStringLiteral("cover/c.bmp")); // a cover that exists, so page 1 shows no message
         d.SetBewertung(static_cast<std::uint8_t>(rating));
         d.SetLaenge(static_cast<std::int16_t>(length));
         d.SetKaufpreis(static_cast<std::int16_t>(price));

@@ -3,9 +3,7 @@
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "tests/support/RecordingServices.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/mainwindow/frame/FrameFixture.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -17,33 +15,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window on a temporary program folder, styled and laid out, whose
-// language lines name themselves ("Stil 14", "Meldung 25", "Box 8"), with
-// its collection stored in lists/test.adl.
-class TitlePagesTest : public ::testing::Test {
+// The frame's main window, styled, laid out and shown, with its collection
+// stored in lists/test.adl and the online service answered by a double.
+class EditPagesTest : public FrameTest {
 protected:
-    TitlePagesTest()
+    EditPagesTest()
     {
-        writeTable("english-style.ass", "Stil");
-        writeTable("english-message.ass", "Meldung");
-        writeTable("english-box.ass", "Box");
-        window = std::make_unique<MainWindow>();
-        clsOptions& o = window->Options();
-        o.setLanguage(0);
-        o.setSound(0);
-        o.setOwnLabelCaption(QStringLiteral("Extras"));
-        o.setDvdListpath(listPath());
+        window->Options().setDvdListpath(listPath());
         window->SetLanguageAndDesign();
         window->SetAllSizes(800, 600);
         window->show();
-    }
-
-    void writeTable(const char* file, const char* word)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << QStringLiteral("%1#%2 %1#English %1").arg(k).arg(QLatin1String(word));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
     }
 
     QString listPath() const { return folder.file(QStringLiteral("lists/test.adl")); }
@@ -126,8 +107,5 @@ protected:
         return items;
     }
 
-    TempProgramFolder folder;
-    RecordingSounds sounds;
     RecordingHttp http;
-    std::unique_ptr<MainWindow> window;
 };
