@@ -10,6 +10,7 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageControls.h"
 #include "mainwindow/frame/PageLayout.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
@@ -26,6 +27,8 @@
 
 #include <cmath>
 
+using PageControls::make;
+
 namespace {
 
 constexpr int kFieldHeight = 20;
@@ -36,15 +39,6 @@ constexpr int kPortraitWidth = 150;
 constexpr int kPortraitMs = 1500;
 constexpr int kCoverPopUpRise = 30;
 constexpr int kSkipBarPopUpRise = 70;
-
-template <class W>
-W* make(QWidget* parent, const char* name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->hide();
-    return w;
-}
 
 // The small pictures of the side switches: zoom, long text, trailer, shelf.
 QPixmap switchPicture(int kind)

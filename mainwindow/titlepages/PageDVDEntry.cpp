@@ -7,6 +7,8 @@
 #include "data/clsStringFunctions.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/titlepages/ListRestore.h"
+#include "mainwindow/frame/PageControls.h"
 #include "mainwindow/frame/PageLayout.h"
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
@@ -16,6 +18,8 @@
 
 #include <QPushButton>
 
+using PageControls::make;
+
 namespace {
 
 constexpr int kRowHeight = 25;
@@ -23,15 +27,6 @@ const QString kCoverStart = QStringLiteral("cover/");
 const QString kTrailerStart = QStringLiteral("trailer/");
 const QString kFormats[] = {QStringLiteral("DVD"), QStringLiteral("BluRay"), QStringLiteral("HD-DVD"),
                             QStringLiteral("VHS"), QStringLiteral("VCD")};
-
-template <class W>
-W* make(QWidget* parent, const QString& name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(name);
-    w->hide();
-    return w;
-}
 
 // A stored value is shown whole: the length limit is for typing only.
 void fill(ucEntry* e, const QString& text)
@@ -68,17 +63,6 @@ bool priceBetween(const QString& text, int min, int max)
 }
 
 double wholePart(const QString& text) { return Numbers::intFloor(Numbers::parse(text)); }
-
-// Puts a title back at its old position.
-void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
-{
-    const int n = dvds.getListSize();
-    dvds.AddDVD(dvd);
-    if (pos <= n) {
-        dvds.ShiftDVDsUp(pos, n);
-        dvds.setDVD(pos, dvd);
-    }
-}
 
 } // namespace
 

@@ -5,7 +5,7 @@
 #include "data/clsPathFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/titlepages/PageControls.h"
+#include "mainwindow/frame/PageControls.h"
 #include "mainwindow/titlepages/PageSuche.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
@@ -19,6 +19,8 @@
 #include <QPushButton>
 
 #include <filesystem>
+
+using PageControls::make;
 
 namespace {
 

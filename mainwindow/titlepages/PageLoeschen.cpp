@@ -3,6 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/titlepages/ListRestore.h"
 #include "mainwindow/frame/PageLayout.h"
 #include "platform/MessageService.h"
 
@@ -12,17 +13,6 @@
 namespace {
 
 constexpr int kButtonHeight = 25;
-
-// Puts a title back at its old position.
-void insertAt(clsDatentraegerList& dvds, int pos, const clsDatentraeger& dvd)
-{
-    const int n = dvds.getListSize();
-    dvds.AddDVD(dvd);
-    if (pos <= n) {
-        dvds.ShiftDVDsUp(pos, n);
-        dvds.setDVD(pos, dvd);
-    }
-}
 
 } // namespace
 

@@ -6,12 +6,14 @@
 #include "data/clsPathFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/titlepages/PageControls.h"
+#include "mainwindow/frame/PageControls.h"
 #include "platform/MessageService.h"
 #include "platform/RuntimeError.h"
 
 #include <QPushButton>
 #include <QSet>
+
+using PageControls::make;
 
 namespace {
 

@@ -5,12 +5,14 @@
 #include "data/clsDefaultTextfileHandler.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/titlepages/PageControls.h"
+#include "mainwindow/frame/PageControls.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QPushButton>
+
+using PageControls::make;
 
 namespace {
 

@@ -7,12 +7,14 @@
 #include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/titlepages/PageControls.h"
+#include "mainwindow/frame/PageControls.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <cmath>
+
+using PageControls::make;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "controls/ucText.h"
 #include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/PageControls.h"
 #include "mainwindow/frame/PageLayout.h"
 #include "mainwindow/titlepages/mSearch.h"
 #include "platform/RandomSource.h"
@@ -17,19 +18,12 @@
 #include <algorithm>
 #include <cmath>
 
+using PageControls::make;
+
 namespace {
 
 constexpr int kRowHeight = 25;
 constexpr int kTrailLength = 69;
-
-template <class W>
-W* make(QWidget* parent, const char* name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->hide();
-    return w;
-}
 
 } // namespace
 

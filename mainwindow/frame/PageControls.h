@@ -8,17 +8,23 @@
 #include <QWidget>
 #include <cstdint>
 
-// Small helpers the title pages share for their own controls.
+// Small helpers the pages share for their own controls.
 namespace PageControls {
 
 // A hidden control on the client area, found by its name.
 template <class W>
-W* make(QWidget* parent, const char* name)
+W* make(QWidget* parent, const QString& name)
 {
     auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
+    w->setObjectName(name);
     w->hide();
     return w;
+}
+
+template <class W>
+W* make(QWidget* parent, const char* name)
+{
+    return make<W>(parent, QString::fromLatin1(name));
 }
 
 constexpr int kButtonHeight = 25;
