@@ -173,9 +173,12 @@ void PageListen::btDVDtake_Click()
         m_main.StatusMsg(27);
         return;
     }
+    // Read through the main window, so that a list it could not read before
+    // may be written again now that it reads.
+    m_main.Options().setDvdListpath(path);
     clsDatentraegerList& list = m_main.DVDListe();
     try {
-        list.Load(path);
+        m_main.LoadDVDList();
     } catch (const RuntimeError&) {
         // The file changed between the two reads: take what was read first.
         list.ClearList();
@@ -183,7 +186,6 @@ void PageListen::btDVDtake_Click()
             list.AddDVD(probe.getDVD(i));
     }
 
-    m_main.Options().setDvdListpath(path);
     bool settingsSaved = true;
     try {
         m_main.SaveEinstellungen();

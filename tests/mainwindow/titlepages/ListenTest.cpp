@@ -1,4 +1,5 @@
 #include "tests/mainwindow/titlepages/TitlePagesFixture.h"
+#include "platform/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>
@@ -276,6 +277,27 @@ TEST_F(ListenTest, LayoutAt800By600)
     };
     for (const auto& e : expected)
         EXPECT_EQ(child(e.name)->geometry(), e.geometry) << e.name;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListenTest, TakingARepairedListLetsItBeWrittenAgain)
+{
+    const QString path = folder.file(QStringLiteral("lists/main.adl"));
+    folder.write(QStringLiteral("lists/main.adl"), "LIST VERSION#0\r\nCOUNT#3\r\n");
+    window->Options().setDvdListpath(path);
+    EXPECT_THROW(window->LoadDVDList(), RuntimeError);
+    EXPECT_THROW(window->SaveDVDList(), RuntimeError); // not overwritten while unread
+
+    writeList(QStringLiteral("main"), {title("Alien")});
+    window->ShowPage(4);
+    select(QStringLiteral("main.adl"));
+    click("btDVDtake");
+    window->DVDListe().AddDVD(title("Brazil"));
+    EXPECT_NO_THROW(window->SaveDVDList());
+    EXPECT_TRUE(folder.read(QStringLiteral("lists/main.adl")).contains("COUNT#2"));
 }
 
 } // namespace
