@@ -1,6 +1,7 @@
 // Start-up of the main window with a full collection of 9999 titles, to the
 // first page shown (no splash, no password), and one step to the next title
 // with its cover drawn. Run offscreen: QT_QPA_PLATFORM=offscreen.
+#include "bench/BenchMain.h"
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "mainwindow/frame/MainWindow.h"
@@ -112,12 +113,4 @@ BENCHMARK(BM_SkipToNextTitleWithCover)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runOffscreenBenchmarks(argc, argv); }

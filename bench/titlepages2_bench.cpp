@@ -1,5 +1,6 @@
 // Speed of the statistics page, the top-30 pages and the mass change over a
 // full collection of 9999 titles, on a real main window (offscreen).
+#include "bench/BenchMain.h"
 #include "data/clsDatentraeger.h"
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
@@ -127,11 +128,5 @@ BENCHMARK(BM_MassChangeField)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    g_fixture.reset();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv, [] { g_fixture.reset(); });
 }

@@ -1,5 +1,6 @@
 // Speed of the title pages over a full collection: one search step, and
 // saving a new title (insert, list file and name files written).
+#include "bench/BenchMain.h"
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
 #include "data/clsDatentraeger.h"
@@ -121,11 +122,5 @@ BENCHMARK(saveNewTitle)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixtures().clear();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv, [] { fixtures().clear(); });
 }
