@@ -114,12 +114,16 @@ void MainWindow::ShowTrailer()
             StatusMsg(47);
             return;
         }
-        // The settings give the outer size.
-        const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
-        m_trailer->resize(std::max(1, m_options.TrailerWidth() - frame.width()),
-                          std::max(1, m_options.TrailerHeight() - frame.height()));
+        // The settings give the outer size; the frame is known once the window shows.
+        const auto fit = [this] {
+            const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
+            m_trailer->resize(std::max(1, m_options.TrailerWidth() - frame.width()),
+                              std::max(1, m_options.TrailerHeight() - frame.height()));
+        };
+        fit();
         m_trailer->show();
         m_trailer->raise();
+        fit();
     } catch (const std::exception&) {
         StatusMsg(36);
     }
