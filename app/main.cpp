@@ -5,7 +5,9 @@
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/gui/QtFileDialogService.h"
+#include "platform/gui/QtMediaPlayerService.h"
 #include "platform/gui/QtMessageService.h"
+#include "platform/gui/QtScreenService.h"
 #include "platform/gui/QtSoundService.h"
 #include "platform/gui/QtUrlOpener.h"
 
@@ -41,6 +43,10 @@ int main(int argc, char** argv)
     FileDialogs::install(&fileDialogs);
     QtSoundService sounds;
     Sounds::install(&sounds);
+    QtScreenService screen;
+    Screens::install(&screen);
+    QtMediaPlayerService mediaPlayers;
+    MediaPlayers::install(&mediaPlayers);
     QtUrlOpener opener;
     Opener::install(&opener);
     QtHttpClient http;

@@ -1,5 +1,6 @@
 #include "mainwindow/frame/MainWindow.h"
 
+#include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "exchange/PageExport.h"
 #include "exchange/PageImport.h"
@@ -66,6 +67,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
     m_statusTimer->setInterval(5000);
     connect(m_statusTimer, &QTimer::timeout, this, &MainWindow::StatusTimer_Timer);
+    m_timerSchoner = new QTimer(this);
+    m_timerSchoner->setObjectName(QStringLiteral("TimerSchoner"));
+    m_timerSchoner->setInterval(5000);
+    connect(m_timerSchoner, &QTimer::timeout, this, &MainWindow::TimerSchoner_Timer);
+    ucEntry::setPreviewHook([this](const QString& path) { ShowPreview(path); });
 
     createMenus();
 
@@ -92,7 +98,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    ucEntry::setPreviewHook({});
+}
 
 void MainWindow::setSeiten(int aktuelle, int vorherige)
 {

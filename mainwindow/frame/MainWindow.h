@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 
 #include <cstdint>
@@ -23,6 +24,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 class ucText;
+
+class frmFullScreen;
+class Preview;
+class Trailer;
 
 class PageAbout;
 class PageDVDEntry;
@@ -141,7 +146,18 @@ public:
     void menue_spieleHangman_Click();
     void ShowTrailer();
     void menue_sammlungSchoner_Click();
+    void TimerSchoner_Timer();
+    void BreakSchoner();
     void ShowCoverVollbild();
+    // The preview button of an entry: the picture in the preview window.
+    void ShowPreview(const QString& path);
+
+    // The windows beside the main window; the first two are made on first
+    // use, the trailer window is null while it is closed.
+    frmFullScreen& FullScreen();
+    Preview& PreviewWindow();
+    Trailer* TrailerWindow() const;
+    QTimer* TimerSchoner() const { return m_timerSchoner; }
 
 protected:
     // Maximising lays the window out for its new size, restoring for the
@@ -197,6 +213,10 @@ private:
     ucText* m_statusleiste;
     QTimer* m_statusTimer;
     QHash<QString, QAction*> m_actions;
+    QTimer* m_timerSchoner;
+    frmFullScreen* m_fullScreen = nullptr;
+    Preview* m_preview = nullptr;
+    QPointer<Trailer> m_trailer;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;

@@ -2,12 +2,21 @@
 // services beside it (printing, shelf, games, favourites, update page).
 #include "mainwindow/frame/MainWindow.h"
 
+#include "mainwindow/frame/Preview.h"
+#include "mainwindow/frame/Trailer.h"
+#include "mainwindow/frame/frmFullScreen.h"
 #include "platform/MessageService.h"
+#include "platform/Numbers.h"
+#include "platform/RandomSource.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UrlOpener.h"
 #include "platform/Version.h"
 
 #include <QAction>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -19,6 +28,16 @@ clsDefaultListFileHandler loadFavourites()
     clsDefaultListFileHandler favourites;
     favourites.Load(ProgramFolder::path() + u'/' + kFavouritesFile, false, true);
     return favourites;
+}
+
+// The screen saver's next picture: a title drawn at random from the collection.
+void openRandomCover(MainWindow& main)
+{
+    const int count = main.DVDListe().getListSize();
+    const int i = std::min(count, static_cast<int>(Numbers::intFloor(Random::get().next() * count)) + 1);
+    using L = clsDatentraegerList;
+    main.FullScreen().OpenFullscreen(main.DVDListe().getDataString(i, L::FieldBildpfad),
+                                     main.DVDListe().getDataString(i, L::FieldFormat));
 }
 
 } // namespace
@@ -71,11 +90,110 @@ void MainWindow::menue_spieleHangman_Click()
         StatusMsg(20);
 }
 
-void MainWindow::ShowTrailer() { HidePopUps(); }
+void MainWindow::ShowTrailer()
+{
+    try {
+        HidePopUps();
+        const QString path = m_aktuelleDVD.GetTrailerpfad();
+        if (path.isEmpty()) {
+            StatusMsg(33);
+            return;
+        }
+        const bool fresh = !m_trailer;
+        if (fresh) {
+            m_trailer = new Trailer(this);
+            connect(m_trailer, &Trailer::playbackFailed, this, [this] {
+                StatusMsg(47);
+                if (m_trailer)
+                    m_trailer->close();
+            });
+        }
+        if (!m_trailer->StartPlayer(path)) {
+            if (fresh)
+                delete m_trailer; // never shown: nothing to leave open
+            StatusMsg(47);
+            return;
+        }
+        // The settings give the outer size; the frame is known once the window shows.
+        const auto fit = [this] {
+            const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
+            m_trailer->resize(std::max(1, m_options.TrailerWidth() - frame.width()),
+                              std::max(1, m_options.TrailerHeight() - frame.height()));
+        };
+        fit();
+        m_trailer->show();
+        m_trailer->raise();
+        fit();
+    } catch (const std::exception&) {
+        StatusMsg(36);
+    }
+}
 
-void MainWindow::menue_sammlungSchoner_Click() { HidePopUps(); }
+Trailer* MainWindow::TrailerWindow() const { return m_trailer.data(); }
 
-void MainWindow::ShowCoverVollbild() { HidePopUps(); }
+frmFullScreen& MainWindow::FullScreen()
+{
+    if (!m_fullScreen)
+        m_fullScreen = new frmFullScreen(*this);
+    return *m_fullScreen;
+}
+
+void MainWindow::menue_sammlungSchoner_Click()
+{
+    if (m_dvdListe.getListSize() < 1)
+        return;
+    HidePopUps();
+    openRandomCover(*this);
+    m_timerSchoner->start();
+    FullScreen().show();
+    FullScreen().raise();
+}
+
+void MainWindow::TimerSchoner_Timer()
+{
+    // The collection may have been emptied while the saver ran.
+    if (m_dvdListe.getListSize() < 1) {
+        BreakSchoner();
+        FullScreen().hide();
+        return;
+    }
+    openRandomCover(*this);
+}
+
+void MainWindow::BreakSchoner() { m_timerSchoner->stop(); }
+
+void MainWindow::ShowCoverVollbild()
+{
+    const int nr = m_aktuelleDVDNr;
+    if (nr >= 1 && nr <= m_dvdListe.getListSize()) {
+        using L = clsDatentraegerList;
+        if (FullScreen().OpenFullscreen(m_dvdListe.getDataString(nr, L::FieldBildpfad),
+                                        m_dvdListe.getDataString(nr, L::FieldFormat))) {
+            FullScreen().show();
+            FullScreen().raise();
+        }
+    } else {
+        StatusMsg(27); // no title, so no cover
+    }
+    HidePopUps();
+}
+
+Preview& MainWindow::PreviewWindow()
+{
+    if (!m_preview)
+        m_preview = new Preview(this);
+    return *m_preview;
+}
+
+void MainWindow::ShowPreview(const QString& path)
+{
+    Preview& preview = PreviewWindow();
+    preview.SetPic(path);
+    if (preview.IsPic()) {
+        preview.show();
+        preview.raise();
+    }
+}
 
 void MainWindow::RefreshFavoritenMenue()
 {

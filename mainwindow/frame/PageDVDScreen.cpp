@@ -7,6 +7,8 @@
 #include "controls/ucRating.h"
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
+#include "controls/ucZoom.h"
+#include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "mainwindow/frame/MainWindow.h"
@@ -14,6 +16,7 @@
 #include "mainwindow/frame/PageLayout.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
+#include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
@@ -125,6 +128,7 @@ PageDVDScreen::PageDVDScreen(MainWindow& main) : QObject(&main), m_main(main)
     }
 
     m_zusatzinfo = make<ucText>(area, "ucTextZusatzinfo");
+    m_zoom = make<ucZoom>(area, "ucZoom");
     m_portrait = make<QLabel>(area, "imPortrait");
     m_portrait->setScaledContents(true);
     m_coverPopUp = make<ucPopUpMenu>(area, "ucCoverPopUp");
@@ -545,11 +549,50 @@ void PageDVDScreen::SetSizes(int W, int)
 
 // ---------------------------------------------------------------- overlays (pages 2 and 3)
 
-void PageDVDScreen::ShowZoom() {}
+void PageDVDScreen::coverOverlay(QWidget* overlay)
+{
+    overlay->show();
+    m_anzeige->hide();
+    for (QWidget* other : std::initializer_list<QWidget*>{m_zoom, m_zusatzinfo})
+        if (other != overlay)
+            other->hide();
+    for (QLabel* s : m_switches)
+        s->hide();
+    overlay->setGeometry(m_anzeige->geometry());
+    overlay->raise();
+}
 
-void PageDVDScreen::HideZoom() {}
+void PageDVDScreen::ShowZoom()
+{
+    const QString path = m_main.AktuelleDVD().GetBildpfad();
+    // A file that is no picture the zoom can read is reported like a missing one.
+    if (!clsPathFunctions::checkIfFileExists(path, 0) || !QImageReader(Paths::resolve(path)).canRead()) {
+        m_main.StatusMsg(27);
+        return;
+    }
+    coverOverlay(m_zoom);
+    m_zoom->InitializeIt(Paths::resolve(path), m_zoom->width(), m_zoom->height());
+}
 
-void PageDVDScreen::ShowZusatzinfo() {}
+void PageDVDScreen::HideZoom() { m_zoom->hide(); }
+
+void PageDVDScreen::ShowZusatzinfo()
+{
+    const QString path = m_main.AktuelleDVD().GetZusatztextPfad();
+    if (!clsPathFunctions::checkIfFileExists(path, 0)) {
+        m_main.StatusMsg(33);
+        return;
+    }
+    QString text;
+    try {
+        text = clsDefaultTextfileHandler::ReadTxtFile(path, true);
+    } catch (const RuntimeError&) {
+        m_main.StatusMsg(33); // there but unreadable: no text to show
+        return;
+    }
+    coverOverlay(m_zusatzinfo);
+    m_zusatzinfo->setText(text);
+}
 
 void PageDVDScreen::HideZusatzinfo() { m_zusatzinfo->hide(); }
 

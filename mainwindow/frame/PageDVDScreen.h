@@ -14,6 +14,8 @@ class ucPopUpMenu;
 class ucRating;
 class ucText;
 class ucTitle;
+class ucZoom;
+class QWidget;
 
 // The title view (pages 1 to 3): one title with its cover, fields and
 // rating, the position row with the skip buttons, and the overlays and
@@ -82,6 +84,8 @@ private:
     QPoint popUpPlace(const QPoint& globalPos, int rise) const;
     void showPositionEntry();
     void portraitOf(const ucText* field);
+    // Lays an overlay exactly over the cover, which it hides with the side switches.
+    void coverOverlay(QWidget* overlay);
 
     MainWindow& m_main;
 
@@ -103,6 +107,7 @@ private:
     QPushButton* m_btPosJump;
     QLabel* m_switches[4]; // sw_zoom, sw_zusatz, sw_trailer, sw_regal
     ucText* m_zusatzinfo;
+    ucZoom* m_zoom;
     ucPopUpMenu* m_coverPopUp;
     ucPopUpMenu* m_skipBarPopUp;
     QLabel* m_portrait;

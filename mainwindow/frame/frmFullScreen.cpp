@@ -1,0 +1,99 @@
+#include "mainwindow/frame/frmFullScreen.h"
+
+#include "data/clsPathFunctions.h"
+#include "mainwindow/frame/MainWindow.h"
+#include "platform/Paths.h"
+#include "platform/ScreenService.h"
+
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <cstdint>
+
+frmFullScreen::frmFullScreen(MainWindow& main)
+    : QWidget(&main, Qt::Window | Qt::FramelessWindowHint), m_main(main)
+{
+    setObjectName(QStringLiteral("frmFullScreen"));
+    setWindowTitle(QStringLiteral("FullScreen"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    m_imPic = new QLabel(this);
+    m_imPic->setObjectName(QStringLiteral("imPic"));
+    m_imPic->setScaledContents(true);
+    m_imPic->installEventFilter(this);
+    move(0, 0);
+    m_imPic->move(0, 0);
+}
+
+int frmFullScreen::GetCoverHeight(const QString& format, int width)
+{
+    // The inverses of the title view's cover widths, cut towards minus infinity.
+    auto part = [width](std::int64_t num, std::int64_t den) {
+        const std::int64_t product = std::int64_t(width) * num;
+        return static_cast<int>(product >= 0 ? product / den : -((-product + den - 1) / den));
+    };
+    if (format == QLatin1String("BluRay") || format == QLatin1String("VCD"))
+        return part(1, 2);
+    if (format == QLatin1String("HD-DVD"))
+        return part(10, 18);
+    return part(2, 3); // "DVD", "VHS" and any other text
+}
+
+bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)
+{
+    QImage picture;
+    if (clsPathFunctions::checkIfFileExists(path, 1)) {
+        QImageReader reader(Paths::resolve(path));
+        reader.setAutoTransform(true);
+        picture = reader.read();
+    }
+    // A picture file that cannot be decoded counts as missing.
+    if (picture.isNull()) {
+        m_main.StatusMsg(27);
+        return false;
+    }
+    m_imPic->setPixmap(QPixmap::fromImage(std::move(picture)));
+
+    // Computed in pixels with a full-width integer, so wide screens need no clamp.
+    const QSize screen = Screens::get().size();
+    setGeometry(0, 0, screen.width(), screen.height());
+    const int h = GetCoverHeight(format, screen.width());
+    if (h <= screen.height())
+        m_imPic->setGeometry(0, screen.height() / 2 - h / 2, width(), h);
+    else
+        m_imPic->setGeometry(0, 0, width(), screen.height()); // stretched, the proportions give way
+    return true;
+}
+
+void frmFullScreen::imPic_Click()
+{
+    m_main.BreakSchoner();
+    hide();
+}
+
+void frmFullScreen::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_imPic->resize(width(), m_imPic->height());
+}
+
+void frmFullScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed by the desktop: the saver ends as with a click, and the window only hides.
+    m_main.BreakSchoner();
+    QWidget::closeEvent(event);
+}
+
+bool frmFullScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_imPic && event->type() == QEvent::MouseButtonPress) {
+        imPic_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Seam.h"
+
+#include <QSize>
+
+// The size of the screen the program's windows stand on, in pixels.
+class ScreenService {
+public:
+    virtual ~ScreenService() = default;
+    virtual QSize size() const = 0;
+};
+
+using Screens = Seam<ScreenService>;

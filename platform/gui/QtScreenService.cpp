@@ -1,0 +1,10 @@
+#include "platform/gui/QtScreenService.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+QSize QtScreenService::size() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
