@@ -1,6 +1,8 @@
 #include "controls/clsZoomControl.h"
 #include "platform/RuntimeError.h"
 
+#include "tests/support/ErrorKindOf.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -211,24 +213,16 @@ TEST(ZoomControl, EmptyPictureIsNeverFittedByDividingByZero)
 
 TEST(ZoomControl, SumsOutsideThe32BitRangeAreOverflowErrors)
 {
-    const auto kind = [](const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.kind();
-        }
-        return ErrorKind::Argument;
-    };
     clsZoomControl z;
     z.Initialize(200.0, 400, 300, INT_MAX, 800);
-    EXPECT_EQ(kind([&] { z.makeBigger(); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { z.makeBigger(); }), ErrorKind::Overflow);
 
     z.Initialize(200.0, INT_MIN, 300, 1000, 800);
-    EXPECT_EQ(kind([&] { z.goRight(); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { z.goRight(); }), ErrorKind::Overflow);
 
     z.Initialize(200.0, 400, 300, 1000, INT_MAX);
     z.goDown(); // 0 + INT_MAX - 300 still fits
     EXPECT_EQ(z.getPictureTop(), -200);
     z.Initialize(200.0, 400, -10, 1000, INT_MAX);
-    EXPECT_EQ(kind([&] { z.goDown(); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { z.goDown(); }), ErrorKind::Overflow);
 }

@@ -1,6 +1,7 @@
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,17 +25,6 @@ QStringList names(const L& list)
     for (int i = 1; i <= list.getListSize(); ++i)
         out << list.getDataString(i, L::FieldFilmname);
     return out;
-}
-
-ErrorKind errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.kind();
-    }
-    ADD_FAILURE() << "no error";
-    return ErrorKind::Argument;
 }
 
 TEST(Datentraeger, ClearDerivedValuesAndLongTextPath)
@@ -81,12 +71,12 @@ TEST(DatentraegerList, FieldsByNumber)
     EXPECT_EQ(list.getDataString(1, 0), QString());
     EXPECT_EQ(list.getDataString(1, 20), QString());
 
-    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("300"), L::FieldBewertung); }), ErrorKind::Overflow);
-    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("abc"), L::FieldFsk); }), ErrorKind::Conversion);
-    EXPECT_EQ(errorOf([&] { list.setDVDString(1, QStringLiteral("40000"), L::FieldLaenge); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { list.setDVDString(1, QStringLiteral("300"), L::FieldBewertung); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { list.setDVDString(1, QStringLiteral("abc"), L::FieldFsk); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([&] { list.setDVDString(1, QStringLiteral("40000"), L::FieldLaenge); }), ErrorKind::Overflow);
     EXPECT_EQ(list.getDataString(1, L::FieldBewertung), QStringLiteral("4")); // kept its value
-    EXPECT_EQ(errorOf([&] { list.getDataString(10000, 1); }), ErrorKind::Index);
-    EXPECT_EQ(errorOf([&] { list.getDataString(-1, 1); }), ErrorKind::Index);
+    EXPECT_EQ(errorKindOf([&] { list.getDataString(10000, 1); }), ErrorKind::Index);
+    EXPECT_EQ(errorKindOf([&] { list.getDataString(-1, 1); }), ErrorKind::Index);
     EXPECT_EQ(list.getDataString(9999, L::FieldFilmname), QString()); // never used: empty
 }
 
@@ -148,8 +138,8 @@ TEST(DatentraegerList, RemoveAndShiftsKeepSlotsAboveTheCount)
     list.RemoveDVD(1);
     EXPECT_EQ(names(list), (QStringList{"b", "c"}));
     EXPECT_EQ(list.getDataString(3, L::FieldFilmname), QStringLiteral("c")); // the old last slot stays
-    EXPECT_EQ(errorOf([&] { list.RemoveDVD(3); }), ErrorKind::Index);
-    EXPECT_EQ(errorOf([&] { list.RemoveDVD(0); }), ErrorKind::Index);
+    EXPECT_EQ(errorKindOf([&] { list.RemoveDVD(3); }), ErrorKind::Index);
+    EXPECT_EQ(errorKindOf([&] { list.RemoveDVD(0); }), ErrorKind::Index);
     EXPECT_EQ(list.getListSize(), 2);
 
     list.ShiftDVDsUp(1, 2); // slot 3 := slot 2, slot 2 := slot 1; slot 1 stays
@@ -163,7 +153,7 @@ TEST(DatentraegerList, RemoveAndShiftsKeepSlotsAboveTheCount)
     // A copy in a slot is its own record.
     list.setDVDString(2, QStringLiteral("changed"), 1);
     EXPECT_EQ(list.getDataString(3, 1), QStringLiteral("c"));
-    EXPECT_EQ(errorOf([&] { list.ShiftDVDsUp(1, 9999); }), ErrorKind::Index);
+    EXPECT_EQ(errorKindOf([&] { list.ShiftDVDsUp(1, 9999); }), ErrorKind::Index);
 }
 
 TEST(DatentraegerList, TenThousandthTitleIsACapacityErrorAndChangesNothing)
@@ -171,8 +161,8 @@ TEST(DatentraegerList, TenThousandthTitleIsACapacityErrorAndChangesNothing)
     L list;
     for (int i = 1; i <= L::kMaxTitles; ++i)
         list.AddDVD(title(QStringLiteral("t%1").arg(i, 5, 10, QLatin1Char('0'))));
-    EXPECT_EQ(errorOf([&] { list.AddDVD(title(QStringLiteral("x"))); }), ErrorKind::Capacity);
-    EXPECT_EQ(errorOf([&] { list.AddSortedDVD(title(QStringLiteral("a"))); }), ErrorKind::Capacity);
+    EXPECT_EQ(errorKindOf([&] { list.AddDVD(title(QStringLiteral("x"))); }), ErrorKind::Capacity);
+    EXPECT_EQ(errorKindOf([&] { list.AddSortedDVD(title(QStringLiteral("a"))); }), ErrorKind::Capacity);
     EXPECT_EQ(list.getListSize(), L::kMaxTitles);
     EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("t00001"));
     EXPECT_EQ(list.getDataString(L::kMaxTitles, 1), QStringLiteral("t09999"));
@@ -272,7 +262,7 @@ TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
     shortFile << titleLines("One") << titleLines("Two");
     folder.writeLines(QStringLiteral("short.adl"), shortFile);
     L list;
-    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("short.adl")); }), ErrorKind::EndOfFile);
+    EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("short.adl")); }), ErrorKind::EndOfFile);
     EXPECT_EQ(names(list), (QStringList{"One", "Two"}));
     EXPECT_EQ(list.getListVersion(), 3);
     EXPECT_EQ(list.getDataString(2, L::FieldSchauspieler5), QStringLiteral("E"));
@@ -280,15 +270,15 @@ TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
     QStringList badNumber{"LIST VERSION#0", "COUNT#2"};
     badNumber << titleLines("One") << titleLines("Two", "x");
     folder.writeLines(QStringLiteral("bad.adl"), badNumber);
-    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
     EXPECT_EQ(names(list), QStringList{"One"});
 
     QStringList overRange{"LIST VERSION#0", "COUNT#1"};
     overRange << titleLines("One", " 300 ");
     folder.writeLines(QStringLiteral("range.adl"), overRange);
-    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("range.adl")); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("range.adl")); }), ErrorKind::Overflow);
 
-    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("missing.adl")); }), ErrorKind::FileNotFound);
+    EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("missing.adl")); }), ErrorKind::FileNotFound);
     EXPECT_EQ(list.getListSize(), 0);
 
     // Lines after the last title are not read.
@@ -308,7 +298,7 @@ TEST(DatentraegerList, CountOutsideTheCapacityFailsBeforeAnyTitle)
         folder.writeLines(QStringLiteral("c.adl"), lines);
         L list;
         list.AddDVD(title(QStringLiteral("before")));
-        EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("c.adl")); }), ErrorKind::Capacity) << count;
+        EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("c.adl")); }), ErrorKind::Capacity) << count;
         EXPECT_EQ(list.getListSize(), 0);
     }
 }
@@ -320,7 +310,7 @@ TEST(DatentraegerList, FailedSaveKeepsThePreviousFile)
     L list;
     list.AddDVD(title(QStringLiteral("x")));
     folder.write(QStringLiteral("lists/dir.adl/inner"), "x");
-    EXPECT_EQ(errorOf([&] { list.Save(QStringLiteral("lists/dir.adl")); }), ErrorKind::InputOutput);
+    EXPECT_EQ(errorKindOf([&] { list.Save(QStringLiteral("lists/dir.adl")); }), ErrorKind::InputOutput);
     EXPECT_EQ(folder.read(QStringLiteral("lists/keep.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
 }
 
@@ -365,7 +355,7 @@ TEST(ImportOldList, ShortOrDamagedFileStaysAsItWas)
     L list;
     int messages = 0;
     list.setStatusCallback([&](int, const QString&) { ++messages; });
-    EXPECT_EQ(errorOf([&] { list.Load(path); }), ErrorKind::EndOfFile);
+    EXPECT_EQ(errorKindOf([&] { list.Load(path); }), ErrorKind::EndOfFile);
     EXPECT_EQ(folder.read(QStringLiteral("short.adl")), before);
 
     QStringList bad{" 1 "};
@@ -373,7 +363,7 @@ TEST(ImportOldList, ShortOrDamagedFileStaysAsItWas)
     bad[2] = "many"; // the rating line
     folder.writeLines(QStringLiteral("bad.adl"), bad);
     const QByteArray badBefore = folder.read(QStringLiteral("bad.adl"));
-    EXPECT_EQ(errorOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([&] { list.Load(QStringLiteral("bad.adl")); }), ErrorKind::Conversion);
     EXPECT_EQ(folder.read(QStringLiteral("bad.adl")), badBefore);
     EXPECT_EQ(messages, 0);
 }

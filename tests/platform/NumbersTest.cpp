@@ -1,5 +1,6 @@
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/ErrorKindOf.h"
 
 #include <gtest/gtest.h>
 
@@ -48,23 +49,14 @@ TEST(Numbers, RoundsHalvesToEvenWhenConverting)
 
 TEST(Numbers, RangeAndTextErrorsHaveTheirKinds)
 {
-    auto kindOf = [](auto&& f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.kind();
-        }
-        ADD_FAILURE() << "no error";
-        return ErrorKind::Argument;
-    };
-    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("300")); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("-1")); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { Numbers::toByte(255.5); }), ErrorKind::Overflow); // rounds to 256
-    EXPECT_EQ(kindOf([] { Numbers::toInt16(32768.0); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { Numbers::toInt16(-32769.0); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { Numbers::toInt32(3e9); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { Numbers::toByte(QStringLiteral("abc")); }), ErrorKind::Conversion);
-    EXPECT_EQ(kindOf([] { Numbers::toInt16(QString()); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([] { Numbers::toByte(QStringLiteral("300")); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { Numbers::toByte(QStringLiteral("-1")); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { Numbers::toByte(255.5); }), ErrorKind::Overflow); // rounds to 256
+    EXPECT_EQ(errorKindOf([] { Numbers::toInt16(32768.0); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { Numbers::toInt16(-32769.0); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { Numbers::toInt32(3e9); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { Numbers::toByte(QStringLiteral("abc")); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([] { Numbers::toInt16(QString()); }), ErrorKind::Conversion);
     EXPECT_EQ(Numbers::toInt16(-32768.0), -32768);
 }
 

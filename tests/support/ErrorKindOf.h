@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+// The kind of the run-time error that f throws; a test failure when it throws none.
+inline ErrorKind errorKindOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.kind();
+    }
+    ADD_FAILURE() << "no run-time error";
+    return ErrorKind::Argument;
+}
