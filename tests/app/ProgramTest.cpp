@@ -59,6 +59,10 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
             << language;
     }
     EXPECT_EQ(sounds.played.size(), 1); // the start sound
+    // The name lists offer the demo's people and the genres of the language.
+    EXPECT_TRUE(window.ActorList().getListSize() > 0);
+    EXPECT_TRUE(window.DirectorList().getListSize() > 0);
+    EXPECT_TRUE(window.GenreList().getListSize() > 0);
 }
 
 // Waits for read-only opens of files in watched folders; false when the time runs out.
