@@ -69,9 +69,13 @@ void ucOption::setColors(std::int64_t fontcolor, std::int64_t backColor)
     p.setColor(QPalette::Window, back);
     setPalette(p);
     for (QRadioButton* o : m_options) {
+        // Buttons fill their background from the Button role and may draw
+        // their text with ButtonText, so both pairs of roles are set.
         QPalette op = o->palette();
         op.setColor(QPalette::Window, back);
+        op.setColor(QPalette::Button, back);
         op.setColor(QPalette::WindowText, fore);
+        op.setColor(QPalette::ButtonText, fore);
         o->setPalette(op);
     }
 }

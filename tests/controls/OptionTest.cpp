@@ -1,5 +1,6 @@
 #include "controls/ucOption.h"
 
+#include <QImage>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -114,6 +115,21 @@ TEST_F(OptionTest, AlignmentPutsTheButtonRight)
     options.SetDesign(3, 0, 0, QStringLiteral("Feld"), 0, 0xFFFFFF);
     for (QRadioButton* b : buttons())
         EXPECT_EQ(b->layoutDirection(), Qt::LeftToRight);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(OptionTest, OptionsArePaintedInTheDesignColours)
+{
+    options.SetDesign(3, 1, 10, QStringLiteral("Feld"), 0xE8E8E8, 0x30201C);
+    const QImage shot = options.grab().toImage();
+    const QRadioButton* first = buttons().first();
+    // A point of the option's own area, left of its caption.
+    const QPoint inside = first->geometry().topLeft() + QPoint(2, first->height() / 2);
+    EXPECT_EQ(shot.pixelColor(inside), QColor(0x1C, 0x20, 0x30));
+    EXPECT_EQ(first->palette().color(first->foregroundRole()), QColor(0xE8, 0xE8, 0xE8));
 }
 
 } // namespace
