@@ -1,4 +1,5 @@
 // Speed of the title list's file work over a full collection of 9999 titles.
+#include "bench/BenchTitles.h"
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "platform/ProgramFolder.h"
@@ -28,23 +29,8 @@ struct Fixture {
     {
         ProgramFolder::setPath(dir.path());
         std::mt19937 rng(42);
-        const QStringList words{"Alien", "Brazil", "Casablanca", "Dune", "Eraserhead", "Fargo", "Gattaca", "Heat",
-                                "Inception", "Jaws", "Kagemusha", "Laura", "Metropolis", "Nosferatu", "Oldboy"};
         for (int i = 0; i < kTitles; ++i) {
-            clsDatentraeger d;
-            d.SetFilmname(words[rng() % words.size()] + QStringLiteral(" ") + words[rng() % words.size()] +
-                          QStringLiteral(" %1").arg(rng() % 100000));
-            d.SetFormat(QStringLiteral("DVD"));
-            d.SetBewertung(static_cast<std::uint8_t>(rng() % 6));
-            d.SetGenre(QStringLiteral("Drama/Krimi"));
-            d.SetLandJahr(QStringLiteral("USA %1").arg(1950 + rng() % 70));
-            d.SetFsk(12);
-            d.SetLaenge(static_cast<std::int16_t>(80 + rng() % 100));
-            d.SetKaufpreis(static_cast<std::int16_t>(rng() % 3000));
-            d.SetSchauspieler1(QStringLiteral("Actor One"));
-            d.SetSchauspieler2(QStringLiteral("Actor Two"));
-            d.SetRegie(QStringLiteral("Director"));
-            d.SetBildpfad(QStringLiteral("cover/%1.jpg").arg(i));
+            const clsDatentraeger d = benchTitle(rng, i, QStringLiteral("cover"));
             shuffled.push_back(d);
         }
         clsDatentraegerList list;

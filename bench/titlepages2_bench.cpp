@@ -1,5 +1,6 @@
 // Speed of the statistics page, the top-30 pages and the mass change over a
 // full collection of 9999 titles, on a real main window (offscreen).
+#include "bench/BenchTitles.h"
 #include "bench/BenchMain.h"
 #include "data/clsDatentraeger.h"
 #include "controls/ucEntry.h"
@@ -41,18 +42,7 @@ struct Fixture {
         std::mt19937 rng(42);
         clsDatentraegerList list;
         for (int i = 0; i < kTitles; ++i) {
-            clsDatentraeger d;
-            d.SetFilmname(QStringLiteral("Film %1").arg(rng() % 100000));
-            d.SetFormat(QStringLiteral("DVD"));
-            d.SetBewertung(static_cast<std::uint8_t>(rng() % 6));
-            d.SetGenre(QStringLiteral("Drama/Krimi"));
-            d.SetLandJahr(QStringLiteral("USA %1").arg(1950 + rng() % 70));
-            d.SetFsk(12);
-            d.SetLaenge(static_cast<std::int16_t>(80 + rng() % 100));
-            d.SetKaufpreis(static_cast<std::int16_t>(rng() % 3000));
-            d.SetSchauspieler1(QStringLiteral("Actor One"));
-            d.SetRegie(QStringLiteral("Director"));
-            d.SetBildpfad(dir.path() + QStringLiteral("/cover/%1.jpg").arg(i));
+            clsDatentraeger d = benchTitle(rng, i, dir.path() + QStringLiteral("/cover"));
             if (i % 3 == 0)
                 d.SetTrailerpfad(dir.path() + QStringLiteral("/trailer/%1.avi").arg(i));
             list.AddDVD(d);

@@ -1,5 +1,6 @@
 // Speed of the title pages over a full collection: one search step, and
 // saving a new title (insert, list file and name files written).
+#include "bench/BenchTitles.h"
 #include "bench/BenchMain.h"
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
@@ -42,19 +43,8 @@ struct Fixture {
         window->SetAllSizes(800, 600);
 
         std::mt19937 rng(42);
-        const QStringList words{"Alien", "Brazil", "Casablanca", "Dune", "Eraserhead", "Fargo", "Gattaca", "Heat",
-                                "Inception", "Jaws", "Kagemusha", "Laura", "Metropolis", "Nosferatu", "Oldboy"};
         for (int i = 0; i < titles; ++i) {
-            clsDatentraeger d;
-            d.SetFilmname(words[rng() % words.size()] + QStringLiteral(" ") + words[rng() % words.size()] +
-                          QStringLiteral(" %1").arg(rng() % 100000));
-            d.SetFormat(QStringLiteral("DVD"));
-            d.SetBewertung(static_cast<std::uint8_t>(rng() % 6));
-            d.SetGenre(QStringLiteral("Drama/Krimi"));
-            d.SetLandJahr(QStringLiteral("USA %1").arg(1950 + rng() % 70));
-            d.SetKaufpreis(static_cast<std::int16_t>(rng() % 5000));
-            d.SetSchauspieler1(QStringLiteral("Actor %1").arg(rng() % 500));
-            d.SetBildpfad(dir.filePath(QStringLiteral("cover/%1.jpg").arg(i)));
+            const clsDatentraeger d = benchTitle(rng, i, dir.filePath(QStringLiteral("cover")));
             window->DVDListe().AddSortedDVD(d);
         }
     }
