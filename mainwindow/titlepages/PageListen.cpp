@@ -200,6 +200,16 @@ void PageListen::btDVDtake_Click()
         m_main.StatusMsg(19);
 }
 
+QString PageListen::newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage)
+{
+    const QString path = folder + name + ending;
+    if (clsPathFunctions::checkIfFileExists(path, 0)) {
+        m_main.StatusMsg(takenMessage);
+        return QString();
+    }
+    return path;
+}
+
 void PageListen::btDVDcreate_Click()
 {
     const QString name = askListName();
@@ -207,22 +217,18 @@ void PageListen::btDVDcreate_Click()
         m_main.StatusMsg(11);
         return;
     }
-    const QString listPath = listsFolder() + name + QStringLiteral(".adl");
-    if (clsPathFunctions::checkIfFileExists(listPath, 0)) {
-        m_main.StatusMsg(9);
+    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
+    if (listPath.isEmpty())
         return;
-    }
     const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
     refreshFileList(selectedEntry());
     if (!written) {
         m_main.StatusMsg(19);
         return;
     }
-    const QString shelfPath = shelvesFolder() + name + QStringLiteral(".arf");
-    if (clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
-        m_main.StatusMsg(26);
+    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
+    if (shelfPath.isEmpty())
         return;
-    }
     if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath, kNewShelf))
         m_main.StatusMsg(19);
 }
@@ -235,11 +241,9 @@ void PageListen::btDVDcopy_Click()
         m_main.StatusMsg(11);
         return;
     }
-    const QString listPath = listsFolder() + name + QStringLiteral(".adl");
-    if (clsPathFunctions::checkIfFileExists(listPath, 0)) {
-        m_main.StatusMsg(9);
+    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
+    if (listPath.isEmpty())
         return;
-    }
     bool written = false;
     try {
         written = clsDefaultTextfileHandler::WriteTxtFile(
@@ -253,11 +257,9 @@ void PageListen::btDVDcopy_Click()
         m_main.StatusMsg(19);
         return;
     }
-    const QString shelfPath = shelvesFolder() + name + QStringLiteral(".arf");
-    if (clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
-        m_main.StatusMsg(26);
+    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
+    if (shelfPath.isEmpty())
         return;
-    }
     const QString sourceShelf = shelvesFolder() + entry.left(entry.size() - 4) + QStringLiteral(".arf");
     try {
         if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath,

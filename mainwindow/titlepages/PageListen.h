@@ -34,6 +34,8 @@ private:
     void refreshFileList(const QString& keepSelected);
     QString selectedEntry() const;
     QString askListName();
+    // folder + name + ending, or "" (with the message) when that file exists already.
+    QString newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage);
     static QString listsFolder();
     static QString shelvesFolder();
 
