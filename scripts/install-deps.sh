@@ -9,6 +9,8 @@ packages=(
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
+  qpdf poppler-utils fonts-liberation2 fonts-urw-base35
+  libzip-dev libfreexl-dev python3-openpyxl python3-xlwt
 )
 
 missing=()
