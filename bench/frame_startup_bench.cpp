@@ -83,7 +83,7 @@ void BM_StartupToFirstPage(benchmark::State& state)
         window->show();
         QApplication::processEvents();
         state.PauseTiming();
-        state.counters["titles"] = window->DVDListe().getListSize();
+        state.counters["titles"] = window->session().DVDListe().getListSize();
         window.reset();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -103,7 +103,7 @@ void BM_SkipToNextTitleWithCover(benchmark::State& state)
     QApplication::processEvents();
     auto* cover = window.findChild<QLabel*>(QStringLiteral("ImAnzeige"));
     for (auto _ : state) {
-        if (window.AktuelleDVDNr() >= kTitles - 1)
+        if (window.session().AktuelleDVDNr() >= kTitles - 1)
             window.DVDScreenAufrufen(1);
         window.DVDScreen().btSkipvor_Click();
         cover->repaint(); // the cover drawn, not only loaded

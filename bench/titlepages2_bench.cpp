@@ -50,12 +50,12 @@ struct Fixture {
         const QString path = dir.path() + QStringLiteral("/lists/big.adl");
         list.Save(path);
         window = std::make_unique<MainWindow>();
-        window->Options().setDvdListpath(path);
-        window->LoadDVDList();
-        window->setAktuelleDVDNr(1);
+        window->session().Options().setDvdListpath(path);
+        window->session().LoadDVDList();
+        window->session().setAktuelleDVDNr(1);
         for (int i = 0; i < 500; ++i) {
-            window->ActorList().Add(QStringLiteral("Actor %1").arg(i));
-            window->DirectorList().Add(QStringLiteral("Director %1").arg(i));
+            window->session().ActorList().Add(QStringLiteral("Actor %1").arg(i));
+            window->session().DirectorList().Add(QStringLiteral("Director %1").arg(i));
         }
         window->SetLanguageAndDesign();
         window->SetAllSizes(1024, 768);

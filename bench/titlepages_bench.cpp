@@ -37,15 +37,15 @@ struct Fixture {
         img.save(dir.filePath(QStringLiteral("cover/new.bmp")), "BMP");
 
         window = std::make_unique<MainWindow>();
-        window->Options().setSound(0);
-        window->Options().setDvdListpath(dir.filePath(QStringLiteral("lists/bench.adl")));
+        window->session().Options().setSound(0);
+        window->session().Options().setDvdListpath(dir.filePath(QStringLiteral("lists/bench.adl")));
         window->SetLanguageAndDesign();
         window->SetAllSizes(800, 600);
 
         std::mt19937 rng(42);
         for (int i = 0; i < titles; ++i) {
             const clsDatentraeger d = benchTitle(rng, i, dir.filePath(QStringLiteral("cover")));
-            window->DVDListe().AddSortedDVD(d);
+            window->session().DVDListe().AddSortedDVD(d);
         }
     }
 
@@ -66,7 +66,7 @@ std::vector<std::unique_ptr<Fixture>>& fixtures()
 Fixture& fixture(int titles)
 {
     for (auto& f : fixtures())
-        if (f->window->DVDListe().getListSize() == titles)
+        if (f->window->session().DVDListe().getListSize() == titles)
             return *f;
     fixtures().push_back(std::make_unique<Fixture>(titles));
     return *fixtures().back();
@@ -99,10 +99,10 @@ void saveNewTitle(benchmark::State& state)
         f.child<ucEntry>("ucEntryRegie")->setValue(QStringLiteral("Someone"));
         f.child<ucEntry>("ucEntryBild")->setValue(QStringLiteral("cover/new.bmp"));
         state.ResumeTiming();
-        if (f.window->DVDEntry().SaveDVDEntry(false) != QLatin1String("True"))
+        if (!f.window->DVDEntry().SaveDVDEntry(false))
             state.SkipWithError("not stored");
         state.PauseTiming();
-        f.window->DVDListe().RemoveDVD(f.window->AktuelleDVDNr());
+        f.window->session().DVDListe().RemoveDVD(f.window->session().AktuelleDVDNr());
         state.ResumeTiming();
     }
 }

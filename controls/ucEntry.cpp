@@ -390,14 +390,8 @@ void ucEntry::onRemove() { RemoveComboEntry(m_combo->currentText()); }
 
 void ucEntry::onFile()
 {
-    if (!FileDialogs::installed())
-        return;
-    std::optional<QString> path;
-    try {
-        path = FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
-    } catch (...) {
-        return; // a dialog that fails leaves the entry as it was
-    }
+    const std::optional<QString> path =
+        FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
     if (!path)
         return;
     m_codeWrite = true;

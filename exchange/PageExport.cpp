@@ -1,8 +1,11 @@
 #include "exchange/PageExport.h"
 
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 
-PageExport::PageExport(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QWidget>
+
+PageExport::PageExport(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PageExport::ShowExport() {}
 

@@ -3,12 +3,12 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The export page (page 10).
 class PageExport : public QObject {
 public:
-    explicit PageExport(MainWindow& main);
+    explicit PageExport(PageHost& host);
 
     void ShowExport();
     void HideExport();
@@ -16,5 +16,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

@@ -1,8 +1,11 @@
 #include "exchange/PageImport.h"
 
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 
-PageImport::PageImport(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QWidget>
+
+PageImport::PageImport(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PageImport::ShowImport() {}
 

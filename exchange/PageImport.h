@@ -3,12 +3,12 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The import page (page 9).
 class PageImport : public QObject {
 public:
-    explicit PageImport(MainWindow& main);
+    explicit PageImport(PageHost& host);
 
     void ShowImport();
     void HideImport();
@@ -16,5 +16,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

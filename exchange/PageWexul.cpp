@@ -1,8 +1,11 @@
 #include "exchange/PageWexul.h"
 
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 
-PageWexul::PageWexul(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QWidget>
+
+PageWexul::PageWexul(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PageWexul::ShowWexul() {}
 

@@ -3,12 +3,12 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The online search results page (page 7).
 class PageWexul : public QObject {
 public:
-    explicit PageWexul(MainWindow& main);
+    explicit PageWexul(PageHost& host);
 
     void ShowWexul();
     void HideWexul();
@@ -16,5 +16,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

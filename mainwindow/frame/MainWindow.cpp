@@ -1,5 +1,7 @@
 #include "mainwindow/frame/MainWindow.h"
 
+#include "controls/ucBarDiagram.h"
+
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "exchange/PageExport.h"
@@ -19,6 +21,8 @@
 #include "mainwindow/titlepages/PageSuche.h"
 #include "mainwindow/titlepages/PageTop30.h"
 #include "mainwindow/titlepages/PageZusatztext.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
 #include "platform/MessageService.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
@@ -230,7 +234,7 @@ void MainWindow::createMenus()
 void MainWindow::setItemCaption(const QString& name, int styleLine)
 {
     if (QAction* a = menuAction(name))
-        a->setText(m_styleTexts.MultiWord(styleLine));
+        a->setText(m_session.StyleTexts().MultiWord(styleLine));
 }
 
 void MainWindow::SetDesignMenue()
@@ -282,7 +286,7 @@ void MainWindow::SetDesignMenue()
     RefreshFavoritenMenue();
     for (const auto& [name, line] : kAfterFavourites)
         setItemCaption(QString::fromLatin1(name), line);
-    menuAction(QStringLiteral("zurueck"))->setText(QStringLiteral("| ") + m_styleTexts.MultiWord(83));
+    menuAction(QStringLiteral("zurueck"))->setText(QStringLiteral("| ") + m_session.StyleTexts().MultiWord(83));
 }
 
 // ---------------------------------------------------------------- pages
@@ -293,7 +297,7 @@ void MainWindow::ShowPage(int page)
     m_aktuelleSeite = page;
     HidePopUps();
     if (page >= 1 && page <= 3) {
-        DVDScreenAufrufen(m_aktuelleDVDNr);
+        DVDScreenAufrufen(m_session.AktuelleDVDNr());
         if (page == 2)
             m_pageDVDScreen->ShowZoom();
         else if (page == 3)
@@ -363,15 +367,21 @@ void MainWindow::btClose_Click() { ShowPage(1); }
 
 void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScreenAufrufen(pos); }
 
+ucBarDiagram* MainWindow::sharedBarChart() { return m_pageStatistik->BarStatistik(); }
+
+void MainWindow::resetSearch() { m_pageSuche->btNewSearch_Click(); }
+
+QWidget* MainWindow::backgroundImage() { return m_bgImage; }
+
 void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
 
 void MainWindow::JumpToDVD(const QString& name, bool exact)
 {
     const QString lowerName = name.toLower();
-    for (int i = 1; i <= m_dvdListe.getListSize(); ++i) {
-        const QString film = m_dvdListe.getDataString(i, clsDatentraegerList::FieldFilmname);
+    for (int i = 1; i <= m_session.DVDListe().getListSize(); ++i) {
+        const QString film = m_session.DVDListe().getDataString(i, clsDatentraegerList::FieldFilmname);
         if (exact ? film == name : film.toLower().startsWith(lowerName)) {
-            m_aktuelleDVDNr = static_cast<std::int16_t>(i);
+            m_session.setAktuelleDVDNr(static_cast<std::int16_t>(i));
             ShowPage(1);
             return;
         }
@@ -379,33 +389,12 @@ void MainWindow::JumpToDVD(const QString& name, bool exact)
     StatusMsg(33);
 }
 
-void MainWindow::SaveDVDList()
-{
-    const QString path = m_options.DvdListpath();
-    if (!m_unreadList.isEmpty() && path == m_unreadList)
-        throw RuntimeError(ErrorKind::InputOutput,
-                           QStringLiteral("the list file could not be read and is not overwritten: ") + path);
-    m_dvdListe.Save(path);
-}
-
-void MainWindow::LoadDVDList()
-{
-    const QString path = m_options.DvdListpath();
-    try {
-        m_dvdListe.Load(path);
-    } catch (...) {
-        m_unreadList = path;
-        throw;
-    }
-    m_unreadList.clear();
-}
-
 // ---------------------------------------------------------------- status line and sounds
 
 void MainWindow::StatusMsg(int msgNo, const QString& suffix)
 {
     m_statusTimer->stop();
-    m_statusleiste->setText(m_messageTexts.MultiWord(msgNo) + suffix);
+    m_statusleiste->setText(m_session.MessageTexts().MultiWord(msgNo) + suffix);
     m_statusleiste->setVisible(true);
     PlaySound(3);
     m_statusTimer->start();
@@ -420,13 +409,13 @@ void MainWindow::StatusTimer_Timer()
 
 void MainWindow::PlaySound(std::uint8_t kind)
 {
-    if (m_options.Sound() != 1)
+    if (m_session.Options().Sound() != 1)
         return;
     QString path;
     switch (kind) {
-    case 1: path = m_options.SoundClick(); break;
-    case 2: path = m_options.SoundStart(); break;
-    case 3: path = m_options.SoundAlert(); break;
+    case 1: path = m_session.Options().SoundClick(); break;
+    case 2: path = m_session.Options().SoundStart(); break;
+    case 3: path = m_session.Options().SoundAlert(); break;
     default: return;
     }
     if (path.isEmpty() || !clsPathFunctions::checkIfFileExists(path, 2))
@@ -440,8 +429,8 @@ void MainWindow::SetLanguageAndDesign()
 {
     // A picture that cannot be shown keeps the old one, like a missing file.
     bool shown = false;
-    if (clsPathFunctions::checkIfFileExists(m_options.BGpath(), 0)) {
-        const QPixmap picture(m_options.BGpath());
+    if (clsPathFunctions::checkIfFileExists(m_session.Options().BGpath(), 0)) {
+        const QPixmap picture(m_session.Options().BGpath());
         if (!picture.isNull()) {
             m_bgImage->setPixmap(picture);
             shown = true;
@@ -450,12 +439,7 @@ void MainWindow::SetLanguageAndDesign()
     if (!shown)
         StatusMsg(27);
 
-    m_styleTexts.setLanguage(m_options.Language());
-    m_styleTexts.Load(inProgramFolder(QStringLiteral("languages/english-style.ass")));
-    m_messageTexts.setLanguage(m_options.Language());
-    m_messageTexts.Load(inProgramFolder(QStringLiteral("languages/english-message.ass")));
-    m_boxTexts.setLanguage(m_options.Language());
-    m_boxTexts.Load(inProgramFolder(QStringLiteral("languages/english-box.ass")));
+    m_session.LoadLanguages();
 
     m_pageDVDEntry->SetDesignDVDEntry();
     m_pageSuche->SetDesignSuche();
@@ -479,7 +463,7 @@ void MainWindow::SetLanguageAndDesign()
     m_pageDVDScreen->SetDesignCoverPopUp();
     m_pageDVDScreen->SetDesignSkipBarPopUp();
 
-    m_regalCaption = m_styleTexts.MultiWord(2);
+    m_regalCaption = m_session.StyleTexts().MultiWord(2);
 }
 
 void MainWindow::SetAllSizes(int W, int H)
@@ -517,14 +501,6 @@ void MainWindow::SetAllSizes(int W, int H)
     m_pageMB->SetSizes(W, H);
 }
 
-// ---------------------------------------------------------------- settings and password
-
-void MainWindow::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFolder(QStringLiteral("password.apw"))); }
-
-void MainWindow::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLiteral("settings.aef"))); }
-
-void MainWindow::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }
-
 // ---------------------------------------------------------------- start-up and life cycle
 
 void MainWindow::Form_Load()
@@ -533,13 +509,13 @@ void MainWindow::Form_Load()
         Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     m_maximiert = 0;
     AskPassword();
-    LoadServerUrl();
+    m_session.LoadServerUrl();
     setSeiten(1, 1);
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
-    LoadEinstellungen();
-    LoadNameLists();
+    m_session.LoadEinstellungen();
+    m_session.LoadNameLists();
     SetLanguageAndDesign();
-    SetAllSizes(m_options.FormWidth(), m_options.FormHeight());
+    SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
     const bool listRead = LoadCollection();
     m_pageDVDScreen->setSkipzurueckEnabled(false);
     HideAllPages();
@@ -552,8 +528,8 @@ void MainWindow::Form_Load()
 
 void MainWindow::AskPassword()
 {
-    LoadPassword();
-    const QString password = m_passwordFunctions.GetPassword();
+    m_session.LoadPassword();
+    const QString password = m_session.PasswordFunctions().GetPassword();
     if (password.isEmpty())
         return;
     QString answer;
@@ -561,37 +537,17 @@ void MainWindow::AskPassword()
         answer = Messages::get().inputBox(QStringLiteral("Password"), QString(), QString());
 }
 
-void MainWindow::LoadServerUrl()
-{
-    // Every line comes back ended by CR LF; the last one is dropped.
-    QString text = clsDefaultTextfileHandler::ReadTxtFile(inProgramFolder(QStringLiteral("serverurl.txt")), false);
-    if (text.size() < 2)
-        text.clear();
-    else
-        text.chop(2);
-    m_serverUrl = text;
-}
-
-void MainWindow::LoadNameLists()
-{
-    m_actorList.Load(inProgramFolder(QStringLiteral("actor.txt")), true, true);
-    m_directorList.Load(inProgramFolder(QStringLiteral("director.txt")), true, true);
-    m_genreList.Load(inProgramFolder(QStringLiteral("genre%1.txt").arg(m_options.Language())), true, true);
-}
-
 bool MainWindow::LoadCollection()
 {
-    m_aktuelleDVDNr = 0;
-    if (!clsPathFunctions::checkIfFileExists(m_options.DvdListpath(), 0))
+    m_session.setAktuelleDVDNr(0);
+    if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
         return true;
     try {
-        LoadDVDList();
+        m_session.LoadDVDList();
     } catch (const RuntimeError&) {
-        // Half a collection would be saved over the file; show none.
-        m_dvdListe.ClearList();
         return false;
     }
-    m_aktuelleDVDNr = m_dvdListe.getListSize() > 0 ? 1 : 0;
+    m_session.setAktuelleDVDNr(m_session.DVDListe().getListSize() > 0 ? 1 : 0);
     return true;
 }
 
@@ -609,7 +565,7 @@ void MainWindow::Form_Resize()
     } else if (!isMinimized() && m_maximiert == 1) {
         m_maximiert = 0;
         m_maximisedLayout = QSize();
-        SetAllSizes(m_options.FormWidth(), m_options.FormHeight());
+        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
         if (m_aktuelleSeite < 4)
             ShowPage(1);
     }

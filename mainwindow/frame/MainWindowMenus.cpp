@@ -5,6 +5,8 @@
 #include "mainwindow/frame/Preview.h"
 #include "mainwindow/frame/Trailer.h"
 #include "mainwindow/frame/frmFullScreen.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
@@ -16,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -33,100 +34,90 @@ clsDefaultListFileHandler loadFavourites()
 // The screen saver's next picture: a title drawn at random from the collection.
 void openRandomCover(MainWindow& main)
 {
-    const int count = main.DVDListe().getListSize();
+    const int count = main.session().DVDListe().getListSize();
     const int i = std::min(count, static_cast<int>(Numbers::intFloor(Random::get().next() * count)) + 1);
     using L = clsDatentraegerList;
-    main.FullScreen().OpenFullscreen(main.DVDListe().getDataString(i, L::FieldBildpfad),
-                                     main.DVDListe().getDataString(i, L::FieldFormat));
+    main.FullScreen().OpenFullscreen(main.session().DVDListe().getDataString(i, L::FieldBildpfad),
+                                     main.session().DVDListe().getDataString(i, L::FieldFormat));
 }
 
 } // namespace
 
-QString MainWindow::shelfFileOfList() const
-{
-    return ProgramFolder::path() + QStringLiteral("/shelves/") +
-           clsPathFunctions::getFilename(m_options.DvdListpath(), false) + QStringLiteral(".arf");
-}
-
 void MainWindow::menue_dvdCoverDrucken_Click()
 {
     HidePopUps();
-    if (Messages::get().messageBox(m_boxTexts.MultiWord(25), MsgButtons::YesNo, m_boxTexts.MultiWord(26)) !=
+    if (Messages::get().messageBox(m_session.BoxTexts().MultiWord(25), MsgButtons::YesNo, m_session.BoxTexts().MultiWord(26)) !=
         MsgAnswer::Yes)
         return;
-    if (!clsPathFunctions::checkIfFileExists(m_dvdListe.getDataString(m_aktuelleDVDNr, 15), 1))
+    if (!clsPathFunctions::checkIfFileExists(m_session.DVDListe().getDataString(m_session.AktuelleDVDNr(), 15), 1))
         StatusMsg(27);
 }
 
 void MainWindow::ShowRegal()
 {
     HidePopUps();
-    if (!clsPathFunctions::checkIfFileExists(shelfFileOfList(), 0)) {
+    if (!clsPathFunctions::checkIfFileExists(m_session.shelfFileOfList(), 0)) {
         StatusMsg(32);
         return;
     }
-    if (!clsPathFunctions::checkIfFileExists(m_options.DvdListpath(), 0))
+    if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
         StatusMsg(31);
 }
 
 void MainWindow::menue_sammlungRegal_Click()
 {
     HidePopUps();
-    if (!clsPathFunctions::checkIfFileExists(shelfFileOfList(), 0))
+    if (!clsPathFunctions::checkIfFileExists(m_session.shelfFileOfList(), 0))
         StatusMsg(32);
 }
 
 void MainWindow::menue_spieleQuiz_Click()
 {
     HidePopUps();
-    if (m_dvdListe.getListSize() < 20)
+    if (m_session.DVDListe().getListSize() < 20)
         StatusMsg(20);
 }
 
 void MainWindow::menue_spieleHangman_Click()
 {
     HidePopUps();
-    if (m_dvdListe.getListSize() < 50)
+    if (m_session.DVDListe().getListSize() < 50)
         StatusMsg(20);
 }
 
 void MainWindow::ShowTrailer()
 {
-    try {
-        HidePopUps();
-        const QString path = m_aktuelleDVD.GetTrailerpfad();
-        if (path.isEmpty()) {
-            StatusMsg(33);
-            return;
-        }
-        const bool fresh = !m_trailer;
-        if (fresh) {
-            m_trailer = new Trailer(this);
-            connect(m_trailer, &Trailer::playbackFailed, this, [this] {
-                StatusMsg(47);
-                if (m_trailer)
-                    m_trailer->close();
-            });
-        }
-        if (!m_trailer->StartPlayer(path)) {
-            if (fresh)
-                delete m_trailer; // never shown: nothing to leave open
-            StatusMsg(47);
-            return;
-        }
-        // The settings give the outer size; the frame is known once the window shows.
-        const auto fit = [this] {
-            const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
-            m_trailer->resize(std::max(1, m_options.TrailerWidth() - frame.width()),
-                              std::max(1, m_options.TrailerHeight() - frame.height()));
-        };
-        fit();
-        m_trailer->show();
-        m_trailer->raise();
-        fit();
-    } catch (const std::exception&) {
-        StatusMsg(36);
+    HidePopUps();
+    const QString path = m_session.AktuelleDVD().GetTrailerpfad();
+    if (path.isEmpty()) {
+        StatusMsg(33);
+        return;
     }
+    const bool fresh = !m_trailer;
+    if (fresh) {
+        m_trailer = new Trailer(this);
+        connect(m_trailer, &Trailer::playbackFailed, this, [this] {
+            StatusMsg(47);
+            if (m_trailer)
+                m_trailer->close();
+        });
+    }
+    if (!m_trailer->StartPlayer(path)) {
+        if (fresh)
+            delete m_trailer; // never shown: nothing to leave open
+        StatusMsg(47);
+        return;
+    }
+    // The settings give the outer size; the frame is known once the window shows.
+    const auto fit = [this] {
+        const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
+        m_trailer->resize(std::max(1, m_session.Options().TrailerWidth() - frame.width()),
+                          std::max(1, m_session.Options().TrailerHeight() - frame.height()));
+    };
+    fit();
+    m_trailer->show();
+    m_trailer->raise();
+    fit();
 }
 
 Trailer* MainWindow::TrailerWindow() const { return m_trailer.data(); }
@@ -140,7 +131,7 @@ frmFullScreen& MainWindow::FullScreen()
 
 void MainWindow::menue_sammlungSchoner_Click()
 {
-    if (m_dvdListe.getListSize() < 1)
+    if (m_session.DVDListe().getListSize() < 1)
         return;
     HidePopUps();
     openRandomCover(*this);
@@ -152,7 +143,7 @@ void MainWindow::menue_sammlungSchoner_Click()
 void MainWindow::TimerSchoner_Timer()
 {
     // The collection may have been emptied while the saver ran.
-    if (m_dvdListe.getListSize() < 1) {
+    if (m_session.DVDListe().getListSize() < 1) {
         BreakSchoner();
         FullScreen().hide();
         return;
@@ -164,11 +155,11 @@ void MainWindow::BreakSchoner() { m_timerSchoner->stop(); }
 
 void MainWindow::ShowCoverVollbild()
 {
-    const int nr = m_aktuelleDVDNr;
-    if (nr >= 1 && nr <= m_dvdListe.getListSize()) {
+    const int nr = m_session.AktuelleDVDNr();
+    if (nr >= 1 && nr <= m_session.DVDListe().getListSize()) {
         using L = clsDatentraegerList;
-        if (FullScreen().OpenFullscreen(m_dvdListe.getDataString(nr, L::FieldBildpfad),
-                                        m_dvdListe.getDataString(nr, L::FieldFormat))) {
+        if (FullScreen().OpenFullscreen(m_session.DVDListe().getDataString(nr, L::FieldBildpfad),
+                                        m_session.DVDListe().getDataString(nr, L::FieldFormat))) {
             FullScreen().show();
             FullScreen().raise();
         }
@@ -206,7 +197,7 @@ void MainWindow::RefreshFavoritenMenue()
                           clsStringFunctions::GetStringPartBySeparator(favourites.getElement(k), 1, QStringLiteral("#")));
             item->setVisible(true);
         } else if (k == count + 1) {
-            item->setText(QStringLiteral("(") + m_styleTexts.MultiWord(82) + QStringLiteral(")"));
+            item->setText(QStringLiteral("(") + m_session.StyleTexts().MultiWord(82) + QStringLiteral(")"));
             item->setVisible(true);
         } else {
             item->setVisible(false);
@@ -233,7 +224,7 @@ void MainWindow::menue_internetFavoritenLoeschen_Click()
 void MainWindow::menue_internetUpdate_Click()
 {
     HidePopUps();
-    Opener::get().openUrl(m_serverUrl + QStringLiteral("/update.php?lang=") + QString::number(m_options.Language()) +
+    Opener::get().openUrl(m_session.ServerUrl() + QStringLiteral("/update.php?lang=") + QString::number(m_session.Options().Language()) +
                           QStringLiteral("&versmajor=%1&versminor=%2&versrevision=%3")
                               .arg(Version::kMajor)
                               .arg(Version::kMinor)

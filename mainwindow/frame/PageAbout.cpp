@@ -2,17 +2,18 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
 #include "platform/Version.h"
 
 #include <QLabel>
 
-PageAbout::PageAbout(MainWindow& main) : QObject(&main), m_main(main)
+PageAbout::PageAbout(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    m_about1 = new QLabel(main.clientArea());
+    m_about1 = new QLabel(host.clientArea());
     m_about1->setObjectName(QStringLiteral("lbAbout1"));
-    m_about2 = new QLabel(main.clientArea());
+    m_about2 = new QLabel(host.clientArea());
     m_about2->setObjectName(QStringLiteral("lbAbout2"));
     m_about2->setText(QStringLiteral("Written with C++ and Qt for Linux. Free for private collections."));
     for (QLabel* l : {m_about1, m_about2}) {
@@ -27,7 +28,7 @@ void PageAbout::ShowAbout()
 {
     m_about1->show();
     m_about2->show();
-    m_about1->setText(m_main.StyleTexts().MultiWord(128) +
+    m_about1->setText(m_host.session().StyleTexts().MultiWord(128) +
                       QStringLiteral(" %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 }
 
@@ -39,7 +40,7 @@ void PageAbout::HideAbout()
 
 void PageAbout::SetDesignAbout()
 {
-    const clsOptions& o = m_main.Options();
+    const clsOptions& o = m_host.session().Options();
     for (QLabel* l : {m_about1, m_about2}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, ColorHelper::toQColor(o.ColorFont()));
@@ -50,7 +51,7 @@ void PageAbout::SetDesignAbout()
 
 void PageAbout::SetSizes(int W, int)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     for (QLabel* label : {m_about1, m_about2}) {
         l.setWidth(label, W - 60);
         l.centre(label);

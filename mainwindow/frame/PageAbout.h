@@ -2,13 +2,13 @@
 
 #include <QObject>
 
-class MainWindow;
+class PageHost;
 class QLabel;
 
 // The about page (page 20).
 class PageAbout : public QObject {
 public:
-    explicit PageAbout(MainWindow& main);
+    explicit PageAbout(PageHost& host);
 
     void ShowAbout();
     void HideAbout();
@@ -16,7 +16,7 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     QLabel* m_about1;
     QLabel* m_about2;
 };

@@ -11,9 +11,10 @@
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageControls.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageControls.h"
+#include "mainwindow/host/PageLayout.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
@@ -83,9 +84,9 @@ QImage readPicture(const QString& path)
 
 } // namespace
 
-PageDVDScreen::PageDVDScreen(MainWindow& main) : QObject(&main), m_main(main)
+PageDVDScreen::PageDVDScreen(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_rating = make<ucRating>(area, "ucRating");
     m_rating->resize(5 * ucRating::kStarSize, kFieldHeight);
     m_filmname = make<ucTitle>(area, "ucFilmname");
@@ -146,13 +147,13 @@ PageDVDScreen::PageDVDScreen(MainWindow& main) : QObject(&main), m_main(main)
     connect(m_btPosJump, &QPushButton::clicked, this, &PageDVDScreen::btPosJump_Click);
     m_anzeige->installEventFilter(this);
     m_pos->installEventFilter(this);
-    main.BGImage()->installEventFilter(this);
+    host.backgroundImage()->installEventFilter(this);
 
     connect(m_coverPopUp, &ucPopUpMenu::element1Clicked, this, [this] { ImAnzeige_DblClick(); });
-    connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, [this] { m_main.ShowPage(2); });
-    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, [this] { m_main.ShowTrailer(); });
-    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, [this] { m_main.ShowRegal(); });
-    connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, [this] { m_main.ShowPage(3); });
+    connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, [this] { m_host.ShowPage(2); });
+    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, [this] { m_host.ShowTrailer(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, [this] { m_host.ShowRegal(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, [this] { m_host.ShowPage(3); });
     connect(m_skipBarPopUp, &ucPopUpMenu::element1Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element1Clicked);
     connect(m_skipBarPopUp, &ucPopUpMenu::element2Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element2Clicked);
 
@@ -166,12 +167,12 @@ PageDVDScreen::PageDVDScreen(MainWindow& main) : QObject(&main), m_main(main)
 void PageDVDScreen::DVDScreenAufrufen(std::int16_t pos)
 {
     // A position that names no title (the shelf may pass a stale one) changes nothing.
-    if (pos < 0 || pos > m_main.DVDListe().getListSize())
+    if (pos < 0 || pos > m_host.session().DVDListe().getListSize())
         return;
-    m_main.setAktuelleDVDNr(pos);
-    m_main.HideAllPages();
+    m_host.session().setAktuelleDVDNr(pos);
+    m_host.HideAllPages();
     ShowDVDScreen();
-    FillDVDScreen(m_main.AktuelleDVDNr());
+    FillDVDScreen(m_host.session().AktuelleDVDNr());
 }
 
 void PageDVDScreen::ShowDVDScreen()
@@ -183,11 +184,11 @@ void PageDVDScreen::ShowDVDScreen()
     for (ucText* t : m_schauspieler)
         t->show();
 
-    const bool titleShown = m_main.DVDListe().getListSize() > 0 && m_main.AktuelleDVDNr() != 0;
+    const bool titleShown = m_host.session().DVDListe().getListSize() > 0 && m_host.session().AktuelleDVDNr() != 0;
     for (const char* item : {"aktuelledvd", "menue_sammlungExport", "menue_sammlungStatistik", "menue_sammlungRegal",
                              "menue_dvdLoeschen", "menue_dvdSuchen", "menue_dvdZusatzinfosbearbeiten",
                              "menue_dvdBearbeiten", "ansicht", "menue_sammlungTop30", "menue_sammlungMehrfach"})
-        m_main.setMenuEnabled(QString::fromLatin1(item), titleShown);
+        m_host.setMenuEnabled(QString::fromLatin1(item), titleShown);
 }
 
 void PageDVDScreen::HideDVDScreen()
@@ -210,8 +211,8 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
     HideZoom();
     HideZusatzinfo();
 
-    const int count = m_main.DVDListe().getListSize();
-    const int nr = m_main.AktuelleDVDNr();
+    const int count = m_host.session().DVDListe().getListSize();
+    const int nr = m_host.session().AktuelleDVDNr();
     m_skipvor->setVisible(nr != count && nr != 0);
     m_skipzurueck->setVisible(nr > 1);
     // Start-up switches the previous button off; any later title with a predecessor needs it back.
@@ -219,16 +220,15 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
     ShowPosition();
 
     try {
-        SetAktuelleDVD(nr);
-        const clsDatentraeger& dvd = m_main.AktuelleDVD();
-        const clsOptions& o = m_main.Options();
+        const clsDatentraeger dvd = m_host.session().recordAt(nr);
+        const clsOptions& o = m_host.session().Options();
         m_filmname->setCaption(dvd.GetFilmname());
         if (dvd.GetBewertung() <= 5)
             m_rating->setStars(dvd.GetBewertung());
         m_genre->setText(dvd.GetGenre());
         m_landJahr->setText(dvd.GetLandJahr());
         m_fsk->setText(QString::number(dvd.GetFsk()));
-        m_dauer->setText(QString::number(dvd.GetLaenge()) + u' ' + m_main.StyleTexts().MultiWord(42));
+        m_dauer->setText(QString::number(dvd.GetLaenge()) + u' ' + m_host.session().StyleTexts().MultiWord(42));
         m_preis->setText(PreisText(dvd.GetKaufpreis()) + u' ' + o.CurrencyChar());
         m_sonstiges->setText(dvd.GetSonstiges());
         const QString actors[5] = {dvd.GetSchauspieler1(), dvd.GetSchauspieler2(), dvd.GetSchauspieler3(),
@@ -244,14 +244,14 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
         if (cover.isNull()) {
             m_anzeige->clear();
             m_anzeige->hide();
-            m_main.StatusMsg(27);
+            m_host.StatusMsg(27);
             return;
         }
         m_anzeige->setPixmap(QPixmap::fromImage(std::move(cover)));
         m_anzeige->show();
         const std::int16_t height = PageLayout::clamp16(m_anzeige->height());
         PageLayout::setWidth(m_anzeige, GetCoverBreite(dvd.GetFormat(), height));
-        const int left = static_cast<int>(std::floor(m_main.clientArea()->width() / 2.0 - m_anzeige->width() / 2.0));
+        const int left = static_cast<int>(std::floor(m_host.clientArea()->width() / 2.0 - m_anzeige->width() / 2.0));
         PageLayout::setLeft(m_anzeige, left);
         if (o.Shortcuts() == 1) {
             const int w = m_switches[0]->width();
@@ -262,58 +262,14 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
             }
         }
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(36);
+        m_host.StatusMsg(36);
     }
-}
-
-void PageDVDScreen::SetAktuelleDVD(int n)
-{
-    clsDatentraeger& dvd = m_main.AktuelleDVD();
-    if (n < 1) {
-        dvd.SetFilmname(QStringLiteral("Leere Film-Liste"));
-        dvd.SetBewertung(5);
-        dvd.SetGenre(QString());
-        dvd.SetLandJahr(QString());
-        dvd.SetFsk(0);
-        dvd.SetLaenge(0);
-        dvd.SetKaufpreis(0);
-        dvd.SetSonstiges(QString());
-        dvd.SetSchauspieler1(QString());
-        dvd.SetSchauspieler2(QString());
-        dvd.SetSchauspieler3(QString());
-        dvd.SetSchauspieler4(QString());
-        dvd.SetSchauspieler5(QString());
-        dvd.SetRegie(QString());
-        dvd.SetBildpfad(QString());
-        dvd.SetTrailerpfad(QString());
-        return;
-    }
-    const clsDatentraegerList& list = m_main.DVDListe();
-    auto field = [&](int f) { return list.getDataString(n, f); };
-    using L = clsDatentraegerList;
-    dvd.SetFilmname(field(L::FieldFilmname));
-    dvd.SetFormat(field(L::FieldFormat));
-    dvd.SetBewertung(Numbers::toByte(field(L::FieldBewertung)));
-    dvd.SetGenre(field(L::FieldGenre));
-    dvd.SetLandJahr(field(L::FieldLandJahr));
-    dvd.SetFsk(Numbers::toByte(field(L::FieldFsk)));
-    dvd.SetLaenge(Numbers::toInt16(field(L::FieldLaenge)));
-    dvd.SetKaufpreis(Numbers::toInt16(field(L::FieldKaufpreis)));
-    dvd.SetSonstiges(field(L::FieldSonstiges));
-    dvd.SetSchauspieler1(field(L::FieldSchauspieler1));
-    dvd.SetSchauspieler2(field(L::FieldSchauspieler2));
-    dvd.SetSchauspieler3(field(L::FieldSchauspieler3));
-    dvd.SetSchauspieler4(field(L::FieldSchauspieler4));
-    dvd.SetSchauspieler5(field(L::FieldSchauspieler5));
-    dvd.SetRegie(field(L::FieldRegie));
-    dvd.SetBildpfad(field(L::FieldBildpfad));
-    dvd.SetTrailerpfad(field(L::FieldTrailerpfad));
 }
 
 void PageDVDScreen::ShowPosition()
 {
-    const QString c = QString::number(m_main.DVDListe().getListSize());
-    QString p = QString::number(m_main.AktuelleDVDNr());
+    const QString c = QString::number(m_host.session().DVDListe().getListSize());
+    QString p = QString::number(m_host.session().AktuelleDVDNr());
     clsStringFunctions::SetStringToLength(p, c.size(), true, QStringLiteral("0"));
     m_pos->setText(p + QStringLiteral(" / ") + c);
 }
@@ -348,30 +304,30 @@ void PageDVDScreen::setSkipzurueckEnabled(bool enabled) { m_skipzurueck->setEnab
 
 void PageDVDScreen::btSkipvor_Click()
 {
-    if (m_main.AktuelleDVDNr() >= m_main.DVDListe().getListSize())
+    if (m_host.session().AktuelleDVDNr() >= m_host.session().DVDListe().getListSize())
         return;
-    m_main.PlaySound(1);
-    m_main.setAktuelleDVDNr(static_cast<std::int16_t>(m_main.AktuelleDVDNr() + 1));
-    FillDVDScreen(m_main.AktuelleDVDNr());
+    m_host.PlaySound(1);
+    m_host.session().setAktuelleDVDNr(static_cast<std::int16_t>(m_host.session().AktuelleDVDNr() + 1));
+    FillDVDScreen(m_host.session().AktuelleDVDNr());
 }
 
 void PageDVDScreen::btSkipzurueck_Click()
 {
-    if (m_main.AktuelleDVDNr() <= 1)
+    if (m_host.session().AktuelleDVDNr() <= 1)
         return;
-    m_main.PlaySound(1);
-    m_main.setAktuelleDVDNr(static_cast<std::int16_t>(m_main.AktuelleDVDNr() - 1));
-    FillDVDScreen(m_main.AktuelleDVDNr());
+    m_host.PlaySound(1);
+    m_host.session().setAktuelleDVDNr(static_cast<std::int16_t>(m_host.session().AktuelleDVDNr() - 1));
+    FillDVDScreen(m_host.session().AktuelleDVDNr());
 }
 
 void PageDVDScreen::btPosJump_Click()
 {
-    const int count = m_main.DVDListe().getListSize();
+    const int count = m_host.session().DVDListe().getListSize();
     if (m_posJump->IsValueNumericBetween(1, PageLayout::clamp16(count))) {
-        m_main.setAktuelleDVDNr(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
-        FillDVDScreen(m_main.AktuelleDVDNr());
+        m_host.session().setAktuelleDVDNr(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
+        FillDVDScreen(m_host.session().AktuelleDVDNr());
     } else {
-        m_main.StatusMsg(25);
+        m_host.StatusMsg(25);
     }
     m_btPosJump->hide();
     m_posJump->hide();
@@ -389,7 +345,7 @@ void PageDVDScreen::showPositionEntry()
 
 void PageDVDScreen::lbPos_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
 {
-    if (m_main.DVDListe().getListSize() < 1)
+    if (m_host.session().DVDListe().getListSize() < 1)
         return;
     if (button == Qt::LeftButton) {
         showPositionEntry();
@@ -401,13 +357,13 @@ void PageDVDScreen::lbPos_MouseDown(Qt::MouseButton button, const QPoint& global
 
 void PageDVDScreen::BGImage_Click() { HidePopUps(); }
 
-void PageDVDScreen::sw_zoom_Click() { m_main.ShowPage(2); }
+void PageDVDScreen::sw_zoom_Click() { m_host.ShowPage(2); }
 
-void PageDVDScreen::sw_zusatz_Click() { m_main.ShowPage(3); }
+void PageDVDScreen::sw_zusatz_Click() { m_host.ShowPage(3); }
 
-void PageDVDScreen::sw_trailer_Click() { m_main.ShowTrailer(); }
+void PageDVDScreen::sw_trailer_Click() { m_host.ShowTrailer(); }
 
-void PageDVDScreen::sw_regal_Click() { m_main.ShowRegal(); }
+void PageDVDScreen::sw_regal_Click() { m_host.ShowRegal(); }
 
 bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
 {
@@ -423,7 +379,7 @@ bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
             ImAnzeige_MouseDown(mouse->button(), global);
     } else if (watched == m_pos && type == QEvent::MouseButtonPress) {
         lbPos_MouseDown(mouse->button(), global);
-    } else if (watched == m_main.BGImage() && type == QEvent::MouseButtonPress) {
+    } else if (watched == m_host.backgroundImage() && type == QEvent::MouseButtonPress) {
         BGImage_Click();
     } else if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         if (watched == m_switches[0])
@@ -440,8 +396,8 @@ bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
 
 void PageDVDScreen::SetDesignDVDScreen()
 {
-    clsOptions& o = m_main.Options();
-    clsTranslation& style = m_main.StyleTexts();
+    clsOptions& o = m_host.session().Options();
+    clsTranslation& style = m_host.session().StyleTexts();
 
     m_rating->setStarColor(o.ColorRating());
     m_rating->setMarginX(0);
@@ -477,7 +433,7 @@ void PageDVDScreen::SetDesignDVDScreen()
     m_pos->setPalette(pal);
     m_pos->setAutoFillBackground(true);
 
-    m_main.Statusleiste()->SetDesign(style.MultiWord(79), 1, 30, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
+    m_host.statusLine()->SetDesign(style.MultiWord(79), 1, 30, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
                                      o.ColorEntryBG(), 56, true, false);
 
     m_btPosJump->setText(style.MultiWord(80));
@@ -485,7 +441,7 @@ void PageDVDScreen::SetDesignDVDScreen()
 
 void PageDVDScreen::SetSizes(int W, int)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     const int half = W / 2 - 20;
     ucText* leftColumn[5] = {m_landJahr, m_fsk, m_dauer, m_preis, m_regie};
 
@@ -537,7 +493,7 @@ void PageDVDScreen::SetSizes(int W, int)
     l.row(m_anzeige, m_anzeige->height());
 
     // The position row stands on the status line; the cover fills the room above it.
-    const int statusTop = m_main.Statusleiste()->y();
+    const int statusTop = m_host.statusLine()->y();
     l.setTop(m_pos, statusTop - m_pos->height());
     for (QWidget* w : std::initializer_list<QWidget*>{m_posJump, m_btPosJump, m_skipzurueck, m_skipvor})
         l.setTop(w, m_pos->y());
@@ -564,10 +520,10 @@ void PageDVDScreen::coverOverlay(QWidget* overlay)
 
 void PageDVDScreen::ShowZoom()
 {
-    const QString path = m_main.AktuelleDVD().GetBildpfad();
+    const QString path = m_host.session().AktuelleDVD().GetBildpfad();
     // A file that is no picture the zoom can read is reported like a missing one.
     if (!clsPathFunctions::checkIfFileExists(path, 0) || !QImageReader(Paths::resolve(path)).canRead()) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
         return;
     }
     coverOverlay(m_zoom);
@@ -578,16 +534,16 @@ void PageDVDScreen::HideZoom() { m_zoom->hide(); }
 
 void PageDVDScreen::ShowZusatzinfo()
 {
-    const QString path = m_main.AktuelleDVD().GetZusatztextPfad();
+    const QString path = m_host.session().AktuelleDVD().GetZusatztextPfad();
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
-        m_main.StatusMsg(33);
+        m_host.StatusMsg(33);
         return;
     }
     QString text;
     try {
         text = clsDefaultTextfileHandler::ReadTxtFile(path, true);
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(33); // there but unreadable: no text to show
+        m_host.StatusMsg(33); // there but unreadable: no text to show
         return;
     }
     coverOverlay(m_zusatzinfo);
@@ -606,7 +562,7 @@ void PageDVDScreen::HidePopUps()
 
 void PageDVDScreen::SetDesignCoverPopUp()
 {
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsTranslation& style = m_host.session().StyleTexts();
     m_coverPopUp->SetElementCount(5);
     const int lines[5] = {174, 98, 97, 95, 96};
     for (int k = 1; k <= 5; ++k)
@@ -616,7 +572,7 @@ void PageDVDScreen::SetDesignCoverPopUp()
 
 void PageDVDScreen::SetDesignSkipBarPopUp()
 {
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsTranslation& style = m_host.session().StyleTexts();
     m_skipBarPopUp->SetElementCount(2);
     m_skipBarPopUp->SetCaption(1, style.MultiWord(78));
     m_skipBarPopUp->SetCaption(2, style.MultiWord(175));
@@ -625,7 +581,7 @@ void PageDVDScreen::SetDesignSkipBarPopUp()
 
 QPoint PageDVDScreen::popUpPlace(const QPoint& globalPos, int rise) const
 {
-    const QRect outer = m_main.frameGeometry();
+    const QRect outer = m_host.clientArea()->window()->frameGeometry();
     return {PageLayout::clamp16(globalPos.x() - outer.x()), PageLayout::clamp16(globalPos.y() - outer.y() - rise)};
 }
 
@@ -655,16 +611,16 @@ void PageDVDScreen::ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& gl
     }
 }
 
-void PageDVDScreen::ImAnzeige_DblClick() { m_main.ShowCoverVollbild(); }
+void PageDVDScreen::ImAnzeige_DblClick() { m_host.ShowCoverVollbild(); }
 
 void PageDVDScreen::ucSkipBarPopUp_element1Clicked() { showPositionEntry(); }
 
 void PageDVDScreen::ucSkipBarPopUp_element2Clicked()
 {
     HidePopUps();
-    const clsTranslation& box = m_main.BoxTexts();
+    const clsTranslation& box = m_host.session().BoxTexts();
     const QString answer = Messages::get().inputBox(box.MultiWord(24), box.MultiWord(23), QString());
-    m_main.JumpToDVD(answer, false);
+    m_host.JumpToDVD(answer, false);
 }
 
 // ---------------------------------------------------------------- portraits

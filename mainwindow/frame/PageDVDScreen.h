@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -23,7 +23,7 @@ class QWidget;
 class PageDVDScreen : public QObject {
     Q_OBJECT
 public:
-    explicit PageDVDScreen(MainWindow& main);
+    explicit PageDVDScreen(PageHost& host);
 
     void DVDScreenAufrufen(std::int16_t pos);
     void ShowDVDScreen();
@@ -33,8 +33,6 @@ public:
 
     // Fills the page with the title at AktuelleDVDNr (pos is that number).
     void FillDVDScreen(std::int16_t pos);
-    // The current title's record from list entry n; below 1 the placeholder.
-    void SetAktuelleDVD(int n);
     void ShowPosition();
     // Start-up switches the previous-title button off.
     void setSkipzurueckEnabled(bool enabled);
@@ -87,7 +85,7 @@ private:
     // Lays an overlay exactly over the cover, which it hides with the side switches.
     void coverOverlay(QWidget* overlay);
 
-    MainWindow& m_main;
+    PageHost& m_host;
 
     ucRating* m_rating;
     ucTitle* m_filmname;

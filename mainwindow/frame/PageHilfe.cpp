@@ -1,16 +1,17 @@
 #include "mainwindow/frame/PageHilfe.h"
 
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
-PageHilfe::PageHilfe(MainWindow& main) : QObject(&main), m_main(main)
+PageHilfe::PageHilfe(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    m_browser = new QTextBrowser(main.clientArea());
+    m_browser = new QTextBrowser(host.clientArea());
     m_browser->setObjectName(QStringLiteral("WebBrowser"));
     // Links to other sites go to the user's browser, not into the help page.
     m_browser->setOpenExternalLinks(true);
@@ -26,7 +27,7 @@ void PageHilfe::ShowHilfe()
 void PageHilfe::LoadHilfe()
 {
     const QString path =
-        ProgramFolder::path() + QStringLiteral("/help%1.html").arg(m_main.Options().Language());
+        ProgramFolder::path() + QStringLiteral("/help%1.html").arg(m_host.session().Options().Language());
     if (!QFileInfo(path).isFile()) {
         // The browser's own word for a page it cannot find.
         m_browser->setSource(QUrl());
@@ -43,7 +44,7 @@ void PageHilfe::SetDesignHilfe() {}
 
 void PageHilfe::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     l.setWidth(m_browser, W - 60);
     l.centre(m_browser);
     l.setHeight(m_browser, H - 120);

@@ -2,13 +2,13 @@
 
 #include <QObject>
 
-class MainWindow;
+class PageHost;
 class QTextBrowser;
 
 // The help page (page 19): the help document of the current language in a browser.
 class PageHilfe : public QObject {
 public:
-    explicit PageHilfe(MainWindow& main);
+    explicit PageHilfe(PageHost& host);
 
     void ShowHilfe();
     // Loaded anew at every visit, so a language change shows at the next one.
@@ -18,6 +18,6 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     QTextBrowser* m_browser;
 };

@@ -1,7 +1,8 @@
 #include "mainwindow/frame/frmFullScreen.h"
 
 #include "data/clsPathFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 #include "platform/Paths.h"
 #include "platform/ScreenService.h"
 
@@ -12,8 +13,8 @@
 
 #include <cstdint>
 
-frmFullScreen::frmFullScreen(MainWindow& main)
-    : QWidget(&main, Qt::Window | Qt::FramelessWindowHint), m_main(main)
+frmFullScreen::frmFullScreen(PageHost& host)
+    : QWidget(host.clientArea()->window(), Qt::Window | Qt::FramelessWindowHint), m_host(host)
 {
     setObjectName(QStringLiteral("frmFullScreen"));
     setWindowTitle(QStringLiteral("FullScreen"));
@@ -54,7 +55,7 @@ bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)
     }
     // A picture file that cannot be decoded counts as missing.
     if (picture.isNull()) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
         return false;
     }
     m_imPic->setPixmap(QPixmap::fromImage(std::move(picture)));
@@ -72,7 +73,7 @@ bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)
 
 void frmFullScreen::imPic_Click()
 {
-    m_main.BreakSchoner();
+    m_host.BreakSchoner();
     hide();
 }
 
@@ -85,7 +86,7 @@ void frmFullScreen::resizeEvent(QResizeEvent* event)
 void frmFullScreen::closeEvent(QCloseEvent* event)
 {
     // Closed by the desktop: the saver ends as with a click, and the window only hides.
-    m_main.BreakSchoner();
+    m_host.BreakSchoner();
     QWidget::closeEvent(event);
 }
 

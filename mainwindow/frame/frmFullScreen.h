@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class MainWindow;
+class PageHost;
 class QLabel;
 
 // One cover across the whole screen: the full-screen view of the current
@@ -12,7 +12,7 @@ class QLabel;
 class frmFullScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit frmFullScreen(MainWindow& main);
+    explicit frmFullScreen(PageHost& host);
 
     // Shows the picture file at path sized for the disc format. False (and
     // status message 27) when the file is no picture that can be read; the
@@ -30,6 +30,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     QLabel* m_imPic;
 };

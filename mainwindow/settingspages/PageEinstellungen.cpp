@@ -1,8 +1,11 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 
-PageEinstellungen::PageEinstellungen(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QWidget>
+
+PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PageEinstellungen::ShowEinstellungen() {}
 

@@ -3,12 +3,12 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The settings and design page (page 16).
 class PageEinstellungen : public QObject {
 public:
-    explicit PageEinstellungen(MainWindow& main);
+    explicit PageEinstellungen(PageHost& host);
 
     void ShowEinstellungen();
     void HideEinstellungen();
@@ -16,5 +16,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

@@ -1,8 +1,11 @@
 #include "mainwindow/settingspages/PagePasswort.h"
 
-#include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
 
-PagePasswort::PagePasswort(MainWindow& main) : QObject(&main), m_main(main) {}
+#include <QWidget>
+
+PagePasswort::PagePasswort(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PagePasswort::ShowPasswort() {}
 

@@ -3,12 +3,12 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The start-up password page (page 18).
 class PagePasswort : public QObject {
 public:
-    explicit PagePasswort(MainWindow& main);
+    explicit PagePasswort(PageHost& host);
 
     void ShowPasswort();
     void HidePasswort();
@@ -16,5 +16,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

@@ -6,10 +6,11 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "exchange/clsInternetExport.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/titlepages/ListRestore.h"
-#include "mainwindow/frame/PageControls.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageControls.h"
+#include "mainwindow/host/PageLayout.h"
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
@@ -66,9 +67,9 @@ double wholePart(const QString& text) { return Numbers::intFloor(Numbers::parse(
 
 } // namespace
 
-PageDVDEntry::PageDVDEntry(MainWindow& main) : QObject(&main), m_main(main)
+PageDVDEntry::PageDVDEntry(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_titel = make<ucEntry>(area, QStringLiteral("ucEntryTitel"));
     m_format = make<ucEntry>(area, QStringLiteral("ucEntryFormat"));
     m_bewertung = make<ucEntry>(area, QStringLiteral("ucEntryBewertung"));
@@ -150,13 +151,12 @@ void PageDVDEntry::ShowDVDEdit()
 
     // The copy of the current title may be stale after a delete or a mass
     // change: the page always shows what stands at the position now.
-    const int nr = m_main.AktuelleDVDNr();
-    if (nr < 1 || nr > m_main.DVDListe().getListSize()) {
-        m_main.StatusMsg(29);
+    const int nr = m_host.session().AktuelleDVDNr();
+    if (nr < 1 || nr > m_host.session().DVDListe().getListSize()) {
+        m_host.StatusMsg(29);
         return;
     }
-    m_main.AktuelleDVD() = m_main.DVDListe().getDVD(nr);
-    const clsDatentraeger& d = m_main.AktuelleDVD();
+    const clsDatentraeger d = m_host.session().AktuelleDVD();
     fill(m_titel, d.GetFilmname());
     fill(m_format, d.GetFormat());
     fill(m_bewertung, QString::number(d.GetBewertung()));
@@ -184,8 +184,8 @@ void PageDVDEntry::HideDVDEdit()
 
 void PageDVDEntry::SetDesignDVDEntry()
 {
-    const clsOptions& o = m_main.Options();
-    clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    clsTranslation& style = m_host.session().StyleTexts();
     auto design = [&](ucEntry* e, const QString& caption, std::uint8_t entryStyle, std::int16_t max, bool buttons) {
         e->SetDesign(caption, entryStyle, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
                      buttons, max);
@@ -226,15 +226,15 @@ void PageDVDEntry::SetDesignDVDEntry()
     for (const QString& f : kFormats)
         m_format->AddComboEntry(f);
     for (ucEntry* e : m_schauspieler)
-        fillCombo(e, m_main.ActorList());
-    fillCombo(m_regie, m_main.DirectorList());
+        fillCombo(e, m_host.session().ActorList());
+    fillCombo(m_regie, m_host.session().DirectorList());
     for (ucEntry* e : m_genre)
-        fillCombo(e, m_main.GenreList());
+        fillCombo(e, m_host.session().GenreList());
 }
 
 void PageDVDEntry::SetSizes(int W, int)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     ucEntry* const rows[] = {m_titel,           m_format,          m_bewertung,       m_genre[0],
                              m_genre[1],        m_genre[2],        m_landJahr,        m_fsk,
                              m_dauer,           m_preis,           m_sonstiges,       m_regie,
@@ -261,7 +261,7 @@ void PageDVDEntry::SetSizes(int W, int)
 
 void PageDVDEntry::SetSizesEditButton(int W, int)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     l.setWidth(m_btBearbeiten, W - 100);
     l.centre(m_btBearbeiten);
     l.setTop(m_btBearbeiten, m_btHinzufuegen->y());
@@ -279,44 +279,60 @@ void PageDVDEntry::ClearDVDEntry()
         e->setValue(QStringLiteral("0"));
     m_bild->setValue(kCoverStart);
     m_trailer->setValue(kTrailerStart);
-    m_main.setWexulUebernommen(false);
+    m_host.session().setWexulUebernommen(false);
 }
 
-QString PageDVDEntry::SaveDVDEntry(bool replace)
+bool PageDVDEntry::SaveDVDEntry(bool replace)
 {
-    bool stored = false;
-    try {
-        checkAndStore(replace, stored);
-    } catch (const std::exception&) {
-        // After the list file was written the title stays stored.
-        m_main.StatusMsg(replace ? 4 : 8);
-    }
-    return stored ? QStringLiteral("True") : QStringLiteral("False");
+    const std::optional<clsDatentraeger> title = checkedTitle(replace);
+    if (!title)
+        return false;
+
+    Session& session = m_host.session();
+    const int current = session.AktuelleDVDNr();
+    const bool stored = runAction(m_host, replace ? 4 : 8, [&] {
+        session.changeCollection([&](clsDatentraegerList& dvds) {
+            if (replace)
+                dvds.RemoveDVD(current);
+            dvds.AddSortedDVD(*title);
+        });
+    });
+    if (!stored)
+        return false;
+    m_host.StatusMsg(replace ? 3 : 7);
+
+    // The title is stored now: a later step that fails says so on its own.
+    runAction(m_host, 22, [&] { writeNameFiles(); });
+    m_host.JumpToDVD(title->GetFilmname(), true);
+    if (!replace && !session.WexulUebernommen())
+        runAction(m_host, 23, [&] { uploadTitle(*title); });
+    return true;
 }
 
-void PageDVDEntry::checkAndStore(bool replace, bool& stored)
+std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
 {
-    clsDatentraegerList& dvds = m_main.DVDListe();
-    const int current = m_main.AktuelleDVDNr();
+    clsDatentraegerList& dvds = m_host.session().DVDListe();
+    const int current = m_host.session().AktuelleDVDNr();
     if (replace && (current < 1 || current > dvds.getListSize())) {
-        m_main.StatusMsg(29);
-        return;
+        m_host.StatusMsg(29);
+        return std::nullopt;
     }
 
     QString cover = Paths::normalize(m_bild->value());
     if (cover == kCoverStart || cover.isEmpty()) {
-        m_main.StatusMsg(11);
-        return;
+        m_host.StatusMsg(11);
+        return std::nullopt;
     }
     clsPathFunctions::ChangeIntoFullPathIfRelative(cover);
     m_bild->setValue(cover);
     if (!clsPathFunctions::checkIfFileExists(cover, 1) || m_titel->value().isEmpty()) {
-        m_main.StatusMsg(11);
-        return;
+        m_host.StatusMsg(11);
+        return std::nullopt;
     }
 
-    auto refuse = [&](int msg, const ucEntry* e) {
-        m_main.StatusMsg(msg, QStringLiteral(" (") + e->Caption() + u')');
+    auto refuse = [&](int msg, const ucEntry* e) -> std::optional<clsDatentraeger> {
+        m_host.StatusMsg(msg, QStringLiteral(" (") + e->Caption() + u')');
+        return std::nullopt;
     };
 
     clsDatentraeger title;
@@ -366,8 +382,8 @@ void PageDVDEntry::checkAndStore(bool replace, bool& stored)
         clsPathFunctions::ChangeIntoFullPathIfRelative(trailer);
         m_trailer->setValue(trailer);
         if (!clsPathFunctions::checkIfFileExists(trailer, 0)) {
-            m_main.StatusMsg(27);
-            return;
+            m_host.StatusMsg(27);
+            return std::nullopt;
         }
         title.SetTrailerpfad(trailer);
     } else {
@@ -375,51 +391,25 @@ void PageDVDEntry::checkAndStore(bool replace, bool& stored)
     }
     title.SetBildpfad(cover);
 
-    clsDatentraeger old;
-    if (replace) {
-        old = dvds.getDVD(current);
-        dvds.RemoveDVD(current);
-    }
-    dvds.AddSortedDVD(title);
-    try {
-        m_main.SaveDVDList();
-    } catch (...) {
-        // The collection stays as its file, so that trying again adds no second copy.
-        for (int i = 1; i <= dvds.getListSize(); ++i) {
-            if (dvds.getDVD(i) == title) {
-                dvds.RemoveDVD(i);
-                break;
-            }
-        }
-        if (replace)
-            insertAt(dvds, current, old);
-        throw;
-    }
-    stored = true;
-    m_main.StatusMsg(replace ? 3 : 7);
-
-    writeNameFiles();
-    m_main.JumpToDVD(title.GetFilmname(), true);
-    if (!replace && !m_main.WexulUebernommen())
-        uploadTitle(title);
+    return title;
 }
 
 void PageDVDEntry::writeNameFiles()
 {
-    takeCombo(m_main.ActorList(), m_schauspieler[0]);
-    takeCombo(m_main.GenreList(), m_genre[0]);
-    takeCombo(m_main.DirectorList(), m_regie);
+    takeCombo(m_host.session().ActorList(), m_schauspieler[0]);
+    takeCombo(m_host.session().GenreList(), m_genre[0]);
+    takeCombo(m_host.session().DirectorList(), m_regie);
     const QString folder = ProgramFolder::path();
-    m_main.DirectorList().Save(folder + QStringLiteral("/director.txt"));
-    m_main.GenreList().Save(folder + QStringLiteral("/genre%1.txt").arg(m_main.Options().Language()));
-    m_main.ActorList().Save(folder + QStringLiteral("/actor.txt"));
+    m_host.session().DirectorList().Save(folder + QStringLiteral("/director.txt"));
+    m_host.session().GenreList().Save(folder + QStringLiteral("/genre%1.txt").arg(m_host.session().Options().Language()));
+    m_host.session().ActorList().Save(folder + QStringLiteral("/actor.txt"));
 }
 
 void PageDVDEntry::uploadTitle(const clsDatentraeger& title)
 {
-    if (m_main.ServerUrl().isEmpty())
+    if (m_host.session().ServerUrl().isEmpty())
         return;
-    const QString url = clsInternetExport::GetExportMovie(m_main.ServerUrl(), title, m_main.Options().Language());
+    const QString url = clsInternetExport::GetExportMovie(m_host.session().ServerUrl(), title, m_host.session().Options().Language());
     // The answer is of no use; only a request that failed counts.
     if (!Http::get().get(url))
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("upload failed: ") + url);
@@ -429,13 +419,13 @@ void PageDVDEntry::btdvdjetzthinzufuegen_Click() { SaveDVDEntry(false); }
 
 void PageDVDEntry::btDVDjetztBearbeiten_Click()
 {
-    if (SaveDVDEntry(true) == QLatin1String("True")) {
+    if (SaveDVDEntry(true)) {
         HideDVDEdit();
-        m_main.ShowPage(1);
+        m_host.ShowPage(1);
         ClearDVDEntry();
     }
 }
 
 void PageDVDEntry::btReset_Click() { ClearDVDEntry(); }
 
-void PageDVDEntry::btInternetImport_Click() { m_main.ShowPage(7); }
+void PageDVDEntry::btInternetImport_Click() { m_host.ShowPage(7); }

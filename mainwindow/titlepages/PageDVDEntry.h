@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
+#include "data/clsDatentraeger.h"
 
-class MainWindow;
-class clsDatentraeger;
+#include <QString>
+#include <optional>
+
+class PageHost;
 class QPushButton;
 class ucEntry;
 
@@ -12,7 +14,7 @@ class ucEntry;
 // their entries.
 class PageDVDEntry : public QObject {
 public:
-    explicit PageDVDEntry(MainWindow& main);
+    explicit PageDVDEntry(PageHost& host);
 
     void ShowDVDEntry();
     void HideDVDEntry();
@@ -25,8 +27,8 @@ public:
 
     void ClearDVDEntry();
     // Checks the entries and stores the title: replace changes the current
-    // title, otherwise a title is added. "True" when the title was stored.
-    QString SaveDVDEntry(bool replace);
+    // title, otherwise a title is added. True when the title was stored.
+    bool SaveDVDEntry(bool replace);
 
     void btdvdjetzthinzufuegen_Click();
     void btDVDjetztBearbeiten_Click();
@@ -34,12 +36,13 @@ public:
     void btInternetImport_Click();
 
 private:
-    // The steps of the save; stored turns true once the list file is written.
-    void checkAndStore(bool replace, bool& stored);
+    // The title the entries describe, or none after a failed check (its
+    // message is shown).
+    std::optional<clsDatentraeger> checkedTitle(bool replace);
     void writeNameFiles();
     void uploadTitle(const clsDatentraeger& title);
 
-    MainWindow& m_main;
+    PageHost& m_host;
     ucEntry* m_titel;
     ucEntry* m_format;
     ucEntry* m_bewertung;

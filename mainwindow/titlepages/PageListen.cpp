@@ -3,9 +3,11 @@
 #include "controls/ucText.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/frame/PageControls.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
+#include "mainwindow/host/PageControls.h"
 #include "mainwindow/titlepages/PageSuche.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
@@ -47,10 +49,10 @@ bool sameFile(const QString& a, const QString& b)
 
 } // namespace
 
-PageListen::PageListen(MainWindow& main) : QObject(&main), m_main(main)
+PageListen::PageListen(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ucTextDVDListe = make<ucText>(area, "ucTextDVDListe");
     m_ucTextDVDListe->resize(m_ucTextDVDListe->width(), kTextHeight);
     m_fileDVDlist = make<QListWidget>(area, "FileDVDlist");
@@ -101,7 +103,7 @@ QString PageListen::selectedEntry() const
 
 QString PageListen::askListName()
 {
-    const clsTranslation& box = m_main.BoxTexts();
+    const clsTranslation& box = m_host.session().BoxTexts();
     return Messages::get().inputBox(box.MultiWord(10), box.MultiWord(12), QString());
 }
 
@@ -111,7 +113,7 @@ void PageListen::ShowListen()
                                                       m_btDVDcopy, m_btDVDdelete})
         w->show();
     refreshFileList(QString());
-    m_ucTextDVDListe->setText(clsPathFunctions::getFilename(m_main.Options().DvdListpath(), false));
+    m_ucTextDVDListe->setText(clsPathFunctions::getFilename(m_host.session().Options().DvdListpath(), false));
     if (m_fileDVDlist->count() > 0)
         m_fileDVDlist->setCurrentRow(0);
 }
@@ -125,8 +127,8 @@ void PageListen::HideListen()
 
 void PageListen::SetDesignListen()
 {
-    const clsOptions& o = m_main.Options();
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    const clsTranslation& style = m_host.session().StyleTexts();
     PageControls::setColors(m_fileDVDlist, o.ColorFont(), o.ColorBG());
     m_ucTextDVDListe->SetDesign(style.MultiWord(141), 1, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
                                 o.ColorEntryBG(), 140, true, false);
@@ -139,7 +141,7 @@ void PageListen::SetDesignListen()
 
 void PageListen::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     QWidget* all[] = {m_ucTextDVDListe, m_fileDVDlist, m_btDVDtake, m_btDVDcreate, m_btDVDcopy, m_btDVDdelete};
     for (QWidget* w : all) {
         PageLayout::setWidth(w, W - 350);
@@ -159,52 +161,33 @@ void PageListen::btDVDtake_Click()
 {
     const QString entry = selectedEntry();
     if (m_fileDVDlist->count() == 0 || entry.isEmpty()) {
-        m_main.StatusMsg(29);
+        m_host.StatusMsg(29);
         return;
     }
     const QString path = listsFolder() + entry;
 
-    // The file is read whole before it replaces anything, so that a list
-    // that cannot be read leaves the collection and the settings as they were.
-    clsDatentraegerList probe;
-    try {
-        probe.Load(path);
-    } catch (const RuntimeError&) {
-        m_main.StatusMsg(27);
+    // A list that cannot be read leaves the collection and the settings as they were.
+    if (!runAction(m_host, 27, [&] { m_host.session().takeList(path); }))
         return;
-    }
-    // Read through the main window, so that a list it could not read before
-    // may be written again now that it reads.
-    m_main.Options().setDvdListpath(path);
-    clsDatentraegerList& list = m_main.DVDListe();
-    try {
-        m_main.LoadDVDList();
-    } catch (const RuntimeError&) {
-        // The file changed between the two reads: take what was read first.
-        list.ClearList();
-        for (int i = 1; i <= probe.getListSize(); ++i)
-            list.AddDVD(probe.getDVD(i));
-    }
 
     bool settingsSaved = true;
     try {
-        m_main.SaveEinstellungen();
+        m_host.session().SaveEinstellungen();
     } catch (const RuntimeError&) {
         settingsSaved = false;
     }
-    m_main.setAktuelleDVDNr(list.getListSize() >= 1 ? 1 : 0);
-    m_main.HideAllPages();
-    m_main.ShowPage(1);
-    m_main.Suche().btNewSearch_Click();
+    m_host.HideAllPages();
+    m_host.ShowPage(1);
+    m_host.resetSearch();
     if (!settingsSaved)
-        m_main.StatusMsg(19);
+        m_host.StatusMsg(19);
 }
 
 QString PageListen::newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage)
 {
     const QString path = folder + name + ending;
     if (clsPathFunctions::checkIfFileExists(path, 0)) {
-        m_main.StatusMsg(takenMessage);
+        m_host.StatusMsg(takenMessage);
         return QString();
     }
     return path;
@@ -214,7 +197,7 @@ void PageListen::btDVDcreate_Click()
 {
     const QString name = askListName();
     if (!isUsableListName(name)) {
-        m_main.StatusMsg(11);
+        m_host.StatusMsg(11);
         return;
     }
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
@@ -223,14 +206,14 @@ void PageListen::btDVDcreate_Click()
     const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
     refreshFileList(selectedEntry());
     if (!written) {
-        m_main.StatusMsg(19);
+        m_host.StatusMsg(19);
         return;
     }
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
     if (shelfPath.isEmpty())
         return;
     if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath, kNewShelf))
-        m_main.StatusMsg(19);
+        m_host.StatusMsg(19);
 }
 
 void PageListen::btDVDcopy_Click()
@@ -238,7 +221,7 @@ void PageListen::btDVDcopy_Click()
     const QString name = askListName();
     const QString entry = selectedEntry();
     if (entry.isEmpty() || !isUsableListName(name)) {
-        m_main.StatusMsg(11);
+        m_host.StatusMsg(11);
         return;
     }
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
@@ -249,12 +232,12 @@ void PageListen::btDVDcopy_Click()
         written = clsDefaultTextfileHandler::WriteTxtFile(
             listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
         return;
     }
     refreshFileList(entry);
     if (!written) {
-        m_main.StatusMsg(19);
+        m_host.StatusMsg(19);
         return;
     }
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
@@ -264,9 +247,9 @@ void PageListen::btDVDcopy_Click()
     try {
         if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath,
                                                      clsDefaultTextfileHandler::ReadTxtFile(sourceShelf, false)))
-            m_main.StatusMsg(19);
+            m_host.StatusMsg(19);
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
     }
 }
 
@@ -274,18 +257,18 @@ void PageListen::btDVDdelete_Click()
 {
     const QString entry = selectedEntry();
     if (entry.isEmpty()) {
-        m_main.StatusMsg(29);
+        m_host.StatusMsg(29);
         return;
     }
     const QString path = listsFolder() + entry;
-    if (sameFile(path, m_main.Options().DvdListpath())) {
-        m_main.StatusMsg(28);
+    if (sameFile(path, m_host.session().Options().DvdListpath())) {
+        m_host.StatusMsg(28);
         return;
     }
-    const clsTranslation& box = m_main.BoxTexts();
+    const clsTranslation& box = m_host.session().BoxTexts();
     if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
         return;
     const bool removed = QFile::remove(path);
     refreshFileList(QString());
-    m_main.StatusMsg(removed ? 5 : 6);
+    m_host.StatusMsg(removed ? 5 : 6);
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QListWidget;
 class QPushButton;
 class ucText;
@@ -13,7 +13,7 @@ class ucText;
 // the collection, created, copied and deleted together with their shelf files.
 class PageListen : public QObject {
 public:
-    explicit PageListen(MainWindow& main);
+    explicit PageListen(PageHost& host);
 
     void ShowListen();
     void HideListen();
@@ -39,7 +39,7 @@ private:
     static QString listsFolder();
     static QString shelvesFolder();
 
-    MainWindow& m_main;
+    PageHost& m_host;
     ucText* m_ucTextDVDListe;
     QListWidget* m_fileDVDlist;
     QPushButton* m_btDVDtake;

@@ -2,9 +2,10 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/titlepages/ListRestore.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageLayout.h"
 #include "platform/MessageService.h"
 
 #include <QListWidget>
@@ -16,14 +17,14 @@ constexpr int kButtonHeight = 25;
 
 } // namespace
 
-PageLoeschen::PageLoeschen(MainWindow& main) : QObject(&main), m_main(main)
+PageLoeschen::PageLoeschen(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    m_list = new QListWidget(main.clientArea());
+    m_list = new QListWidget(host.clientArea());
     m_list->setObjectName(QStringLiteral("ListLoeschen"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFont(FontHelper::labelFont());
     m_list->hide();
-    m_btLoeschen = new QPushButton(main.clientArea());
+    m_btLoeschen = new QPushButton(host.clientArea());
     m_btLoeschen->setObjectName(QStringLiteral("btdvdjetztloeschen"));
     m_btLoeschen->setFont(FontHelper::buttonFont());
     m_btLoeschen->resize(m_btLoeschen->width(), kButtonHeight);
@@ -35,7 +36,7 @@ void PageLoeschen::ShowLoeschen()
 {
     m_list->show();
     m_btLoeschen->show();
-    const clsDatentraegerList& dvds = m_main.DVDListe();
+    const clsDatentraegerList& dvds = m_host.session().DVDListe();
     QStringList names;
     names.reserve(dvds.getListSize());
     for (int i = 1; i <= dvds.getListSize(); ++i)
@@ -52,17 +53,17 @@ void PageLoeschen::HideLoeschen()
 
 void PageLoeschen::SetDesignLoeschen()
 {
-    const clsOptions& o = m_main.Options();
+    const clsOptions& o = m_host.session().Options();
     QPalette pal = m_list->palette();
     pal.setColor(QPalette::Base, ColorHelper::toQColor(o.ColorEntryBG()));
     pal.setColor(QPalette::Text, ColorHelper::toQColor(o.ColorEntryFont()));
     m_list->setPalette(pal);
-    m_btLoeschen->setText(m_main.StyleTexts().MultiWord(17));
+    m_btLoeschen->setText(m_host.session().StyleTexts().MultiWord(17));
 }
 
 void PageLoeschen::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     l.setWidth(m_list, W - 400);
     l.setWidth(m_btLoeschen, W - 400);
     l.centre(m_list);
@@ -75,30 +76,19 @@ void PageLoeschen::SetSizes(int W, int H)
 
 void PageLoeschen::btdvdjetztloeschen_Click()
 {
-    try {
-        clsDatentraegerList& dvds = m_main.DVDListe();
-        QListWidgetItem* item = m_list->currentItem();
-        if (dvds.getListSize() == 0 || !item || !item->isSelected()) {
-            m_main.StatusMsg(29);
-            return;
-        }
-        if (Messages::get().messageBox(m_main.BoxTexts().MultiWord(8), MsgButtons::YesNo,
-                                       m_main.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
-            return;
-        const int p = m_list->row(item);
-        const clsDatentraeger removed = dvds.getDVD(p + 1);
-        dvds.RemoveDVD(p + 1);
-        try {
-            m_main.SaveDVDList();
-        } catch (...) {
-            // The title is still in the file: it stays in the collection too.
-            insertAt(dvds, p + 1, removed);
-            throw;
-        }
-        delete m_list->takeItem(p);
-        m_main.StatusMsg(5);
-        m_main.setAktuelleDVDNr(dvds.getListSize() > 0 ? 1 : 0);
-    } catch (const std::exception&) {
-        m_main.StatusMsg(6);
+    Session& session = m_host.session();
+    QListWidgetItem* item = m_list->currentItem();
+    if (session.DVDListe().getListSize() == 0 || !item || !item->isSelected()) {
+        m_host.StatusMsg(29);
+        return;
     }
+    if (Messages::get().messageBox(session.BoxTexts().MultiWord(8), MsgButtons::YesNo,
+                                   session.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
+        return;
+    const int p = m_list->row(item);
+    if (!runAction(m_host, 6, [&] { session.changeCollection([&](clsDatentraegerList& dvds) { dvds.RemoveDVD(p + 1); }); }))
+        return;
+    delete m_list->takeItem(p);
+    m_host.StatusMsg(5);
+    session.setAktuelleDVDNr(session.DVDListe().getListSize() > 0 ? 1 : 0);
 }

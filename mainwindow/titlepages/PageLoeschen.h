@@ -3,14 +3,14 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QListWidget;
 class QPushButton;
 
 // The delete page (page 13): list position p is title p + 1.
 class PageLoeschen : public QObject {
 public:
-    explicit PageLoeschen(MainWindow& main);
+    explicit PageLoeschen(PageHost& host);
 
     void ShowLoeschen();
     void HideLoeschen();
@@ -19,7 +19,7 @@ public:
     void btdvdjetztloeschen_Click();
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     QListWidget* m_list;
     QPushButton* m_btLoeschen;
 };

@@ -4,9 +4,11 @@
 #include "controls/ucOption.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/frame/PageControls.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
+#include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
 #include "platform/RuntimeError.h"
 
@@ -27,10 +29,10 @@ bool contains(const QString& value, const QString& find)
 
 } // namespace
 
-PageMB::PageMB(MainWindow& main) : QObject(&main), m_main(main)
+PageMB::PageMB(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ucEntryMBFind = make<ucEntry>(area, "ucEntryMBFind");
     m_ucEntryMBReplace = make<ucEntry>(area, "ucEntryMBReplace");
     for (ucEntry* e : {m_ucEntryMBFind, m_ucEntryMBReplace})
@@ -57,8 +59,8 @@ void PageMB::HideMB()
 
 void PageMB::SetDesignMB()
 {
-    const clsOptions& o = m_main.Options();
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    const clsTranslation& style = m_host.session().StyleTexts();
     m_ucEntryMBFind->SetDesign(style.MultiWord(126), 1, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
                                o.ColorEntryBG(), false);
     m_ucEntryMBReplace->SetDesign(style.MultiWord(127), 1, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
@@ -76,7 +78,7 @@ void PageMB::SetDesignMB()
 
 void PageMB::SetSizes(int W, int)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     for (QWidget* w : std::initializer_list<QWidget*>{m_ucEntryMBFind, m_ucEntryMBReplace, m_ucOptionMBModus,
                                                       m_ucOptionMBOrt, m_btMB}) {
         PageLayout::setWidth(w, W - 60);
@@ -94,7 +96,7 @@ void PageMB::SetSizes(int W, int)
 
 void PageMB::btMB_Click()
 {
-    const clsTranslation& box = m_main.BoxTexts();
+    const clsTranslation& box = m_host.session().BoxTexts();
     if (Messages::get().messageBox(box.MultiWord(17), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
         return;
     const std::int16_t mode = m_ucOptionMBModus->Selected();
@@ -122,7 +124,7 @@ void PageMB::btMB_Click()
 
 void PageMB::massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode)
 {
-    const clsDatentraegerList& list = m_main.DVDListe();
+    const clsDatentraegerList& list = m_host.session().DVDListe();
     // Titles whose covers share a name share one long text: it changes once.
     QSet<QString> done;
     bool failed = false;
@@ -157,38 +159,36 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
             failed = true;
     }
     if (failed)
-        m_main.StatusMsg(19);
+        m_host.StatusMsg(19);
 }
 
 bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode)
 {
-    clsDatentraegerList& list = m_main.DVDListe();
-    try {
-        for (int i = 1; i <= list.getListSize(); ++i) {
-            switch (mode) {
-            case 1: list.setDVDString(i, replace, field); break;
-            case 2: {
-                if (find.isEmpty())
+    const bool changed = runAction(m_host, 4, [&] {
+        m_host.session().changeCollection([&](clsDatentraegerList& list) {
+            for (int i = 1; i <= list.getListSize(); ++i) {
+                switch (mode) {
+                case 1: list.setDVDString(i, replace, field); break;
+                case 2: {
+                    if (find.isEmpty())
+                        break;
+                    QString value = list.getDataString(i, field);
+                    const qsizetype pos = value.indexOf(find, 0, Qt::CaseInsensitive);
+                    if (pos >= 0)
+                        list.setDVDString(i, value.replace(pos, find.size(), replace), field);
                     break;
-                QString value = list.getDataString(i, field);
-                const qsizetype pos = value.indexOf(find, 0, Qt::CaseInsensitive);
-                if (pos >= 0)
-                    list.setDVDString(i, value.replace(pos, find.size(), replace), field);
-                break;
+                }
+                case 3:
+                    if (contains(list.getDataString(i, field), find))
+                        list.setDVDString(i, replace, field);
+                    break;
+                default: break;
+                }
             }
-            case 3:
-                if (contains(list.getDataString(i, field), find))
-                    list.setDVDString(i, replace, field);
-                break;
-            default: break;
-            }
-        }
-        m_main.SaveDVDList();
-    } catch (const RuntimeError&) {
-        // The changes stay in memory but the list file could not take them.
-        m_main.StatusMsg(4);
+        });
+    });
+    if (!changed)
         return false;
-    }
-    m_main.StatusMsg(3);
+    m_host.StatusMsg(3);
     return true;
 }

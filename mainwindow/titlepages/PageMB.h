@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QPushButton;
 class ucEntry;
 class ucOption;
@@ -13,7 +13,7 @@ class ucOption;
 // long text, set, replaced or set where the find text occurs.
 class PageMB : public QObject {
 public:
-    explicit PageMB(MainWindow& main);
+    explicit PageMB(PageHost& host);
 
     void ShowMB();
     void HideMB();
@@ -28,7 +28,7 @@ public:
 private:
     void massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode);
 
-    MainWindow& m_main;
+    PageHost& m_host;
     ucEntry* m_ucEntryMBFind;
     ucEntry* m_ucEntryMBReplace;
     ucOption* m_ucOptionMBModus;

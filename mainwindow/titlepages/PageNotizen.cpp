@@ -3,9 +3,10 @@
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "data/clsDefaultTextfileHandler.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/frame/PageControls.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
+#include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -22,10 +23,10 @@ QString notesPath() { return ProgramFolder::path() + QStringLiteral("/notes.txt"
 
 } // namespace
 
-PageNotizen::PageNotizen(MainWindow& main) : QObject(&main), m_main(main)
+PageNotizen::PageNotizen(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ucTextNotizen = make<ucText>(area, "ucTextNotizen");
     m_ucEntryNotizsuche = make<ucEntry>(area, "ucEntryNotizsuche");
     m_ucEntryNotizsuche->resize(m_ucEntryNotizsuche->width(), kEntryHeight);
@@ -41,7 +42,7 @@ void PageNotizen::LoadNotizen()
         m_ucTextNotizen->setText(clsDefaultTextfileHandler::ReadTxtFile(notesPath(), true));
     } catch (const RuntimeError&) {
         m_ucTextNotizen->setText(QString());
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
     }
 }
 
@@ -63,10 +64,10 @@ void PageNotizen::ShowNotizen()
 void PageNotizen::HideNotizen()
 {
     if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed()) {
-        const clsTranslation& box = m_main.BoxTexts();
+        const clsTranslation& box = m_host.session().BoxTexts();
         if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes &&
             !SaveNotizen())
-            m_main.StatusMsg(19);
+            m_host.StatusMsg(19);
     }
     m_ucTextNotizen->hide();
     m_btNotizenSpeichern->hide();
@@ -77,11 +78,11 @@ void PageNotizen::HideNotizen()
 void PageNotizen::btNotizenSpeichern_Click()
 {
     if (!SaveNotizen()) {
-        m_main.StatusMsg(19); // the text stays marked as changed
+        m_host.StatusMsg(19); // the text stays marked as changed
         return;
     }
     m_ucTextNotizen->setChanged(false);
-    m_main.StatusMsg(1);
+    m_host.StatusMsg(1);
 }
 
 void PageNotizen::btNotizenSuche_Click()
@@ -95,8 +96,8 @@ void PageNotizen::btNotizenSuche_Click()
 
 void PageNotizen::SetDesignNotizen()
 {
-    const clsOptions& o = m_main.Options();
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    const clsTranslation& style = m_host.session().StyleTexts();
     m_ucTextNotizen->SetDesign(style.MultiWord(27), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
                                o.ColorEntryBG(), m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
                                m_ucTextNotizen->BorderStyle());
@@ -108,7 +109,7 @@ void PageNotizen::SetDesignNotizen()
 
 void PageNotizen::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     PageLayout::setWidth(m_ucTextNotizen, W - 60);
     l.centre(m_ucTextNotizen);
     PageLayout::setHeight(m_ucTextNotizen, H - 150);

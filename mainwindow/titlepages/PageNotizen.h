@@ -3,7 +3,7 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QPushButton;
 class ucEntry;
 class ucText;
@@ -11,7 +11,7 @@ class ucText;
 // The notes page (page 6): one free text of the program in "notes.txt".
 class PageNotizen : public QObject {
 public:
-    explicit PageNotizen(MainWindow& main);
+    explicit PageNotizen(PageHost& host);
 
     void ShowNotizen();
     void HideNotizen();
@@ -25,7 +25,7 @@ public:
     void btNotizenSuche_Click();
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     ucText* m_ucTextNotizen;
     ucEntry* m_ucEntryNotizsuche;
     QPushButton* m_btNotizenSpeichern;

@@ -5,9 +5,10 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/frame/PageControls.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
+#include "mainwindow/host/PageControls.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -38,19 +39,19 @@ int portraitsOf(const clsDefaultListFileHandler& names)
 
 } // namespace
 
-PageStatistik::PageStatistik(MainWindow& main) : QObject(&main), m_main(main)
+PageStatistik::PageStatistik(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ucTextStatistik = make<ucText>(area, "ucTextStatistik");
     m_ucBarStatistik = make<ucBarDiagram>(area, "ucBarStatistik");
 }
 
 QString PageStatistik::StatistikText() const
 {
-    const clsDatentraegerList& list = m_main.DVDListe();
-    const clsTranslation& s = m_main.StyleTexts();
-    const QString currency = m_main.Options().CurrencyChar();
+    const clsDatentraegerList& list = m_host.session().DVDListe();
+    const clsTranslation& s = m_host.session().StyleTexts();
+    const QString currency = m_host.session().Options().CurrencyChar();
 
     const int titles = list.getListSize();
     int withTrailer = 0;
@@ -66,11 +67,11 @@ QString PageStatistik::StatistikText() const
     r += QString(30, u'-') + kLineEnd + kLineEnd;
     r += pad(s.MultiWord(32)) + QString::number(titles) + kLineEnd;
     r += pad(s.MultiWord(33)) + QString::number(withTrailer) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(34)) + QString::number(m_main.ActorList().getListSize()) + kLineEnd;
-    r += pad(s.MultiWord(35)) + QString::number(portraitsOf(m_main.ActorList())) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(36)) + QString::number(m_main.DirectorList().getListSize()) + kLineEnd;
-    r += pad(s.MultiWord(37)) + QString::number(portraitsOf(m_main.DirectorList())) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(38)) + QString::number(m_main.GenreList().getListSize()) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(34)) + QString::number(m_host.session().ActorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(35)) + QString::number(portraitsOf(m_host.session().ActorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(36)) + QString::number(m_host.session().DirectorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(37)) + QString::number(portraitsOf(m_host.session().DirectorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(38)) + QString::number(m_host.session().GenreList().getListSize()) + kLineEnd + kLineEnd;
     r += pad(s.MultiWord(39)) + QString::number(t / 1440) + u' ' + s.MultiWord(40) + u' ' +
          QString::number((t % 1440) / 60) + u' ' + s.MultiWord(41) + u' ' + QString::number(t % 60) + u' ' +
          s.MultiWord(42) + kLineEnd;
@@ -87,16 +88,16 @@ QString PageStatistik::StatistikText() const
 void PageStatistik::ShowStatistik()
 {
     m_ucTextStatistik->show();
-    if (m_main.DVDListe().getListSize() == 0) {
-        m_ucTextStatistik->setText(m_main.StyleTexts().MultiWord(45));
-        m_main.StatusMsg(33);
+    if (m_host.session().DVDListe().getListSize() == 0) {
+        m_ucTextStatistik->setText(m_host.session().StyleTexts().MultiWord(45));
+        m_host.StatusMsg(33);
         return;
     }
     try {
         m_ucTextStatistik->setText(StatistikText());
     } catch (const RuntimeError&) {
         m_ucTextStatistik->setText(QString());
-        m_main.StatusMsg(36);
+        m_host.StatusMsg(36);
     }
 }
 
@@ -104,14 +105,14 @@ void PageStatistik::HideStatistik() { m_ucTextStatistik->hide(); }
 
 void PageStatistik::SetDesignStatistik()
 {
-    const clsOptions& o = m_main.Options();
-    m_ucTextStatistik->SetDesign(m_main.StyleTexts().MultiWord(46), 2, 10, o.ColorFont(), o.ColorBG(),
+    const clsOptions& o = m_host.session().Options();
+    m_ucTextStatistik->SetDesign(m_host.session().StyleTexts().MultiWord(46), 2, 10, o.ColorFont(), o.ColorBG(),
                                  o.ColorEntryFont(), o.ColorEntryBG(), 100, true, m_ucTextStatistik->BorderStyle());
 }
 
 void PageStatistik::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     PageLayout::setWidth(m_ucTextStatistik, W - 60);
     l.centre(m_ucTextStatistik);
     PageLayout::setHeight(m_ucTextStatistik, H - 150);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class ucBarDiagram;
 class ucText;
 
@@ -12,7 +12,7 @@ class ucText;
 // name lists. It also holds the bar chart that the top-30 pages fill.
 class PageStatistik : public QObject {
 public:
-    explicit PageStatistik(MainWindow& main);
+    explicit PageStatistik(PageHost& host);
 
     void ShowStatistik();
     void HideStatistik();
@@ -25,7 +25,7 @@ public:
     ucBarDiagram* BarStatistik() const { return m_ucBarStatistik; }
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     ucText* m_ucTextStatistik;
     ucBarDiagram* m_ucBarStatistik;
 };

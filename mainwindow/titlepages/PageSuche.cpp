@@ -6,9 +6,10 @@
 #include "controls/ucOption.h"
 #include "controls/ucText.h"
 #include "data/clsStringFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageControls.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageControls.h"
+#include "mainwindow/host/PageLayout.h"
 #include "mainwindow/titlepages/mSearch.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
@@ -27,9 +28,9 @@ constexpr int kTrailLength = 69;
 
 } // namespace
 
-PageSuche::PageSuche(MainWindow& main) : QObject(&main), m_main(main)
+PageSuche::PageSuche(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ergebnisse = make<ucText>(area, "ucTextSuchergebnisse");
     m_filter = make<ucText>(area, "ucFilter");
     m_option = make<ucOption>(area, "ucOptionSuche");
@@ -68,8 +69,8 @@ void PageSuche::HideSuche()
 
 void PageSuche::SetDesignSuche()
 {
-    const clsOptions& o = m_main.Options();
-    clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    clsTranslation& style = m_host.session().StyleTexts();
 
     m_ergebnisse->SetDesign(style.MultiWord(18), 1, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
                             o.ColorEntryBG(), 180, false);
@@ -125,7 +126,7 @@ void PageSuche::SetDesignSuche()
 
 void PageSuche::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     const int column = W / 2 - 60;
 
     l.setWidth(m_filter, W - 60);
@@ -135,7 +136,7 @@ void PageSuche::SetSizes(int W, int H)
     l.setWidth(m_btSuchen, column - 105);
     l.setWidth(m_btNewSearch, 100);
 
-    l.setLeft(m_filter, m_main.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W),
+    l.setLeft(m_filter, m_host.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W),
                                                                  PageLayout::clamp16(m_filter->width())));
     l.setLeft(m_list, l.left(m_list->width(), 2, 2));
     for (QWidget* w : std::initializer_list<QWidget*>{m_entry, m_option, m_ergebnisse})
@@ -159,7 +160,7 @@ void PageSuche::SetSizes(int W, int H)
 
 void PageSuche::btNewSearch_Click()
 {
-    mSearch::Reset(m_main.DVDListe());
+    mSearch::Reset(m_host.session().DVDListe());
     ShowSuchergebnisse();
     m_filter->setText(QString());
 }
@@ -180,7 +181,7 @@ void PageSuche::btDVDjetztsuchen_Click()
 {
     const QString s = m_entry->value();
     const int k = m_option->Selected();
-    const clsDatentraegerList& list = m_main.DVDListe();
+    const clsDatentraegerList& list = m_host.session().DVDListe();
     auto& hits = mSearch::Hits();
     const int count = mSearch::HitCount();
     try {
@@ -207,8 +208,8 @@ void PageSuche::btDVDjetztsuchen_Click()
                     hits[i].Treffer = false;
             }
         }
-    } catch (const std::exception&) {
-        m_main.StatusMsg(21);
+    } catch (const RuntimeError&) {
+        m_host.StatusMsg(21);
         return;
     }
     ShowSuchergebnisse();
@@ -228,4 +229,4 @@ void PageSuche::randomPick()
     ListSuchen_Click(m_list->item(pos)->text());
 }
 
-void PageSuche::ListSuchen_Click(const QString& name) { m_main.JumpToDVD(name, true); }
+void PageSuche::ListSuchen_Click(const QString& name) { m_host.JumpToDVD(name, true); }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -15,7 +15,7 @@ class ucText;
 // over the program-wide search table (mSearch).
 class PageSuche : public QObject {
 public:
-    explicit PageSuche(MainWindow& main);
+    explicit PageSuche(PageHost& host);
 
     void ShowSuche();
     void HideSuche();
@@ -32,7 +32,7 @@ public:
 private:
     void randomPick();
 
-    MainWindow& m_main;
+    PageHost& m_host;
     ucText* m_ergebnisse;
     ucText* m_filter;
     ucOption* m_option;

@@ -3,8 +3,9 @@
 #include "controls/ucBarDiagram.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsSortedDiskList.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
 #include "mainwindow/titlepages/PageStatistik.h"
 #include "platform/RuntimeError.h"
 
@@ -15,17 +16,17 @@ constexpr int kChartWidth = 670;
 
 } // namespace
 
-PageTop30::PageTop30(MainWindow& main) : QObject(&main), m_main(main) {}
+PageTop30::PageTop30(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
 
 void PageTop30::ShowTop30(std::uint8_t mode)
 {
-    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
+    ucBarDiagram* chart = m_host.sharedBarChart();
     chart->Clear();
     if (mode >= 1 && mode <= 3) {
         static const int kField[] = {0, clsDatentraegerList::FieldBewertung, clsDatentraegerList::FieldLaenge,
                                      clsDatentraegerList::FieldKaufpreis};
         static const int kCaption[] = {0, 5, 8, 9};
-        const QString& path = m_main.Options().DvdListpath();
+        const QString& path = m_host.session().Options().DvdListpath();
         clsSortedDiskList ranking;
         bool read = true;
         try {
@@ -44,22 +45,22 @@ void PageTop30::ShowTop30(std::uint8_t mode)
                 value /= 100.0;
             chart->SetBar(static_cast<std::int16_t>(i), ranking.getElementTitle(i), value);
         }
-        chart->setCaption(m_main.StyleTexts().MultiWord(110) + QStringLiteral(" - ") +
-                          m_main.StyleTexts().MultiWord(kCaption[mode]));
+        chart->setCaption(m_host.session().StyleTexts().MultiWord(110) + QStringLiteral(" - ") +
+                          m_host.session().StyleTexts().MultiWord(kCaption[mode]));
         if (!read)
-            m_main.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? 27 : 31);
+            m_host.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? 27 : 31);
     }
     chart->setbarCount(kBars);
     chart->SetDiagram();
     chart->show();
 }
 
-void PageTop30::HideTop30() { m_main.Statistik().BarStatistik()->hide(); }
+void PageTop30::HideTop30() { m_host.sharedBarChart()->hide(); }
 
 void PageTop30::SetDesignTop30()
 {
-    const clsOptions& o = m_main.Options();
-    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
+    const clsOptions& o = m_host.session().Options();
+    ucBarDiagram* chart = m_host.sharedBarChart();
     chart->setbackColor(o.ColorBG());
     chart->setbgcolor(o.ColorEntryBG());
     chart->setbarColor(o.ColorRating());
@@ -69,10 +70,10 @@ void PageTop30::SetDesignTop30()
 
 void PageTop30::SetSizes(int W, int H)
 {
-    ucBarDiagram* chart = m_main.Statistik().BarStatistik();
-    PageLayout l(m_main.FormFunctions(), W);
+    ucBarDiagram* chart = m_host.sharedBarChart();
+    PageLayout l(m_host.FormFunctions(), W);
     PageLayout::setWidth(chart, kChartWidth);
-    PageLayout::setLeft(chart, m_main.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W), kChartWidth));
+    PageLayout::setLeft(chart, m_host.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W), kChartWidth));
     PageLayout::setHeight(chart, H - 150);
     l.start(30);
     l.row(chart, chart->height() + 5);

@@ -3,13 +3,13 @@
 #include <QObject>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 
 // The top-30 pages (21 by rating, 22 by running time, 23 by price), drawn
 // on the statistics page's bar chart.
 class PageTop30 : public QObject {
 public:
-    explicit PageTop30(MainWindow& main);
+    explicit PageTop30(PageHost& host);
 
     void ShowTop30(std::uint8_t mode);
     void HideTop30();
@@ -17,5 +17,5 @@ public:
     void SetSizes(int W, int H);
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
 };

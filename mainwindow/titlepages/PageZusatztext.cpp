@@ -3,9 +3,10 @@
 #include "controls/ucText.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/frame/MainWindow.h"
-#include "mainwindow/frame/PageLayout.h"
-#include "mainwindow/frame/PageControls.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "mainwindow/host/PageLayout.h"
+#include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
@@ -13,10 +14,10 @@
 #include <QFile>
 #include <QPushButton>
 
-PageZusatztext::PageZusatztext(MainWindow& main) : QObject(&main), m_main(main)
+PageZusatztext::PageZusatztext(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
-    QWidget* area = main.clientArea();
+    QWidget* area = host.clientArea();
     m_ucTextZusatztextBearbeitung = make<ucText>(area, "ucTextZusatztextBearbeitung");
     m_btZusatztextSpeichern = makeButton(area, "btZusatztextSpeichern");
     m_btZusatztextLoeschen = makeButton(area, "btZusatztextLoeschen");
@@ -33,7 +34,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
     QString path = templatePath();
     if (!standard) {
         m_btZusatztextLoeschen->show();
-        const QString own = m_main.AktuelleDVD().GetZusatztextPfad();
+        const QString own = m_host.session().AktuelleDVD().GetZusatztextPfad();
         if (clsPathFunctions::checkIfFileExists(own, 0))
             path = own;
     }
@@ -41,7 +42,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
     try {
         text = clsDefaultTextfileHandler::ReadTxtFile(path, false);
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
     }
     m_ucTextZusatztextBearbeitung->setText(text);
     m_ucTextZusatztextBearbeitung->setChanged(false);
@@ -50,7 +51,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
 void PageZusatztext::HideZusatztext()
 {
     if (m_ucTextZusatztextBearbeitung->Changed() && m_ucTextZusatztextBearbeitung->isVisible()) {
-        const clsTranslation& box = m_main.BoxTexts();
+        const clsTranslation& box = m_host.session().BoxTexts();
         if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes)
             btZusatztextSpeichern_Click();
     }
@@ -62,41 +63,41 @@ void PageZusatztext::HideZusatztext()
 void PageZusatztext::btZusatztextSpeichern_Click()
 {
     const QString target =
-        m_btZusatztextLoeschen->isVisible() ? m_main.AktuelleDVD().GetZusatztextPfad() : templatePath();
+        m_btZusatztextLoeschen->isVisible() ? m_host.session().AktuelleDVD().GetZusatztextPfad() : templatePath();
     if (!clsDefaultTextfileHandler::WriteTxtFile(target, m_ucTextZusatztextBearbeitung->text())) {
-        m_main.StatusMsg(19); // the text stays marked as changed
+        m_host.StatusMsg(19); // the text stays marked as changed
         return;
     }
     m_ucTextZusatztextBearbeitung->setChanged(false);
-    m_main.StatusMsg(1);
+    m_host.StatusMsg(1);
 }
 
 void PageZusatztext::btZusatztextLoeschen_Click()
 {
-    const clsTranslation& box = m_main.BoxTexts();
+    const clsTranslation& box = m_host.session().BoxTexts();
     if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
         return;
     // A title without a long text has nothing to remove; the template still comes in.
-    const QString own = m_main.AktuelleDVD().GetZusatztextPfad();
+    const QString own = m_host.session().AktuelleDVD().GetZusatztextPfad();
     if (QFile::exists(own) && !QFile::remove(own)) {
-        m_main.StatusMsg(6);
+        m_host.StatusMsg(6);
         return;
     }
     QString text;
     try {
         text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true);
     } catch (const RuntimeError&) {
-        m_main.StatusMsg(27);
+        m_host.StatusMsg(27);
     }
     // A text that differs from the one shown marks the editor as changed.
     m_ucTextZusatztextBearbeitung->setText(text);
-    m_main.StatusMsg(5);
+    m_host.StatusMsg(5);
 }
 
 void PageZusatztext::SetDesignZusatztext()
 {
-    const clsOptions& o = m_main.Options();
-    const clsTranslation& style = m_main.StyleTexts();
+    const clsOptions& o = m_host.session().Options();
+    const clsTranslation& style = m_host.session().StyleTexts();
     ucText* t = m_ucTextZusatztextBearbeitung;
     t->SetDesign(style.MultiWord(131), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
                  t->Labelwidth(), t->Locked(), t->BorderStyle());
@@ -106,7 +107,7 @@ void PageZusatztext::SetDesignZusatztext()
 
 void PageZusatztext::SetSizes(int W, int H)
 {
-    PageLayout l(m_main.FormFunctions(), W);
+    PageLayout l(m_host.FormFunctions(), W);
     ucText* t = m_ucTextZusatztextBearbeitung;
     PageLayout::setWidth(t, W - 60);
     l.centre(t);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-class MainWindow;
+class PageHost;
 class QPushButton;
 class ucText;
 
@@ -12,7 +12,7 @@ class ucText;
 // standard text). The delete button is visible exactly in per-title mode.
 class PageZusatztext : public QObject {
 public:
-    explicit PageZusatztext(MainWindow& main);
+    explicit PageZusatztext(PageHost& host);
 
     void ShowZusatztext(bool standard);
     void HideZusatztext();
@@ -25,7 +25,7 @@ public:
     static QString templatePath();
 
 private:
-    MainWindow& m_main;
+    PageHost& m_host;
     ucText* m_ucTextZusatztextBearbeitung;
     QPushButton* m_btZusatztextSpeichern;
     QPushButton* m_btZusatztextLoeschen;

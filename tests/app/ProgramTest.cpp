@@ -38,13 +38,13 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    EXPECT_EQ(window.DVDListe().getListSize(), 6);
-    EXPECT_EQ(window.AktuelleDVDNr(), 1);
+    EXPECT_EQ(window.session().DVDListe().getListSize(), 6);
+    EXPECT_EQ(window.session().AktuelleDVDNr(), 1);
     EXPECT_EQ(window.findChild<ucTitle*>(QStringLiteral("ucFilmname"))->Caption(), QStringLiteral("Harbour Lights"));
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("ImAnzeige"))->isVisible());
     EXPECT_FALSE(window.Statusleiste()->isVisible()); // background, covers and list all found
-    EXPECT_FALSE(window.ServerUrl().isEmpty());
-    EXPECT_FALSE(window.ServerUrl().endsWith(u'\n'));
+    EXPECT_FALSE(window.session().ServerUrl().isEmpty());
+    EXPECT_FALSE(window.session().ServerUrl().endsWith(u'\n'));
     // Every title's cover can be shown.
     for (int i = 2; i <= 6; ++i) {
         window.DVDScreenAufrufen(static_cast<std::int16_t>(i));
@@ -52,7 +52,7 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     }
     // Help in both languages.
     for (int language : {0, 1}) {
-        window.Options().setLanguage(static_cast<std::uint8_t>(language));
+        window.session().Options().setLanguage(static_cast<std::uint8_t>(language));
         window.ShowPage(19);
         EXPECT_TRUE(window.findChild<QTextBrowser*>(QStringLiteral("WebBrowser"))->toPlainText().contains(
             QStringLiteral("QuorDVD")))
@@ -60,9 +60,9 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     }
     EXPECT_EQ(sounds.played.size(), 1); // the start sound
     // The name lists offer the demo's people and the genres of the language.
-    EXPECT_TRUE(window.ActorList().getListSize() > 0);
-    EXPECT_TRUE(window.DirectorList().getListSize() > 0);
-    EXPECT_TRUE(window.GenreList().getListSize() > 0);
+    EXPECT_TRUE(window.session().ActorList().getListSize() > 0);
+    EXPECT_TRUE(window.session().DirectorList().getListSize() > 0);
+    EXPECT_TRUE(window.session().GenreList().getListSize() > 0);
 }
 
 // Waits for read-only opens of files in watched folders; false when the time runs out.

@@ -19,7 +19,7 @@ protected:
         writeTable("english-message.ass", "Meldung", "Message");
         writeTable("english-box.ass", "Box", "Box");
         window = std::make_unique<MainWindow>();
-        clsOptions& o = window->Options();
+        clsOptions& o = window->session().Options();
         o.setLanguage(0);
         o.setColorFont(0x000000FF);       // red
         o.setColorBG(0x00FF0000);         // blue
@@ -44,7 +44,7 @@ protected:
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::darkGreen);
         img.save(folder.file(QStringLiteral("bg.bmp")));
-        window->Options().setBGpath(folder.file(QStringLiteral("bg.bmp")));
+        window->session().Options().setBGpath(folder.file(QStringLiteral("bg.bmp")));
     }
 
     TempProgramFolder folder;

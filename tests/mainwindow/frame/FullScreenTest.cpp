@@ -131,10 +131,10 @@ TEST_F(FullScreenTest, SaverNeedsATitleAndEndsWhenTheCollectionEmpties)
     EXPECT_EQ(window->findChild<frmFullScreen*>(), nullptr);
 
     makePicture(QStringLiteral("cover/a.jpg"), 6, 9, "JPG");
-    window->DVDListe().AddDVD(title({"Alpha", "DVD", 3, 0, 0, "cover/a.jpg"}));
+    window->session().DVDListe().AddDVD(title({"Alpha", "DVD", 3, 0, 0, "cover/a.jpg"}));
     window->menue_sammlungSchoner_Click();
     ASSERT_TRUE(window->TimerSchoner()->isActive());
-    window->DVDListe().ClearList();
+    window->session().DVDListe().ClearList();
     window->TimerSchoner_Timer();
     EXPECT_FALSE(window->TimerSchoner()->isActive());
     EXPECT_FALSE(full().isVisible());

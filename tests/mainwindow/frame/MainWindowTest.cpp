@@ -116,8 +116,8 @@ TEST_F(FrameTest, MenuItemsHaveTheirShortcutsAndPages)
         {"about", {}, 20},
     };
     // With a title current, so that the title view leaves its items enabled.
-    window->DVDListe().AddDVD(named("Brazil"));
-    window->setAktuelleDVDNr(1);
+    window->session().DVDListe().AddDVD(named("Brazil"));
+    window->session().setAktuelleDVDNr(1);
     for (const MenuCase& c : cases) {
         QAction* a = window->menuAction(QString::fromLatin1(c.item));
         ASSERT_NE(a, nullptr) << c.item;
@@ -154,7 +154,7 @@ TEST_F(FrameTest, StatusLineShowsTheMessageForFiveSecondsWithTheAlertSound)
 {
     window->SetLanguageAndDesign();
     const QString alert = folder.write(QStringLiteral("sounds/alert.wav"), "RIFF");
-    window->Options().setSoundAlert(alert);
+    window->session().Options().setSoundAlert(alert);
     ucText* line = window->Statusleiste();
 
     window->StatusMsg(7, QStringLiteral("x.adl"));
@@ -164,7 +164,7 @@ TEST_F(FrameTest, StatusLineShowsTheMessageForFiveSecondsWithTheAlertSound)
     EXPECT_EQ(window->StatusTimer()->interval(), 5000);
     EXPECT_TRUE(sounds.played.isEmpty()); // sounds are off
 
-    window->Options().setSound(1);
+    window->session().Options().setSound(1);
     window->StatusMsg(8);
     EXPECT_EQ(line->text(), QStringLiteral("Meldung 8"));
     EXPECT_EQ(sounds.played, QStringList{alert});
@@ -177,20 +177,20 @@ TEST_F(FrameTest, StatusLineShowsTheMessageForFiveSecondsWithTheAlertSound)
 
 TEST_F(FrameTest, OnlyExistingMidOrWavFilesOfTheRightKindPlay)
 {
-    window->Options().setSound(1);
+    window->session().Options().setSound(1);
     const QString wav = folder.write(QStringLiteral("a.wav"), "x");
     const QString mid = folder.write(QStringLiteral("b.MID"), "x");
     const QString mp3 = folder.write(QStringLiteral("c.mp3"), "x");
-    window->Options().setSoundClick(wav);
-    window->Options().setSoundStart(mid);
-    window->Options().setSoundAlert(mp3);
+    window->session().Options().setSoundClick(wav);
+    window->session().Options().setSoundStart(mid);
+    window->session().Options().setSoundAlert(mp3);
     window->PlaySound(1);
     window->PlaySound(2);
     window->PlaySound(3); // mp3 is not a sound here
     window->PlaySound(4);
-    window->Options().setSoundClick(folder.file(QStringLiteral("missing.wav")));
+    window->session().Options().setSoundClick(folder.file(QStringLiteral("missing.wav")));
     window->PlaySound(1);
-    window->Options().setSoundClick(QString());
+    window->session().Options().setSoundClick(QString());
     window->PlaySound(1);
     EXPECT_EQ(sounds.played, (QStringList{wav, mid}));
 }
@@ -223,8 +223,8 @@ TEST_F(FrameTest, LanguageAndDesignReachCaptionsColoursAndMenus)
     EXPECT_EQ(window->RegalCaption(), QStringLiteral("Stil 2"));
 
     // Saving the settings in the other language redoes every caption.
-    window->Options().setLanguage(1);
-    window->Options().setOwnLabelCaption(QStringLiteral("Misc"));
+    window->session().Options().setLanguage(1);
+    window->session().Options().setOwnLabelCaption(QStringLiteral("Misc"));
     window->SetLanguageAndDesign();
     EXPECT_EQ(child<ucText>(*window, "ucTextGenre")->Caption(), QStringLiteral("Style 14"));
     EXPECT_EQ(child<ucText>(*window, "ucTextSonstiges")->Caption(), QStringLiteral("Misc"));
@@ -240,12 +240,12 @@ TEST_F(FrameTest, ABackgroundThatCannotBeShownKeepsTheOldOneWithMessage27)
     ASSERT_FALSE(before.isNull());
 
     folder.write(QStringLiteral("broken.jpg"), "not a picture");
-    window->Options().setBGpath(folder.file(QStringLiteral("broken.jpg")));
+    window->session().Options().setBGpath(folder.file(QStringLiteral("broken.jpg")));
     window->SetLanguageAndDesign();
     EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 27"));
     EXPECT_EQ(window->BGImage()->pixmap().toImage(), before);
 
-    window->Options().setBGpath(folder.file(QStringLiteral("missing.bmp")));
+    window->session().Options().setBGpath(folder.file(QStringLiteral("missing.bmp")));
     window->SetLanguageAndDesign();
     EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 27"));
     EXPECT_EQ(window->BGImage()->pixmap().toImage(), before);
@@ -318,24 +318,24 @@ TEST_F(FrameTest, SettingsAndPasswordFilesAreReadAndWritten)
     folder.writeLines(QStringLiteral("settings.aef"),
                       {" 1 ", "lists\\a.adl", "notes.txt", "designs\\d.asd", " 800 ", " 600 ", " 320 ", " 240 ",
                        " 640 ", " 480 ", "DVD", "Extras", "EUR", " 1 ", " 0 "});
-    window->LoadEinstellungen();
-    EXPECT_EQ(window->Options().Language(), 1);
-    EXPECT_EQ(window->Options().FormWidth(), 800);
-    EXPECT_EQ(window->Options().DvdListpath(), folder.file(QStringLiteral("lists/a.adl")));
-    window->Options().setFormWidth(1024);
-    window->SaveEinstellungen();
+    window->session().LoadEinstellungen();
+    EXPECT_EQ(window->session().Options().Language(), 1);
+    EXPECT_EQ(window->session().Options().FormWidth(), 800);
+    EXPECT_EQ(window->session().Options().DvdListpath(), folder.file(QStringLiteral("lists/a.adl")));
+    window->session().Options().setFormWidth(1024);
+    window->session().SaveEinstellungen();
     clsOptions back;
     back.Load(folder.file(QStringLiteral("settings.aef")));
     EXPECT_EQ(back.FormWidth(), 1024);
 
-    window->LoadPassword(); // no file: no password
-    EXPECT_EQ(window->PasswordFunctions().GetPassword(), QString());
+    window->session().LoadPassword(); // no file: no password
+    EXPECT_EQ(window->session().PasswordFunctions().GetPassword(), QString());
 }
 
 TEST_F(FrameTest, NeighbouringWindowsAnswerWithTheirMessages)
 {
     window->SetLanguageAndDesign();
-    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/a.adl")));
+    window->session().Options().setDvdListpath(folder.file(QStringLiteral("lists/a.adl")));
 
     window->menuAction(QStringLiteral("menue_spieleQuiz"))->trigger();
     EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 20"));
@@ -352,7 +352,7 @@ TEST_F(FrameTest, NeighbouringWindowsAnswerWithTheirMessages)
     window->menuAction(QStringLiteral("menue_internetFavoritenLoeschen"))->trigger();
     EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 33"));
 
-    window->setServerUrl(QStringLiteral("http://example.invalid"));
+    window->session().setServerUrl(QStringLiteral("http://example.invalid"));
     window->menuAction(QStringLiteral("menue_internetUpdate"))->trigger();
     EXPECT_EQ(opener.urls,
               QStringList{"http://example.invalid/update.php?lang=0&versmajor=4&versminor=2&versrevision=0"});
@@ -387,36 +387,36 @@ TEST_F(FrameTest, JumpToDVDFindsTheFirstMatchInCollectionOrder)
 {
     window->SetLanguageAndDesign();
     for (const char* n : {"Alien", "Aliens", "Alien"})
-        window->DVDListe().AddDVD(named(n));
+        window->session().DVDListe().AddDVD(named(n));
     const std::tuple<const char*, bool, int> cases[] = {
         {"alien", false, 1}, {"ALIENS", false, 2}, {"Alien", true, 1}, {"", false, 1},
     };
     for (const auto& [name, exact, pos] : cases) {
-        window->setAktuelleDVDNr(0);
+        window->session().setAktuelleDVDNr(0);
         window->ShowPage(4);
         window->JumpToDVD(QString::fromUtf8(name), exact);
-        EXPECT_EQ(window->AktuelleDVDNr(), pos) << name;
+        EXPECT_EQ(window->session().AktuelleDVDNr(), pos) << name;
         EXPECT_EQ(window->AktuelleSeite(), 1) << name;
     }
     window->ShowPage(4);
     window->JumpToDVD(QStringLiteral("aliens"), true); // case counts
     EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 33"));
     EXPECT_EQ(window->AktuelleSeite(), 4);
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
 }
 
 TEST_F(FrameTest, TheCollectionIsSavedAndLoadedThroughTheSettingsPath)
 {
-    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/c.adl")));
-    window->SaveDVDList(); // an empty collection still writes its file
+    window->session().Options().setDvdListpath(folder.file(QStringLiteral("lists/c.adl")));
+    window->session().SaveDVDList(); // an empty collection still writes its file
     EXPECT_EQ(folder.read(QStringLiteral("lists/c.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
-    window->DVDListe().AddDVD(named("Brazil"));
-    window->SaveDVDList();
-    window->DVDListe().ClearList();
-    window->LoadDVDList();
-    EXPECT_EQ(window->DVDListe().getListSize(), 1);
-    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/none.adl")));
-    EXPECT_THROW(window->LoadDVDList(), RuntimeError);
+    window->session().DVDListe().AddDVD(named("Brazil"));
+    window->session().SaveDVDList();
+    window->session().DVDListe().ClearList();
+    window->session().LoadDVDList();
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 1);
+    window->session().Options().setDvdListpath(folder.file(QStringLiteral("lists/none.adl")));
+    EXPECT_THROW(window->session().LoadDVDList(), RuntimeError);
 }
 
 } // namespace

@@ -84,7 +84,11 @@ protected:
     QString video(const char* name) { return folder.write(QStringLiteral("trailer/") + QLatin1String(name), "x"); }
     void showTrailerOf(const QString& path)
     {
-        window->AktuelleDVD().SetTrailerpfad(path);
+        clsDatentraegerList& list = window->session().DVDListe();
+        if (list.getListSize() == 0)
+            list.AddDVD(clsDatentraeger());
+        window->session().setAktuelleDVDNr(1);
+        list.setDVDString(1, path, clsDatentraegerList::FieldTrailerpfad);
         window->Statusleiste()->setText(QString());
         window->ShowTrailer();
     }
@@ -161,8 +165,8 @@ TEST_F(TrailerTest, ShowTrailerOpensAWindowOfTheSettingsSizeOnlyForAPlayableFile
 {
     writeSettings(QStringLiteral("lists/none.adl"));
     start();
-    window->Options().setTrailerWidth(400);
-    window->Options().setTrailerHeight(300);
+    window->session().Options().setTrailerWidth(400);
+    window->session().Options().setTrailerHeight(300);
 
     showTrailerOf(QString());
     EXPECT_EQ(status(), QStringLiteral("Meldung 33"));
@@ -185,7 +189,7 @@ TEST_F(TrailerTest, ShowTrailerOpensAWindowOfTheSettingsSizeOnlyForAPlayableFile
     EXPECT_EQ(status(), QString());
 
     // A second trailer goes into the open window, sized anew; a refused one leaves it open.
-    window->Options().setTrailerWidth(320);
+    window->session().Options().setTrailerWidth(320);
     showTrailerOf(video("d.wmv"));
     EXPECT_EQ(window->TrailerWindow(), trailer);
     EXPECT_EQ(players.created, 2); // one of them was for the refused b.avi

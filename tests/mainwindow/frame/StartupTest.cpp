@@ -17,9 +17,9 @@ TEST_F(StartupTest, WithoutPasswordTheListLoadsAndTheFirstTitleShowsWithTheStart
     start();
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("QuorDVD 4.2"));
-    EXPECT_EQ(window->ServerUrl(), QStringLiteral("http://service.invalid"));
-    EXPECT_EQ(window->DVDListe().getListSize(), 3);
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().ServerUrl(), QStringLiteral("http://service.invalid"));
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 3);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(window->AktuelleSeite(), 1);
     EXPECT_EQ(window->VorherigeSeite(), 1);
     EXPECT_EQ(filmname(), QStringLiteral("Alpha"));
@@ -40,7 +40,7 @@ TEST_F(StartupTest, WithoutPasswordTheListLoadsAndTheFirstTitleShowsWithTheStart
     EXPECT_TRUE(back->isVisible());
     EXPECT_TRUE(back->isEnabled());
     QTest::mouseClick(back, Qt::LeftButton);
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(sounds.played.count(folder.file(QStringLiteral("click.wav"))), 2);
 }
 
@@ -59,7 +59,7 @@ TEST_F(StartupTest, APasswordIsAskedUntilTheExactTextIsGiven)
         .expectInput(QStringLiteral("Secret1"));
     start();
     EXPECT_EQ(messages.shown, QStringList(4, QStringLiteral("Password")));
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
 }
 
 struct ListCase {
@@ -88,8 +88,8 @@ TEST_F(StartupTest, AMissingEmptyOrDamagedListStartsWithThePlaceholder)
             folder.write(QStringLiteral("lists/l.adl"), c.bytes);
         writeSettings(QStringLiteral("lists/l.adl"));
         start();
-        EXPECT_EQ(window->DVDListe().getListSize(), 0);
-        EXPECT_EQ(window->AktuelleDVDNr(), 0);
+        EXPECT_EQ(window->session().DVDListe().getListSize(), 0);
+        EXPECT_EQ(window->session().AktuelleDVDNr(), 0);
         EXPECT_EQ(filmname(), QStringLiteral("Leere Film-Liste"));
         EXPECT_EQ(position(), QStringLiteral("0 / 0"));
         EXPECT_FALSE(child("ImAnzeige")->isVisible());
@@ -108,23 +108,23 @@ TEST_F(StartupTest, AnUnreadListIsNotOverwrittenUntilItIsReadAgainOrAnotherIsTak
     start();
     EXPECT_EQ(status(), QStringLiteral("Meldung 36"));
 
-    window->DVDListe().AddDVD(title({"New"}));
-    EXPECT_THROW(window->SaveDVDList(), RuntimeError);
+    window->session().DVDListe().AddDVD(title({"New"}));
+    EXPECT_THROW(window->session().SaveDVDList(), RuntimeError);
     EXPECT_EQ(folder.read(QStringLiteral("lists/l.adl")), damaged);
 
     // Another list may be written.
     const QString other = folder.file(QStringLiteral("lists/other.adl"));
-    window->Options().setDvdListpath(other);
-    window->SaveDVDList();
+    window->session().Options().setDvdListpath(other);
+    window->session().SaveDVDList();
     EXPECT_TRUE(QFileInfo::exists(other));
 
     // Back to the damaged one, repaired outside and read again: saving works again.
-    window->Options().setDvdListpath(folder.file(QStringLiteral("lists/l.adl")));
-    EXPECT_THROW(window->SaveDVDList(), RuntimeError);
+    window->session().Options().setDvdListpath(folder.file(QStringLiteral("lists/l.adl")));
+    EXPECT_THROW(window->session().SaveDVDList(), RuntimeError);
     folder.write(QStringLiteral("lists/l.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
-    window->LoadDVDList();
-    window->DVDListe().AddDVD(title({"New"}));
-    window->SaveDVDList();
+    window->session().LoadDVDList();
+    window->session().DVDListe().AddDVD(title({"New"}));
+    window->session().SaveDVDList();
     EXPECT_TRUE(folder.read(QStringLiteral("lists/l.adl")).contains("COUNT#1"));
 }
 
@@ -143,12 +143,12 @@ TEST_F(StartupTest, TheServerAddressDropsOnlyTheLastLineEnd)
         window = std::make_unique<MainWindow>();
         folder.write(QStringLiteral("serverurl.txt"), bytes);
         window->Form_Load();
-        EXPECT_EQ(window->ServerUrl(), url) << bytes.constData();
+        EXPECT_EQ(window->session().ServerUrl(), url) << bytes.constData();
     }
     QFile::remove(folder.file(QStringLiteral("serverurl.txt")));
     window = std::make_unique<MainWindow>();
     window->Form_Load();
-    EXPECT_EQ(window->ServerUrl(), QString());
+    EXPECT_EQ(window->session().ServerUrl(), QString());
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("serverurl.txt")))); // not created
 }
 

@@ -60,9 +60,9 @@ TEST_F(StartupTest, PositionIsPaddedToTheLengthOfTheCount)
     start();
     const std::tuple<int, int, const char*> cases[] = {{9, 3, "3 / 9"}, {10, 3, "03 / 10"}, {1000, 3, "0003 / 1000"}};
     for (const auto& [count, pos, text] : cases) {
-        window->DVDListe().ClearList();
+        window->session().DVDListe().ClearList();
         for (int i = 0; i < count; ++i)
-            window->DVDListe().AddDVD(title({"T", "DVD", 1, 0, 0, ""}));
+            window->session().DVDListe().AddDVD(title({"T", "DVD", 1, 0, 0, ""}));
         window->DVDScreenAufrufen(static_cast<std::int16_t>(pos));
         EXPECT_EQ(position(), QString::fromLatin1(text));
     }
@@ -93,7 +93,7 @@ TEST_F(StartupTest, CoverIsSizedByFormatCentredAndCarriesTheSideSwitches)
     EXPECT_EQ(status(), QStringLiteral("Meldung 27"));
 
     // Without the switch setting the switches stay hidden.
-    window->Options().setShortcuts(0);
+    window->session().Options().setShortcuts(0);
     window->DVDScreenAufrufen(1);
     EXPECT_TRUE(cover->isVisible());
     EXPECT_FALSE(child("sw_zoom")->isVisible());
@@ -112,21 +112,21 @@ TEST_F(StartupTest, SkipButtonsStopAtTheEndsAndAPositionOutsideTheListIsIgnored)
     EXPECT_FALSE(next->isVisible());
     EXPECT_TRUE(back->isVisible());
     window->DVDScreen().btSkipvor_Click(); // at the end: nothing, no sound
-    EXPECT_EQ(window->AktuelleDVDNr(), 3);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
 
     for (int pos : {-1, 4, 9999}) {
         window->DVDScreenAufrufen(static_cast<std::int16_t>(pos));
-        EXPECT_EQ(window->AktuelleDVDNr(), 3) << pos;
+        EXPECT_EQ(window->session().AktuelleDVDNr(), 3) << pos;
         EXPECT_EQ(filmname(), QStringLiteral("Gamma")) << pos;
     }
     window->DVDScreenAufrufen(1);
     EXPECT_FALSE(back->isVisible());
     window->DVDScreen().btSkipzurueck_Click(); // at the start: nothing
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
 
     // One title: both hidden.
     writeList({{"Only"}});
-    window->LoadDVDList();
+    window->session().LoadDVDList();
     window->DVDScreenAufrufen(1);
     EXPECT_FALSE(next->isVisible());
     EXPECT_FALSE(back->isVisible());
@@ -153,7 +153,7 @@ TEST_F(StartupTest, PositionJumpTakesANumberFromOneToTheCount)
         go->show();
         entry->setValue(QString::fromLatin1(text));
         QTest::mouseClick(go, Qt::LeftButton);
-        EXPECT_EQ(window->AktuelleDVDNr(), pos) << text;
+        EXPECT_EQ(window->session().AktuelleDVDNr(), pos) << text;
         EXPECT_EQ(status(), ok ? QString() : QStringLiteral("Meldung 25")) << text;
         EXPECT_FALSE(entry->isVisible()) << text;
         EXPECT_FALSE(go->isVisible()) << text;
@@ -215,10 +215,10 @@ TEST_F(StartupTest, JumpByNameTakesTheFirstTitleBeginningWithTheAnswer)
     emit skipPopUp->element2Clicked();
     EXPECT_EQ(filmname(), QStringLiteral("Alien"));
     emit skipPopUp->element2Clicked(); // Cancel: every name begins with ""
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     window->DVDScreenAufrufen(3);
     emit skipPopUp->element2Clicked();
-    EXPECT_EQ(window->AktuelleDVDNr(), 3);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
     EXPECT_EQ(status(), QStringLiteral("Meldung 33"));
     EXPECT_EQ(messages.shown, QStringList(3, QStringLiteral("Box 24")));
     EXPECT_EQ(messages.titles, QStringList(3, QStringLiteral("Box 23")));
@@ -303,7 +303,7 @@ TEST_F(StartupTest, HelpFollowsTheLanguageAndAboutShowsTheVersion)
     window->ShowPage(19);
     EXPECT_TRUE(browser->isVisible());
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Hilfe-Seite")));
-    window->Options().setLanguage(1);
+    window->session().Options().setLanguage(1);
     window->ShowPage(19); // loaded anew at every visit
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Help page")));
     QFile::remove(folder.file(QStringLiteral("help1.html")));
@@ -321,7 +321,7 @@ TEST_F(StartupTest, HelpFollowsTheLanguageAndAboutShowsTheVersion)
     // The design's font colour (255: red) and background (16711680: blue).
     EXPECT_EQ(about1->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(about2->palette().color(QPalette::Window), QColor(Qt::blue));
-    window->Options().setColorFont(0x0000FF00);
+    window->session().Options().setColorFont(0x0000FF00);
     window->SetLanguageAndDesign();
     EXPECT_EQ(about2->palette().color(QPalette::WindowText), QColor(Qt::green));
 }

@@ -21,7 +21,7 @@ class EditPagesTest : public FrameTest {
 protected:
     EditPagesTest()
     {
-        window->Options().setDvdListpath(listPath());
+        window->session().Options().setDvdListpath(listPath());
         window->SetLanguageAndDesign();
         window->SetAllSizes(800, 600);
         window->show();
@@ -54,7 +54,7 @@ protected:
     void addTitles(const QStringList& names)
     {
         for (const QString& n : names)
-            window->DVDListe().AddDVD(title(n));
+            window->session().DVDListe().AddDVD(title(n));
     }
 
     QStringList storedNames() const

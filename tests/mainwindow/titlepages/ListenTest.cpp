@@ -59,17 +59,17 @@ TEST_F(ListenTest, CreateWritesAnEmptyListAndADefaultShelfThatCanBeTaken)
     EXPECT_EQ(folder.read(QStringLiteral("lists/neu.adl")), kEmptyList);
     EXPECT_EQ(folder.read(QStringLiteral("shelves/neu.arf")), kDefaultShelf);
     EXPECT_TRUE(entries().contains(QStringLiteral("neu.adl")));
-    EXPECT_EQ(window->DVDListe().getListSize(), 2); // creating takes nothing
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 2); // creating takes nothing
     EXPECT_EQ(status(), QString());
 
     select(QStringLiteral("neu.adl"));
     window->ShowPage(4); // selects the first file again
     select(QStringLiteral("neu.adl"));
     click("btDVDtake");
-    EXPECT_EQ(window->DVDListe().getListSize(), 0);
-    EXPECT_EQ(window->AktuelleDVDNr(), 0);
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 0);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 0);
     EXPECT_EQ(window->AktuelleSeite(), 1);
-    EXPECT_EQ(window->Options().DvdListpath(), folder.file(QStringLiteral("lists/neu.adl")));
+    EXPECT_EQ(window->session().Options().DvdListpath(), folder.file(QStringLiteral("lists/neu.adl")));
     EXPECT_TRUE(settingsFile().contains(folder.file(QStringLiteral("lists/neu.adl")).toUtf8() + "\r\n"));
 }
 
@@ -196,7 +196,7 @@ TEST_F(ListenTest, TheCurrentCollectionIsNeverDeletedHoweverItsPathIsSpelled)
     };
     window->ShowPage(4);
     for (const QString& path : spellings) {
-        window->Options().setDvdListpath(path);
+        window->session().Options().setDvdListpath(path);
         window->StatusTimer_Timer();
         select(QStringLiteral("main.adl"));
         click("btDVDdelete"); // no question is asked
@@ -212,9 +212,9 @@ TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
     window->ShowPage(4);
     select(QStringLiteral("zwei.adl"));
     click("btDVDtake");
-    EXPECT_EQ(window->DVDListe().getListSize(), 2);
-    EXPECT_EQ(window->DVDListe().getDataString(1, 1), QStringLiteral("Brazil"));
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
+    EXPECT_EQ(window->session().DVDListe().getDataString(1, 1), QStringLiteral("Brazil"));
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(window->AktuelleSeite(), 1);
     EXPECT_FALSE(files()->isVisible());
     EXPECT_EQ(status(), QString());
@@ -227,8 +227,8 @@ TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
 TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
 {
     useCollection({title("Alien"), title("Brazil")});
-    window->setAktuelleDVDNr(2);
-    const QString before = window->Options().DvdListpath();
+    window->session().setAktuelleDVDNr(2);
+    const QString before = window->session().Options().DvdListpath();
     // Announces three titles but holds one.
     const QString one = writeList(QStringLiteral("kaputt"), {title("Casablanca")});
     QByteArray bytes = folder.read(QStringLiteral("lists/kaputt.adl"));
@@ -242,10 +242,10 @@ TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
         select(QString::fromLatin1(entry));
         click("btDVDtake");
         EXPECT_EQ(status(), msg(27)) << entry;
-        EXPECT_EQ(window->DVDListe().getListSize(), 2);
-        EXPECT_EQ(window->DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
-        EXPECT_EQ(window->AktuelleDVDNr(), 2);
-        EXPECT_EQ(window->Options().DvdListpath(), before);
+        EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
+        EXPECT_EQ(window->session().DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
+        EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
+        EXPECT_EQ(window->session().Options().DvdListpath(), before);
         EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("settings.aef"))));
         EXPECT_EQ(window->AktuelleSeite(), 4);
     }
@@ -287,16 +287,16 @@ TEST_F(ListenTest, TakingARepairedListLetsItBeWrittenAgain)
 {
     const QString path = folder.file(QStringLiteral("lists/main.adl"));
     folder.write(QStringLiteral("lists/main.adl"), "LIST VERSION#0\r\nCOUNT#3\r\n");
-    window->Options().setDvdListpath(path);
-    EXPECT_THROW(window->LoadDVDList(), RuntimeError);
-    EXPECT_THROW(window->SaveDVDList(), RuntimeError); // not overwritten while unread
+    window->session().Options().setDvdListpath(path);
+    EXPECT_THROW(window->session().LoadDVDList(), RuntimeError);
+    EXPECT_THROW(window->session().SaveDVDList(), RuntimeError); // not overwritten while unread
 
     writeList(QStringLiteral("main"), {title("Alien")});
     window->ShowPage(4);
     select(QStringLiteral("main.adl"));
     click("btDVDtake");
-    window->DVDListe().AddDVD(title("Brazil"));
-    EXPECT_NO_THROW(window->SaveDVDList());
+    window->session().DVDListe().AddDVD(title("Brazil"));
+    EXPECT_NO_THROW(window->session().SaveDVDList());
     EXPECT_TRUE(folder.read(QStringLiteral("lists/main.adl")).contains("COUNT#2"));
 }
 

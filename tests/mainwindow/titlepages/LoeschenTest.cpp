@@ -12,8 +12,8 @@ protected:
     LoeschenTest()
     {
         addTitles({"Alien", "Brazil", "Heat"});
-        window->SaveDVDList();
-        window->setAktuelleDVDNr(3);
+        window->session().SaveDVDList();
+        window->session().setAktuelleDVDNr(3);
         window->ShowPage(13);
     }
 
@@ -45,7 +45,7 @@ TEST_F(LoeschenTest, YesDeletesWritesTheListAndMakesTheFirstTitleCurrent)
     EXPECT_EQ(status(), "Meldung 5");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Heat"}));
     EXPECT_EQ(storedNames(), QStringList({"Alien", "Heat"}));
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(window->AktuelleSeite(), 13);
 }
 
@@ -58,9 +58,9 @@ TEST_F(LoeschenTest, NoChangesNothing)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Brazil", "Heat"}));
-    EXPECT_EQ(window->DVDListe().getListSize(), 3);
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 3);
     EXPECT_EQ(folder.read("lists/test.adl"), before);
-    EXPECT_EQ(window->AktuelleDVDNr(), 3);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
 }
 
 TEST_F(LoeschenTest, NothingSelectedOrAnEmptyCollectionAsksNothing)
@@ -69,7 +69,7 @@ TEST_F(LoeschenTest, NothingSelectedOrAnEmptyCollectionAsksNothing)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 29");
 
-    window->DVDListe().ClearList();
+    window->session().DVDListe().ClearList();
     select(0);
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 29");
@@ -85,7 +85,7 @@ TEST_F(LoeschenTest, DeletingTheLastTitleLeavesAnEmptyListAndNoCurrentTitle)
     }
     EXPECT_TRUE(listItems("ListLoeschen").isEmpty());
     EXPECT_EQ(folder.read("lists/test.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
-    EXPECT_EQ(window->AktuelleDVDNr(), 0);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 0);
 }
 
 TEST_F(LoeschenTest, AListThatCannotBeWrittenKeepsTheTitle)
@@ -98,9 +98,9 @@ TEST_F(LoeschenTest, AListThatCannotBeWrittenKeepsTheTitle)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 6");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Brazil", "Heat"}));
-    ASSERT_EQ(window->DVDListe().getListSize(), 3);
-    EXPECT_EQ(window->DVDListe().getDVD(2).GetFilmname(), "Brazil");
-    EXPECT_EQ(window->AktuelleDVDNr(), 3);
+    ASSERT_EQ(window->session().DVDListe().getListSize(), 3);
+    EXPECT_EQ(window->session().DVDListe().getDVD(2).GetFilmname(), "Brazil");
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
 }
 
 } // namespace

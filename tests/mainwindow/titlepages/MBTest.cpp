@@ -27,8 +27,8 @@ protected:
     QStringList column(int field) const
     {
         QStringList values;
-        for (int i = 1; i <= window->DVDListe().getListSize(); ++i)
-            values << window->DVDListe().getDataString(i, field);
+        for (int i = 1; i <= window->session().DVDListe().getListSize(); ++i)
+            values << window->session().DVDListe().getDataString(i, field);
         return values;
     }
 
@@ -36,7 +36,7 @@ protected:
     QStringList savedColumn(int field) const
     {
         clsDatentraegerList saved;
-        saved.Load(window->Options().DvdListpath());
+        saved.Load(window->session().Options().DvdListpath());
         QStringList values;
         for (int i = 1; i <= saved.getListSize(); ++i)
             values << saved.getDataString(i, field);
@@ -107,7 +107,7 @@ TEST_F(MBTest, ActorsAreChangedOneFieldAfterAnother)
     a.SetSchauspieler5(QStringLiteral("John Hurt"));
     useCollection({a});
     run(5, 3, QStringLiteral("i"), QStringLiteral("X"));
-    const clsDatentraeger d = window->DVDListe().getDVD(1);
+    const clsDatentraeger d = window->session().DVDListe().getDVD(1);
     EXPECT_EQ(d.GetSchauspieler1(), QStringLiteral("X"));
     EXPECT_EQ(d.GetSchauspieler2(), QString());
     EXPECT_EQ(d.GetSchauspieler3(), QStringLiteral("X"));
@@ -159,15 +159,15 @@ TEST_F(MBTest, LongTextsChangeOnceEachAndOnlyWhereTheyExist)
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("longtexts/cherry.txt"))));
 }
 
-TEST_F(MBTest, AListFileThatCannotBeWrittenIsReported)
+TEST_F(MBTest, AListFileThatCannotBeWrittenIsReportedAndTheChangeUndone)
 {
     useCollection({title(QStringLiteral("Alien"))});
     const QString blocked = folder.file(QStringLiteral("blocked"));
     QDir().mkpath(blocked);
-    window->Options().setDvdListpath(blocked);
+    window->session().Options().setDvdListpath(blocked);
     run(2, 1, QString(), QStringLiteral("X"));
     EXPECT_EQ(status(), msg(4));
-    EXPECT_EQ(column(L::FieldFilmname), QStringList{"X"}); // kept in memory
+    EXPECT_EQ(column(L::FieldFilmname), QStringList{"Alien"}); // as its file holds it
 }
 
 } // namespace

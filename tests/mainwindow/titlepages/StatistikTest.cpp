@@ -18,13 +18,13 @@ TEST_F(StatistikTest, ReportOfASmallCollection)
     b.SetFsk(12);
     b.SetBildpfad(folder.file(QStringLiteral("cover/brazil.jpg"))); // covers do not count as trailers
     useCollection({a, b});
-    window->Options().setCurrencyChar(QStringLiteral("€"));
+    window->session().Options().setCurrencyChar(QStringLiteral("€"));
 
     for (const char* name : {"Sigourney Weaver", "Ian Holm", "Jonathan Pryce"})
-        window->ActorList().Add(QString::fromUtf8(name));
-    window->DirectorList().Add(QStringLiteral("Ridley Scott"));
-    window->DirectorList().Add(QStringLiteral("Terry Gilliam"));
-    window->GenreList().Add(QStringLiteral("Horror"));
+        window->session().ActorList().Add(QString::fromUtf8(name));
+    window->session().DirectorList().Add(QStringLiteral("Ridley Scott"));
+    window->session().DirectorList().Add(QStringLiteral("Terry Gilliam"));
+    window->session().GenreList().Add(QStringLiteral("Horror"));
     folder.write(QStringLiteral("portraits/Sigourney Weaver.jpg"), "x");
     folder.write(QStringLiteral("portraits/Ian Holm.bmp"), "x"); // only ".jpg" is asked for
     folder.write(QStringLiteral("portraits/Terry Gilliam.jpg"), "x");
@@ -59,7 +59,7 @@ TEST_F(StatistikTest, LongLabelsAreNotCut)
 
 TEST_F(StatistikTest, AnEmptyCollectionShowsOnlyTheNote)
 {
-    window->ActorList().Add(QStringLiteral("Sigourney Weaver"));
+    window->session().ActorList().Add(QStringLiteral("Sigourney Weaver"));
     window->ShowPage(5);
     EXPECT_EQ(report(), style(45));
     EXPECT_EQ(status(), msg(33));

@@ -44,7 +44,7 @@ protected:
         heat.SetBildpfad(folder.file("cover/heat.jpg"));
 
         for (const clsDatentraeger& d : {alien, brazil, heat})
-            window->DVDListe().AddDVD(d);
+            window->session().DVDListe().AddDVD(d);
         window->ShowPage(11);
     }
 
@@ -157,46 +157,46 @@ TEST_F(SucheTest, TheRandomPickShowsOneResult)
 {
     ScriptedRandom random({0.5, 0.999});
     step(27, "");
-    EXPECT_EQ(window->AktuelleDVDNr(), 2);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
     EXPECT_EQ(window->AktuelleSeite(), 1);
     EXPECT_EQ(hits(), QStringList({"Alien", "Brazil", "Heat"})); // picking clears nothing
     EXPECT_TRUE(trail().endsWith(QStringLiteral("Stil 25[]")));
 
     window->ShowPage(11);
     step(27, "");
-    EXPECT_EQ(window->AktuelleDVDNr(), 3);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
 
     window->ShowPage(11);
     step(19, "gilliam");
     step(27, "");
-    EXPECT_EQ(window->AktuelleDVDNr(), 2);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
 }
 
 TEST_F(SucheTest, AClickShowsTheFirstTitleOfThatName)
 {
     clsDatentraeger second = title("Alien", 1);
-    window->DVDListe().AddDVD(second);
+    window->session().DVDListe().AddDVD(second);
     click("btNewSearch");
     ASSERT_EQ(hits(), QStringList({"Alien", "Brazil", "Heat", "Alien"}));
     auto* list = child<QListWidget>("ListSuchen");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(window->AktuelleSeite(), 1);
 }
 
 TEST_F(SucheTest, TitlesDeletedSinceTheResetFailEveryStep)
 {
-    window->DVDListe().RemoveDVD(3);
+    window->session().DVDListe().RemoveDVD(3);
     EXPECT_EQ(mSearch::HitCount(), 3);
     step(1, "");
     EXPECT_EQ(hits(), QStringList({"Alien", "Brazil"}));
 
     // The pick draws only from titles that still exist.
     click("btNewSearch");
-    window->DVDListe().RemoveDVD(2);
+    window->session().DVDListe().RemoveDVD(2);
     ScriptedRandom random({0.99});
     step(27, "");
-    EXPECT_EQ(window->AktuelleDVDNr(), 1);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
     EXPECT_EQ(hits(), QStringList({"Alien"}));
 }
 

@@ -77,9 +77,9 @@ protected:
     void useCollection(const std::vector<clsDatentraeger>& titles, const QString& name = QStringLiteral("main"))
     {
         const QString path = writeList(name, titles);
-        window->Options().setDvdListpath(path);
-        window->LoadDVDList();
-        window->setAktuelleDVDNr(titles.empty() ? 0 : 1);
+        window->session().Options().setDvdListpath(path);
+        window->session().LoadDVDList();
+        window->session().setAktuelleDVDNr(titles.empty() ? 0 : 1);
     }
 
     ScriptedMessages messages;

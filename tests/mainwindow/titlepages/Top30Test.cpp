@@ -64,7 +64,7 @@ TEST_F(Top30Test, AListFileThatCannotBeReadGivesEmptyBarsAndAMessage)
     };
     const Case cases[] = {{QByteArray(), 31}, {"LIST VERSION#0\r\nCOUNT#2\r\n", 27}};
     for (const Case& c : cases) {
-        QFile::remove(window->Options().DvdListpath());
+        QFile::remove(window->session().Options().DvdListpath());
         if (!c.content.isEmpty())
             folder.write(QStringLiteral("lists/main.adl"), c.content);
         window->StatusTimer_Timer();

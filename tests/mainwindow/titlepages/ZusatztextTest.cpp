@@ -122,7 +122,9 @@ TEST_F(ZusatztextTest, AFailedSaveIsReportedAndTheTextStaysChanged)
 TEST_F(ZusatztextTest, TitlesWithCoversOfOneNameShareTheirLongText)
 {
     folder.write(own(), "Gemeinsam\r\n");
-    window->AktuelleDVD().SetBildpfad(folder.file(QStringLiteral("other/alien.gif")));
+    window->session().DVDListe().setDVDString(window->session().AktuelleDVDNr(),
+                                              folder.file(QStringLiteral("other/alien.gif")),
+                                              clsDatentraegerList::FieldBildpfad);
     window->ShowPage(14);
     EXPECT_EQ(editor()->text(), QStringLiteral("Gemeinsam\r\n"));
 }

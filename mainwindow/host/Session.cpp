@@ -1,0 +1,137 @@
+#include "mainwindow/host/Session.h"
+
+#include "data/clsDefaultTextfileHandler.h"
+#include "data/clsPathFunctions.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+
+#include <vector>
+
+namespace {
+
+QString inProgramFolder(const QString& relative) { return ProgramFolder::path() + u'/' + relative; }
+
+// What an empty list shows in place of a title.
+clsDatentraeger placeholder()
+{
+    clsDatentraeger dvd;
+    dvd.SetFilmname(QStringLiteral("Leere Film-Liste"));
+    dvd.SetBewertung(5);
+    return dvd;
+}
+
+} // namespace
+
+Session::Session() : m_dvdListe(std::make_unique<clsDatentraegerList>()) {}
+
+Session::~Session() = default;
+
+void Session::setStatusCallback(StatusCallback callback)
+{
+    m_statusCallback = std::move(callback);
+    m_dvdListe->setStatusCallback(m_statusCallback);
+}
+
+void Session::changeCollection(const std::function<void(clsDatentraegerList&)>& apply)
+{
+    clsDatentraegerList& list = *m_dvdListe;
+    std::vector<clsDatentraeger> before;
+    before.reserve(static_cast<std::size_t>(list.getListSize()));
+    for (int i = 1; i <= list.getListSize(); ++i)
+        before.push_back(list.getDVD(i));
+    const std::int16_t current = m_aktuelleDVDNr;
+    try {
+        apply(list);
+        SaveDVDList();
+    } catch (const RuntimeError&) {
+        // The collection stays what its file holds, so that trying again
+        // neither loses a title nor adds one twice.
+        list.ClearList();
+        for (const clsDatentraeger& dvd : before)
+            list.AddDVD(dvd);
+        m_aktuelleDVDNr = current;
+        throw;
+    }
+}
+
+void Session::SaveDVDList()
+{
+    const QString path = m_options.DvdListpath();
+    if (!m_unreadList.isEmpty() && path == m_unreadList)
+        throw RuntimeError(ErrorKind::InputOutput,
+                           QStringLiteral("the list file could not be read and is not overwritten: ") + path);
+    m_dvdListe->Save(path);
+}
+
+void Session::LoadDVDList()
+{
+    const QString path = m_options.DvdListpath();
+    try {
+        m_dvdListe->Load(path);
+    } catch (const RuntimeError&) {
+        // Half a collection would be saved over the file; keep none.
+        m_dvdListe->ClearList();
+        m_unreadList = path;
+        throw;
+    }
+    m_unreadList.clear();
+}
+
+void Session::takeList(const QString& path)
+{
+    auto list = std::make_unique<clsDatentraegerList>();
+    list->setStatusCallback(m_statusCallback);
+    list->Load(path);
+    m_dvdListe = std::move(list);
+    m_options.setDvdListpath(path);
+    m_unreadList.clear();
+    m_aktuelleDVDNr = m_dvdListe->getListSize() >= 1 ? 1 : 0;
+}
+
+clsDatentraeger Session::recordAt(int n) const
+{
+    if (n < 1 || n > m_dvdListe->getListSize())
+        return placeholder();
+    return m_dvdListe->getDVD(n);
+}
+
+void Session::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLiteral("settings.aef"))); }
+
+void Session::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }
+
+void Session::LoadLanguages()
+{
+    const std::uint8_t language = m_options.Language();
+    m_styleTexts.setLanguage(language);
+    m_styleTexts.Load(inProgramFolder(QStringLiteral("languages/english-style.ass")));
+    m_messageTexts.setLanguage(language);
+    m_messageTexts.Load(inProgramFolder(QStringLiteral("languages/english-message.ass")));
+    m_boxTexts.setLanguage(language);
+    m_boxTexts.Load(inProgramFolder(QStringLiteral("languages/english-box.ass")));
+}
+
+void Session::LoadNameLists()
+{
+    m_actorList.Load(inProgramFolder(QStringLiteral("actor.txt")), true, true);
+    m_directorList.Load(inProgramFolder(QStringLiteral("director.txt")), true, true);
+    m_genreList.Load(inProgramFolder(QStringLiteral("genre%1.txt").arg(m_options.Language())), true, true);
+}
+
+void Session::LoadServerUrl()
+{
+    // Every line comes back ended by CR LF; the last one is dropped.
+    QString text = clsDefaultTextfileHandler::ReadTxtFile(inProgramFolder(QStringLiteral("serverurl.txt")), false);
+    if (text.size() < 2)
+        text.clear();
+    else
+        text.chop(2);
+    m_serverUrl = text;
+}
+
+void Session::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFolder(QStringLiteral("password.apw"))); }
+
+QString Session::shelfFileOfList() const
+{
+    return ProgramFolder::path() + QStringLiteral("/shelves/") +
+           clsPathFunctions::getFilename(m_options.DvdListpath(), false) + QStringLiteral(".arf");
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "data/StatusCallback.h"
+#include "data/clsDatentraeger.h"
+#include "data/clsDatentraegerList.h"
+#include "data/clsDefaultListFileHandler.h"
+#include "data/clsOptions.h"
+#include "data/clsPasswordFunctions.h"
+#include "data/clsTranslation.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// The program's state beside its windows: the collection with its list file,
+// the current title, the settings, the language tables, the name lists, the
+// server address and the password. Pages reach it through their host.
+class Session {
+public:
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // ---- the collection
+    clsDatentraegerList& DVDListe() { return *m_dvdListe; }
+    const clsDatentraegerList& DVDListe() const { return *m_dvdListe; }
+
+    // The one way to change the collection: apply, write the list file, and
+    // when either fails put the collection and the current title back as
+    // they were and throw the error.
+    void changeCollection(const std::function<void(clsDatentraegerList&)>& apply);
+
+    // Writes the list file of the settings; refuses to overwrite a list file
+    // that could not be read.
+    void SaveDVDList();
+    // Reads the list file of the settings; on failure the collection is empty
+    // and the file is guarded against being overwritten.
+    void LoadDVDList();
+    // Reads another list file and makes it the collection and the settings'
+    // list; a file that cannot be read changes nothing and throws.
+    void takeList(const QString& path);
+    // Where the older-layout conversion reports (message 37).
+    void setStatusCallback(StatusCallback callback);
+
+    // ---- the current title: its number, and its record read from the collection
+    std::int16_t AktuelleDVDNr() const { return m_aktuelleDVDNr; }
+    void setAktuelleDVDNr(std::int16_t n) { m_aktuelleDVDNr = n; }
+    // Title n, or the placeholder of an empty list for a number outside 1..count.
+    clsDatentraeger AktuelleDVD() const { return recordAt(m_aktuelleDVDNr); }
+    clsDatentraeger recordAt(int n) const;
+
+    // ---- settings and design
+    clsOptions& Options() { return m_options; }
+    const clsOptions& Options() const { return m_options; }
+    void LoadEinstellungen();
+    void SaveEinstellungen();
+
+    // ---- language tables (captions, status messages, message-box texts)
+    clsTranslation& StyleTexts() { return m_styleTexts; }
+    clsTranslation& MessageTexts() { return m_messageTexts; }
+    clsTranslation& BoxTexts() { return m_boxTexts; }
+    // Reads the three tables in the settings' language.
+    void LoadLanguages();
+
+    // ---- name lists of the entry pages
+    clsDefaultListFileHandler& ActorList() { return m_actorList; }
+    clsDefaultListFileHandler& DirectorList() { return m_directorList; }
+    clsDefaultListFileHandler& GenreList() { return m_genreList; }
+    void LoadNameLists();
+
+    // ---- online service and password
+    const QString& ServerUrl() const { return m_serverUrl; }
+    void setServerUrl(const QString& url) { m_serverUrl = url; }
+    void LoadServerUrl();
+    clsPasswordFunctions& PasswordFunctions() { return m_passwordFunctions; }
+    void LoadPassword();
+
+    // The entries of the new-title page came from an online search result.
+    bool WexulUebernommen() const { return m_wexulUebernommen; }
+    void setWexulUebernommen(bool v) { m_wexulUebernommen = v; }
+
+    // The active design file may be neither overwritten nor deleted.
+    bool DesignGeschuetzt() const { return m_designGeschuetzt; }
+    void setDesignGeschuetzt(bool v) { m_designGeschuetzt = v; }
+
+    // The shelf file that belongs to the current list.
+    QString shelfFileOfList() const;
+
+private:
+    std::unique_ptr<clsDatentraegerList> m_dvdListe;
+    StatusCallback m_statusCallback;
+    // A list file that could not be read: no save may overwrite it until it
+    // is read again or another list is taken.
+    QString m_unreadList;
+    std::int16_t m_aktuelleDVDNr = 0;
+    clsOptions m_options;
+    clsTranslation m_styleTexts;
+    clsTranslation m_messageTexts;
+    clsTranslation m_boxTexts;
+    clsDefaultListFileHandler m_actorList;
+    clsDefaultListFileHandler m_directorList;
+    clsDefaultListFileHandler m_genreList;
+    QString m_serverUrl;
+    clsPasswordFunctions m_passwordFunctions;
+    bool m_wexulUebernommen = false;
+    bool m_designGeschuetzt = false;
+};
