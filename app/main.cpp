@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMediaPlayerService.h"
 #include "platform/gui/QtMessageService.h"
@@ -33,7 +34,7 @@ void createFolders()
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 

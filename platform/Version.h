@@ -1,9 +1,10 @@
 #pragma once
 
-// The program's version: shown on the splash, in the caption and on the
-// about page, and sent with the update request.
+// The program's version, from the build's project version: shown on the
+// splash, in the caption and on the about page, and sent with the update
+// request.
 struct Version {
-    static constexpr int kMajor = 4;
-    static constexpr int kMinor = 2;
-    static constexpr int kRevision = 0;
+    static constexpr int kMajor = QUORDVD_VERSION_MAJOR;
+    static constexpr int kMinor = QUORDVD_VERSION_MINOR;
+    static constexpr int kRevision = QUORDVD_VERSION_PATCH;
 };

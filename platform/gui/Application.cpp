@@ -1,0 +1,25 @@
+#include "platform/gui/Application.h"
+
+#include "platform/MessageService.h"
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportEscaped(error);
+        return false;
+    }
+}
+
+void Application::reportEscaped(const std::exception& error)
+{
+    const QString text = QStringLiteral("An unexpected error occurred; the last action was not completed.\n\n") +
+                         QString::fromUtf8(error.what());
+    if (Messages::installed())
+        Messages::get().messageBox(text, MsgButtons::Ok, QStringLiteral("QuorDVD"));
+    else
+        qCritical("%s", qUtf8Printable(text));
+}
