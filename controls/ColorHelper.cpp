@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
+
+#include <cstdint>
 
 namespace {
 
@@ -39,21 +42,39 @@ QPalette::ColorRole roleOf(int index, QPalette::ColorGroup& group)
 
 } // namespace
 
-bool ColorHelper::isSystemColor(std::int64_t value) { return (value & 0xFFFFFF00LL) == 0x80000000LL; }
+bool ColorHelper::isSystemColor(Color value) { return (static_cast<std::uint32_t>(value) & 0xFFFFFF00u) == 0x80000000u; }
 
-QColor ColorHelper::toQColor(std::int64_t value)
+QColor ColorHelper::toQColor(Color value)
 {
+    const auto v = static_cast<std::uint32_t>(value);
     if (isSystemColor(value)) {
         QPalette::ColorGroup group;
-        const QPalette::ColorRole role = roleOf(static_cast<int>(value & 0xFF), group);
+        const QPalette::ColorRole role = roleOf(static_cast<int>(v & 0xFF), group);
         return QApplication::palette().color(group, role);
     }
-    const auto v = static_cast<std::uint32_t>(value);
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
 }
 
-std::int64_t ColorHelper::fromQColor(const QColor& color)
+Color ColorHelper::fromQColor(const QColor& color)
 {
-    return static_cast<std::int64_t>(color.red()) | (static_cast<std::int64_t>(color.green()) << 8) |
-           (static_cast<std::int64_t>(color.blue()) << 16);
+    return static_cast<Color>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+void ColorHelper::setColorRole(QWidget* w, QPalette::ColorRole role, Color color)
+{
+    QPalette p = w->palette();
+    p.setColor(role, toQColor(color));
+    w->setPalette(p);
+}
+
+void ColorHelper::setLabelColors(QWidget* w, Color font, Color back)
+{
+    setColorRole(w, QPalette::WindowText, font);
+    setColorRole(w, QPalette::Window, back);
+}
+
+void ColorHelper::setBoxColors(QWidget* w, Color text, Color base)
+{
+    setColorRole(w, QPalette::Text, text);
+    setColorRole(w, QPalette::Base, base);
 }

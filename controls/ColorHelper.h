@@ -1,14 +1,24 @@
 #pragma once
 
+#include "data/Design.h"
+
 #include <QColor>
-#include <cstdint>
+#include <QPalette>
+
+class QWidget;
 
 // Colours are kept as 32-bit values laid out 0x00BBGGRR; 0x800000nn names a
 // system colour, taken from the application palette.
 class ColorHelper {
 public:
-    static QColor toQColor(std::int64_t value);
+    static QColor toQColor(Color value);
     // The 0x00BBGGRR value of a colour (system colours are resolved).
-    static std::int64_t fromQColor(const QColor& color);
-    static bool isSystemColor(std::int64_t value);
+    static Color fromQColor(const QColor& color);
+    static bool isSystemColor(Color value);
+    // Writes one colour into one role of a widget's palette.
+    static void setColorRole(QWidget* w, QPalette::ColorRole role, Color color);
+    // Text and background of a label or a plain widget.
+    static void setLabelColors(QWidget* w, Color font, Color back);
+    // Text and base of an entry box or a list.
+    static void setBoxColors(QWidget* w, Color text, Color base);
 };

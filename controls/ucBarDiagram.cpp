@@ -25,23 +25,17 @@ constexpr int kMinLegendHeight = 30;
 // Small maxima would ask for ever more decimals; the scale column shows a few.
 constexpr int kMaxDecimals = 10;
 
-void setBack(QWidget* w, std::int64_t color)
+void setBack(QWidget* w, Color color)
 {
-    QPalette pal = w->palette();
-    const QColor c = ColorHelper::toQColor(color);
-    pal.setColor(QPalette::Window, c);
-    pal.setColor(QPalette::Base, c);
-    w->setPalette(pal);
+    ColorHelper::setColorRole(w, QPalette::Window, color);
+    ColorHelper::setColorRole(w, QPalette::Base, color);
     w->setAutoFillBackground(true);
 }
 
-void setFore(QWidget* w, std::int64_t color)
+void setFore(QWidget* w, Color color)
 {
-    QPalette pal = w->palette();
-    const QColor c = ColorHelper::toQColor(color);
-    pal.setColor(QPalette::WindowText, c);
-    pal.setColor(QPalette::Text, c);
-    w->setPalette(pal);
+    ColorHelper::setColorRole(w, QPalette::WindowText, color);
+    ColorHelper::setColorRole(w, QPalette::Text, color);
 }
 
 QWidget* makeShape(QWidget* parent, const QString& name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Design.h"
 #include <QString>
 #include <QWidget>
 
@@ -20,16 +21,16 @@ public:
 
     explicit ucBarDiagram(QWidget* parent = nullptr);
 
-    std::int64_t barColor() const { return m_barColor; }
-    void setbarColor(std::int64_t color) { m_barColor = color; }
-    std::int64_t fontcolor() const { return m_fontcolor; }
-    void setfontcolor(std::int64_t color) { m_fontcolor = color; }
-    std::int64_t fontcolor2() const { return m_fontcolor2; }
-    void setfontcolor2(std::int64_t color) { m_fontcolor2 = color; }
-    std::int64_t bgcolor() const { return m_bgcolor; }
-    void setbgcolor(std::int64_t color) { m_bgcolor = color; }
-    std::int64_t backColor() const { return m_backColor; }
-    void setbackColor(std::int64_t color) { m_backColor = color; }
+    Color barColor() const { return m_barColor; }
+    void setbarColor(Color color) { m_barColor = color; }
+    Color fontcolor() const { return m_fontcolor; }
+    void setfontcolor(Color color) { m_fontcolor = color; }
+    Color fontcolor2() const { return m_fontcolor2; }
+    void setfontcolor2(Color color) { m_fontcolor2 = color; }
+    Color bgcolor() const { return m_bgcolor; }
+    void setbgcolor(Color color) { m_bgcolor = color; }
+    Color backColor() const { return m_backColor; }
+    void setbackColor(Color color) { m_backColor = color; }
 
     std::int16_t barCount() const { return m_barCount; }
     // Kept within 0 to 40, the bars the chart can draw.
@@ -68,11 +69,11 @@ private:
     void applyTexts(int count);
     void fitLegendHeight();
 
-    std::int64_t m_barColor = 255;
-    std::int64_t m_fontcolor = 0;
-    std::int64_t m_fontcolor2 = 0;
-    std::int64_t m_bgcolor = 65535;
-    std::int64_t m_backColor = 65280;
+    Color m_barColor = 255;
+    Color m_fontcolor = 0;
+    Color m_fontcolor2 = 0;
+    Color m_bgcolor = 65535;
+    Color m_backColor = 65280;
     std::int16_t m_barCount = 20;
     std::array<double, kSlots> m_barvalue{};
     std::array<QString, kSlots> m_barCaption;

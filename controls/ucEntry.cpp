@@ -56,13 +56,6 @@ ucEntry::PreviewHook& previewHook()
     return hook;
 }
 
-void setColorRole(QWidget* w, QPalette::ColorRole role, std::int64_t color)
-{
-    QPalette p = w->palette();
-    p.setColor(role, ColorHelper::toQColor(color));
-    w->setPalette(p);
-}
-
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -80,8 +73,7 @@ const QString ucEntry::kVideoFilter = QStringLiteral("Videos (*.swf,*.avi,*.mpg,
 void ucEntry::setPreviewHook(PreviewHook hook) { previewHook() = std::move(hook); }
 
 ucEntry::ucEntry(QWidget* parent)
-    : QWidget(parent),
-      m_label(new QLabel(this)),
+    : ucLabelledField(parent, QStringLiteral("label"), 100, 16711680),
       m_text(new QLineEdit(this)),
       m_combo(new QComboBox(this)),
       m_btAdd(makeButton(QStringLiteral("btAdd"), QStringLiteral(">"), this)),
@@ -91,13 +83,9 @@ ucEntry::ucEntry(QWidget* parent)
       m_dialogFilter(kPictureFilter)
 {
     setObjectName(QStringLiteral("ucEntry"));
-    setAutoFillBackground(true);
-
-    m_label->setObjectName(QStringLiteral("label"));
-    m_label->setFont(FontHelper::labelFont());
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setAutoFillBackground(false);
-    m_label->resize(m_labelwidth, m_label->fontMetrics().height());
+    QLabel* label = captionLabel();
+    label->setAutoFillBackground(false);
+    label->resize(Labelwidth(), label->fontMetrics().height());
 
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setFont(FontHelper::labelFont());
@@ -134,8 +122,8 @@ ucEntry::ucEntry(QWidget* parent)
     connect(m_btFile, &QPushButton::clicked, this, &ucEntry::onFile);
     connect(m_btPreview, &QPushButton::clicked, this, &ucEntry::onPreview);
 
-    applyStyle(m_style, m_labelwidth, m_margin);
-    applyColors(m_fontcolor, m_backColor, m_entryFontColor, m_entryBackColor);
+    relayout();
+    applyColors(fontcolor(), backColor(), EntryFontColor(), EntryBackColor());
     setCaption(QStringLiteral("EintragBox"));
     setValue(QString());
 }
@@ -169,28 +157,9 @@ void ucEntry::setValue(const QString& value)
     m_combo->setEditText(v);
 }
 
-void ucEntry::setToolTipText(const QString& text)
-{
-    m_toolTipText = text;
-    m_label->setToolTip(text);
-    m_combo->setToolTip(text);
-    m_text->setToolTip(text);
-}
+QList<QWidget*> ucEntry::toolTipWidgets() const { return {m_combo, m_text}; }
 
-void ucEntry::setCaption(const QString& caption)
-{
-    m_caption = caption;
-    m_label->setText(caption + QLatin1Char(':'));
-}
-
-void ucEntry::setStyle(std::uint8_t style) { applyStyle(style, m_labelwidth, m_margin); }
-void ucEntry::setMargin(std::int16_t margin) { applyStyle(m_style, m_labelwidth, margin); }
-void ucEntry::setLabelwidth(std::int16_t width) { applyStyle(m_style, width, m_margin); }
-
-void ucEntry::setFontcolor(std::int64_t c) { applyColors(c, m_backColor, m_entryFontColor, m_entryBackColor); }
-void ucEntry::setBackColor(std::int64_t c) { applyColors(m_fontcolor, c, m_entryFontColor, m_entryBackColor); }
-void ucEntry::setEntryFontColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, c, m_entryBackColor); }
-void ucEntry::setEntryBackColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, m_entryFontColor, c); }
+void ucEntry::setStyle(std::uint8_t style) { applyStyle(style, Labelwidth(), Margin()); }
 
 bool ucEntry::IsValueNumericBetween(std::int16_t min, std::int16_t max) const
 {
@@ -249,21 +218,20 @@ QString ucEntry::GetComboEntry(std::int16_t index) const
 }
 
 void ucEntry::SetDesign(const QString& caption, std::uint8_t style, std::int16_t labelwidth, std::int16_t margin,
-                        std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
-                        std::int64_t entryBackColor, bool buttonVisible, std::int16_t maxCharacters)
+                        const Design& design, bool buttonVisible, std::int16_t maxCharacters)
 {
     setCaption(caption);
     setMaxCharacters(maxCharacters);
     setToolTipText(QString());
     m_buttonVisible = buttonVisible;
     applyStyle(style, labelwidth, margin);
-    applyColors(fontcolor, backColor, entryFontColor, entryBackColor);
+    setColors(design);
 }
 
 void ucEntry::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    applyStyle(m_style, m_labelwidth, m_margin);
+    relayout();
 }
 
 bool ucEntry::eventFilter(QObject* watched, QEvent* event)
@@ -275,30 +243,22 @@ bool ucEntry::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void ucEntry::applyColors(std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
-                          std::int64_t entryBackColor)
+void ucEntry::paintParts(Color, Color, Color entryFont, Color entryBack)
 {
-    m_fontcolor = fontcolor;
-    m_backColor = backColor;
-    m_entryFontColor = entryFontColor;
-    m_entryBackColor = entryBackColor;
-    setColorRole(this, QPalette::Window, backColor);
-    setColorRole(m_label, QPalette::WindowText, fontcolor);
     for (QWidget* box : {static_cast<QWidget*>(m_text), static_cast<QWidget*>(m_combo),
                          static_cast<QWidget*>(m_combo->lineEdit())}) {
-        setColorRole(box, QPalette::Text, entryFontColor);
-        setColorRole(box, QPalette::Base, entryBackColor);
+        ColorHelper::setColorRole(box, QPalette::Text, entryFont);
+        ColorHelper::setColorRole(box, QPalette::Base, entryBack);
     }
 }
 
 void ucEntry::applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16_t margin)
 {
     m_style = style;
-    m_labelwidth = labelwidth;
-    m_margin = margin;
+    storeGeometry(labelwidth, margin);
     const int H = height();
-    m_label->setGeometry(margin, H / 2 - m_label->height() / 2, std::max(0, static_cast<int>(labelwidth)),
-                         m_label->height());
+    QLabel* label = captionLabel();
+    label->setGeometry(margin, H / 2 - label->height() / 2, std::max(0, static_cast<int>(labelwidth)), label->height());
     switch (style) {
     case 2: layoutStyle2(); break;
     case 3: layoutStyle3(); break;
@@ -318,8 +278,8 @@ void ucEntry::layoutStyle1()
     m_btPreview->hide();
     m_text->show();
     const int W = width();
-    const int room = W - (2 * m_margin + m_labelwidth);
-    m_text->setGeometry(m_margin + m_labelwidth, boxTop(), room > kThreshold ? room : m_text->width(),
+    const int room = W - (2 * Margin() + Labelwidth());
+    m_text->setGeometry(Margin() + Labelwidth(), boxTop(), room > kThreshold ? room : m_text->width(),
                         m_combo->height());
 }
 
@@ -339,20 +299,20 @@ void ucEntry::layoutStyle2()
     // Square buttons; the combo box leaves their room also while they are hidden.
     m_btAdd->resize(h, h);
     m_btRemove->resize(m_btAdd->height(), h);
-    const int room = W - (m_btAdd->width() + m_btRemove->width() + m_labelwidth + 4 * m_margin);
-    m_combo->setGeometry(m_margin + m_labelwidth, top, room > kThreshold ? room : m_combo->width(), h);
-    m_btRemove->move(W - m_btAdd->width() - m_margin - m_btRemove->width() - m_margin, top);
-    m_btAdd->move(W - m_btAdd->width() - m_margin, top);
+    const int room = W - (m_btAdd->width() + m_btRemove->width() + Labelwidth() + 4 * Margin());
+    m_combo->setGeometry(Margin() + Labelwidth(), top, room > kThreshold ? room : m_combo->width(), h);
+    m_btRemove->move(W - m_btAdd->width() - Margin() - m_btRemove->width() - Margin(), top);
+    m_btAdd->move(W - m_btAdd->width() - Margin(), top);
 }
 
 void ucEntry::layoutStyle3()
 {
     layoutStyle1();
     // Room for the file button, taken from the text box however wide it is.
-    m_text->resize(std::max(0, m_text->width() - (m_margin + m_btFile->width())), m_text->height());
+    m_text->resize(std::max(0, m_text->width() - (Margin() + m_btFile->width())), m_text->height());
     m_btFile->show();
     const int h = m_combo->height();
-    m_btFile->setGeometry(width() - h - m_margin, boxTop(), h, h);
+    m_btFile->setGeometry(width() - h - Margin(), boxTop(), h, h);
 }
 
 void ucEntry::layoutStyle4()
@@ -361,8 +321,8 @@ void ucEntry::layoutStyle4()
     m_btPreview->show();
     const int h = m_combo->height();
     const int W = width();
-    m_btPreview->setGeometry(W - m_btFile->width() - m_margin - h - m_margin, boxTop(), h, h);
-    const int room = W - (4 * m_margin + m_labelwidth + 2 * m_btPreview->width());
+    m_btPreview->setGeometry(W - m_btFile->width() - Margin() - h - Margin(), boxTop(), h, h);
+    const int room = W - (4 * Margin() + Labelwidth() + 2 * m_btPreview->width());
     if (room > kThreshold)
         m_text->resize(room, m_text->height());
 }
@@ -391,7 +351,7 @@ void ucEntry::onRemove() { RemoveComboEntry(m_combo->currentText()); }
 void ucEntry::onFile()
 {
     const std::optional<QString> path =
-        FileDialogs::get().openFile(m_caption + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
+        FileDialogs::get().openFile(Caption() + QStringLiteral(" einfügen"), m_dialogFilter, DialogFolder());
     if (!path)
         return;
     m_codeWrite = true;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls/ucLabelledField.h"
+
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 
@@ -14,7 +15,7 @@ class QValidator;
 // A one-line input field: a caption on the left, a text box or an editable
 // combo box beside it and up to two small buttons at its right end. It raises
 // no events; owners read value() and ChangedEntry() when they act.
-class ucEntry : public QWidget {
+class ucEntry : public ucLabelledField {
     Q_OBJECT
 public:
     // Styles: 1 text box; 2 combo box with add and remove buttons; 3 text box
@@ -44,24 +45,8 @@ public:
     void setDialogFolder(const QString& folder) { m_dialogFolder = folder; }
     QString value() const { return m_value; }
     void setValue(const QString& value);
-    QString ToolTipText() const { return m_toolTipText; }
-    void setToolTipText(const QString& text);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString& caption);
     std::uint8_t Style() const { return m_style; }
     void setStyle(std::uint8_t style);
-    std::int16_t Margin() const { return m_margin; }
-    void setMargin(std::int16_t margin);
-    std::int16_t Labelwidth() const { return m_labelwidth; }
-    void setLabelwidth(std::int16_t width);
-    std::int64_t fontcolor() const { return m_fontcolor; }
-    void setFontcolor(std::int64_t color);
-    std::int64_t backColor() const { return m_backColor; }
-    void setBackColor(std::int64_t color);
-    std::int64_t EntryFontColor() const { return m_entryFontColor; }
-    void setEntryFontColor(std::int64_t color);
-    std::int64_t EntryBackColor() const { return m_entryBackColor; }
-    void setEntryBackColor(std::int64_t color);
 
     // True when value is a number whose whole part (rounded down) lies from min to max.
     bool IsValueNumericBetween(std::int16_t min, std::int16_t max) const;
@@ -74,16 +59,23 @@ public:
     // The item at a 0-based index; "" outside the list.
     QString GetComboEntry(std::int16_t index) const;
     void SetDesign(const QString& caption, std::uint8_t style, std::int16_t labelwidth, std::int16_t margin,
-                   std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
-                   std::int64_t entryBackColor, bool buttonVisible = true, std::int16_t maxCharacters = 0);
+                   const Design& design, bool buttonVisible = true, std::int16_t maxCharacters = 0);
+    void SetDesign(const QString& caption, std::uint8_t style, std::int16_t labelwidth, std::int16_t margin,
+                   Color fontcolor, Color backColor, Color entryFontColor, Color entryBackColor,
+                   bool buttonVisible = true, std::int16_t maxCharacters = 0)
+    {
+        SetDesign(caption, style, labelwidth, margin, Design{fontcolor, backColor, entryFontColor, entryBackColor, 0},
+                  buttonVisible, maxCharacters);
+    }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyColors(std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
-                     std::int64_t entryBackColor);
+    void relayout() override { applyStyle(m_style, Labelwidth(), Margin()); }
+    void paintParts(Color font, Color back, Color entryFont, Color entryBack) override;
+    QList<QWidget*> toolTipWidgets() const override;
     void applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16_t margin);
     void layoutStyle1();
     void layoutStyle2();
@@ -97,7 +89,6 @@ private:
     void onFile();
     void onPreview();
 
-    QLabel* m_label;
     QLineEdit* m_text;
     QComboBox* m_combo;
     QPushButton* m_btAdd;
@@ -113,14 +104,6 @@ private:
     QString m_dialogFilter;
     QString m_dialogFolder;
     QString m_value;
-    QString m_toolTipText;
-    QString m_caption;
     std::uint8_t m_style = 1;
-    std::int16_t m_margin = 5;
-    std::int16_t m_labelwidth = 100;
-    std::int64_t m_fontcolor = 0;
-    std::int64_t m_backColor = 16711680;
-    std::int64_t m_entryFontColor = 0;
-    std::int64_t m_entryBackColor = 16777215;
     QString m_lastText; // the text box's text before the change being handled
 };

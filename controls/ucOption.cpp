@@ -50,8 +50,8 @@ void ucOption::setAlignment(std::uint8_t alignment)
         o->setLayoutDirection(alignment == 1 ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
-void ucOption::setFontcolor(std::int64_t color) { setColors(color, m_backColor); }
-void ucOption::setBackColor(std::int64_t color) { setColors(m_fontcolor, color); }
+void ucOption::setFontcolor(Color color) { setColors(color, m_backColor); }
+void ucOption::setBackColor(Color color) { setColors(m_fontcolor, color); }
 
 void ucOption::SetCaption(std::int16_t number, const QString& caption) { m_options[indexOf(number)]->setText(caption); }
 
@@ -59,7 +59,7 @@ QString ucOption::GetCaption(std::int16_t number) const { return m_options[index
 
 void ucOption::setTooltip(std::int16_t number, const QString& text) { m_options[indexOf(number)]->setToolTip(text); }
 
-void ucOption::setColors(std::int64_t fontcolor, std::int64_t backColor)
+void ucOption::setColors(Color fontcolor, Color backColor)
 {
     m_fontcolor = fontcolor;
     m_backColor = backColor;
@@ -113,7 +113,7 @@ void ucOption::setStyle(std::int16_t size, std::uint8_t alignment, std::int16_t 
 }
 
 void ucOption::SetDesign(std::int16_t size, std::uint8_t alignment, std::int16_t left, const QString& caption,
-                         std::int64_t fontcolor, std::int64_t backColor)
+                         Color fontcolor, Color backColor)
 {
     setStyle(size, alignment, left, caption);
     setColors(fontcolor, backColor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Design.h"
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -22,20 +23,20 @@ public:
     // 0 button left of its caption, 1 right of it; other values are only kept.
     std::uint8_t Alignment() const { return m_alignment; }
     void setAlignment(std::uint8_t alignment);
-    std::int64_t fontcolor() const { return m_fontcolor; }
-    void setFontcolor(std::int64_t color);
-    std::int64_t backColor() const { return m_backColor; }
-    void setBackColor(std::int64_t color);
+    Color fontcolor() const { return m_fontcolor; }
+    void setFontcolor(Color color);
+    Color backColor() const { return m_backColor; }
+    void setBackColor(Color color);
 
     void SetCaption(std::int16_t number, const QString& caption);
     QString GetCaption(std::int16_t number) const;
     void setTooltip(std::int16_t number, const QString& text);
-    void setColors(std::int64_t fontcolor, std::int64_t backColor);
+    void setColors(Color fontcolor, Color backColor);
     // Creates options up to `size` (never removes any) and stacks every option
     // without gaps; empty captions become the stem followed by the number.
     void setStyle(std::int16_t size, std::uint8_t alignment, std::int16_t left, const QString& caption);
     void SetDesign(std::int16_t size, std::uint8_t alignment, std::int16_t left, const QString& caption,
-                   std::int64_t fontcolor, std::int64_t backColor);
+                   Color fontcolor, Color backColor);
 
     // The option buttons, index 0 first.
     int optionCount() const { return static_cast<int>(m_options.size()); }
@@ -52,7 +53,7 @@ private:
     std::int16_t m_listSize = 2;
     std::int16_t m_left = 0;
     QString m_captionStem = QStringLiteral("Caption");
-    std::int64_t m_fontcolor = 0;
-    std::int64_t m_backColor = 65280;
+    Color m_fontcolor = 0;
+    Color m_backColor = 65280;
     std::uint8_t m_alignment = 0;
 };

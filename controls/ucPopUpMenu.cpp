@@ -14,8 +14,8 @@ namespace {
 constexpr int kEntryHeight = 255;
 constexpr int kEntryWidth = 2775;
 constexpr int kEntryPitch = 240;
-constexpr std::int64_t kMenuColor = 0x80000004;
-constexpr std::int64_t kHighlightColor = 0x8000000D;
+constexpr Color kMenuColor = static_cast<Color>(0x80000004u);
+constexpr Color kHighlightColor = static_cast<Color>(0x8000000Du);
 
 using Signal = void (ucPopUpMenu::*)();
 constexpr Signal kClicked[] = {&ucPopUpMenu::element1Clicked, &ucPopUpMenu::element2Clicked,
@@ -98,9 +98,7 @@ QString ucPopUpMenu::GetCaption(std::uint8_t index) const
 
 void ucPopUpMenu::setEntryColor(int k, bool highlighted)
 {
-    QPalette pal = m_lb[k]->palette();
-    pal.setColor(QPalette::Window, ColorHelper::toQColor(highlighted ? kHighlightColor : kMenuColor));
-    m_lb[k]->setPalette(pal);
+    ColorHelper::setColorRole(m_lb[k], QPalette::Window, highlighted ? kHighlightColor : kMenuColor);
     m_lb[k]->setAutoFillBackground(true);
 }
 

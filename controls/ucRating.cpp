@@ -31,9 +31,7 @@ ucRating::ucRating(QWidget* parent) : QWidget(parent)
         auto* c = new Circle(this);
         c->setObjectName(QStringLiteral("Stern%1").arg(k));
         c->resize(kStarSize, kStarSize);
-        QPalette p = c->palette();
-        p.setColor(QPalette::Window, ColorHelper::toQColor(m_starColor));
-        c->setPalette(p);
+        ColorHelper::setColorRole(c, QPalette::Window, m_starColor);
         m_stars5 << c;
     }
     placeStars();
@@ -41,14 +39,11 @@ ucRating::ucRating(QWidget* parent) : QWidget(parent)
 
 QWidget* ucRating::star(int k) const { return k >= 1 && k <= 5 ? m_stars5[k - 1] : nullptr; }
 
-void ucRating::setStarColor(std::int64_t color)
+void ucRating::setStarColor(Color color)
 {
     m_starColor = color;
-    for (QWidget* c : m_stars5) {
-        QPalette p = c->palette();
-        p.setColor(QPalette::Window, ColorHelper::toQColor(color));
-        c->setPalette(p);
-    }
+    for (QWidget* c : m_stars5)
+        ColorHelper::setColorRole(c, QPalette::Window, color);
 }
 
 void ucRating::setMarginX(std::int16_t margin)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Design.h"
 #include <QList>
 #include <QWidget>
 #include <cstdint>
@@ -12,8 +13,8 @@ public:
 
     explicit ucRating(QWidget* parent = nullptr);
 
-    std::int64_t StarColor() const { return m_starColor; }
-    void setStarColor(std::int64_t color);
+    Color StarColor() const { return m_starColor; }
+    void setStarColor(Color color);
     std::int16_t MarginX() const { return m_marginX; }
     void setMarginX(std::int16_t margin);
     std::int16_t MarginY() const { return m_marginY; }
@@ -32,7 +33,7 @@ private:
     void placeStars();
 
     QList<QWidget*> m_stars5;
-    std::int64_t m_starColor = 65535;
+    Color m_starColor = 65535;
     std::int16_t m_marginX = 0;
     std::int16_t m_marginY = 0;
     std::uint8_t m_stars = 5;

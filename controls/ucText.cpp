@@ -31,31 +31,21 @@ QString toFileLines(const QString& plain)
     return s;
 }
 
-void setColorRole(QWidget* w, QPalette::ColorRole role, std::int64_t color)
-{
-    QPalette p = w->palette();
-    p.setColor(role, ColorHelper::toQColor(color));
-    w->setPalette(p);
-}
-
 int roundedPixel(double value) { return static_cast<int>(Numbers::roundHalfEven(value)); }
 
 } // namespace
 
 ucText::ucText(QWidget* parent)
-    : QWidget(parent), m_label(new QLabel(this)), m_lbText(new QLabel(this)), m_textBox(new QPlainTextEdit(this))
+    : ucLabelledField(parent, QStringLiteral("Label"), 120, 255), m_lbText(new QLabel(this)), m_textBox(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("ucText"));
-    setAutoFillBackground(true);
-
-    m_label->setObjectName(QStringLiteral("Label"));
     m_lbText->setObjectName(QStringLiteral("lbText"));
-    for (QLabel* l : {m_label, m_lbText}) {
+    for (QLabel* l : {captionLabel(), m_lbText}) {
         l->setFont(FontHelper::labelFont());
         l->setTextFormat(Qt::PlainText);
         l->resize(100, l->fontMetrics().height());
     }
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    captionLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lbText->setAutoFillBackground(true);
 
     m_textBox->setObjectName(QStringLiteral("TextBox"));
@@ -65,8 +55,9 @@ ucText::ucText(QWidget* parent)
     m_textBox->viewport()->installEventFilter(this);
     connect(m_textBox, &QPlainTextEdit::textChanged, this, &ucText::onTextBoxChanged);
 
-    applyStyle(QStringLiteral("Textbox"), 1, 5, 120);
-    applyColors(m_fontcolor, m_backColor, m_entryFontColor, m_entryBackColor);
+    setCaption(QStringLiteral("Textbox"));
+    applyStyle(1, 5, 120);
+    applyColors(fontcolor(), backColor(), EntryFontColor(), EntryBackColor());
     setText(QString());
     setCaption(QStringLiteral("Textbox"));
 }
@@ -89,10 +80,8 @@ void ucText::setCaptionAlign(std::uint8_t align)
         h = Qt::AlignRight;
     else if (align == 2)
         h = Qt::AlignHCenter;
-    m_label->setAlignment(h | Qt::AlignVCenter);
+    captionLabel()->setAlignment(h | Qt::AlignVCenter);
 }
-
-void ucText::setLabelwidth(std::int16_t width) { applyStyle(m_caption, m_style, m_margin, width); }
 
 void ucText::setLocked(bool locked)
 {
@@ -100,18 +89,7 @@ void ucText::setLocked(bool locked)
     m_textBox->setReadOnly(locked);
 }
 
-void ucText::setToolTipText(const QString& text)
-{
-    m_toolTipText = text;
-    m_label->setToolTip(text);
-    m_textBox->setToolTip(text);
-}
-
-void ucText::setCaption(const QString& caption)
-{
-    m_caption = caption;
-    m_label->setText(caption + QLatin1Char(':'));
-}
+QList<QWidget*> ucText::toolTipWidgets() const { return {m_textBox}; }
 
 void ucText::setText(const QString& text)
 {
@@ -122,12 +100,7 @@ void ucText::setText(const QString& text)
         m_textBox->setPlainText(plain);
 }
 
-void ucText::setStyle(std::uint8_t style) { applyStyle(m_caption, style, m_margin, m_labelwidth); }
-
-void ucText::setFontcolor(std::int64_t c) { applyColors(c, m_backColor, m_entryFontColor, m_entryBackColor); }
-void ucText::setBackColor(std::int64_t c) { applyColors(m_fontcolor, c, m_entryFontColor, m_entryBackColor); }
-void ucText::setEntryFontColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, c, m_entryBackColor); }
-void ucText::setEntryBackColor(std::int64_t c) { applyColors(m_fontcolor, m_backColor, m_entryFontColor, c); }
+void ucText::setStyle(std::uint8_t style) { applyStyle(style, Margin(), Labelwidth()); }
 
 void ucText::MarkSearchText(const QString& search)
 {
@@ -148,12 +121,12 @@ void ucText::MarkSearchText(const QString& search)
     m_markStartpos = static_cast<std::int32_t>(found + 1 + search.size());
 }
 
-void ucText::SetDesign(const QString& caption, std::uint8_t style, std::int16_t margin, std::int64_t fontcolor,
-                       std::int64_t backColor, std::int64_t entryFontColor, std::int64_t entryBackColor,
+void ucText::SetDesign(const QString& caption, std::uint8_t style, std::int16_t margin, const Design& design,
                        std::int16_t labelwidth, bool locked, bool borderStyle)
 {
-    applyStyle(caption, style, margin, labelwidth);
-    applyColors(fontcolor, backColor, entryFontColor, entryBackColor);
+    setCaption(caption);
+    applyStyle(style, margin, labelwidth);
+    setColors(design);
     setLocked(locked);
     setBorderStyle(borderStyle);
 }
@@ -161,7 +134,7 @@ void ucText::SetDesign(const QString& caption, std::uint8_t style, std::int16_t 
 void ucText::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    applyStyle(m_caption, m_style, m_margin, m_labelwidth);
+    relayout();
 }
 
 void ucText::mousePressEvent(QMouseEvent* event)
@@ -187,50 +160,41 @@ void ucText::pressed(Qt::MouseButton button)
         emit ucRightClicked();
 }
 
-void ucText::applyColors(std::int64_t fontcolor, std::int64_t backColor, std::int64_t entryFontColor,
-                         std::int64_t entryBackColor)
+void ucText::paintParts(Color font, Color back, Color entryFont, Color entryBack)
 {
-    m_fontcolor = fontcolor;
-    m_backColor = backColor;
-    m_entryFontColor = entryFontColor;
-    m_entryBackColor = entryBackColor;
-    setColorRole(this, QPalette::Window, backColor);
-    setColorRole(m_label, QPalette::WindowText, fontcolor);
-    setColorRole(m_textBox, QPalette::Text, entryFontColor);
-    setColorRole(m_textBox, QPalette::Base, entryBackColor);
-    setColorRole(m_lbText, QPalette::WindowText, fontcolor);
-    setColorRole(m_lbText, QPalette::Window, backColor);
+    ColorHelper::setColorRole(m_textBox, QPalette::Text, entryFont);
+    ColorHelper::setColorRole(m_textBox, QPalette::Base, entryBack);
+    ColorHelper::setColorRole(m_lbText, QPalette::WindowText, font);
+    ColorHelper::setColorRole(m_lbText, QPalette::Window, back);
 }
 
-void ucText::applyStyle(const QString& caption, std::uint8_t style, std::int16_t margin, std::int16_t labelwidth)
+void ucText::applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t labelwidth)
 {
-    m_caption = caption;
     m_style = style;
-    m_margin = margin;
-    m_labelwidth = labelwidth;
-    m_label->setText(caption + QLatin1Char(':'));
+    storeGeometry(labelwidth, margin);
+    QLabel* label = captionLabel();
     const int W = width();
     const int H = height();
-    const int labelHeight = m_label->height();
+    const int labelHeight = label->height();
     if (style != 1) {
         // Caption above, text box below.
         m_lbText->hide();
         m_textBox->show();
-        m_label->setGeometry(margin, margin, std::max(0, W - 2 * margin), labelHeight);
+        label->setGeometry(margin, margin, std::max(0, W - 2 * margin), labelHeight);
         const int boxWidth = W - 2 * margin;
         const int boxHeight = H - labelHeight - 2 * margin;
         m_textBox->setGeometry(margin, margin + labelHeight, boxWidth > kBoxThreshold ? boxWidth : m_textBox->width(),
                                boxHeight > kBoxThreshold ? boxHeight : m_textBox->height());
         return;
     }
-    m_label->setGeometry(margin, roundedPixel(H / 2.0 - labelHeight / 2.0 + 2), std::max(0, int(labelwidth)),
+    label->setGeometry(margin, roundedPixel(H / 2.0 - labelHeight / 2.0 + 2), std::max(0, int(labelwidth)),
                          labelHeight);
     m_lbText->show();
     m_textBox->hide();
     const int valueHeight = labelHeight;
     const int valueTop = roundedPixel(H / 2.0 - valueHeight / 2.0 + (m_borderStyle ? 0 : 2));
-    const int valueWidth = W - 2 * margin - m_label->width();
-    m_lbText->setGeometry(m_label->x() + m_label->width(), valueTop,
+    const int valueWidth = W - 2 * margin - label->width();
+    m_lbText->setGeometry(label->x() + label->width(), valueTop,
                           valueWidth > kLabelThreshold ? valueWidth : m_lbText->width(), valueHeight);
 }
 

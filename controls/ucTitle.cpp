@@ -67,23 +67,17 @@ void ucTitle::setCaption(const QString& caption)
         applyFont(kLargeSize, kLargeTop);
 }
 
-void ucTitle::setfontcolor(std::int64_t color)
+void ucTitle::setfontcolor(Color color)
 {
     m_fontcolor = color;
-    QPalette pal = m_label->palette();
-    pal.setColor(QPalette::WindowText, ColorHelper::toQColor(color));
-    m_label->setPalette(pal);
+    ColorHelper::setColorRole(m_label, QPalette::WindowText, color);
 }
 
-void ucTitle::setbackColor(std::int64_t color)
+void ucTitle::setbackColor(Color color)
 {
     m_backColor = color;
-    const QColor c = ColorHelper::toQColor(color);
-    for (QWidget* w : {static_cast<QWidget*>(m_label), static_cast<QWidget*>(this)}) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, c);
-        w->setPalette(pal);
-    }
+    for (QWidget* w : {static_cast<QWidget*>(m_label), static_cast<QWidget*>(this)})
+        ColorHelper::setColorRole(w, QPalette::Window, color);
 }
 
 void ucTitle::applyFont(double size, int topTwips)

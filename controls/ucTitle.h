@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Design.h"
 #include "controls/clsFormFunctions.h"
 
 #include <QString>
@@ -19,11 +20,11 @@ public:
     QString Caption() const;
     // Also picks the font size and the label's top for the text's length.
     void setCaption(const QString& caption);
-    std::int64_t fontcolor() const { return m_fontcolor; }
-    void setfontcolor(std::int64_t color);
-    std::int64_t backColor() const { return m_backColor; }
+    Color fontcolor() const { return m_fontcolor; }
+    void setfontcolor(Color color);
+    Color backColor() const { return m_backColor; }
     // Label and control together, so no border of another colour shows.
-    void setbackColor(std::int64_t color);
+    void setbackColor(Color color);
 
     // Sizes the control in twips, without rounding them to whole pixels.
     void resizeTwips(int width, int height);
@@ -52,8 +53,8 @@ private:
     void layOutLabel();
 
     QLabel* m_label;
-    std::int64_t m_fontcolor = 0;
-    std::int64_t m_backColor = 65535;
+    Color m_fontcolor = 0;
+    Color m_backColor = 65535;
     int m_widthTwips;
     int m_heightTwips;
     int m_labelTopTwips = kLabelInset;

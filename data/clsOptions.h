@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Design.h"
+
 #include "data/clsDefaultListFileHandler.h"
 
 #include <QString>
@@ -46,16 +48,21 @@ public:
     const QString& DesignPath() const { return m_DesignPath; }
     // Colours are 0x00BBGGRR; system colours are kept as Windows stored them
     // (negative, 0x800000nn as a signed 32-bit value).
-    void setColorRating(std::int32_t v) { m_ColorRating = v; }
-    std::int32_t ColorRating() const { return m_ColorRating; }
-    void setColorBG(std::int32_t v) { m_ColorBG = v; }
-    std::int32_t ColorBG() const { return m_ColorBG; }
-    void setColorFont(std::int32_t v) { m_ColorFont = v; }
-    std::int32_t ColorFont() const { return m_ColorFont; }
-    void setColorEntryBG(std::int32_t v) { m_ColorEntryBG = v; }
-    std::int32_t ColorEntryBG() const { return m_ColorEntryBG; }
-    void setColorEntryFont(std::int32_t v) { m_ColorEntryFont = v; }
-    std::int32_t ColorEntryFont() const { return m_ColorEntryFont; }
+    void setColorRating(Color v) { m_ColorRating = v; }
+    Color ColorRating() const { return m_ColorRating; }
+    void setColorBG(Color v) { m_ColorBG = v; }
+    Color ColorBG() const { return m_ColorBG; }
+    void setColorFont(Color v) { m_ColorFont = v; }
+    Color ColorFont() const { return m_ColorFont; }
+    void setColorEntryBG(Color v) { m_ColorEntryBG = v; }
+    Color ColorEntryBG() const { return m_ColorEntryBG; }
+    void setColorEntryFont(Color v) { m_ColorEntryFont = v; }
+    Color ColorEntryFont() const { return m_ColorEntryFont; }
+    // The five colours of the active design in one value.
+    Design GetDesign() const
+    {
+        return {m_ColorFont, m_ColorBG, m_ColorEntryFont, m_ColorEntryBG, m_ColorRating};
+    }
     void setDvdListpath(const QString& v) { m_DvdListpath = v; }
     const QString& DvdListpath() const { return m_DvdListpath; }
     void setNoticepath(const QString& v) { m_Noticepath = v; }
@@ -92,11 +99,11 @@ private:
     QString m_SoundStart;
     QString m_SoundAlert;
     QString m_DesignPath;
-    std::int32_t m_ColorRating = 0;
-    std::int32_t m_ColorBG = 0;
-    std::int32_t m_ColorFont = 0;
-    std::int32_t m_ColorEntryBG = 0;
-    std::int32_t m_ColorEntryFont = 0;
+    Color m_ColorRating = 0;
+    Color m_ColorBG = 0;
+    Color m_ColorFont = 0;
+    Color m_ColorEntryBG = 0;
+    Color m_ColorEntryFont = 0;
     QString m_DvdListpath;
     QString m_Noticepath;
     // Line 10 of the design file; the design page decides what it protects.

@@ -41,12 +41,8 @@ void PageAbout::HideAbout()
 void PageAbout::SetDesignAbout()
 {
     const clsOptions& o = m_host.session().Options();
-    for (QLabel* l : {m_about1, m_about2}) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, ColorHelper::toQColor(o.ColorFont()));
-        pal.setColor(QPalette::Window, ColorHelper::toQColor(o.ColorBG()));
-        l->setPalette(pal);
-    }
+    for (QLabel* l : {m_about1, m_about2})
+        ColorHelper::setLabelColors(l, o.ColorFont(), o.ColorBG());
 }
 
 void PageAbout::SetSizes(int W, int)

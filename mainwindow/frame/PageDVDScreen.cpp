@@ -397,6 +397,7 @@ bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
 void PageDVDScreen::SetDesignDVDScreen()
 {
     clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     clsTranslation& style = m_host.session().StyleTexts();
 
     m_rating->setStarColor(o.ColorRating());
@@ -407,7 +408,7 @@ void PageDVDScreen::SetDesignDVDScreen()
     m_filmname->setfontcolor(o.ColorFont());
 
     auto field = [&](ucText* t, const QString& caption) {
-        t->SetDesign(caption, 1, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(), 125, false,
+        t->SetDesign(caption, 1, 5, design, 125, false,
                      false);
     };
     field(m_genre, style.MultiWord(14));
@@ -420,21 +421,15 @@ void PageDVDScreen::SetDesignDVDScreen()
     for (ucText* t : m_schauspieler)
         field(t, style.MultiWord(11));
 
-    m_zusatzinfo->SetDesign(style.MultiWord(77), 2, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                            o.ColorEntryBG(), 125, true, false);
+    m_zusatzinfo->SetDesign(style.MultiWord(77), 2, 5, design, 125, true, false);
 
-    m_posJump->SetDesign(style.MultiWord(78), 1, 170, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                         o.ColorEntryBG(), false);
+    m_posJump->SetDesign(style.MultiWord(78), 1, 170, 10, design, false);
     m_posJump->setMaxCharacters(4);
 
-    QPalette pal = m_pos->palette();
-    pal.setColor(QPalette::WindowText, ColorHelper::toQColor(o.ColorFont()));
-    pal.setColor(QPalette::Window, ColorHelper::toQColor(o.ColorBG()));
-    m_pos->setPalette(pal);
+    ColorHelper::setLabelColors(m_pos, o.ColorFont(), o.ColorBG());
     m_pos->setAutoFillBackground(true);
 
-    m_host.statusLine()->SetDesign(style.MultiWord(79), 1, 30, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                                     o.ColorEntryBG(), 56, true, false);
+    m_host.statusLine()->SetDesign(style.MultiWord(79), 1, 30, design, 56, true, false);
 
     m_btPosJump->setText(style.MultiWord(80));
 }

@@ -38,16 +38,10 @@ inline QPushButton* makeButton(QWidget* parent, const char* name)
 }
 
 // Text and background colour of a plain Qt control.
-inline void setColors(QWidget* w, std::int64_t font, std::int64_t back)
+inline void setColors(QWidget* w, Color font, Color back)
 {
-    QPalette pal = w->palette();
-    const QColor f = ColorHelper::toQColor(font);
-    const QColor b = ColorHelper::toQColor(back);
-    pal.setColor(QPalette::WindowText, f);
-    pal.setColor(QPalette::Text, f);
-    pal.setColor(QPalette::Window, b);
-    pal.setColor(QPalette::Base, b);
-    w->setPalette(pal);
+    ColorHelper::setLabelColors(w, font, back);
+    ColorHelper::setBoxColors(w, font, back);
     w->setAutoFillBackground(true);
 }
 

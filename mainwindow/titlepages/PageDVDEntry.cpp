@@ -185,28 +185,26 @@ void PageDVDEntry::HideDVDEdit()
 void PageDVDEntry::SetDesignDVDEntry()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     clsTranslation& style = m_host.session().StyleTexts();
-    auto design = [&](ucEntry* e, const QString& caption, std::uint8_t entryStyle, std::int16_t max, bool buttons) {
-        e->SetDesign(caption, entryStyle, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
-                     buttons, max);
+    auto designEntry = [&](ucEntry* e, const QString& caption, std::uint8_t entryStyle, std::int16_t max, bool buttons) {
+        e->SetDesign(caption, entryStyle, 120, 5, design, buttons, max);
     };
-    design(m_titel, style.MultiWord(3), 1, 60, true);
-    design(m_format, style.MultiWord(4), 2, 45, false);
-    design(m_bewertung, style.MultiWord(5), 2, 1, false);
-    design(m_landJahr, style.MultiWord(6), 1, 25, true);
-    design(m_fsk, style.MultiWord(7), 1, 2, false);
-    design(m_dauer, style.MultiWord(8), 1, 4, true);
-    design(m_preis, style.MultiWord(9), 1, 5, true);
-    design(m_sonstiges, o.OwnLabelCaption(), 1, 70, true);
-    design(m_regie, style.MultiWord(10), 2, 25, true);
+    designEntry(m_titel, style.MultiWord(3), 1, 60, true);
+    designEntry(m_format, style.MultiWord(4), 2, 45, false);
+    designEntry(m_bewertung, style.MultiWord(5), 2, 1, false);
+    designEntry(m_landJahr, style.MultiWord(6), 1, 25, true);
+    designEntry(m_fsk, style.MultiWord(7), 1, 2, false);
+    designEntry(m_dauer, style.MultiWord(8), 1, 4, true);
+    designEntry(m_preis, style.MultiWord(9), 1, 5, true);
+    designEntry(m_sonstiges, o.OwnLabelCaption(), 1, 70, true);
+    designEntry(m_regie, style.MultiWord(10), 2, 25, true);
     for (int i = 0; i < 5; ++i)
-        design(m_schauspieler[i], style.MultiWord(11) + QStringLiteral("#%1").arg(i + 1), 2, 25, true);
-    m_bild->SetDesign(style.MultiWord(12), 4, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                      o.ColorEntryBG());
-    m_trailer->SetDesign(style.MultiWord(13), 3, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                         o.ColorEntryBG());
+        designEntry(m_schauspieler[i], style.MultiWord(11) + QStringLiteral("#%1").arg(i + 1), 2, 25, true);
+    m_bild->SetDesign(style.MultiWord(12), 4, 120, 5, design);
+    m_trailer->SetDesign(style.MultiWord(13), 3, 120, 5, design);
     for (int i = 0; i < 3; ++i)
-        design(m_genre[i], style.MultiWord(14) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
+        designEntry(m_genre[i], style.MultiWord(14) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
 
     m_bild->setDialogFolder(ProgramFolder::path() + QStringLiteral("/cover"));
     m_bild->setDialogFilter(ucEntry::kPictureFilter);

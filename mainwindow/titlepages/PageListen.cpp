@@ -128,10 +128,10 @@ void PageListen::HideListen()
 void PageListen::SetDesignListen()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
     PageControls::setColors(m_fileDVDlist, o.ColorFont(), o.ColorBG());
-    m_ucTextDVDListe->SetDesign(style.MultiWord(141), 1, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                                o.ColorEntryBG(), 140, true, false);
+    m_ucTextDVDListe->SetDesign(style.MultiWord(141), 1, 5, design, 140, true, false);
     refreshFileList(selectedEntry());
     m_btDVDtake->setText(style.MultiWord(137));
     m_btDVDcreate->setText(style.MultiWord(138));

@@ -54,10 +54,7 @@ void PageLoeschen::HideLoeschen()
 void PageLoeschen::SetDesignLoeschen()
 {
     const clsOptions& o = m_host.session().Options();
-    QPalette pal = m_list->palette();
-    pal.setColor(QPalette::Base, ColorHelper::toQColor(o.ColorEntryBG()));
-    pal.setColor(QPalette::Text, ColorHelper::toQColor(o.ColorEntryFont()));
-    m_list->setPalette(pal);
+    ColorHelper::setBoxColors(m_list, o.ColorEntryFont(), o.ColorEntryBG());
     m_btLoeschen->setText(m_host.session().StyleTexts().MultiWord(17));
 }
 

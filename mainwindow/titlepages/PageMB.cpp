@@ -60,11 +60,10 @@ void PageMB::HideMB()
 void PageMB::SetDesignMB()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucEntryMBFind->SetDesign(style.MultiWord(126), 1, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                               o.ColorEntryBG(), false);
-    m_ucEntryMBReplace->SetDesign(style.MultiWord(127), 1, 120, 5, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                                  o.ColorEntryBG(), false);
+    m_ucEntryMBFind->SetDesign(style.MultiWord(126), 1, 120, 5, design, false);
+    m_ucEntryMBReplace->SetDesign(style.MultiWord(127), 1, 120, 5, design, false);
     m_ucOptionMBModus->SetDesign(3, 0, 5, QString(), o.ColorFont(), o.ColorBG());
     m_ucOptionMBOrt->SetDesign(10, 0, 5, QString(), o.ColorFont(), o.ColorBG());
     static const int kPlaces[] = {118, 119, 120, 121, 122, 123, 124, 125, 176, 177};

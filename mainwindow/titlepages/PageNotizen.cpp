@@ -97,12 +97,11 @@ void PageNotizen::btNotizenSuche_Click()
 void PageNotizen::SetDesignNotizen()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucTextNotizen->SetDesign(style.MultiWord(27), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                               o.ColorEntryBG(), m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
+    m_ucTextNotizen->SetDesign(style.MultiWord(27), 2, 10, design, m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
                                m_ucTextNotizen->BorderStyle());
-    m_ucEntryNotizsuche->SetDesign(style.MultiWord(20), 1, 120, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                                   o.ColorEntryBG(), false);
+    m_ucEntryNotizsuche->SetDesign(style.MultiWord(20), 1, 120, 10, design, false);
     m_btNotizenSpeichern->setText(style.MultiWord(28));
     m_btNotizenSuche->setText(style.MultiWord(29));
 }

@@ -106,8 +106,8 @@ void PageStatistik::HideStatistik() { m_ucTextStatistik->hide(); }
 void PageStatistik::SetDesignStatistik()
 {
     const clsOptions& o = m_host.session().Options();
-    m_ucTextStatistik->SetDesign(m_host.session().StyleTexts().MultiWord(46), 2, 10, o.ColorFont(), o.ColorBG(),
-                                 o.ColorEntryFont(), o.ColorEntryBG(), 100, true, m_ucTextStatistik->BorderStyle());
+    const Design design = o.GetDesign();
+    m_ucTextStatistik->SetDesign(m_host.session().StyleTexts().MultiWord(46), 2, 10, design, 100, true, m_ucTextStatistik->BorderStyle());
 }
 
 void PageStatistik::SetSizes(int W, int H)

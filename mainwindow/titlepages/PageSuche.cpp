@@ -70,20 +70,16 @@ void PageSuche::HideSuche()
 void PageSuche::SetDesignSuche()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     clsTranslation& style = m_host.session().StyleTexts();
 
-    m_ergebnisse->SetDesign(style.MultiWord(18), 1, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                            o.ColorEntryBG(), 180, false);
-    m_filter->SetDesign(style.MultiWord(172), 1, 0, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
+    m_ergebnisse->SetDesign(style.MultiWord(18), 1, 10, design, 180, false);
+    m_filter->SetDesign(style.MultiWord(172), 1, 0, design,
                         70, true, false);
     m_option->SetDesign(mSearch::kCriteria, 1, 10, style.MultiWord(19), o.ColorFont(), o.ColorBG());
-    m_entry->SetDesign(style.MultiWord(20), 1, 100, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(),
-                       o.ColorEntryBG());
+    m_entry->SetDesign(style.MultiWord(20), 1, 100, 10, design);
 
-    QPalette pal = m_list->palette();
-    pal.setColor(QPalette::Base, ColorHelper::toQColor(o.ColorEntryBG()));
-    pal.setColor(QPalette::Text, ColorHelper::toQColor(o.ColorEntryFont()));
-    m_list->setPalette(pal);
+    ColorHelper::setBoxColors(m_list, o.ColorEntryFont(), o.ColorEntryBG());
 
     m_btSuchen->setText(style.MultiWord(29));
     m_btNewSearch->setText(style.MultiWord(173));

@@ -97,9 +97,10 @@ void PageZusatztext::btZusatztextLoeschen_Click()
 void PageZusatztext::SetDesignZusatztext()
 {
     const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
     ucText* t = m_ucTextZusatztextBearbeitung;
-    t->SetDesign(style.MultiWord(131), 2, 10, o.ColorFont(), o.ColorBG(), o.ColorEntryFont(), o.ColorEntryBG(),
+    t->SetDesign(style.MultiWord(131), 2, 10, design,
                  t->Labelwidth(), t->Locked(), t->BorderStyle());
     m_btZusatztextLoeschen->setText(style.MultiWord(130));
     m_btZusatztextSpeichern->setText(style.MultiWord(129));

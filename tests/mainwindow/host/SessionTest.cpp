@@ -1,0 +1,137 @@
+#include "mainwindow/host/Session.h"
+#include "tests/support/ErrorKindOf.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using L = clsDatentraegerList;
+
+clsDatentraeger title(const QString& name)
+{
+    clsDatentraeger d;
+    d.SetFilmname(name);
+    return d;
+}
+
+QStringList names(const Session& s)
+{
+    QStringList n;
+    for (int i = 1; i <= s.DVDListe().getListSize(); ++i)
+        n << s.DVDListe().getDataString(i, L::FieldFilmname);
+    return n;
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest()
+    {
+        folder.writeLines(QStringLiteral("lists/main.adl"), {"LIST VERSION#0", "COUNT#0"});
+        session.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
+        session.changeCollection([](L& list) {
+            list.AddSortedDVD(title(QStringLiteral("Alien")));
+            list.AddSortedDVD(title(QStringLiteral("Heat")));
+        });
+        session.setAktuelleDVDNr(2);
+    }
+    // The list file can no longer be written: a folder stands in its place.
+    void blockListFile()
+    {
+        const QString blocked = folder.file(QStringLiteral("blocked"));
+        folder.write(QStringLiteral("blocked/inner"), "x");
+        session.Options().setDvdListpath(blocked);
+    }
+
+    TempProgramFolder folder;
+    Session session;
+};
+
+TEST_F(SessionTest, AChangeIsWrittenAtOnce)
+{
+    Session other;
+    other.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
+    other.LoadDVDList();
+    EXPECT_EQ(names(other), QStringList({"Alien", "Heat"}));
+}
+
+TEST_F(SessionTest, AChangeThatFailsIsUndoneWholeAndReported)
+{
+    const std::vector<std::pair<const char*, std::function<void(L&)>>> changes = {
+        {"add", [](L& l) { l.AddSortedDVD(title(QStringLiteral("Brazil"))); }},
+        {"remove", [](L& l) { l.RemoveDVD(1); }},
+        {"replace", [](L& l) { l.setDVDString(2, QStringLiteral("Ran"), L::FieldFilmname); }},
+    };
+    blockListFile();
+    for (const auto& [what, change] : changes) {
+        EXPECT_EQ(errorKindOf([&] { session.changeCollection(change); }), ErrorKind::InputOutput) << what;
+        EXPECT_EQ(names(session), QStringList({"Alien", "Heat"})) << what;
+        EXPECT_EQ(session.AktuelleDVDNr(), 2) << what;
+    }
+    // A change that fails half-way is undone too, and nothing is written.
+    session.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
+    EXPECT_EQ(errorKindOf([&] {
+                  session.changeCollection([](L& l) {
+                      l.RemoveDVD(1);
+                      l.RemoveDVD(5);
+                  });
+              }),
+              ErrorKind::Index);
+    EXPECT_EQ(names(session), QStringList({"Alien", "Heat"}));
+}
+
+TEST_F(SessionTest, TheCurrentTitleIsReadFromTheCollectionEachTime)
+{
+    EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Heat"));
+    session.DVDListe().setDVDString(2, QStringLiteral("Heat (1995)"), L::FieldFilmname);
+    EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Heat (1995)"));
+    for (int n : {0, -1, 3}) {
+        session.setAktuelleDVDNr(static_cast<std::int16_t>(n));
+        EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Leere Film-Liste")) << n;
+        EXPECT_EQ(session.AktuelleDVD().GetBewertung(), 5) << n;
+    }
+}
+
+TEST_F(SessionTest, TakingAListThatCannotBeReadChangesNothing)
+{
+    folder.writeLines(QStringLiteral("lists/bad.adl"), {"LIST VERSION#0", "COUNT#2", "NEWDVD#"});
+    const QString before = session.Options().DvdListpath();
+    EXPECT_ANY_THROW(session.takeList(folder.file(QStringLiteral("lists/bad.adl"))));
+    EXPECT_EQ(names(session), QStringList({"Alien", "Heat"}));
+    EXPECT_EQ(session.Options().DvdListpath(), before);
+    EXPECT_EQ(session.AktuelleDVDNr(), 2);
+}
+
+TEST_F(SessionTest, TakingAnOldLayoutListConvertsItAndSaysSo)
+{
+    QStringList lines{" 1 "};
+    lines << QStringList{"Zorro", " 4 ", "Drama", "USA 1999", " 16 ", " 120 ", " 1500 ", "free", "A", "", "", "",
+                         "",      "Reg", "cover\\z.jpg", ""};
+    const QString path = folder.writeLines(QStringLiteral("lists/old.adl"), lines);
+    QList<int> reported;
+    session.setStatusCallback([&](int n, const QString&) { reported << n; });
+    session.takeList(path);
+    EXPECT_EQ(reported, QList<int>{37});
+    EXPECT_EQ(names(session), QStringList({"Zorro"}));
+    EXPECT_EQ(session.Options().DvdListpath(), path);
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+}
+
+TEST_F(SessionTest, AListThatCouldNotBeReadIsNeverOverwrittenUntilItReads)
+{
+    const QByteArray damaged = "LIST VERSION#0\r\nCOUNT#3\r\nNEWDVD#\r\n";
+    folder.write(QStringLiteral("lists/main.adl"), damaged);
+    EXPECT_ANY_THROW(session.LoadDVDList());
+    EXPECT_EQ(session.DVDListe().getListSize(), 0);
+    EXPECT_EQ(errorKindOf([&] { session.changeCollection([](L& l) { l.AddDVD(title(QStringLiteral("X"))); }); }),
+              ErrorKind::InputOutput);
+    EXPECT_EQ(folder.read(QStringLiteral("lists/main.adl")), damaged);
+
+    // Taking another list lifts the guard for that list.
+    folder.writeLines(QStringLiteral("lists/other.adl"), {"LIST VERSION#0", "COUNT#0"});
+    session.takeList(folder.file(QStringLiteral("lists/other.adl")));
+    session.changeCollection([](L& l) { l.AddDVD(title(QStringLiteral("X"))); });
+    EXPECT_EQ(names(session), QStringList({"X"}));
+}
+
+} // namespace
