@@ -104,7 +104,14 @@ void SequentialFile::close()
         return;
     bool ok = true;
     if (auto* save = dynamic_cast<QSaveFile*>(out.get())) {
-        ok = save->commit();
+        // commit() does not notice a flush that wrote only part of the data
+        // (a full disk): the file would be replaced by its beginning.
+        if (save->flush()) {
+            ok = save->commit();
+        } else {
+            save->cancelWriting();
+            ok = false;
+        }
     } else {
         ok = out->flush() && out->error() == QFileDevice::NoError;
         out->close();

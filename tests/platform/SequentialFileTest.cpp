@@ -1,5 +1,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,26 @@ TEST(SequentialFile, UnfinishedOrFailedRewriteKeepsTheOldFile)
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
     }
+}
+
+TEST(SequentialFile, RewriteOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("keep.txt"), "old\r\n");
+    {
+        FileSizeLimit limit(64);
+        try {
+            SequentialFile f(QStringLiteral("keep.txt"), SequentialFile::Mode::Output);
+            for (int i = 0; i < 100; ++i)
+                f.writeLine(QStringLiteral("line %1").arg(i));
+            f.close();
+            ADD_FAILURE() << "a write past the limit was reported as done";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+        }
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"keep.txt"}); // no temporary file left
 }
 
 TEST(SequentialFile, AppendAddsLines)
