@@ -24,9 +24,9 @@ enum : int {
     NewGameCaption = 14,
     EndCaption = 15,
     UnsavedQuestion = 16,
-    UnsavedTitle = 18,
+    QuizTitle = 18,      // title of that question and of the quiz's other messages
     NoPoints = 19,
-    NoPointsTitle = 20,  // also the title of the Hangman's own messages
+    HangmanTitle = 20,   // title of the 0-point message and of the Hangman's other messages
     HangmanHighscoreTitle = 21,
     NoWord = 22,
     NoFilmography = 23,

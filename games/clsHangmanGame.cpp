@@ -97,7 +97,7 @@ bool clsHangmanGame::NewGame()
         m_game.Start(QString());
         m_state = State::NoWord;
         Messages::get().messageBox(m_texts.MultiWord(GameText::NoWord), MsgButtons::Ok,
-                                   m_texts.MultiWord(GameText::NoPointsTitle));
+                                   m_texts.MultiWord(GameText::HangmanTitle));
         return false;
     }
     m_game.Start(word);
@@ -133,7 +133,7 @@ bool clsHangmanGame::FinishGame()
         const int points = Points();
         if (points < 1) {
             Messages::get().messageBox(m_texts.MultiWord(GameText::NoPoints), MsgButtons::Ok,
-                                       m_texts.MultiWord(GameText::NoPointsTitle));
+                                       m_texts.MultiWord(GameText::HangmanTitle));
         } else {
             const QString prompt = m_texts.MultiWord(GameText::NamePrompt) + QStringLiteral(": ") +
                                    QString::number(points) + QStringLiteral("\r\n") +
@@ -151,7 +151,7 @@ bool clsHangmanGame::FinishGame()
 void clsHangmanGame::ReportUnsaved() const
 {
     Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
-                               MsgButtons::Ok, m_texts.MultiWord(GameText::NoPointsTitle));
+                               MsgButtons::Ok, m_texts.MultiWord(GameText::HangmanTitle));
 }
 
 void clsHangmanGame::Tick()

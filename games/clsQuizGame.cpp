@@ -95,7 +95,7 @@ bool clsQuizGame::NextQuestion()
     if (files.empty()) {
         m_hasQuestion = false;
         Messages::get().messageBox(m_texts.MultiWord(GameText::NoFilmography), MsgButtons::Ok,
-                                   m_texts.MultiWord(GameText::UnsavedTitle));
+                                   m_texts.MultiWord(GameText::QuizTitle));
         return false;
     }
     switch (kind) {
@@ -173,7 +173,7 @@ bool clsQuizGame::Record()
     m_saved = true;
     if (!saved) {
         Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
-                                   MsgButtons::Ok, m_texts.MultiWord(GameText::UnsavedTitle));
+                                   MsgButtons::Ok, m_texts.MultiWord(GameText::QuizTitle));
     }
     ShowHighscore();
     return saved;
@@ -191,7 +191,7 @@ void clsQuizGame::Close()
     if (m_saved)
         return;
     const MsgAnswer a = Messages::get().messageBox(m_texts.MultiWord(GameText::UnsavedQuestion), MsgButtons::YesNo,
-                                                   m_texts.MultiWord(GameText::UnsavedTitle));
+                                                   m_texts.MultiWord(GameText::QuizTitle));
     // The window closes: a new game would never be seen.
     if (a == MsgAnswer::Yes)
         Record();
