@@ -60,7 +60,8 @@ TEST(clsInternetExport, BuildsSearchAndUpdateAddresses)
 {
     EXPECT_EQ(clsInternetExport::GetSearchMovie(QStringLiteral("http://films.example"), 1,
                                                 QStringLiteral("Tom & Jerry #2 Köln=?")),
-              QStringLiteral("http://films.example/getMovie.php?l=1&searchstring=Tom%20%26%20Jerry%20%232%20K%C3%B6ln%3D%3F"));
+              QStringLiteral("http://films.example/getMovie.php?l=1"
+                             "&searchstring=Tom%20%26%20Jerry%20%232%20K%C3%B6ln%3D%3F"));
     EXPECT_EQ(clsInternetExport::GetSearchMovie(QStringLiteral("http://films.example/"), 0, QStringLiteral("al")),
               QStringLiteral("http://films.example//getMovie.php?l=0&searchstring=al"));
     EXPECT_EQ(clsInternetExport::GetUpdateUrl(QStringLiteral("http://films.example"), 1),

@@ -24,7 +24,8 @@ struct Field {
 
 TEST(clsInternetImport, ReadsCountAndRecordsOfTheAnswer)
 {
-    const QString alien = QStringLiteral("Alien#Horror#SciFi##USA 1979#16#117#Ridley Scott#Sigourney Weaver#Tom Skerritt");
+    const QString alien =
+        QStringLiteral("Alien#Horror#SciFi##USA 1979#16#117#Ridley Scott#Sigourney Weaver#Tom Skerritt");
     const struct {
         const char* name;
         QString answer;
