@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 namespace {
 
 // Only the service's own scheme: a file: or data: address would read the
@@ -20,10 +22,6 @@ bool isWebAddress(const QUrl& url)
 
 } // namespace
 
-QtHttpClient::QtHttpClient(int timeoutMs) : m_timeoutMs(timeoutMs) {}
-
-QtHttpClient::~QtHttpClient() = default;
-
 std::optional<QString> QtHttpClient::get(const QString& url)
 {
     const QUrl target(url);
@@ -31,12 +29,11 @@ std::optional<QString> QtHttpClient::get(const QString& url)
         m_lastFailure = Failure::InvalidAddress;
         return std::nullopt;
     }
-    if (!m_manager)
-        m_manager = std::make_unique<QNetworkAccessManager>();
-
+    // One manager per request: when get() returns, nothing of the request goes on.
+    QNetworkAccessManager manager;
     QNetworkRequest request(target);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
 
     Failure failure = Failure::None;
     QByteArray body;

@@ -3,10 +3,7 @@
 #include "platform/Seam.h"
 
 #include <QString>
-#include <memory>
 #include <optional>
-
-class QNetworkAccessManager;
 
 // A blocking HTTP GET, as the online title service is used: the handler that
 // sends a request waits for its answer. Reached only through Seam<HttpClient>.
@@ -34,8 +31,7 @@ public:
 
     enum class Failure { None, InvalidAddress, Connection, TimedOut, HttpStatus, TooLarge };
 
-    explicit QtHttpClient(int timeoutMs = kDefaultTimeoutMs);
-    ~QtHttpClient() override;
+    explicit QtHttpClient(int timeoutMs = kDefaultTimeoutMs) : m_timeoutMs(timeoutMs) {}
 
     std::optional<QString> get(const QString& url) override;
 
@@ -48,6 +44,4 @@ public:
 private:
     int m_timeoutMs;
     Failure m_lastFailure = Failure::None;
-    // Kept between requests so that the upload of every title reuses its connection.
-    std::unique_ptr<QNetworkAccessManager> m_manager;
 };

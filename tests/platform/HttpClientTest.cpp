@@ -77,7 +77,7 @@ TEST(QtHttpClient, ReportsEveryKindOfFailedRequest)
     for (const auto& c : cases) {
         if (c.response)
             server.answer(*c.response);
-        const QString url = c.url.value_or(server.baseUrl() + "/addMovie.php?l=0");
+        const QString url = c.url.value_or(server.baseUrl() + "/addMovie.php?l=0&case=" + c.name);
         QElapsedTimer clock;
         clock.start();
         EXPECT_FALSE(client.get(url).has_value()) << c.name;
@@ -87,8 +87,11 @@ TEST(QtHttpClient, ReportsEveryKindOfFailedRequest)
             EXPECT_GE(clock.elapsed(), 250) << c.name;
         }
     }
-    // The requests that had no server never reached ours.
-    EXPECT_EQ(server.requests.size(), 5);
+    // Each request with an address of our server reached it; Qt may send a
+    // request again on a new connection after it dropped an oversize answer.
+    QStringList reached = server.requests;
+    reached.removeDuplicates();
+    EXPECT_EQ(reached.size(), 5) << server.requests.join(" ").toStdString();
 
     // A failure leaves the client usable for the next request.
     server.answer(200, "fine");
