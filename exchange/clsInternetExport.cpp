@@ -1,6 +1,9 @@
 #include "exchange/clsInternetExport.h"
 
+#include "data/clsDatentraegerList.h"
 #include "data/clsStringFunctions.h"
+#include "platform/HttpClient.h"
+#include "platform/Version.h"
 
 #include <QUrl>
 #include <utility>
@@ -39,4 +42,32 @@ QString clsInternetExport::GetExportMovie(const QString& base, const clsDatentra
         url += QLatin1String(key) + u'=' + encoded(value);
     }
     return url;
+}
+
+QString clsInternetExport::GetSearchMovie(const QString& base, std::uint8_t language, const QString& text)
+{
+    return base + QStringLiteral("/getMovie.php?l=") + QString::number(language) + QStringLiteral("&searchstring=") +
+           encoded(text);
+}
+
+QString clsInternetExport::GetUpdateUrl(const QString& base, std::uint8_t language)
+{
+    return base + QStringLiteral("/update.php?lang=%1&versmajor=%2&versminor=%3&versrevision=%4")
+                      .arg(language)
+                      .arg(Version::kMajor)
+                      .arg(Version::kMinor)
+                      .arg(Version::kRevision);
+}
+
+clsInternetExport::UploadResult clsInternetExport::UploadAllMovies(const QString& base, const clsDatentraegerList& list,
+                                                                   std::uint8_t language, HttpClient& http)
+{
+    UploadResult result;
+    result.total = list.getListSize();
+    for (int i = 1; i <= result.total; ++i) {
+        if (!http.get(GetExportMovie(base, list.getDVD(i), language)))
+            break;
+        ++result.sent;
+    }
+    return result;
 }

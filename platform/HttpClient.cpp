@@ -8,28 +8,82 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
+namespace {
+
+// Only the service's own scheme: a file: or data: address would read the
+// disk instead of the network.
+bool isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
+
+} // namespace
+
 std::optional<QString> QtHttpClient::get(const QString& url)
 {
     const QUrl target(url);
-    if (!target.isValid() || target.scheme().isEmpty())
+    if (!isWebAddress(target)) {
+        m_lastFailure = Failure::InvalidAddress;
         return std::nullopt;
+    }
+    // One manager per request: when get() returns, nothing of the request goes on.
     QNetworkAccessManager manager;
     QNetworkRequest request(target);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply* reply = manager.get(request);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+
+    Failure failure = Failure::None;
+    QByteArray body;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(m_timeoutMs);
-    // Only network events are handled meanwhile: the user cannot start a second request.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    std::optional<QString> answer;
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError)
-        answer = SequentialFile::decode(reply->readAll());
-    else
+    const auto fail = [&](Failure why) {
+        if (failure == Failure::None)
+            failure = why;
         reply->abort();
-    reply->deleteLater();
-    return answer;
+        loop.quit();
+    };
+    const auto tooLarge = [&] { return body.size() > kMaxAnswerBytes; };
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] { fail(Failure::TimedOut); });
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > kMaxAnswerBytes)
+            fail(Failure::TooLarge);
+    });
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
+        body += reply->readAll();
+        if (tooLarge())
+            fail(Failure::TooLarge);
+    });
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished()) {
+        timer.start(m_timeoutMs);
+        // Network and timer events only: the user cannot start a second request meanwhile.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    timer.stop();
+    reply->disconnect(&loop);
+
+    if (failure == Failure::None) {
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        const bool good = !status.isValid() || (status.toInt() >= 200 && status.toInt() < 300);
+        if (reply->error() != QNetworkReply::NoError)
+            failure = (status.isValid() && !good) ? Failure::HttpStatus : Failure::Connection;
+        else if (!good)
+            failure = Failure::HttpStatus;
+        else {
+            body += reply->readAll();
+            if (tooLarge())
+                failure = Failure::TooLarge;
+        }
+    }
+    if (!reply->isFinished())
+        reply->abort();
+    m_lastFailure = failure;
+    if (failure != Failure::None)
+        return std::nullopt;
+    return SequentialFile::decode(body);
 }

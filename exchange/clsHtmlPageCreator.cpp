@@ -1,0 +1,290 @@
+#include "exchange/clsHtmlPageCreator.h"
+
+#include "data/clsOptions.h"
+#include "data/clsPathFunctions.h"
+#include "data/clsTranslation.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
+
+#include <QSaveFile>
+#include <QUrl>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+enum Placeholder {
+    Filmname,
+    Bild,
+    Breite,
+    Hoehe,
+    Span,
+    Zusatz,
+    ZusLink,
+    Ueberschrift,
+    Daten,
+    Zeile,
+    Caption,
+    BGcolor,
+    Fontcolor,
+    Menue,
+    Seite,
+    kPlaceholders
+};
+
+constexpr const char16_t* kNames[kPlaceholders] = {
+    u"###Filmname", u"###Bild",    u"###Breite",       u"###Hoehe",   u"###Span",
+    u"###Zusatz",   u"###ZusLink", u"###Ueberschrift", u"###Daten",   u"###Zeile",
+    u"###Caption",  u"###BGcolor", u"###Fontcolor",    u"###Menue",   u"###Seite",
+};
+
+using Scope = std::initializer_list<Placeholder>;
+// What each template fills: its own placeholders and those of the page around it.
+constexpr Scope kPageScope = {Zeile, Caption, BGcolor, Fontcolor, Menue};
+constexpr Scope kBlockScope = {Filmname, Bild,  Breite,  Hoehe,   Span,      Zusatz,
+                               ZusLink,  Zeile, Caption, BGcolor, Fontcolor, Menue};
+constexpr Scope kLineScope = {Ueberschrift, Daten, Span, Zusatz, ZusLink, Zeile, Caption, BGcolor, Fontcolor, Menue};
+constexpr Scope kMenuScope = {Seite};
+
+// A template cut once into literal text and the placeholders it fills.
+class Template {
+public:
+    Template(const QString& text, Scope scope)
+    {
+        qsizetype literalFrom = 0;
+        qsizetype at = text.indexOf(u"###");
+        while (at >= 0) {
+            const std::optional<Placeholder> found = match(text, at, scope);
+            if (!found) {
+                at = text.indexOf(u"###", at + 1);
+                continue;
+            }
+            m_parts.push_back({text.mid(literalFrom, at - literalFrom), *found});
+            literalFrom = at + QStringView(kNames[*found]).size();
+            at = text.indexOf(u"###", literalFrom);
+        }
+        m_tail = text.mid(literalFrom);
+    }
+
+    void appendTo(QString& out, const std::array<QString, kPlaceholders>& values) const
+    {
+        for (const Part& p : m_parts) {
+            out += p.literal;
+            out += values[p.placeholder];
+        }
+        out += m_tail;
+    }
+
+private:
+    static std::optional<Placeholder> match(const QString& text, qsizetype at, Scope scope)
+    {
+        // The longest name wins, should one name ever begin another.
+        std::optional<Placeholder> best;
+        for (Placeholder p : scope) {
+            const QStringView name(kNames[p]);
+            if (QStringView(text).mid(at).startsWith(name) &&
+                (!best || name.size() > QStringView(kNames[*best]).size()))
+                best = p;
+        }
+        return best;
+    }
+
+    struct Part {
+        QString literal;
+        Placeholder placeholder;
+    };
+    std::vector<Part> m_parts;
+    QString m_tail;
+};
+
+QString escaped(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += u"&amp;"; break;
+        case u'<': out += u"&lt;"; break;
+        case u'>': out += u"&gt;"; break;
+        case u'"': out += u"&quot;"; break;
+        case u'\'': out += u"&#39;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// The cover as an address relative to the pages, which lie in the program folder.
+QString coverAddress(const QString& path)
+{
+    QString relative = path;
+    clsPathFunctions::ChangeIntoRelativePathIfFull(relative);
+    return escaped(QString::fromLatin1(QUrl::toPercentEncoding(relative, "/")));
+}
+
+// Every line of the file followed by CR LF; nothing when it cannot be read.
+std::optional<QString> readTemplateFile(const QString& path)
+{
+    try {
+        SequentialFile file(path, SequentialFile::Mode::Input);
+        QString text;
+        while (!file.eof())
+            text += file.readLine() + QStringLiteral("\r\n");
+        return text;
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+bool writeHtmlFile(const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = text.toUtf8() + "\r\n";
+    return file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+int clsHtmlPageCreator::Result::statusMessage() const
+{
+    switch (outcome) {
+    case Outcome::Written: return 16;
+    case Outcome::BadTitlesPerPage: return 24;
+    case Outcome::BadBackgroundColour:
+    case Outcome::BadFontColour: return 25;
+    case Outcome::TemplateMissing: return 27;
+    case Outcome::PageNotWritten: return 19;
+    }
+    return 19;
+}
+
+QString clsHtmlPageCreator::templatePath(const QString& name)
+{
+    return ProgramFolder::path() + QStringLiteral("/html/") + name;
+}
+
+QString clsHtmlPageCreator::pagePath(int page)
+{
+    return ProgramFolder::path() + QStringLiteral("/website%1.htm").arg(page);
+}
+
+bool clsHtmlPageCreator::isColour(const QString& text)
+{
+    static const QString kDigits = QStringLiteral("0123456789abcdefABCDEF");
+    return text.size() == 6 && std::all_of(text.begin(), text.end(), [](QChar c) { return kDigits.contains(c); });
+}
+
+void clsHtmlPageCreator::AddDVD(const clsDatentraeger& title)
+{
+    if (getCount() >= kMaxTitles)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("more than %1 titles").arg(kMaxTitles));
+    Record r;
+    r.filmname = escaped(title.GetFilmname());
+    r.cover = coverAddress(title.GetBildpfad());
+    r.values = {
+        QString::number(title.GetBewertung()), escaped(title.GetFormat()),    escaped(title.GetGenre()),
+        escaped(title.GetLandJahr()),          QString::number(title.GetFsk()), QString::number(title.GetLaenge()),
+        QString::number(title.GetKaufpreis()), escaped(title.GetRegie()),     escaped(title.GetSchauspielerAll()),
+        escaped(title.GetSonstiges()),
+    };
+    m_records.push_back(std::move(r));
+}
+
+clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslation& captions, int perPage)
+{
+    Result result;
+    if (perPage < 1) {
+        result.outcome = Outcome::BadTitlesPerPage;
+        return result;
+    }
+    if (!isColour(m_bgColor)) {
+        result.outcome = Outcome::BadBackgroundColour;
+        return result;
+    }
+    if (!isColour(m_fontColor)) {
+        result.outcome = Outcome::BadFontColour;
+        return result;
+    }
+
+    // Every template first: a missing one must not leave half a site behind.
+    const QString names[] = {QStringLiteral("htmlvorn.ahp"), QStringLiteral("htmldvdeintrag.ahp"),
+                             QStringLiteral("htmlzeile.ahp"), QStringLiteral("htmlmenue.ahp")};
+    QString texts[4];
+    for (int i = 0; i < 4; ++i) {
+        std::optional<QString> text = readTemplateFile(templatePath(names[i]));
+        if (!text) {
+            result.outcome = Outcome::TemplateMissing;
+            result.file = templatePath(names[i]);
+            return result;
+        }
+        texts[i] = std::move(*text);
+    }
+    const Template head(texts[0], kPageScope);
+    const Template block(texts[1], kBlockScope);
+    const Template line(texts[2], kLineScope);
+    const Template menuEntry(texts[3], kMenuScope);
+
+    clsOptions settings;
+    settings.Load(ProgramFolder::path() + QStringLiteral("/settings.aef"));
+    std::array<QString, 10> labels;
+    const int labelCaptions[] = {5, 4, 14, 6, 7, 8, 9, 10, 11};
+    for (size_t k = 0; k < 9; ++k)
+        labels[k] = escaped(captions.MultiWord(labelCaptions[k]) + u':');
+    labels[9] = escaped(settings.OwnLabelCaption() + u':');
+
+    const int count = getCount();
+    const int pages = std::max(1, (count + perPage - 1) / perPage);
+
+    std::array<QString, kPlaceholders> values;
+    for (int p = 1; p <= pages; ++p) {
+        values[Seite] = QString::number(p);
+        menuEntry.appendTo(values[Menue], values);
+    }
+    values[Zeile] = QString();
+    values[Caption] = escaped(m_caption);
+    values[BGcolor] = m_bgColor;
+    values[Fontcolor] = m_fontColor;
+    values[Breite] = m_pictureWidth;
+    values[Hoehe] = Numbers::toText(Numbers::intFloor(Numbers::parse(m_pictureWidth) * 2 / 3));
+    values[Zusatz] = QString();
+    values[ZusLink] = QString();
+
+    const QString crlf = QStringLiteral("\r\n");
+    QString page;
+    for (int p = 1; p <= pages; ++p) {
+        page.clear();
+        head.appendTo(page, values);
+        for (int i = (p - 1) * perPage; i < std::min(count, p * perPage); ++i) {
+            const Record& r = m_records[static_cast<size_t>(i)];
+            int lines = 1;
+            for (const QString& v : r.values)
+                lines += v.isEmpty() ? 0 : 1;
+            values[Filmname] = r.filmname;
+            values[Bild] = r.cover;
+            values[Span] = QString::number(lines);
+            block.appendTo(page, values);
+            page += crlf;
+            for (size_t k = 0; k < r.values.size(); ++k) {
+                if (r.values[k].isEmpty())
+                    continue;
+                values[Ueberschrift] = labels[k];
+                values[Daten] = r.values[k];
+                page += crlf;
+                line.appendTo(page, values);
+            }
+        }
+        page += QStringLiteral("</table>\r\n</body>\r\n</html>");
+        if (!writeHtmlFile(pagePath(p), page)) {
+            result.outcome = Outcome::PageNotWritten;
+            result.file = pagePath(p);
+            return result;
+        }
+        result.pagesWritten = p;
+    }
+    return result;
+}
