@@ -4,6 +4,7 @@
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
+#include "shelf/clsRegalCtrl.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
@@ -27,7 +28,6 @@ using PageControls::make;
 namespace {
 
 const QString kNewList = QStringLiteral("LIST VERSION#0\r\nCOUNT#0");
-const QString kNewShelf = QStringLiteral("shelf.gif\r\n0\r\n0\r\n100");
 
 constexpr int kTextHeight = 20;
 
@@ -212,8 +212,7 @@ void PageListen::btDVDcreate_Click()
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
     if (shelfPath.isEmpty())
         return;
-    if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath, kNewShelf))
-        m_host.StatusMsg(19);
+    runAction(m_host, 19, [&] { clsRegalCtrl::WriteNewShelfFile(shelfPath); });
 }
 
 void PageListen::btDVDcopy_Click()
@@ -243,14 +242,9 @@ void PageListen::btDVDcopy_Click()
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
     if (shelfPath.isEmpty())
         return;
-    const QString sourceShelf = shelvesFolder() + entry.left(entry.size() - 4) + QStringLiteral(".arf");
-    try {
-        if (!clsDefaultTextfileHandler::WriteTxtFile(shelfPath,
-                                                     clsDefaultTextfileHandler::ReadTxtFile(sourceShelf, false)))
-            m_host.StatusMsg(19);
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(27);
-    }
+    runAction(m_host, 19, [&] {
+        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
+    });
 }
 
 void PageListen::btDVDdelete_Click()

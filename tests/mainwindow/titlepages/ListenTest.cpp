@@ -112,10 +112,10 @@ TEST_F(ListenTest, NamesThatCouldLeaveTheFolderAreRefused)
     EXPECT_TRUE(QDir::current().entryList({QStringLiteral("*.adl")}).isEmpty());
 }
 
-TEST_F(ListenTest, CopyTakesTheFilesFromDiscWithOneEmptyLineMore)
+TEST_F(ListenTest, CopyTakesTheListWithOneEmptyLineMoreAndItsShelf)
 {
     const QString source = writeList(QStringLiteral("a"), {title("Alien")});
-    folder.write(QStringLiteral("shelves/a.arf"), "shelf.gif\r\n1\r\n0\r\n100\r\n");
+    folder.write(QStringLiteral("shelves/a.arf"), "shelf.gif\r\n0\r\n0\r\n90\r\n");
     writeList(QStringLiteral("ohne"), {});
     window->ShowPage(4);
 
@@ -123,14 +123,16 @@ TEST_F(ListenTest, CopyTakesTheFilesFromDiscWithOneEmptyLineMore)
     messages.expectInput(QStringLiteral("b"));
     click("btDVDcopy");
     EXPECT_EQ(folder.read(QStringLiteral("lists/b.adl")), folder.read(QStringLiteral("lists/a.adl")) + "\r\n");
-    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")), QByteArray("shelf.gif\r\n1\r\n0\r\n100\r\n\r\n"));
+    // The shelf goes through the shelf model, which stores its background as a full path.
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")),
+              folder.file(QStringLiteral("shelf.gif")).toUtf8() + "\r\n0\r\n0\r\n90\r\n");
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("a.adl"));
 
-    // A list without a shelf file gives a shelf file of one empty line.
+    // A list without a shelf file gives a new, empty shelf that can be read.
     select(QStringLiteral("ohne.adl"));
     messages.expectInput(QStringLiteral("c"));
     click("btDVDcopy");
-    EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("\r\n"));
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("shelf.gif\r\n0\r\n0\r\n100\r\n"));
 
     // Onto an existing list, and onto an existing shelf file.
     window->StatusTimer_Timer();
