@@ -125,7 +125,7 @@ TEST_F(ListenTest, CopyTakesTheListWithOneEmptyLineMoreAndItsShelf)
     EXPECT_EQ(folder.read(QStringLiteral("lists/b.adl")), folder.read(QStringLiteral("lists/a.adl")) + "\r\n");
     // The shelf goes through the shelf model, which stores its background as a full path.
     EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")),
-              folder.file(QStringLiteral("shelf.gif")).toUtf8() + "\r\n0\r\n0\r\n90\r\n");
+              folder.file(QStringLiteral("shelf.gif")).toUtf8() + "\r\n 0 \r\n 0 \r\n 90 \r\n");
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("a.adl"));
 
     // A list without a shelf file gives a new, empty shelf that can be read.
