@@ -157,7 +157,6 @@ private:
     void flush();
     void requireNoStream(const char* what) const;
     void requireFreeObjects(std::int32_t count) const;
-    void beginStream();
     void endStream(Stream kind);
     void DrawPageObjects();
     void writeColour(std::int32_t colour, const char* grayOp, const char* rgbOp);

@@ -8,10 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -188,6 +189,7 @@ TEST(PdfDocument, PaperMarginOrientationAndUnits)
         pdf.ClosePDFFile();
         const QByteArray pages = pagesObject(readBytes(path));
         EXPECT_TRUE(pages.contains("/MediaBox [" + c.media + "]\r/CropBox [" + c.crop + "]\r\r/Kids")) << pages.data();
+        EXPECT_QPDF_PASSES(path);
     }
 
     clsPDFCreator pdf;
@@ -227,7 +229,7 @@ TEST(PdfDocument, EmptyPathTakesARandomDigitInTheProgramFolder)
     pdf.InitPDFFile(path);
     pdf.ClosePDFFile();
     EXPECT_EQ(path, folder.file(QStringLiteral("QuorDVDSammlung7.pdf")));
-    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_QPDF_PASSES(path);
 }
 
 TEST(PdfDocument, RelativePathLiesInTheProgramFolder)
@@ -238,7 +240,7 @@ TEST(PdfDocument, RelativePathLiesInTheProgramFolder)
     pdf.InitPDFFile(path);
     pdf.ClosePDFFile();
     EXPECT_EQ(path, QStringLiteral("relative.pdf"));
-    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("relative.pdf"))));
+    EXPECT_QPDF_PASSES(folder.file(QStringLiteral("relative.pdf")));
 }
 
 TEST(PdfDocument, ASecondDocumentStartsAfresh)

@@ -207,6 +207,8 @@ TEST(PdfOperators, TextSpacingStartsAfreshOnEveryPage)
     // Spacing is text state, written where it is set, never again by the page.
     const QByteArray page2 = streamData(readBytes(path), 11);
     EXPECT_EQ(page2, "");
+    const Verdict v = qpdfCheck(path);
+    EXPECT_TRUE(v.passed) << v.output.toStdString();
 }
 
 } // namespace
