@@ -17,6 +17,16 @@ constexpr double kExactLimit = 4.0e15;
 // From here on every double is a whole number (2^53).
 constexpr double kWholeLimit = 9007199254740992.0;
 
+// Below 2^52, adding and taking away 2^52 leaves the nearest whole number,
+// a half going to the even one (the default rounding mode), without a call
+// into the maths library: this is the writer's busiest line.
+std::int64_t roundHalfEven(double x)
+{
+    constexpr double kShift = 4503599627370496.0; // 2^52
+    const double r = x >= 0 ? (x + kShift) - kShift : -((-x + kShift) - kShift);
+    return static_cast<std::int64_t>(r);
+}
+
 // Digits of u, most significant first, written backwards from end; returns the new start.
 char* writeDigits(char* end, std::uint64_t u)
 {
@@ -42,7 +52,7 @@ void PdfText::appendNum(std::string& out, double value, int digits)
     const double scaled = value * kPow10[digits];
     std::int64_t r = 0;
     if (std::fabs(scaled) < kExactLimit)
-        r = static_cast<std::int64_t>(std::nearbyint(scaled));
+        r = roundHalfEven(scaled);
     else if (std::fabs(value) < kWholeLimit)
         r = static_cast<std::int64_t>(std::nearbyint(static_cast<long double>(value) * kPow10[digits]));
     else {
@@ -58,8 +68,9 @@ void PdfText::appendNum(std::string& out, double value, int digits)
     }
     const bool negative = r < 0;
     const std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(r) : static_cast<std::uint64_t>(r);
-    const std::uint64_t whole = u / kPow10Int[digits];
-    std::uint64_t fraction = u % kPow10Int[digits];
+    // Three places is every caller's case: a division by a constant.
+    const std::uint64_t whole = digits == 3 ? u / 1000 : u / kPow10Int[digits];
+    std::uint64_t fraction = u - whole * kPow10Int[digits];
     char buf[40];
     char* const end = buf + sizeof buf;
     char* p = end;
@@ -126,11 +137,16 @@ int PdfText::winAnsiCode(char16_t c)
 
 void PdfText::appendEscaped(std::string& out, QStringView text)
 {
-    forEachCode(text, [&out](unsigned char code) {
+    // At most two bytes per character; written in place, then cut to size.
+    const std::size_t start = out.size();
+    out.resize(start + 2 * static_cast<std::size_t>(text.size()));
+    char* p = out.data() + start;
+    forEachCode(text, [&p](unsigned char code) {
         if (code == '\\' || code == '(' || code == ')')
-            out += '\\';
-        out += static_cast<char>(code);
+            *p++ = '\\';
+        *p++ = static_cast<char>(code);
     });
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 QByteArray PdfText::EscapeString(QStringView text)
