@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include "bench/SilentMessages.h"
+
 #include <memory>
 
 namespace {
@@ -25,10 +27,8 @@ namespace {
 constexpr int kTitles = 9999;
 constexpr int kCovers = 50;
 
-class Silent : public MessageService, public SoundService {
+class Silent : public SilentMessages, public SoundService {
 public:
-    MsgAnswer messageBox(const QString&, MsgButtons, const QString&) override { return MsgAnswer::Ok; }
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
     void play(const QString&) override {}
 };
 

@@ -17,22 +17,17 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include "bench/SilentMessages.h"
+
 #include <random>
 
 namespace {
 
 constexpr int kTitles = 9999;
 
-// Answers every question with Yes.
-class YesMessages : public MessageService {
-public:
-    MsgAnswer messageBox(const QString&, MsgButtons, const QString&) override { return MsgAnswer::Yes; }
-    QString inputBox(const QString&, const QString&, const QString&) override { return QString(); }
-};
-
 struct Fixture {
     QTemporaryDir dir;
-    YesMessages yes;
+    SilentMessages yes{MsgAnswer::Yes};
     Messages::Scoped messages{yes};
     std::unique_ptr<MainWindow> window;
 

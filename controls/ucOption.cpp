@@ -16,6 +16,8 @@ ucOption::ucOption(QWidget* parent) : QWidget(parent)
     first->setFont(FontHelper::labelFont());
     first->setAutoFillBackground(true);
     first->resize(100, first->sizeHint().height());
+    // Selected() answers 1 until the user chooses: the list shows it so.
+    first->setChecked(true);
     m_options << first;
     connect(first, &QRadioButton::clicked, this, [this] { m_selected = 1; });
     setStyle(2, 0, 0, QStringLiteral("Caption"));

@@ -68,3 +68,14 @@ bool clsPathFunctions::FolderExists(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(Paths::resolve(path)).isDir();
 }
+
+bool clsPathFunctions::isPlainFileName(const QString& name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (QChar c : name) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}

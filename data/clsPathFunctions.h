@@ -20,4 +20,7 @@ public:
     // A path inside the program folder loses the folder; the caller's text changes too.
     static QString ChangeIntoRelativePathIfFull(QString& path);
     static bool FolderExists(const QString& path);
+    // A name that stays inside the folder it is put in: not empty, not "."
+    // or "..", without "/", "\" or control characters.
+    static bool isPlainFileName(const QString& name);
 };

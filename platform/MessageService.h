@@ -16,6 +16,8 @@ public:
     virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title = QString()) = 0;
     // A modal input dialog; Cancel answers "".
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // An input box whose entry is not shown as it is typed; Cancel answers "".
+    virtual QString passwordBox(const QString& prompt, const QString& title) = 0;
 };
 
 using Messages = Seam<MessageService>;

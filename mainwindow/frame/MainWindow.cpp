@@ -45,7 +45,6 @@
 
 namespace {
 
-QString inProgramFolder(const QString& relative) { return ProgramFolder::path() + u'/' + relative; }
 
 // The largest window the layout accepts; any size is clamped into 0..this.
 constexpr int kMaxLayoutSize = 16000;
@@ -534,7 +533,7 @@ void MainWindow::AskPassword()
         return;
     QString answer;
     while (answer != password)
-        answer = Messages::get().inputBox(QStringLiteral("Password"), QString(), QString());
+        answer = Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
 }
 
 bool MainWindow::LoadCollection()

@@ -72,15 +72,11 @@ QString PageListen::listsFolder() { return ProgramFolder::path() + QStringLitera
 
 QString PageListen::shelvesFolder() { return ProgramFolder::path() + QStringLiteral("/shelves/"); }
 
-bool PageListen::isUsableListName(const QString& name)
+int PageListen::listNameRefusal(const QString& name)
 {
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return false;
-    for (QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    if (name.isEmpty())
+        return 11;
+    return clsPathFunctions::isPlainFileName(name) ? 0 : 10;
 }
 
 void PageListen::refreshFileList(const QString& keepSelected)
@@ -196,8 +192,8 @@ QString PageListen::newFilePath(const QString& folder, const QString& name, cons
 void PageListen::btDVDcreate_Click()
 {
     const QString name = askListName();
-    if (!isUsableListName(name)) {
-        m_host.StatusMsg(11);
+    if (const int refused = listNameRefusal(name)) {
+        m_host.StatusMsg(refused);
         return;
     }
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
@@ -219,8 +215,8 @@ void PageListen::btDVDcopy_Click()
 {
     const QString name = askListName();
     const QString entry = selectedEntry();
-    if (entry.isEmpty() || !isUsableListName(name)) {
-        m_host.StatusMsg(11);
+    if (const int refused = entry.isEmpty() ? 11 : listNameRefusal(name)) {
+        m_host.StatusMsg(refused);
         return;
     }
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);

@@ -25,9 +25,9 @@ public:
     void btDVDcopy_Click();
     void btDVDdelete_Click();
 
-    // A name the user may give a list file: no folder parts, no control
-    // characters, not "." or "..", not empty.
-    static bool isUsableListName(const QString& name);
+    // The message that refuses a list name the user typed: 11 for none,
+    // 10 for a name that is no plain file name; 0 for a usable one.
+    static int listNameRefusal(const QString& name);
 
 private:
     // Re-reads the lists folder; the entry of that name stays selected.

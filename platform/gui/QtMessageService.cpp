@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -45,6 +46,15 @@ MsgAnswer QtMessageService::messageBox(const QString& text, MsgButtons buttons, 
 {
     const auto box = createMessageBox(text, buttons, title);
     return answerOf(box->exec(), buttons);
+}
+
+QString QtMessageService::passwordBox(const QString& prompt, const QString& title)
+{
+    const auto dialog = createInputBox(prompt, title, QString());
+    dialog->setTextEchoMode(QLineEdit::Password);
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    return dialog->textValue();
 }
 
 std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& prompt, const QString& title,

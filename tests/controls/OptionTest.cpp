@@ -21,13 +21,14 @@ protected:
     QList<QRadioButton*> buttons() const { return options.findChildren<QRadioButton*>(QStringLiteral("Optionlist")); }
 };
 
-TEST_F(OptionTest, StartsWithTwoUncheckedOptions)
+TEST_F(OptionTest, StartsWithTwoOptionsTheFirstMarkedAsSelectedSays)
 {
     ASSERT_EQ(buttons().size(), 2);
     EXPECT_EQ(options.ListSize(), 2);
     EXPECT_EQ(options.Selected(), 1);
+    EXPECT_TRUE(buttons()[0]->isChecked());
+    EXPECT_FALSE(buttons()[1]->isChecked());
     for (QRadioButton* b : buttons()) {
-        EXPECT_FALSE(b->isChecked());
         EXPECT_EQ(b->text(), QStringLiteral("OptionBox"));
         EXPECT_EQ(b->font().family(), QStringLiteral("DejaVu Sans Mono"));
     }

@@ -46,3 +46,9 @@ QString ScriptedMessages::inputBox(const QString& prompt, const QString& title, 
     m_answers.pop_front();
     return a;
 }
+
+QString ScriptedMessages::passwordBox(const QString& prompt, const QString& title)
+{
+    ++hidden;
+    return inputBox(prompt, title, QString());
+}

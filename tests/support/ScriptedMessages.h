@@ -18,10 +18,14 @@ public:
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    // Answered from the same script as input boxes; counted in hidden.
+    QString passwordBox(const QString& prompt, const QString& title) override;
 
     // What the boxes showed, in order: texts of message boxes, prompts of input boxes.
     QStringList shown;
     QStringList titles;
+    // How many of the input boxes hid what was typed.
+    int hidden = 0;
 
 private:
     struct Answer {

@@ -59,6 +59,9 @@ TEST_F(StartupTest, APasswordIsAskedUntilTheExactTextIsGiven)
         .expectInput(QStringLiteral("Secret1"));
     start();
     EXPECT_EQ(messages.shown, QStringList(4, QStringLiteral("Password")));
+    // What is typed stays hidden, under the program's name.
+    EXPECT_EQ(messages.hidden, 4);
+    EXPECT_EQ(messages.titles, QStringList(4, QStringLiteral("QuorDVD")));
     EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
 }
 
