@@ -4,7 +4,6 @@
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
-#include <QBuffer>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -60,6 +59,16 @@ QString attribute(const Reader& r, QStringView name)
     return QString();
 }
 
+// An unprefixed attribute without a copy; valid while attrs lives.
+QStringView plainAttribute(const QXmlStreamAttributes& attrs, QLatin1StringView name)
+{
+    for (const QXmlStreamAttribute& a : attrs) {
+        if (a.qualifiedName() == name)
+            return a.value();
+    }
+    return QStringView();
+}
+
 bool isHex(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
 // "_xHHHH_" at position i.
@@ -93,14 +102,22 @@ QString escapeCode(char16_t c)
     return QStringLiteral("_x") + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u'_';
 }
 
-QString encodeEscapes(const QString& s)
+// Appends text as a workbook string: XML's own escapes, and "_xHHHH_" for
+// what XML cannot hold.
+void appendText(QString& out, const QString& s)
 {
-    QString out;
-    out.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         const char16_t u = c.unicode();
-        if (isEscapeAt(s, i)) {
+        if (u == u'<') {
+            out += QLatin1StringView("&lt;");
+        } else if (u == u'>') {
+            out += QLatin1StringView("&gt;");
+        } else if (u == u'&') {
+            out += QLatin1StringView("&amp;");
+        } else if (u == u'"') {
+            out += QLatin1StringView("&quot;"); // so that it serves attribute values too
+        } else if (u == u'_' && isEscapeAt(s, i)) {
             out += escapeCode(u'_'); // a literal "_xHHHH_" must not read as an escape
         } else if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF) {
             out += escapeCode(u);
@@ -113,7 +130,6 @@ QString encodeEscapes(const QString& s)
             out += c;
         }
     }
-    return out;
 }
 
 QString columnName(int column)
@@ -125,6 +141,17 @@ QString columnName(int column)
 }
 
 QString cellName(int row, int column) { return columnName(column) + QString::number(row); }
+
+void appendCellName(QString& out, int row, int column)
+{
+    char16_t letters[3];
+    int n = 0;
+    for (int c = column; c > 0 && n < 3; c = (c - 1) / 26)
+        letters[n++] = static_cast<char16_t>(u'A' + (c - 1) % 26);
+    while (n > 0)
+        out += QChar(letters[--n]);
+    out += QString::number(row);
+}
 
 std::optional<int> rowNumber(QStringView text)
 {
@@ -264,27 +291,37 @@ QString sheetRelationshipId(const Reader& r)
     return QString();
 }
 
-// Copies parts token by token, keeping every prefix and attribute as written.
+// Copies parts token by token, keeping every prefix and attribute as
+// written. The copy collects in a string; raw() lets new elements be
+// appended as text between the copied tokens.
 class XmlCopier {
 public:
-    XmlCopier(const QByteArray& data, const QString& where) : r(data), m_where(where), m_buffer(&m_out)
+    XmlCopier(const QByteArray& data, const QString& where) : r(data), w(&m_out), m_where(where)
     {
         r.setNamespaceProcessing(false);
-        m_buffer.open(QIODevice::WriteOnly);
-        w.setDevice(&m_buffer);
+        m_out.reserve(data.size() + data.size() / 4);
     }
 
     bool next() { return advance(r, m_where); }
+
+    // The text written so far, with any open start tag closed.
+    QString& raw()
+    {
+        w.writeCharacters(QString());
+        return m_out;
+    }
 
     void copyToken()
     {
         switch (r.tokenType()) {
         case Reader::StartDocument:
             if (!r.documentVersion().isEmpty()) {
+                m_out += QLatin1StringView("<?xml version=\"");
+                m_out += r.documentVersion();
+                m_out += QLatin1StringView("\" encoding=\"UTF-8\"");
                 if (r.isStandaloneDocument())
-                    w.writeStartDocument(r.documentVersion().toString(), true);
-                else
-                    w.writeStartDocument(r.documentVersion().toString());
+                    m_out += QLatin1StringView(" standalone=\"yes\"");
+                m_out += QLatin1StringView("?>");
             }
             break;
         case Reader::EndDocument: w.writeEndDocument(); break;
@@ -298,7 +335,7 @@ public:
             if (r.isCDATA())
                 w.writeCDATA(r.text().toString());
             else
-                writeText(r.text().toString());
+                writeText(r.text());
             break;
         case Reader::Comment: w.writeComment(r.text().toString()); break;
         case Reader::ProcessingInstruction:
@@ -312,18 +349,17 @@ public:
 
     // The writer leaves a carriage return in text as it is, and a reader
     // would take it for a line feed.
-    void writeText(const QString& text)
+    void writeText(QStringView text)
     {
-        if (!text.contains(u'\r')) {
-            w.writeCharacters(text);
-            return;
-        }
-        const QStringList pieces = text.split(u'\r');
-        for (qsizetype i = 0; i < pieces.size(); ++i) {
-            if (i > 0)
-                w.writeEntityReference(QStringLiteral("#13"));
-            if (!pieces[i].isEmpty())
-                w.writeCharacters(pieces[i]);
+        for (qsizetype from = 0;;) {
+            const qsizetype cr = text.indexOf(u'\r', from);
+            const QStringView piece = text.mid(from, cr < 0 ? -1 : cr - from);
+            if (!piece.isEmpty())
+                w.writeCharacters(piece.toString());
+            if (cr < 0)
+                break;
+            w.writeEntityReference(QStringLiteral("#13"));
+            from = cr + 1;
         }
     }
 
@@ -358,19 +394,17 @@ public:
         }
     }
 
-    QByteArray result()
-    {
-        m_buffer.close();
-        return m_out;
-    }
+    QByteArray result() { return m_out.toUtf8(); }
 
+private:
+    QString m_out;
+
+public:
     Reader r;
     QXmlStreamWriter w;
 
 private:
     QString m_where;
-    QByteArray m_out;
-    QBuffer m_buffer;
 };
 
 // The part without the elements that drop() picks.
@@ -498,6 +532,7 @@ void XlsxWorkbook::loadCells()
     const QByteArray data = m_zip->read(m_sheetPart, kMaxSheetBytes);
     const QStringList shared = readSharedStrings(*m_zip);
     QHash<quint64, WorkbookCell> cells;
+    cells.reserve(data.size() / 64); // about one cell in that many bytes
 
     Reader r(data);
     bool inSheetData = false;
@@ -514,9 +549,10 @@ void XlsxWorkbook::loadCells()
             inSheetData = r.name() == QLatin1String("sheetData");
             continue;
         }
+        const QXmlStreamAttributes attrs = r.attributes();
         if (r.name() == QLatin1String("row")) {
             // Rows and cells stand in ascending order; a missing number continues it.
-            const QString number = attribute(r, u"r");
+            const QStringView number = plainAttribute(attrs, QLatin1StringView("r"));
             const auto n = number.isEmpty() ? (row < kMaxRows ? std::optional<int>(row + 1) : std::nullopt)
                                             : rowNumber(number);
             if (!n || *n <= row)
@@ -529,7 +565,7 @@ void XlsxWorkbook::loadCells()
             r.skipCurrentElement();
             continue;
         }
-        const QString ref = attribute(r, u"r");
+        const QStringView ref = plainAttribute(attrs, QLatin1StringView("r"));
         int c = column + 1;
         if (!ref.isEmpty()) {
             const auto cr = cellReference(ref);
@@ -541,7 +577,7 @@ void XlsxWorkbook::loadCells()
             damaged(where, QStringLiteral("cell %1 out of order").arg(ref));
         column = c;
 
-        const QString type = attribute(r, u"t");
+        const QStringView type = plainAttribute(attrs, QLatin1StringView("t"));
         QString value;
         bool hasValue = false;
         QString inlineText;
@@ -635,23 +671,41 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
         }
         return QString();
     };
+    // New cells are appended as text: the writer's per-call cost would
+    // dominate an export of a full list.
     auto writeCell = [&](int row, int column, const QString& text, const QString& style) {
-        w.writeStartElement(prefix + QStringLiteral("c"));
-        w.writeAttribute(QStringLiteral("r"), cellName(row, column));
-        if (!style.isEmpty())
-            w.writeAttribute(QStringLiteral("s"), style);
-        if (!text.isEmpty()) {
-            w.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
-            w.writeStartElement(prefix + QStringLiteral("is"));
-            w.writeStartElement(prefix + QStringLiteral("t"));
-            const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
-            if (blank(text.front()) || blank(text.back()))
-                w.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            w.writeCharacters(encodeEscapes(text));
-            w.writeEndElement();
-            w.writeEndElement();
+        QString& out = x.raw();
+        out += u'<';
+        out += prefix;
+        out += QLatin1StringView("c r=\"");
+        appendCellName(out, row, column);
+        out += u'"';
+        if (!style.isEmpty()) {
+            out += QLatin1StringView(" s=\"");
+            appendText(out, style);
+            out += u'"';
         }
-        w.writeEndElement();
+        if (text.isEmpty()) {
+            out += QLatin1StringView("/>");
+            return;
+        }
+        out += QLatin1StringView(" t=\"inlineStr\"><");
+        out += prefix;
+        out += QLatin1StringView("is><");
+        out += prefix;
+        out += u't';
+        const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
+        if (blank(text.front()) || blank(text.back()))
+            out += QLatin1StringView(" xml:space=\"preserve\"");
+        out += u'>';
+        appendText(out, text);
+        out += QLatin1StringView("</");
+        out += prefix;
+        out += QLatin1StringView("t></");
+        out += prefix;
+        out += QLatin1StringView("is></");
+        out += prefix;
+        out += QLatin1StringView("c>");
     };
     // Written cells of row before the given column.
     auto writeCellsBefore = [&](int row, int column, const QString& rowStyle) {
@@ -661,10 +715,16 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
     auto writeRowsBefore = [&](int row) {
         while (it != end && rowOfKey(it->first) < row) {
             const int newRow = rowOfKey(it->first);
-            w.writeStartElement(prefix + QStringLiteral("row"));
-            w.writeAttribute(QStringLiteral("r"), QString::number(newRow));
+            QString& out = x.raw();
+            out += u'<';
+            out += prefix;
+            out += QLatin1StringView("row r=\"");
+            out += QString::number(newRow);
+            out += QLatin1StringView("\">");
             writeCellsBefore(newRow, INT_MAX, QString());
-            w.writeEndElement();
+            out += QLatin1StringView("</");
+            out += prefix;
+            out += QLatin1StringView("row>");
         }
     };
 

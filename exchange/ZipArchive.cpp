@@ -89,16 +89,25 @@ void ZipArchive::replace(const QString& name, const QByteArray& data)
     const qint64 index = indexOf(name);
     if (index < 0)
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: no part %2").arg(m_path, name));
+    const QByteArray storedName = zip_get_name(m_zip, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW);
     const QByteArray& kept = m_kept.emplace_back(data);
     zip_source_t* source = zip_source_buffer(m_zip, kept.constData(), static_cast<zip_uint64_t>(kept.size()), 0);
     if (!source)
         fail(name);
-    if (zip_file_replace(m_zip, static_cast<zip_uint64_t>(index), source, 0) != 0) {
+    // Deleted and added anew rather than replaced: a replaced entry keeps its
+    // old method and then ignores the compression level, and the slowest
+    // level would dominate an export.
+    if (zip_delete(m_zip, static_cast<zip_uint64_t>(index)) != 0) {
         zip_source_free(source);
         fail(name);
     }
-    // Fast deflate: the sheet is rewritten on every export.
-    zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
+    const zip_int64_t added = zip_file_add(m_zip, storedName.constData(), source, ZIP_FL_ENC_RAW);
+    if (added < 0) {
+        zip_source_free(source);
+        fail(name);
+    }
+    if (zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE, 1) != 0)
+        fail(name);
 }
 
 void ZipArchive::remove(const QString& name)
