@@ -49,6 +49,10 @@ QStringView localName(QStringView qualified)
     return colon < 0 ? qualified : qualified.mid(colon + 1);
 }
 
+// The element's name without its prefix, whether or not the reader
+// processes namespaces (the big parts are read without, which is faster).
+QStringView tag(const Reader& r) { return localName(r.qualifiedName()); }
+
 QString attribute(const Reader& r, QStringView name)
 {
     const QXmlStreamAttributes attrs = r.attributes();
@@ -110,13 +114,13 @@ void appendText(QString& out, const QString& s)
         const QChar c = s[i];
         const char16_t u = c.unicode();
         if (u == u'<') {
-            out += QLatin1StringView("&lt;");
+            out += QStringView(u"&lt;");
         } else if (u == u'>') {
-            out += QLatin1StringView("&gt;");
+            out += QStringView(u"&gt;");
         } else if (u == u'&') {
-            out += QLatin1StringView("&amp;");
+            out += QStringView(u"&amp;");
         } else if (u == u'"') {
-            out += QLatin1StringView("&quot;"); // so that it serves attribute values too
+            out += QStringView(u"&quot;"); // so that it serves attribute values too
         } else if (u == u'_' && isEscapeAt(s, i)) {
             out += escapeCode(u'_'); // a literal "_xHHHH_" must not read as an escape
         } else if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF) {
@@ -199,9 +203,9 @@ QString richText(Reader& r, const QString& where)
     int depth = 1;
     while (depth > 0 && advance(r, where)) {
         if (r.isStartElement()) {
-            if (r.name() == QLatin1String("t")) {
+            if (tag(r) == u"t") {
                 text += leafText(r, where);
-            } else if (r.name() == QLatin1String("rPh")) {
+            } else if (tag(r) == u"rPh") {
                 r.skipCurrentElement();
                 if (r.hasError())
                     damaged(where, r.errorString());
@@ -519,8 +523,9 @@ QStringList XlsxWorkbook::readSharedStrings(const ZipArchive& zip) const
         return strings;
     const QByteArray data = zip.read(m_sharedStringsPart, kMaxSheetBytes);
     Reader r(data);
+    r.setNamespaceProcessing(false);
     while (advance(r, m_sharedStringsPart)) {
-        if (r.isStartElement() && r.name() == QLatin1String("si"))
+        if (r.isStartElement() && tag(r) == u"si")
             strings << richText(r, m_sharedStringsPart);
     }
     return strings;
@@ -535,22 +540,23 @@ void XlsxWorkbook::loadCells()
     cells.reserve(data.size() / 64); // about one cell in that many bytes
 
     Reader r(data);
+    r.setNamespaceProcessing(false);
     bool inSheetData = false;
     int row = 0;
     int column = 0;
     while (advance(r, where)) {
-        if (r.isEndElement() && r.name() == QLatin1String("sheetData")) {
+        if (r.isEndElement() && tag(r) == u"sheetData") {
             inSheetData = false;
             continue;
         }
         if (!r.isStartElement())
             continue;
         if (!inSheetData) {
-            inSheetData = r.name() == QLatin1String("sheetData");
+            inSheetData = tag(r) == u"sheetData";
             continue;
         }
         const QXmlStreamAttributes attrs = r.attributes();
-        if (r.name() == QLatin1String("row")) {
+        if (tag(r) == u"row") {
             // Rows and cells stand in ascending order; a missing number continues it.
             const QStringView number = plainAttribute(attrs, QLatin1StringView("r"));
             const auto n = number.isEmpty() ? (row < kMaxRows ? std::optional<int>(row + 1) : std::nullopt)
@@ -561,7 +567,7 @@ void XlsxWorkbook::loadCells()
             column = 0;
             continue;
         }
-        if (r.name() != QLatin1String("c")) {
+        if (tag(r) != u"c") {
             r.skipCurrentElement();
             continue;
         }
@@ -583,10 +589,10 @@ void XlsxWorkbook::loadCells()
         QString inlineText;
         for (int depth = 1; depth > 0 && advance(r, where);) {
             if (r.isStartElement()) {
-                if (r.name() == QLatin1String("v")) {
+                if (tag(r) == u"v") {
                     value = leafText(r, where);
                     hasValue = true;
-                } else if (r.name() == QLatin1String("is")) {
+                } else if (tag(r) == u"is") {
                     inlineText = richText(r, where);
                 } else {
                     r.skipCurrentElement();
@@ -677,35 +683,35 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
         QString& out = x.raw();
         out += u'<';
         out += prefix;
-        out += QLatin1StringView("c r=\"");
+        out += QStringView(u"c r=\"");
         appendCellName(out, row, column);
         out += u'"';
         if (!style.isEmpty()) {
-            out += QLatin1StringView(" s=\"");
+            out += QStringView(u" s=\"");
             appendText(out, style);
             out += u'"';
         }
         if (text.isEmpty()) {
-            out += QLatin1StringView("/>");
+            out += QStringView(u"/>");
             return;
         }
-        out += QLatin1StringView(" t=\"inlineStr\"><");
+        out += QStringView(u" t=\"inlineStr\"><");
         out += prefix;
-        out += QLatin1StringView("is><");
+        out += QStringView(u"is><");
         out += prefix;
         out += u't';
         const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
         if (blank(text.front()) || blank(text.back()))
-            out += QLatin1StringView(" xml:space=\"preserve\"");
+            out += QStringView(u" xml:space=\"preserve\"");
         out += u'>';
         appendText(out, text);
-        out += QLatin1StringView("</");
+        out += QStringView(u"</");
         out += prefix;
-        out += QLatin1StringView("t></");
+        out += QStringView(u"t></");
         out += prefix;
-        out += QLatin1StringView("is></");
+        out += QStringView(u"is></");
         out += prefix;
-        out += QLatin1StringView("c>");
+        out += QStringView(u"c>");
     };
     // Written cells of row before the given column.
     auto writeCellsBefore = [&](int row, int column, const QString& rowStyle) {
@@ -718,13 +724,13 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
             QString& out = x.raw();
             out += u'<';
             out += prefix;
-            out += QLatin1StringView("row r=\"");
+            out += QStringView(u"row r=\"");
             out += QString::number(newRow);
-            out += QLatin1StringView("\">");
+            out += QStringView(u"\">");
             writeCellsBefore(newRow, INT_MAX, QString());
-            out += QLatin1StringView("</");
+            out += QStringView(u"</");
             out += prefix;
-            out += QLatin1StringView("row>");
+            out += QStringView(u"row>");
         }
     };
 
