@@ -34,9 +34,6 @@ public:
     void setText(int row, int column, const QString& text) override;
     void save() override;
 
-    // The sheet part that cells come from ("xl/worksheets/sheet1.xml").
-    QString sheetPart() const { return m_sheetPart; }
-
 private:
     void openPackage();
     void loadCells();
