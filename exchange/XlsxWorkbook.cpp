@@ -1,0 +1,896 @@
+#include "exchange/XlsxWorkbook.h"
+
+#include "exchange/ZipArchive.h"
+#include "platform/Numbers.h"
+#include "platform/RuntimeError.h"
+
+#include <QUrl>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Reader = QXmlStreamReader;
+
+[[noreturn]] void damaged(const QString& where, const QString& what)
+{
+    throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("damaged workbook: %1: %2").arg(where, what));
+}
+
+// The next token. A document type declaration is refused: nothing in a
+// workbook needs one, and its entities are the way to blow a small part up.
+bool advance(Reader& r, const QString& where)
+{
+    const Reader::TokenType t = r.readNext();
+    if (t == Reader::Invalid)
+        damaged(where, r.errorString());
+    if (t == Reader::DTD)
+        damaged(where, QStringLiteral("document type declaration"));
+    return t != Reader::EndDocument;
+}
+
+// The text of a leaf element; the reader stands on its end afterwards.
+QString leafText(Reader& r, const QString& where)
+{
+    QString text = r.readElementText(Reader::SkipChildElements);
+    if (r.hasError())
+        damaged(where, r.errorString());
+    return text;
+}
+
+QStringView localName(QStringView qualified)
+{
+    const qsizetype colon = qualified.indexOf(u':');
+    return colon < 0 ? qualified : qualified.mid(colon + 1);
+}
+
+// The element's name without its prefix, whether or not the reader
+// processes namespaces (the big parts are read without, which is faster).
+QStringView tag(const Reader& r) { return localName(r.qualifiedName()); }
+
+QString attribute(const Reader& r, QStringView name)
+{
+    const QXmlStreamAttributes attrs = r.attributes();
+    for (const QXmlStreamAttribute& a : attrs) {
+        if (localName(a.qualifiedName()) == name)
+            return a.value().toString();
+    }
+    return QString();
+}
+
+// An unprefixed attribute without a copy; valid while attrs lives.
+QStringView plainAttribute(const QXmlStreamAttributes& attrs, QLatin1StringView name)
+{
+    for (const QXmlStreamAttribute& a : attrs) {
+        if (a.qualifiedName() == name)
+            return a.value();
+    }
+    return QStringView();
+}
+
+bool isHex(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+
+// "_xHHHH_" at position i.
+bool isEscapeAt(QStringView s, qsizetype i)
+{
+    return i + 6 < s.size() && s[i] == u'_' && s[i + 1] == u'x' && isHex(s[i + 2]) && isHex(s[i + 3]) &&
+           isHex(s[i + 4]) && isHex(s[i + 5]) && s[i + 6] == u'_';
+}
+
+// Workbook strings carry characters that XML cannot hold (and the carriage
+// return, which XML would turn into a line feed) as "_xHHHH_".
+QString decodeEscapes(const QString& s)
+{
+    if (!s.contains(QLatin1String("_x")))
+        return s;
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size();) {
+        if (isEscapeAt(s, i)) {
+            out += QChar(static_cast<char16_t>(s.mid(i + 2, 4).toUShort(nullptr, 16)));
+            i += 7;
+        } else {
+            out += s[i++];
+        }
+    }
+    return out;
+}
+
+QString escapeCode(char16_t c)
+{
+    return QStringLiteral("_x") + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u'_';
+}
+
+// Appends text as a workbook string: XML's own escapes, and "_xHHHH_" for
+// what XML cannot hold.
+void appendText(QString& out, const QString& s)
+{
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s[i];
+        const char16_t u = c.unicode();
+        if (u == u'<') {
+            out += QStringView(u"&lt;");
+        } else if (u == u'>') {
+            out += QStringView(u"&gt;");
+        } else if (u == u'&') {
+            out += QStringView(u"&amp;");
+        } else if (u == u'"') {
+            out += QStringView(u"&quot;"); // so that it serves attribute values too
+        } else if (u == u'_' && isEscapeAt(s, i)) {
+            out += escapeCode(u'_'); // a literal "_xHHHH_" must not read as an escape
+        } else if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF) {
+            out += escapeCode(u);
+        } else if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            out += c;
+            out += s[++i];
+        } else if (c.isSurrogate()) {
+            out += QChar(QChar::ReplacementCharacter);
+        } else {
+            out += c;
+        }
+    }
+}
+
+QString columnName(int column)
+{
+    QString name;
+    for (int c = column; c > 0; c = (c - 1) / 26)
+        name.prepend(QChar(u'A' + (c - 1) % 26));
+    return name;
+}
+
+QString cellName(int row, int column) { return columnName(column) + QString::number(row); }
+
+void appendCellName(QString& out, int row, int column)
+{
+    char16_t letters[3];
+    int n = 0;
+    for (int c = column; c > 0 && n < 3; c = (c - 1) / 26)
+        letters[n++] = static_cast<char16_t>(u'A' + (c - 1) % 26);
+    while (n > 0)
+        out += QChar(letters[--n]);
+    out += QString::number(row);
+}
+
+std::optional<int> rowNumber(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 7 || text[0] == u'0')
+        return std::nullopt;
+    int row = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        row = row * 10 + (c.unicode() - u'0');
+    }
+    if (row > Workbook::kMaxRows)
+        return std::nullopt;
+    return row;
+}
+
+// "B12" as row 12, column 2; nullopt for anything else, a cell beyond the sheet limits included.
+std::optional<std::pair<int, int>> cellReference(QStringView ref)
+{
+    qsizetype i = 0;
+    int column = 0;
+    while (i < ref.size() && ref[i].isLetter() && ref[i].unicode() < 128) {
+        if (i == 3)
+            return std::nullopt;
+        column = column * 26 + (ref[i].toUpper().unicode() - u'A' + 1);
+        ++i;
+    }
+    if (i == 0 || column > Workbook::kMaxColumns)
+        return std::nullopt;
+    const auto row = rowNumber(ref.mid(i));
+    if (!row)
+        return std::nullopt;
+    return std::make_pair(*row, column);
+}
+
+quint64 cellKey(int row, int column) { return (static_cast<quint64>(row) << 16) | static_cast<quint64>(column); }
+int rowOfKey(quint64 key) { return static_cast<int>(key >> 16); }
+int columnOfKey(quint64 key) { return static_cast<int>(key & 0xFFFF); }
+
+// The text of an <si> or <is> element: its <t> runs, without the phonetic
+// guides (<rPh>). The reader stands on the element's end afterwards.
+QString richText(Reader& r, const QString& where)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && advance(r, where)) {
+        if (r.isStartElement()) {
+            if (tag(r) == u"t") {
+                text += leafText(r, where);
+            } else if (tag(r) == u"rPh") {
+                r.skipCurrentElement();
+                if (r.hasError())
+                    damaged(where, r.errorString());
+            } else {
+                ++depth;
+            }
+        } else if (r.isEndElement()) {
+            --depth;
+        }
+    }
+    return decodeEscapes(text);
+}
+
+// One relationship of a part.
+struct Relationship {
+    QString id;
+    QString type;
+    QString target; // the part's name in the package
+};
+
+QString folderOf(const QString& part)
+{
+    const qsizetype slash = part.lastIndexOf(u'/');
+    return slash < 0 ? QString() : part.left(slash);
+}
+
+QString relationshipsOf(const QString& part)
+{
+    const QString folder = folderOf(part);
+    const QString name = part.mid(folder.isEmpty() ? 0 : folder.size() + 1);
+    return (folder.isEmpty() ? QString() : folder + u'/') + QStringLiteral("_rels/") + name + QStringLiteral(".rels");
+}
+
+// A relationship target as a part name; a target that climbs out of the package is damage.
+QString resolveTarget(const QString& folder, const QString& target, const QString& where)
+{
+    QString t = QUrl::fromPercentEncoding(target.toUtf8());
+    t.replace(u'\\', u'/');
+    QStringList segments;
+    if (!t.startsWith(u'/'))
+        segments = folder.split(u'/', Qt::SkipEmptyParts);
+    for (const QString& s : t.split(u'/', Qt::SkipEmptyParts)) {
+        if (s == QLatin1String("."))
+            continue;
+        if (s == QLatin1String("..")) {
+            if (segments.isEmpty())
+                damaged(where, QStringLiteral("target %1 leaves the package").arg(target));
+            segments.removeLast();
+        } else {
+            segments << s;
+        }
+    }
+    return segments.join(u'/');
+}
+
+std::vector<Relationship> readRelationships(const ZipArchive& zip, const QString& relsPart, const QString& folder)
+{
+    std::vector<Relationship> rels;
+    if (!zip.contains(relsPart))
+        return rels;
+    const QByteArray data = zip.read(relsPart, XlsxWorkbook::kMaxSmallPartBytes);
+    Reader r(data);
+    while (advance(r, relsPart)) {
+        if (!r.isStartElement() || r.name() != QLatin1String("Relationship"))
+            continue;
+        if (attribute(r, u"TargetMode").compare(QLatin1String("External"), Qt::CaseInsensitive) == 0)
+            continue;
+        rels.push_back({attribute(r, u"Id"), attribute(r, u"Type"),
+                        resolveTarget(folder, attribute(r, u"Target"), relsPart)});
+    }
+    return rels;
+}
+
+bool hasType(const Relationship& rel, QLatin1String kind)
+{
+    return rel.type.endsWith(u'/' + QString(kind), Qt::CaseInsensitive);
+}
+
+// The relationship id of a <sheet>: the one attribute "id" in a namespace.
+QString sheetRelationshipId(const Reader& r)
+{
+    const QXmlStreamAttributes attrs = r.attributes();
+    for (const QXmlStreamAttribute& a : attrs) {
+        if (a.name() == QLatin1String("id") && !a.namespaceUri().isEmpty())
+            return a.value().toString();
+    }
+    return QString();
+}
+
+// Copies parts token by token, keeping every prefix and attribute as
+// written. The copy collects in a string; raw() lets new elements be
+// appended as text between the copied tokens.
+class XmlCopier {
+public:
+    XmlCopier(const QByteArray& data, const QString& where) : r(data), w(&m_out), m_where(where)
+    {
+        r.setNamespaceProcessing(false);
+        m_out.reserve(data.size() + data.size() / 4);
+    }
+
+    bool next() { return advance(r, m_where); }
+
+    // The text written so far, with any open start tag closed.
+    QString& raw()
+    {
+        w.writeCharacters(QString());
+        return m_out;
+    }
+
+    void copyToken()
+    {
+        switch (r.tokenType()) {
+        case Reader::StartDocument:
+            if (!r.documentVersion().isEmpty()) {
+                m_out += QLatin1StringView("<?xml version=\"");
+                m_out += r.documentVersion();
+                m_out += QLatin1StringView("\" encoding=\"UTF-8\"");
+                if (r.isStandaloneDocument())
+                    m_out += QLatin1StringView(" standalone=\"yes\"");
+                m_out += QLatin1StringView("?>");
+            }
+            break;
+        case Reader::EndDocument: w.writeEndDocument(); break;
+        case Reader::StartElement:
+            w.writeStartElement(r.qualifiedName().toString());
+            for (const QXmlStreamAttribute& a : r.attributes())
+                w.writeAttribute(a.qualifiedName().toString(), a.value().toString());
+            break;
+        case Reader::EndElement: w.writeEndElement(); break;
+        case Reader::Characters:
+            if (r.isCDATA())
+                w.writeCDATA(r.text().toString());
+            else
+                writeText(r.text());
+            break;
+        case Reader::Comment: w.writeComment(r.text().toString()); break;
+        case Reader::ProcessingInstruction:
+            w.writeProcessingInstruction(r.processingInstructionTarget().toString(),
+                                         r.processingInstructionData().toString());
+            break;
+        case Reader::EntityReference: w.writeEntityReference(r.name().toString()); break;
+        default: break;
+        }
+    }
+
+    // The writer leaves a carriage return in text as it is, and a reader
+    // would take it for a line feed.
+    void writeText(QStringView text)
+    {
+        for (qsizetype from = 0;;) {
+            const qsizetype cr = text.indexOf(u'\r', from);
+            const QStringView piece = text.mid(from, cr < 0 ? -1 : cr - from);
+            if (!piece.isEmpty())
+                w.writeCharacters(piece.toString());
+            if (cr < 0)
+                break;
+            w.writeEntityReference(QStringLiteral("#13"));
+            from = cr + 1;
+        }
+    }
+
+    // From the current start element through its end; onStart sees every
+    // start element inside it.
+    void copyRest(const std::function<void(QStringView)>& onStart = {})
+    {
+        for (int depth = 1; depth > 0;) {
+            next();
+            if (r.isStartElement()) {
+                ++depth;
+                if (onStart)
+                    onStart(localName(r.qualifiedName()));
+            } else if (r.isEndElement()) {
+                --depth;
+            }
+            copyToken();
+        }
+    }
+
+    void skipRest(const std::function<void(QStringView)>& onStart = {})
+    {
+        for (int depth = 1; depth > 0;) {
+            next();
+            if (r.isStartElement()) {
+                ++depth;
+                if (onStart)
+                    onStart(localName(r.qualifiedName()));
+            } else if (r.isEndElement()) {
+                --depth;
+            }
+        }
+    }
+
+    QByteArray result() { return m_out.toUtf8(); }
+
+private:
+    QString m_out;
+
+public:
+    Reader r;
+    QXmlStreamWriter w;
+
+private:
+    QString m_where;
+};
+
+// The part without the elements that drop() picks.
+QByteArray withoutElements(const QByteArray& data, const QString& where, const std::function<bool(const Reader&)>& drop)
+{
+    XmlCopier x(data, where);
+    while (x.next()) {
+        if (x.r.isStartElement() && drop(x.r))
+            x.skipRest();
+        else
+            x.copyToken();
+    }
+    x.copyToken();
+    return x.result();
+}
+
+struct Range {
+    int firstRow = INT_MAX, firstColumn = INT_MAX, lastRow = 0, lastColumn = 0;
+
+    void add(int row, int column)
+    {
+        firstRow = std::min(firstRow, row);
+        lastRow = std::max(lastRow, row);
+        firstColumn = std::min(firstColumn, column);
+        lastColumn = std::max(lastColumn, column);
+    }
+    // "A1:Q11" or "A1"; false when the text is neither.
+    bool add(QStringView ref)
+    {
+        const qsizetype colon = ref.indexOf(u':');
+        const auto first = cellReference(colon < 0 ? ref : ref.left(colon));
+        const auto last = colon < 0 ? first : cellReference(ref.mid(colon + 1));
+        if (!first || !last)
+            return false;
+        add(first->first, first->second);
+        add(last->first, last->second);
+        return true;
+    }
+    QString text() const
+    {
+        const QString first = cellName(firstRow, firstColumn);
+        const QString last = cellName(lastRow, lastColumn);
+        return first == last ? first : first + u':' + last;
+    }
+};
+
+} // namespace
+
+XlsxWorkbook::XlsxWorkbook(const QString& path) : m_path(path) { openPackage(); }
+
+XlsxWorkbook::~XlsxWorkbook() = default;
+
+void XlsxWorkbook::openPackage()
+{
+    m_zip = std::make_unique<ZipArchive>(m_path, ZipArchive::Mode::Read);
+    m_cells.reset();
+
+    m_workbookPart = QStringLiteral("xl/workbook.xml");
+    for (const Relationship& rel : readRelationships(*m_zip, QStringLiteral("_rels/.rels"), QString())) {
+        if (hasType(rel, QLatin1String("officeDocument"))) {
+            m_workbookPart = rel.target;
+            break;
+        }
+    }
+    if (!m_zip->contains(m_workbookPart))
+        damaged(m_path, QStringLiteral("no workbook part"));
+
+    // The active sheet: the workbook view's active tab, counted over the sheets in order.
+    const QByteArray workbook = m_zip->read(m_workbookPart, kMaxSmallPartBytes);
+    Reader r(workbook);
+    int activeTab = -1;
+    QStringList sheetIds;
+    while (advance(r, m_workbookPart)) {
+        if (!r.isStartElement())
+            continue;
+        if (r.name() == QLatin1String("workbookView") && activeTab < 0)
+            activeTab = std::max(0, attribute(r, u"activeTab").toInt());
+        else if (r.name() == QLatin1String("sheet"))
+            sheetIds << sheetRelationshipId(r);
+    }
+    if (sheetIds.isEmpty())
+        damaged(m_workbookPart, QStringLiteral("no sheet"));
+    if (activeTab < 0 || activeTab >= sheetIds.size())
+        activeTab = 0;
+
+    m_workbookRelsPart = relationshipsOf(m_workbookPart);
+    m_sheetPart.clear();
+    m_sharedStringsPart.clear();
+    m_calcChainPart.clear();
+    for (const Relationship& rel : readRelationships(*m_zip, m_workbookRelsPart, folderOf(m_workbookPart))) {
+        if (rel.id == sheetIds[activeTab]) {
+            if (!hasType(rel, QLatin1String("worksheet")))
+                throw RuntimeError(ErrorKind::InputOutput,
+                                   QStringLiteral("%1: the active sheet holds no cells").arg(m_path));
+            m_sheetPart = rel.target;
+        } else if (hasType(rel, QLatin1String("sharedStrings"))) {
+            m_sharedStringsPart = rel.target;
+        } else if (hasType(rel, QLatin1String("calcChain"))) {
+            m_calcChainPart = rel.target;
+        }
+    }
+    if (m_sheetPart.isEmpty() || !m_zip->contains(m_sheetPart))
+        damaged(m_workbookPart, QStringLiteral("the active sheet's part is missing"));
+    if (!m_sharedStringsPart.isEmpty() && !m_zip->contains(m_sharedStringsPart))
+        m_sharedStringsPart.clear();
+}
+
+QStringList XlsxWorkbook::readSharedStrings(const ZipArchive& zip) const
+{
+    QStringList strings;
+    if (m_sharedStringsPart.isEmpty())
+        return strings;
+    const QByteArray data = zip.read(m_sharedStringsPart, kMaxSheetBytes);
+    Reader r(data);
+    r.setNamespaceProcessing(false);
+    while (advance(r, m_sharedStringsPart)) {
+        if (r.isStartElement() && tag(r) == u"si")
+            strings << richText(r, m_sharedStringsPart);
+    }
+    return strings;
+}
+
+void XlsxWorkbook::loadCells()
+{
+    const QString& where = m_sheetPart;
+    const QByteArray data = m_zip->read(m_sheetPart, kMaxSheetBytes);
+    const QStringList shared = readSharedStrings(*m_zip);
+    QHash<quint64, WorkbookCell> cells;
+    cells.reserve(data.size() / 64); // about one cell in that many bytes
+
+    Reader r(data);
+    r.setNamespaceProcessing(false);
+    bool inSheetData = false;
+    int row = 0;
+    int column = 0;
+    while (advance(r, where)) {
+        if (r.isEndElement() && tag(r) == u"sheetData") {
+            inSheetData = false;
+            continue;
+        }
+        if (!r.isStartElement())
+            continue;
+        if (!inSheetData) {
+            inSheetData = tag(r) == u"sheetData";
+            continue;
+        }
+        const QXmlStreamAttributes attrs = r.attributes();
+        if (tag(r) == u"row") {
+            // Rows and cells stand in ascending order; a missing number continues it.
+            const QStringView number = plainAttribute(attrs, QLatin1StringView("r"));
+            const auto n = number.isEmpty() ? (row < kMaxRows ? std::optional<int>(row + 1) : std::nullopt)
+                                            : rowNumber(number);
+            if (!n || *n <= row)
+                damaged(where, QStringLiteral("row %1 after row %2").arg(number).arg(row));
+            row = *n;
+            column = 0;
+            continue;
+        }
+        if (tag(r) != u"c") {
+            r.skipCurrentElement();
+            continue;
+        }
+        const QStringView ref = plainAttribute(attrs, QLatin1StringView("r"));
+        int c = column + 1;
+        if (!ref.isEmpty()) {
+            const auto cr = cellReference(ref);
+            if (!cr || cr->first != row)
+                damaged(where, QStringLiteral("cell reference %1 in row %2").arg(ref).arg(row));
+            c = cr->second;
+        }
+        if (row == 0 || c <= column || c > kMaxColumns)
+            damaged(where, QStringLiteral("cell %1 out of order").arg(ref));
+        column = c;
+
+        const QStringView type = plainAttribute(attrs, QLatin1StringView("t"));
+        QString value;
+        bool hasValue = false;
+        QString inlineText;
+        for (int depth = 1; depth > 0 && advance(r, where);) {
+            if (r.isStartElement()) {
+                if (tag(r) == u"v") {
+                    value = leafText(r, where);
+                    hasValue = true;
+                } else if (tag(r) == u"is") {
+                    inlineText = richText(r, where);
+                } else {
+                    r.skipCurrentElement();
+                }
+            } else if (r.isEndElement()) {
+                --depth;
+            }
+        }
+
+        WorkbookCell cell;
+        if (type == QLatin1String("s")) {
+            bool ok = false;
+            const int index = value.trimmed().toInt(&ok);
+            if (!hasValue || !ok || index < 0 || index >= shared.size())
+                damaged(where, QStringLiteral("shared string %1 of %2").arg(value).arg(shared.size()));
+            cell = WorkbookCell::ofText(shared[index]);
+        } else if (type == QLatin1String("inlineStr")) {
+            cell = WorkbookCell::ofText(hasValue ? decodeEscapes(value) : inlineText);
+        } else if (type == QLatin1String("str") || type == QLatin1String("e") || type == QLatin1String("d")) {
+            cell = WorkbookCell::ofText(decodeEscapes(value));
+        } else if (type == QLatin1String("b")) {
+            if (hasValue)
+                cell = WorkbookCell::ofText(value.trimmed() == QLatin1String("1") ? QStringLiteral("TRUE")
+                                                                                 : QStringLiteral("FALSE"));
+        } else if (type.isEmpty() || type == QLatin1String("n")) {
+            if (hasValue && !value.trimmed().isEmpty()) {
+                const auto number = Numbers::tryParse(value);
+                if (!number || !std::isfinite(*number))
+                    damaged(where, QStringLiteral("cell %1 holds no number").arg(cellName(row, column)));
+                cell = WorkbookCell::ofNumber(*number);
+            }
+        } else {
+            damaged(where, QStringLiteral("cell type %1").arg(type));
+        }
+        if (cell.kind == WorkbookCell::Kind::Text && cell.text.isEmpty())
+            continue;
+        if (!cell.isEmpty())
+            cells.insert(cellKey(row, column), cell);
+    }
+    m_cells = std::move(cells);
+}
+
+WorkbookCell XlsxWorkbook::cell(int row, int column)
+{
+    checkCellIndex(row, column);
+    if (!m_cells)
+        loadCells();
+    return m_cells->value(cellKey(row, column));
+}
+
+void XlsxWorkbook::setText(int row, int column, const QString& text)
+{
+    checkCellIndex(row, column);
+    m_written[cellKey(row, column)] = text;
+    m_writtenMinColumn = std::min(m_writtenMinColumn, column);
+    m_writtenMaxColumn = std::max(m_writtenMaxColumn, column);
+}
+
+QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasReplaced) const
+{
+    const QString& where = m_sheetPart;
+    XmlCopier x(sheet, where);
+    Reader& r = x.r;
+    QXmlStreamWriter& w = x.w;
+
+    QString prefix; // of the sheet's own elements ("x:" where the sheet uses one)
+    struct ColumnStyle {
+        int first, last;
+        QString style;
+    };
+    std::vector<ColumnStyle> columnStyles;
+    auto it = m_written.begin();
+    const auto end = m_written.end();
+
+    // A new cell takes the format of its row, else of its column, as a typed one would.
+    auto styleFor = [&](const QString& rowStyle, int column) {
+        if (!rowStyle.isEmpty())
+            return rowStyle;
+        for (const ColumnStyle& cs : columnStyles) {
+            if (column >= cs.first && column <= cs.last)
+                return cs.style;
+        }
+        return QString();
+    };
+    // New cells are appended as text: the writer's per-call cost would
+    // dominate an export of a full list.
+    auto writeCell = [&](int row, int column, const QString& text, const QString& style) {
+        QString& out = x.raw();
+        out += u'<';
+        out += prefix;
+        out += QStringView(u"c r=\"");
+        appendCellName(out, row, column);
+        out += u'"';
+        if (!style.isEmpty()) {
+            out += QStringView(u" s=\"");
+            appendText(out, style);
+            out += u'"';
+        }
+        if (text.isEmpty()) {
+            out += QStringView(u"/>");
+            return;
+        }
+        out += QStringView(u" t=\"inlineStr\"><");
+        out += prefix;
+        out += QStringView(u"is><");
+        out += prefix;
+        out += u't';
+        const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
+        if (blank(text.front()) || blank(text.back()))
+            out += QStringView(u" xml:space=\"preserve\"");
+        out += u'>';
+        appendText(out, text);
+        out += QStringView(u"</");
+        out += prefix;
+        out += QStringView(u"t></");
+        out += prefix;
+        out += QStringView(u"is></");
+        out += prefix;
+        out += QStringView(u"c>");
+    };
+    // Written cells of row before the given column.
+    auto writeCellsBefore = [&](int row, int column, const QString& rowStyle) {
+        for (; it != end && rowOfKey(it->first) == row && columnOfKey(it->first) < column; ++it)
+            writeCell(row, columnOfKey(it->first), it->second, styleFor(rowStyle, columnOfKey(it->first)));
+    };
+    auto writeRowsBefore = [&](int row) {
+        while (it != end && rowOfKey(it->first) < row) {
+            const int newRow = rowOfKey(it->first);
+            QString& out = x.raw();
+            out += u'<';
+            out += prefix;
+            out += QStringView(u"row r=\"");
+            out += QString::number(newRow);
+            out += QStringView(u"\">");
+            writeCellsBefore(newRow, INT_MAX, QString());
+            out += QStringView(u"</");
+            out += prefix;
+            out += QStringView(u"row>");
+        }
+    };
+
+    enum class State { Before, InSheetData, InRow, After } state = State::Before;
+    int depth = 0;
+    int row = 0;
+    int column = 0;
+    QString rowStyle;
+    while (x.next()) {
+        if (r.isStartElement()) {
+            const QString qualified = r.qualifiedName().toString();
+            const QStringView local = localName(qualified);
+            if (state == State::Before || state == State::After) {
+                ++depth;
+                if (state == State::Before && depth == 2 && local == u"sheetData") {
+                    prefix = qualified.left(qualified.size() - local.size());
+                    state = State::InSheetData;
+                    x.copyToken();
+                } else if (state == State::Before && depth == 2 && local == u"dimension" && it != end) {
+                    Range used;
+                    used.add(attribute(r, u"ref"));
+                    used.add(rowOfKey(m_written.begin()->first), m_writtenMinColumn);
+                    used.add(rowOfKey(m_written.rbegin()->first), m_writtenMaxColumn);
+                    w.writeStartElement(qualified);
+                    for (const QXmlStreamAttribute& a : r.attributes()) {
+                        w.writeAttribute(a.qualifiedName().toString(),
+                                         a.qualifiedName() == u"ref" ? used.text() : a.value().toString());
+                    }
+                } else if (state == State::Before && depth == 3 && local == u"col") {
+                    const QString style = attribute(r, u"style");
+                    if (!style.isEmpty())
+                        columnStyles.push_back({attribute(r, u"min").toInt(), attribute(r, u"max").toInt(), style});
+                    x.copyToken();
+                } else {
+                    x.copyToken();
+                }
+            } else if (state == State::InSheetData) {
+                if (local != u"row") {
+                    x.copyToken();
+                    x.copyRest();
+                    continue;
+                }
+                const QString number = attribute(r, u"r");
+                const auto n = number.isEmpty() ? (row < kMaxRows ? std::optional<int>(row + 1) : std::nullopt)
+                                                : rowNumber(number);
+                if (!n || *n <= row)
+                    damaged(where, QStringLiteral("row %1 after row %2").arg(number).arg(row));
+                row = *n;
+                column = 0;
+                writeRowsBefore(row);
+                const QString custom = attribute(r, u"customFormat");
+                rowStyle = (custom == u"1" || custom == u"true") ? attribute(r, u"s") : QString();
+                const bool changed = it != end && rowOfKey(it->first) == row;
+                // Explicit numbers: a row put in before would shift an implicit one.
+                w.writeStartElement(qualified);
+                w.writeAttribute(QStringLiteral("r"), QString::number(row));
+                for (const QXmlStreamAttribute& a : r.attributes()) {
+                    const QStringView name = a.qualifiedName();
+                    if (name != u"r" && !(changed && name == u"spans"))
+                        w.writeAttribute(name.toString(), a.value().toString());
+                }
+                state = State::InRow;
+            } else { // InRow
+                if (local != u"c") {
+                    x.copyToken();
+                    x.copyRest();
+                    continue;
+                }
+                const QString ref = attribute(r, u"r");
+                int c = column + 1;
+                if (!ref.isEmpty()) {
+                    const auto cr = cellReference(ref);
+                    if (!cr || cr->first != row)
+                        damaged(where, QStringLiteral("cell reference %1 in row %2").arg(ref).arg(row));
+                    c = cr->second;
+                }
+                if (c <= column || c > kMaxColumns)
+                    damaged(where, QStringLiteral("cell %1 out of order").arg(ref));
+                column = c;
+                writeCellsBefore(row, column, rowStyle);
+                if (it != end && it->first == cellKey(row, column)) {
+                    // The written text replaces the cell, which keeps its format.
+                    const QString style = attribute(r, u"s");
+                    x.skipRest([&](QStringView inner) {
+                        if (inner == u"f")
+                            formulasReplaced = true;
+                    });
+                    writeCell(row, column, it->second, style);
+                    ++it;
+                } else {
+                    w.writeStartElement(qualified);
+                    w.writeAttribute(QStringLiteral("r"), cellName(row, column));
+                    for (const QXmlStreamAttribute& a : r.attributes()) {
+                        if (a.qualifiedName() != u"r")
+                            w.writeAttribute(a.qualifiedName().toString(), a.value().toString());
+                    }
+                    x.copyRest();
+                }
+            }
+        } else if (r.isEndElement()) {
+            if (state == State::InRow) {
+                writeCellsBefore(row, INT_MAX, rowStyle);
+                state = State::InSheetData;
+            } else if (state == State::InSheetData) {
+                writeRowsBefore(INT_MAX);
+                state = State::After;
+                --depth;
+            } else {
+                --depth;
+            }
+            x.copyToken();
+        } else {
+            x.copyToken();
+        }
+    }
+    x.copyToken();
+    if (state != State::After)
+        damaged(where, QStringLiteral("no sheet data"));
+    return x.result();
+}
+
+void XlsxWorkbook::dropCalcChain(ZipArchive& zip) const
+{
+    // The calculation chain lists the formula cells; one that lost its
+    // formula would make the file need repair, and the chain is rebuilt
+    // when missing.
+    if (m_calcChainPart.isEmpty() || !zip.contains(m_calcChainPart))
+        return;
+    zip.remove(m_calcChainPart);
+    const QByteArray rels = zip.read(m_workbookRelsPart, kMaxSmallPartBytes);
+    zip.replace(m_workbookRelsPart, withoutElements(rels, m_workbookRelsPart, [](const Reader& r) {
+                    return localName(r.qualifiedName()) == u"Relationship" &&
+                           attribute(r, u"Type").endsWith(QLatin1String("/calcChain"), Qt::CaseInsensitive);
+                }));
+    const QString types = QStringLiteral("[Content_Types].xml");
+    if (zip.contains(types)) {
+        const QString partName = u'/' + m_calcChainPart;
+        zip.replace(types, withoutElements(zip.read(types, kMaxSmallPartBytes), types, [&](const Reader& r) {
+                        return localName(r.qualifiedName()) == u"Override" &&
+                               attribute(r, u"PartName").compare(partName, Qt::CaseInsensitive) == 0;
+                    }));
+    }
+}
+
+void XlsxWorkbook::save()
+{
+    if (m_written.empty())
+        return;
+    ZipArchive zip(m_path, ZipArchive::Mode::Update);
+    bool formulasReplaced = false;
+    const QByteArray merged = mergedSheet(zip.read(m_sheetPart, kMaxSheetBytes), formulasReplaced);
+    // A sheet that this reader would refuse is never written.
+    if (merged.size() > kMaxSheetBytes)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1: the sheet grows too large").arg(m_path));
+    zip.replace(m_sheetPart, merged);
+    if (formulasReplaced)
+        dropCalcChain(zip);
+    zip.commit();
+    m_written.clear();
+    m_writtenMinColumn = kMaxColumns;
+    m_writtenMaxColumn = 0;
+    openPackage();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <list>
+
+struct zip;
+
+// A zip container opened for reading, or for updating in place. Updates are
+// collected and written by commit(): the container is written to a temporary
+// file beside it and renamed over it, so a failed commit leaves the file as
+// it was. Every failure is a RuntimeError.
+class ZipArchive {
+public:
+    enum class Mode { Read, Update };
+
+    ZipArchive(const QString& path, Mode mode);
+    // Drops uncommitted updates.
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    // Entry names are compared ignoring case, as the package format asks.
+    bool contains(const QString& name) const;
+    // The inflated entry; an entry that holds, or inflates to, more than
+    // limit bytes is an error before or while it is inflated.
+    QByteArray read(const QString& name, qint64 limit) const;
+
+    void replace(const QString& name, const QByteArray& data);
+    void remove(const QString& name);
+    void commit();
+
+private:
+    qint64 indexOf(const QString& name) const;
+    [[noreturn]] void fail(const QString& what) const;
+
+    QString m_path;
+    zip* m_zip = nullptr;
+    // Replaced data must live until commit().
+    std::list<QByteArray> m_kept;
+};

@@ -1,0 +1,240 @@
+#include "exchange/Workbook.h"
+#include "exchange/XlsxWorkbook.h"
+#include "platform/RuntimeError.h"
+#include "tests/exchange/ExchangeFixture.h"
+#include "tests/support/ErrorKindOf.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace exchange_test;
+
+namespace {
+
+QStringList texts(std::initializer_list<const char*> values)
+{
+    QStringList out;
+    for (const char* v : values)
+        out << QString::fromUtf8(v);
+    return out;
+}
+
+const QStringList kPackageParts{
+    QStringLiteral("[Content_Types].xml"),     QStringLiteral("_rels/.rels"),
+    QStringLiteral("docProps/app.xml"),        QStringLiteral("docProps/core.xml"),
+    QStringLiteral("xl/workbook.xml"),         QStringLiteral("xl/_rels/workbook.xml.rels"),
+    QStringLiteral("xl/styles.xml"),           QStringLiteral("xl/theme/theme1.xml"),
+    QStringLiteral("xl/worksheets/sheet1.xml"), QStringLiteral("xl/worksheets/sheet2.xml"),
+    QStringLiteral("xl/calcChain.xml"),
+};
+
+} // namespace
+
+// The same titles written by two independent tools, one per format.
+TEST(Workbook, ReadsTheActiveSheetOfBothFormats)
+{
+    const QStringList row2 = texts({"Zebra", "DVD", "4", "Drama/Krimi", "USA 1999", "16", "120", "1999", "Regie Eins",
+                                    "Anna", "Bert", "Carl", "Dora", "Emil", "Notiz", "cover/zebra.jpg",
+                                    "trailer/zebra.avi", "not read"});
+    const QStringList row3 = texts({"Äpfel & <Birnen>", "BluRay", " 3 ", "Komödie", "2001", "12", "2.5", "3.5",
+                                    "Régie Zwei", "Zoë", "", "", "", "", "zwei\nZeilen", "/abs/cover.jpg", "",
+                                    "not read"});
+    const QStringList row5 = texts({"Zebra", "VHS", "0", "Western", "D 1970", "0", "95", "0", "Regie Drei", "", "", "",
+                                    "", "", "", "", "", "not read"});
+    for (const char* name : {"titles.xlsx", "titles.xls"}) {
+        SCOPED_TRACE(name);
+        const auto book = Workbook::open(fixture(QString::fromLatin1(name)));
+        EXPECT_EQ(book->isWritable(), QByteArray(name).endsWith(".xlsx"));
+        EXPECT_EQ(rowTexts(*book, 1, 2), texts({"Filmtitel:", "Format:"}));
+        EXPECT_EQ(rowTexts(*book, 2, 18), row2);
+        EXPECT_EQ(rowTexts(*book, 3, 18), row3);
+        EXPECT_EQ(rowTexts(*book, 4, 18), QStringList(18, QString()));
+        EXPECT_EQ(rowTexts(*book, 5, 18), row5);
+
+        EXPECT_EQ(book->cell(2, 3).kind, WorkbookCell::Kind::Number);
+        EXPECT_EQ(book->cell(2, 3).number, 4.0);
+        EXPECT_EQ(book->cell(3, 3).kind, WorkbookCell::Kind::Text);
+        EXPECT_TRUE(book->cell(6, 1).isEmpty());
+        EXPECT_TRUE(book->cell(Workbook::kMaxRows, Workbook::kMaxColumns).isEmpty());
+        for (auto [row, column] : {std::pair{0, 1}, {1, 0}, {Workbook::kMaxRows + 1, 1}, {1, Workbook::kMaxColumns + 1}})
+            EXPECT_EQ(errorKindOf([&] { book->cell(row, column); }), ErrorKind::Index);
+    }
+}
+
+// Every kind of cell reads as it should, and still does after a save that
+// wrote cells beside them.
+TEST(Workbook, ReadsEveryKindOfCell)
+{
+    QTemporaryDir dir;
+    const QString path = copyTo(fixture(QStringLiteral("strings.xlsx")), dir.path(), QStringLiteral("s.xlsx"));
+    for (bool saved : {false, true}) {
+        SCOPED_TRACE(saved);
+        const auto book = Workbook::open(path);
+        // Shared strings with runs (phonetic guides left out) and escaped characters.
+        EXPECT_EQ(rowTexts(*book, 1, 3), texts({"geteilt", "fett und normal", "Zeile\r\nzwei _x0041_ & <"}));
+        // Inline runs, a boolean, an error value, a formula's cached text and number, numbers, empty cells.
+        EXPECT_EQ(rowTexts(*book, 2, 9), texts({"inline", "TRUE", "#N/A", "ab", "2", "1500", "", "", "a\rb"}));
+        EXPECT_EQ(book->cell(2, 6).kind, WorkbookCell::Kind::Number);
+        EXPECT_TRUE(book->cell(2, 8).isEmpty());
+        // Rows and cells without references continue the numbering.
+        EXPECT_EQ(rowTexts(*book, 3, 3), texts({"7", "implicit", saved ? "C3" : ""}));
+        book->setText(1, 4, QStringLiteral("D1"));
+        book->setText(2, 10, QStringLiteral("J2"));
+        book->setText(3, 3, QStringLiteral("C3"));
+        book->save();
+    }
+
+    const auto second = Workbook::open(fixture(QStringLiteral("second-active.xlsx")));
+    EXPECT_EQ(second->cell(1, 1).asText(), QStringLiteral("zweite"));
+    EXPECT_EQ(second->cell(2, 2).number, 42.0);
+}
+
+TEST(Workbook, OpenRefusesWhatIsNoWorkbook)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(errorKindOf([&] { Workbook::open(dir.path() + QStringLiteral("/missing.xlsx")); }),
+              ErrorKind::FileNotFound);
+    EXPECT_EQ(errorKindOf([&] { Workbook::open(dir.path()); }), ErrorKind::FileNotFound);
+    EXPECT_EQ(errorKindOf([&] { Workbook::open(QString()); }), ErrorKind::FileNotFound);
+    for (const char* name : {"not-a-zip.xlsx", "empty.xlsx", "truncated.xlsx", "no-workbook.xlsx", "damaged.xls"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(fixture(QString::fromLatin1(name))); }), ErrorKind::InputOutput);
+    }
+}
+
+TEST(Workbook, WrittenTextsReadBackExactly)
+{
+    QTemporaryDir dir;
+    const QString path = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), dir.path(), QStringLiteral("w.xlsx"));
+    const QStringList values{QStringLiteral("  blanks around  "),
+                             QStringLiteral("two\r\nlines\nand\rreturns"),
+                             QStringLiteral("control \x01 and \x1f"),
+                             QStringLiteral("literal _x0041_ stays"),
+                             QStringLiteral("=1+1"),
+                             QStringLiteral("007"),
+                             QStringLiteral("<&>\"'"),
+                             QString::fromUtf8("Umlaute äöü, emoji 🎬"),
+                             QString(5000, u'x')};
+    {
+        const auto book = Workbook::open(path);
+        for (int i = 0; i < values.size(); ++i)
+            book->setText(i + 1, i + 1, values[i]);
+        book->save();
+        // The object reads the saved state.
+        EXPECT_EQ(book->cell(2, 2).asText(), values[1]);
+    }
+    const auto again = Workbook::open(path);
+    for (int i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(again->cell(i + 1, i + 1).kind, WorkbookCell::Kind::Text);
+        EXPECT_EQ(again->cell(i + 1, i + 1).asText(), values[i]) << i;
+    }
+}
+
+TEST(Workbook, SaveKeepsEveryOtherPartAndCell)
+{
+    QTemporaryDir dir;
+    const QString path = copyTo(fixture(QStringLiteral("formatted.xlsx")), dir.path(), QStringLiteral("f.xlsx"));
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const auto before = packageParts(path, kPackageParts);
+    {
+        const auto book = Workbook::open(path);
+        book->setText(2, 2, QStringLiteral("neu"));   // an existing, formatted cell
+        book->setText(2, 1, QStringLiteral("davor")); // a new cell before it
+        book->setText(5, 3, QStringLiteral("neue Zeile"));
+        book->setText(25, 1, QStringLiteral("ganz unten"));
+        book->setText(1, 1, QString()); // empties the header cell
+        book->save();
+    }
+    const auto after = packageParts(path, kPackageParts);
+    ASSERT_EQ(before.size(), after.size());
+    for (const auto& [name, bytes] : before) {
+        if (name != QLatin1String("xl/worksheets/sheet1.xml")) {
+            EXPECT_EQ(after.at(name), bytes) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(QFile(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QFileDevice::ReadGroup);
+
+    const auto book = Workbook::open(path);
+    EXPECT_TRUE(book->cell(1, 1).isEmpty());
+    EXPECT_EQ(rowTexts(*book, 2, 3), texts({"davor", "neu", ""}));
+    EXPECT_EQ(book->cell(2, 18).asText(), QStringLiteral("keep me"));
+    EXPECT_EQ(book->cell(5, 3).asText(), QStringLiteral("neue Zeile"));
+    EXPECT_EQ(book->cell(20, 1).asText(), QStringLiteral("below"));
+    EXPECT_EQ(book->cell(20, 3).number, 12.5);
+    EXPECT_EQ(book->cell(25, 1).asText(), QStringLiteral("ganz unten"));
+    EXPECT_TRUE(after.at(QStringLiteral("xl/worksheets/sheet1.xml")).contains(R"(<dimension ref="A1:R25"/>)"));
+}
+
+TEST(Workbook, SheetWithPrefixedElementsAndImplicitNumbers)
+{
+    QTemporaryDir dir;
+    const QString path = copyTo(fixture(QStringLiteral("prefixed.xlsx")), dir.path(), QStringLiteral("p.xlsx"));
+    {
+        const auto book = Workbook::open(path);
+        EXPECT_EQ(rowTexts(*book, 1, 2), texts({"eins", ""}));
+        EXPECT_EQ(rowTexts(*book, 2, 2), texts({"", "zwei"}));
+        book->setText(1, 2, QStringLiteral("neben eins"));
+        book->setText(2, 1, QStringLiteral("vor zwei"));
+        book->setText(4, 1, QStringLiteral("vier"));
+        book->save();
+    }
+    const auto book = Workbook::open(path);
+    EXPECT_EQ(rowTexts(*book, 1, 2), texts({"eins", "neben eins"}));
+    EXPECT_EQ(rowTexts(*book, 2, 2), texts({"vor zwei", "zwei"}));
+    EXPECT_EQ(rowTexts(*book, 4, 1), texts({"vier"}));
+}
+
+TEST(Workbook, ReplacedFormulasTakeTheCalculationChainAlong)
+{
+    QTemporaryDir dir;
+    const QString path = copyTo(fixture(QStringLiteral("calc-chain.xlsx")), dir.path(), QStringLiteral("c.xlsx"));
+    {
+        const auto book = Workbook::open(path);
+        book->setText(1, 1, QStringLiteral("Text statt Formel"));
+        book->save();
+    }
+    const auto parts = packageParts(path, kPackageParts);
+    EXPECT_EQ(parts.count(QStringLiteral("xl/calcChain.xml")), 0u);
+    EXPECT_FALSE(parts.at(QStringLiteral("xl/_rels/workbook.xml.rels")).contains("calcChain"));
+    EXPECT_FALSE(parts.at(QStringLiteral("[Content_Types].xml")).contains("calcChain"));
+    EXPECT_TRUE(parts.at(QStringLiteral("[Content_Types].xml")).contains("/xl/styles.xml"));
+    const auto book = Workbook::open(path);
+    EXPECT_EQ(book->cell(1, 1).asText(), QStringLiteral("Text statt Formel"));
+    EXPECT_EQ(book->cell(30, 1).number, 6.0); // the formula below stays
+}
+
+TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
+{
+    QTemporaryDir dir;
+    // A sheet that turns out damaged while it is rewritten.
+    const QString damaged = copyTo(fixture(QStringLiteral("malformed.xlsx")), dir.path(), QStringLiteral("m.xlsx"));
+    const QByteArray original = readFile(damaged);
+    {
+        const auto book = Workbook::open(damaged);
+        book->setText(1, 1, QStringLiteral("x"));
+        EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::InputOutput);
+    }
+    EXPECT_EQ(readFile(damaged), original);
+
+    // The file vanished between opening and saving.
+    const QString gone = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), dir.path(), QStringLiteral("g.xlsx"));
+    {
+        const auto book = Workbook::open(gone);
+        book->setText(1, 1, QStringLiteral("x"));
+        QFile::remove(gone);
+        EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::FileNotFound);
+    }
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
+
+    // The binary format is only read.
+    const QString xls = copyTo(fixture(QStringLiteral("titles.xls")), dir.path(), QStringLiteral("t.xls"));
+    const QByteArray xlsBytes = readFile(xls);
+    {
+        const auto book = Workbook::open(xls);
+        EXPECT_EQ(errorKindOf([&] { book->setText(1, 1, QStringLiteral("x")); }), ErrorKind::InputOutput);
+        EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::InputOutput);
+    }
+    EXPECT_EQ(readFile(xls), xlsBytes);
+}
