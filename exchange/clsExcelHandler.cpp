@@ -1,5 +1,7 @@
 #include "exchange/clsExcelHandler.h"
 
+#include "data/clsPathFunctions.h"
+
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
@@ -88,16 +90,7 @@ QStringList clsExcelHandler::ColumnCaptions(const clsTranslation& captions)
     return list;
 }
 
-bool clsExcelHandler::IsListNameValid(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
-}
+bool clsExcelHandler::IsListNameValid(const QString& name) { return clsPathFunctions::isPlainFileName(name); }
 
 bool clsExcelHandler::ExcelExport(const clsTranslation& captions, const clsDatentraegerList& list,
                                   const QString& workbookPath)
