@@ -116,6 +116,7 @@ ucEntry::ucEntry(QWidget* parent)
     m_btPreview->hide();
 
     connect(m_text, &QLineEdit::textChanged, this, &ucEntry::onTextChanged);
+    connect(m_text, &QLineEdit::returnPressed, this, &ucEntry::returnPressed);
     connect(m_combo, &QComboBox::editTextChanged, this, &ucEntry::onComboTextChanged);
     connect(m_btAdd, &QPushButton::clicked, this, &ucEntry::onAdd);
     connect(m_btRemove, &QPushButton::clicked, this, &ucEntry::onRemove);
@@ -256,6 +257,8 @@ void ucEntry::applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16
 {
     m_style = style;
     storeGeometry(labelwidth, margin);
+    // Focus given to the control goes to the box the user types into.
+    setFocusProxy(style == 2 ? static_cast<QWidget*>(m_combo) : m_text);
     const int H = height();
     QLabel* label = captionLabel();
     label->setGeometry(margin, H / 2 - label->height() / 2, std::max(0, static_cast<int>(labelwidth)), label->height());

@@ -68,6 +68,10 @@ public:
                   buttonVisible, maxCharacters);
     }
 
+signals:
+    // Enter was pressed in the text box.
+    void returnPressed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

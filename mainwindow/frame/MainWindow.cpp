@@ -75,6 +75,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_timerSchoner->setInterval(5000);
     connect(m_timerSchoner, &QTimer::timeout, this, &MainWindow::TimerSchoner_Timer);
     ucEntry::setPreviewHook([this](const QString& path) { ShowPreview(path); });
+    // An older-layout list converted when it is taken says so.
+    m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
     createMenus();
 
@@ -512,16 +514,25 @@ void MainWindow::Form_Load()
     setSeiten(1, 1);
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
     m_session.LoadEinstellungen();
-    m_session.LoadNameLists();
+    const QStringList unreadNameLists = m_session.LoadNameLists();
     SetLanguageAndDesign();
     SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
-    const bool listRead = LoadCollection();
+
+    // What reading the files has to say comes after page 1, whose own
+    // messages would hide it.
+    QList<std::pair<int, QString>> pending;
+    for (const QString& name : unreadNameLists)
+        pending.append({27, QStringLiteral(" (") + name + u')'});
+    m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
+    if (const std::optional<QString> error = LoadCollection())
+        pending.append({36, QStringLiteral(" (") + *error + u')'});
+    m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
+
     m_pageDVDScreen->setSkipzurueckEnabled(false);
     HideAllPages();
     ShowPage(1);
-    // After page 1, whose own messages would hide it.
-    if (!listRead)
-        StatusMsg(36);
+    for (const auto& [n, suffix] : pending)
+        StatusMsg(n, suffix);
     PlaySound(2);
 }
 
@@ -536,18 +547,18 @@ void MainWindow::AskPassword()
         answer = Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
 }
 
-bool MainWindow::LoadCollection()
+std::optional<QString> MainWindow::LoadCollection()
 {
     m_session.setAktuelleDVDNr(0);
     if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
-        return true;
+        return std::nullopt;
     try {
         m_session.LoadDVDList();
-    } catch (const RuntimeError&) {
-        return false;
+    } catch (const RuntimeError& e) {
+        return e.message();
     }
     m_session.setAktuelleDVDNr(m_session.DVDListe().getListSize() > 0 ? 1 : 0);
-    return true;
+    return std::nullopt;
 }
 
 void MainWindow::Form_Resize()

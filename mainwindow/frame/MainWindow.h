@@ -10,6 +10,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -138,8 +139,8 @@ protected:
 private:
     // The steps of Form_Load.
     void AskPassword();
-    // False when the list file exists but could not be read.
-    bool LoadCollection();
+    // The error when the list file exists but could not be read.
+    std::optional<QString> LoadCollection();
     void Form_Resize();
 
     void createMenus();

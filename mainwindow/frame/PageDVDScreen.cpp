@@ -145,6 +145,7 @@ PageDVDScreen::PageDVDScreen(PageHost& host) : QObject(host.clientArea()), m_hos
     connect(m_skipvor, &QPushButton::clicked, this, &PageDVDScreen::btSkipvor_Click);
     connect(m_skipzurueck, &QPushButton::clicked, this, &PageDVDScreen::btSkipzurueck_Click);
     connect(m_btPosJump, &QPushButton::clicked, this, &PageDVDScreen::btPosJump_Click);
+    connect(m_posJump, &ucEntry::returnPressed, this, &PageDVDScreen::btPosJump_Click);
     m_anzeige->installEventFilter(this);
     m_pos->installEventFilter(this);
     host.backgroundImage()->installEventFilter(this);

@@ -110,11 +110,23 @@ void Session::LoadLanguages()
     m_boxTexts.Load(inProgramFolder(QStringLiteral("languages/english-box.ass")));
 }
 
-void Session::LoadNameLists()
+QStringList Session::LoadNameLists()
 {
-    m_actorList.Load(inProgramFolder(QStringLiteral("actor.txt")), true, true);
-    m_directorList.Load(inProgramFolder(QStringLiteral("director.txt")), true, true);
-    m_genreList.Load(inProgramFolder(QStringLiteral("genre%1.txt").arg(m_options.Language())), true, true);
+    const std::pair<clsDefaultListFileHandler*, QString> lists[] = {
+        {&m_actorList, QStringLiteral("actor.txt")},
+        {&m_directorList, QStringLiteral("director.txt")},
+        {&m_genreList, QStringLiteral("genre%1.txt").arg(m_options.Language())},
+    };
+    QStringList failed;
+    for (const auto& [list, name] : lists) {
+        try {
+            list->Load(inProgramFolder(name), true, true);
+        } catch (const RuntimeError&) {
+            list->Clear();
+            failed << name;
+        }
+    }
+    return failed;
 }
 
 void Session::LoadServerUrl()

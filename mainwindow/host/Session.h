@@ -9,6 +9,7 @@
 #include "data/clsTranslation.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -69,7 +70,9 @@ public:
     clsDefaultListFileHandler& ActorList() { return m_actorList; }
     clsDefaultListFileHandler& DirectorList() { return m_directorList; }
     clsDefaultListFileHandler& GenreList() { return m_genreList; }
-    void LoadNameLists();
+    // Reads the three name lists; a list that cannot be read or created stays
+    // empty and its file name is answered, so that the program still starts.
+    QStringList LoadNameLists();
 
     // ---- online service and password
     const QString& ServerUrl() const { return m_serverUrl; }

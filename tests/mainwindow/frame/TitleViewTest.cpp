@@ -6,6 +6,8 @@
 #include "mainwindow/frame/PageDVDScreen.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -158,6 +160,23 @@ TEST_F(StartupTest, PositionJumpTakesANumberFromOneToTheCount)
         EXPECT_FALSE(entry->isVisible()) << text;
         EXPECT_FALSE(go->isVisible()) << text;
     }
+}
+
+TEST_F(StartupTest, ThePositionFieldTakesTheKeysAndEnterJumps)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"A"}, {"B"}, {"C"}, {"D"}});
+    start();
+    window->activateWindow();
+    QTest::mouseClick(child("lbPos"), Qt::LeftButton);
+    auto* entry = child<ucEntry>("ucEntryPosJump");
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(entry->isAncestorOf(focused));
+    QTest::keyClicks(focused, QStringLiteral("3"));
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
+    EXPECT_FALSE(entry->isVisible());
 }
 
 TEST_F(StartupTest, PopUpsOpenAtTheMouseAndCloseEachOther)
