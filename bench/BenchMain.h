@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gui/QtScreenService.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -11,6 +13,8 @@ inline int runOffscreenBenchmarks(int argc, char** argv, const std::function<voi
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QtScreenService screen;
+    Screens::install(&screen);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -9,6 +9,8 @@ class ScreenService {
 public:
     virtual ~ScreenService() = default;
     virtual QSize size() const = 0;
+    // The part of it that windows may take (without panels and docks).
+    virtual QSize availableSize() const = 0;
 };
 
 using Screens = Seam<ScreenService>;

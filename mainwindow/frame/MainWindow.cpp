@@ -28,6 +28,7 @@
 #include "platform/RuntimeError.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ScreenService.h"
 #include "platform/SoundService.h"
 #include "platform/UrlOpener.h"
 #include "platform/Version.h"
@@ -41,6 +42,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -62,6 +64,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_bgImage = new QLabel(m_client);
     m_bgImage->setObjectName(QStringLiteral("BGImage"));
     m_bgImage->setScaledContents(true);
+
+    m_btClose = new QPushButton(QStringLiteral("x"), m_client);
+    m_btClose->setObjectName(QStringLiteral("btClose"));
+    m_btClose->resize(25, 25);
+    m_btClose->hide();
+    connect(m_btClose, &QPushButton::clicked, this, &MainWindow::btClose_Click);
 
     m_statusleiste = new ucText(m_client);
     m_statusleiste->setObjectName(QStringLiteral("ucTextStatusleiste"));
@@ -308,6 +316,8 @@ void MainWindow::ShowPage(int page)
     if (page < 4 || page > 23)
         return;
     HideAllPages();
+    m_btClose->show();
+    m_btClose->raise();
     switch (page) {
     case 4: m_pageListen->ShowListen(); break;
     case 5: m_pageStatistik->ShowStatistik(); break;
@@ -335,6 +345,7 @@ void MainWindow::ShowPage(int page)
 
 void MainWindow::HideAllPages()
 {
+    m_btClose->hide();
     m_pageDVDScreen->HideDVDScreen();
     m_pageSuche->HideSuche();
     m_pageEinstellungen->HideEinstellungen();
@@ -469,15 +480,32 @@ void MainWindow::SetLanguageAndDesign()
 
 void MainWindow::SetAllSizes(int W, int H)
 {
-    // Any size is laid out; widths and heights that would turn negative are 0.
-    W = std::clamp(W, 0, kMaxLayoutSize);
-    H = std::clamp(H, 0, kMaxLayoutSize);
+    // The size is the window's outer size, and never more than the screen offers.
+    const QSize screen = Screens::get().availableSize();
+    W = std::clamp(W, 0, std::min(kMaxLayoutSize, screen.width()));
+    H = std::clamp(H, 0, std::min(kMaxLayoutSize, screen.height()));
 
     if (!isMinimized() && !isMaximized()) {
-        resize(W, H);
-        if (layout())
-            layout()->activate();
+        m_outerSize = QSize(W, H);
+        applyOuterSize();
     }
+    layoutPages(W, H);
+}
+
+void MainWindow::applyOuterSize()
+{
+    // The frame is known once the window is shown; before that it counts 0.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    m_applyingSize = true;
+    resize(std::max(0, m_outerSize.width() - frame.width()), std::max(0, m_outerSize.height() - frame.height()));
+    if (layout())
+        layout()->activate();
+    m_applyingSize = false;
+}
+
+void MainWindow::layoutPages(int W, int H)
+{
+    m_btClose->move(std::max(0, m_client->width() - m_btClose->width() - 5), 5);
     m_bgImage->setGeometry(0, m_bgImage->y(), m_client->width(), m_client->height());
     m_statusleiste->move(0, H - 75);
     m_statusleiste->resize(W, m_statusleiste->height());
@@ -592,8 +620,30 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The maximised size may arrive after the state change.
-    if (isMaximized())
+    if (isMaximized()) {
         Form_Resize();
+    } else if (!m_applyingSize && !isMinimized() && isVisible()) {
+        // Dragged to another size by the user: laid out for it, as when maximised;
+        // the settings' size stays the one it opens with.
+        const QSize outer = frameGeometry().size();
+        layoutPages(outer.width(), outer.height());
+        if (m_aktuelleSeite < 4)
+            ShowPage(1);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Now that the frame is known, the outer size is what the settings say.
+    if (!m_frameApplied && !isMaximized() && !isMinimized() && m_outerSize.isValid()) {
+        m_frameApplied = true;
+        if (frameGeometry().size() != geometry().size()) {
+            applyOuterSize();
+            layoutPages(m_outerSize.width(), m_outerSize.height());
+            m_pageDVDScreen->centreCover();
+        }
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

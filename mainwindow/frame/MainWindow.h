@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTimer;
 class ucBarDiagram;
 class ucText;
@@ -135,6 +136,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // Closing the main window ends the program; nothing is saved.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The steps of Form_Load.
@@ -142,6 +144,10 @@ private:
     // The error when the list file exists but could not be read.
     std::optional<QString> LoadCollection();
     void Form_Resize();
+    // Resizes the window so that its outer size, frame included, is m_outerSize.
+    void applyOuterSize();
+    // Lays every page out for an outer size of W x H.
+    void layoutPages(int W, int H);
 
     void createMenus();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
@@ -155,9 +161,14 @@ private:
     std::uint8_t m_maximiert = 0;
     QString m_regalCaption;
     QSize m_maximisedLayout;
+    // The outer size the settings asked for, and whether the frame was taken off it.
+    QSize m_outerSize;
+    bool m_frameApplied = false;
+    bool m_applyingSize = false;
 
     QWidget* m_client;
     QLabel* m_bgImage;
+    QPushButton* m_btClose;
     ucText* m_statusleiste;
     QTimer* m_statusTimer;
     QHash<QString, QAction*> m_actions;

@@ -252,19 +252,25 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
         m_anzeige->show();
         const std::int16_t height = PageLayout::clamp16(m_anzeige->height());
         PageLayout::setWidth(m_anzeige, GetCoverBreite(dvd.GetFormat(), height));
-        const int left = static_cast<int>(std::floor(m_host.clientArea()->width() / 2.0 - m_anzeige->width() / 2.0));
-        PageLayout::setLeft(m_anzeige, left);
+        centreCover();
         if (o.Shortcuts() == 1) {
-            const int w = m_switches[0]->width();
-            for (int i = 0; i < 4; ++i) {
-                PageLayout::setLeft(m_switches[i], left + i * (w + 2));
-                m_switches[i]->show();
-                m_switches[i]->raise();
+            for (QLabel* sw : m_switches) {
+                sw->show();
+                sw->raise();
             }
         }
     } catch (const RuntimeError&) {
         m_host.StatusMsg(36);
     }
+}
+
+void PageDVDScreen::centreCover()
+{
+    const int left = static_cast<int>(std::floor(m_host.clientArea()->width() / 2.0 - m_anzeige->width() / 2.0));
+    PageLayout::setLeft(m_anzeige, left);
+    const int w = m_switches[0]->width();
+    for (int i = 0; i < 4; ++i)
+        PageLayout::setLeft(m_switches[i], left + i * (w + 2));
 }
 
 void PageDVDScreen::ShowPosition()

@@ -34,6 +34,8 @@ public:
     // Fills the page with the title at AktuelleDVDNr (pos is that number).
     void FillDVDScreen(std::int16_t pos);
     void ShowPosition();
+    // Centres the cover and its side switches in the client area's width.
+    void centreCover();
     // Start-up switches the previous-title button off.
     void setSkipzurueckEnabled(bool enabled);
     static std::int16_t GetCoverBreite(const QString& format, std::int16_t height);

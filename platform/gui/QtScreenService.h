@@ -6,4 +6,5 @@
 class QtScreenService : public ScreenService {
 public:
     QSize size() const override;
+    QSize availableSize() const override;
 };

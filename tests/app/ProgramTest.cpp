@@ -2,6 +2,7 @@
 #include "controls/ucTitle.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/FixedScreen.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -33,6 +34,7 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
     ScriptedMessages messages; // no box may appear
     RecordingSounds sounds;
+    FixedScreen screen{QSize(1920, 1080)};
     MainWindow window;
     window.Form_Load();
     window.show();

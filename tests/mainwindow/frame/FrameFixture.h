@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/frame/MainWindow.h"
+#include "tests/support/FixedScreen.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -48,6 +49,8 @@ protected:
     }
 
     TempProgramFolder folder;
+    // Large enough for every size the tests lay out.
+    FixedScreen screen{QSize(4000, 3000)};
     RecordingSounds sounds;
     RecordingOpener opener;
     std::unique_ptr<MainWindow> window;

@@ -5,6 +5,7 @@
 #include "tests/support/ScriptedRandom.h"
 
 #include <QAction>
+#include <QPushButton>
 
 namespace {
 
@@ -188,6 +189,51 @@ TEST_F(StartupTest, MaximisingAndRestoringLayTheWindowOutAndFallBackToPageOne)
     QTRY_COMPARE(window->Maximiert(), std::uint8_t(0));
     EXPECT_EQ(window->AktuelleSeite(), 16); // other pages stay
     EXPECT_EQ(window->Statusleiste()->y(), 600 - 75);
+}
+
+TEST_F(StartupTest, TheSettingsSizeIsTheOuterSizeWithinTheScreen)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    start();
+    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
+
+    // Settings far larger than the screen (10000 is the fallback of a missing
+    // settings file) give a window that fits the screen's free area.
+    screen.available = QSize(1280, 1000);
+    window->SetAllSizes(10000, 32767);
+    EXPECT_EQ(window->frameGeometry().size(), QSize(1280, 1000));
+    EXPECT_EQ(window->Statusleiste()->y(), 1000 - 75);
+}
+
+TEST_F(StartupTest, AWindowDraggedToAnotherSizeIsLaidOutForIt)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    start();
+    window->ShowPage(2);
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(QSize(1000, 700) - frame); // as the user's drag does
+    QTRY_COMPARE(window->Statusleiste()->y(), 700 - 75);
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(window->session().Options().FormWidth(), 800); // the settings keep their size
+}
+
+TEST_F(StartupTest, EveryPageHasACloseButtonThatLeadsToTheTitle)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    start();
+    auto* close = child<QPushButton>("btClose");
+    EXPECT_FALSE(close->isVisible());
+    for (int page : {4, 5, 6, 11, 16, 19, 20, 23}) {
+        window->ShowPage(page);
+        ASSERT_TRUE(close->isVisible()) << page;
+        EXPECT_EQ(close->text(), QStringLiteral("x"));
+        QTest::mouseClick(close, Qt::LeftButton);
+        EXPECT_EQ(window->AktuelleSeite(), 1) << page;
+        EXPECT_FALSE(close->isVisible()) << page;
+    }
 }
 
 } // namespace
