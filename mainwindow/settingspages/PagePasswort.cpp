@@ -6,7 +6,6 @@
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/Session.h"
-#include "platform/RuntimeError.h"
 
 #include <QPushButton>
 

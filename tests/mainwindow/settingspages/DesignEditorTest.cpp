@@ -145,7 +145,7 @@ TEST_F(DesignEditor, AMissingBackgroundPictureStopsTheSaveBeforeAnythingIsWritte
     EXPECT_EQ(entry("ucEntryEinstBG")->value(), folder.file("nowhere.jpg"));
 }
 
-TEST_F(DesignEditor, OverwritingAskesFirstAndAFlagOtherThanZeroRefusesIt)
+TEST_F(DesignEditor, OverwritingAsksFirstAndAFlagOtherThanZeroRefusesIt)
 {
     const struct {
         const char* flag; // line 10 of the existing file; nullptr: a file of nine lines
