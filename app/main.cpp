@@ -5,6 +5,7 @@
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/QtColorDialogService.h"
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMediaPlayerService.h"
 #include "platform/gui/QtMessageService.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
     Messages::install(&messages);
     QtFileDialogService fileDialogs;
     FileDialogs::install(&fileDialogs);
+    QtColorDialogService colorDialogs;
+    ColorDialogs::install(&colorDialogs);
     QtSoundService sounds;
     Sounds::install(&sounds);
     QtScreenService screen;

@@ -530,6 +530,19 @@ void MainWindow::layoutPages(int W, int H)
     m_pageMB->SetSizes(W, H);
 }
 
+void MainWindow::applyLanguageAndDesign()
+{
+    SetLanguageAndDesign();
+    // A maximised window keeps its size; any other takes the settings' size at once.
+    if (isMaximized()) {
+        const QSize outer = frameGeometry().size();
+        m_maximisedLayout = outer;
+        SetAllSizes(outer.width(), outer.height());
+    } else {
+        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+    }
+}
+
 // ---------------------------------------------------------------- start-up and life cycle
 
 void MainWindow::Form_Load()

@@ -99,6 +99,7 @@ public:
     void SetLanguageAndDesign();
     void SetDesignMenue();
     void SetAllSizes(int W, int H);
+    void applyLanguageAndDesign() override;
     QLabel* BGImage() const { return m_bgImage; }
     QWidget* backgroundImage() override;
     // The caption the shelf window takes when it opens.

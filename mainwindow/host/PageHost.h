@@ -39,6 +39,9 @@ public:
     virtual clsFormFunctions& FormFunctions() = 0;
     virtual ucText* statusLine() = 0;
     virtual QWidget* backgroundImage() = 0;
+    // After the settings were saved: the language tables, the design of every
+    // page and the layout for the window size follow the settings again.
+    virtual void applyLanguageAndDesign() = 0;
 
     // The bar chart of the statistics page, which the top-30 pages fill too.
     virtual ucBarDiagram* sharedBarChart() = 0;

@@ -142,6 +142,8 @@ void Session::LoadServerUrl()
 
 void Session::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFolder(QStringLiteral("password.apw"))); }
 
+void Session::SavePassword() { m_passwordFunctions.SaveIntoFile(inProgramFolder(QStringLiteral("password.apw"))); }
+
 QString Session::shelfFileOfList() const
 {
     return ProgramFolder::path() + QStringLiteral("/shelves/") +

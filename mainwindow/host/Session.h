@@ -80,12 +80,16 @@ public:
     void LoadServerUrl();
     clsPasswordFunctions& PasswordFunctions() { return m_passwordFunctions; }
     void LoadPassword();
+    // Writes the password of PasswordFunctions() to "password.apw"; errors reach the caller.
+    void SavePassword();
 
     // The entries of the new-title page came from an online search result.
     bool WexulUebernommen() const { return m_wexulUebernommen; }
     void setWexulUebernommen(bool v) { m_wexulUebernommen = v; }
 
-    // The active design file may be neither overwritten nor deleted.
+    // The lines of the design last chosen on the settings page, and whether
+    // that design is protected from being deleted.
+    clsDefaultListFileHandler& DesignList() { return m_designList; }
     bool DesignGeschuetzt() const { return m_designGeschuetzt; }
     void setDesignGeschuetzt(bool v) { m_designGeschuetzt = v; }
 
@@ -109,5 +113,6 @@ private:
     QString m_serverUrl;
     clsPasswordFunctions m_passwordFunctions;
     bool m_wexulUebernommen = false;
+    clsDefaultListFileHandler m_designList;
     bool m_designGeschuetzt = false;
 };

@@ -1,16 +1,614 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
+#include "controls/ucEntry.h"
+#include "controls/ucText.h"
+#include "data/clsDefaultListFileHandler.h"
+#include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageControls.h"
 #include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/Session.h"
+#include "mainwindow/settingspages/ColorLabel.h"
+#include "platform/ColorDialogService.h"
+#include "platform/MessageService.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+#include "platform/ScreenService.h"
 
-#include <QWidget>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
 
-PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
+#include <array>
+#include <filesystem>
 
-void PageEinstellungen::ShowEinstellungen() {}
+using PageControls::make;
 
-void PageEinstellungen::HideEinstellungen() {}
+namespace {
 
-void PageEinstellungen::SetDesignEinstellungen() {}
+constexpr int kEntryHeight = 25;
+constexpr int kDesignListHeight = 120;
+constexpr int kSwatchWidth = 45;
 
-void PageEinstellungen::SetSizes(int, int) {}
+const QString kSoundFilter = QStringLiteral("Sound-Files (*.wav,*.mid) | *.wav;*.mid");
+
+// Two spellings of one file: the same text, the same cleaned path, or the
+// same file on disc (links, "..", doubled separators).
+bool sameFile(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QString ca = QDir::cleanPath(Paths::resolve(Paths::normalize(a)));
+    const QString cb = QDir::cleanPath(Paths::resolve(Paths::normalize(b)));
+    if (ca == cb)
+        return true;
+    std::error_code ec;
+    const bool equivalent = std::filesystem::equivalent(std::filesystem::path(ca.toStdString()),
+                                                        std::filesystem::path(cb.toStdString()), ec);
+    return !ec && equivalent;
+}
+
+QString inBrackets(const QString& text) { return QStringLiteral(" (") + text + u')'; }
+
+// Line i of a line list, or "" beyond its end (slots there may hold an older file's lines).
+QString lineOf(const clsDefaultListFileHandler& lines, int i)
+{
+    return i <= lines.getListSize() ? lines.getElement(i) : QString();
+}
+
+} // namespace
+
+PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()), m_host(host)
+{
+    using namespace PageControls;
+    QWidget* area = host.clientArea();
+    const auto entry = [area](const char* name) {
+        auto* e = make<ucEntry>(area, name);
+        e->resize(e->width(), kEntryHeight);
+        return e;
+    };
+    m_ucEntryEinstBreite = entry("ucEntryEinstBreite");
+    m_ucEntryEinstHoehe = entry("ucEntryEinstHoehe");
+    m_ucEntryEinstTrailerBreite = entry("ucEntryEinstTrailerBreite");
+    m_ucEntryEinstTrailerHoehe = entry("ucEntryEinstTrailerHoehe");
+    m_ucEntryEinstRegalBreite = entry("ucEntryEinstRegalBreite");
+    m_ucEntryEinstRegalHoehe = entry("ucEntryEinstRegalHoehe");
+    m_ucEntryEinstFeld = entry("ucEntryEinstFeld");
+    m_ucEntryEinstSWButtons = entry("ucEntryEinstSWButtons");
+    m_ucEntryEinstSprache = entry("ucEntryEinstSprache");
+    m_ucEntryEinstWaehrung = entry("ucEntryEinstWaehrung");
+    m_ucEntryEinstBG = entry("ucEntryEinstBG");
+    m_ucEntryEinstSoundKlick = entry("ucEntryEinstSoundKlick");
+    m_ucEntryEinstSoundStart = entry("ucEntryEinstSoundStart");
+    m_ucEntryEinstSoundHinweis = entry("ucEntryEinstSoundHinweis");
+    m_ucEntryEinstStumm = entry("ucEntryEinstStumm");
+    m_ucEntryEinstDesignName = entry("ucEntryEinstDesignName");
+
+    const auto text = [area](const char* name) {
+        auto* t = make<ucText>(area, name);
+        t->resize(t->width(), kEntryHeight);
+        return t;
+    };
+    m_ucTextEinstColorFont = text("ucTextEinstColorFont");
+    m_ucTextEinstColorBG = text("ucTextEinstColorBG");
+    m_ucTextEinstColorEntryFont = text("ucTextEinstColorEntryFont");
+    m_ucTextEinstColorEntryBG = text("ucTextEinstColorEntryBG");
+    m_ucTextEinstColorRating = text("ucTextEinstColorRating");
+
+    const auto swatch = [this, area](const char* name, void (PageEinstellungen::*click)()) {
+        auto* s = make<ColorLabel>(area, name);
+        s->resize(kSwatchWidth, kEntryHeight);
+        connect(s, &ColorLabel::clicked, this, click);
+        return s;
+    };
+    m_btEinstColorFont = swatch("btEinstColorFont", &PageEinstellungen::btEinstColorFont_Click);
+    m_btEinstColorBG = swatch("btEinstColorBG", &PageEinstellungen::btEinstColorBG_Click);
+    m_btEinstColorEntryFont = swatch("btEinstColorEntryFont", &PageEinstellungen::btEinstColorEntryFont_Click);
+    m_btEinstColorEntryBG = swatch("btEinstColorEntryBG", &PageEinstellungen::btEinstColorEntryBG_Click);
+    m_btEinstColorRating = swatch("btEinstColorRating", &PageEinstellungen::btEinstColorRating_Click);
+
+    m_fileDesign = make<QListWidget>(area, "FileDesign");
+    m_fileDesign->setFont(FontHelper::labelFont());
+    m_fileDesign->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fileDesign->resize(m_fileDesign->width(), kDesignListHeight);
+    // A choice by the user or by the page loads the design, as a click would.
+    connect(m_fileDesign, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            FileDesign_Click();
+    });
+
+    m_btDesignLoeschen = makeButton(area, "btDesignLoeschen");
+    m_btDesignSpeichern = makeButton(area, "btDesignSpeichern");
+    m_btEinstSpeichern = makeButton(area, "btEinstSpeichern");
+    connect(m_btDesignLoeschen, &QPushButton::clicked, this, &PageEinstellungen::btDesignLoeschen_Click);
+    connect(m_btDesignSpeichern, &QPushButton::clicked, this, &PageEinstellungen::btDesignSpeichern_Click);
+    connect(m_btEinstSpeichern, &QPushButton::clicked, this, &PageEinstellungen::btEinstSpeichern_Click);
+}
+
+QString PageEinstellungen::designsFolder() { return ProgramFolder::path() + QStringLiteral("/designs"); }
+
+bool PageEinstellungen::isUsableDesignName(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith(u'.'))
+        return false;
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QList<QWidget*> PageEinstellungen::allControls() const
+{
+    return {m_ucEntryEinstBreite,       m_ucEntryEinstHoehe,        m_ucEntryEinstTrailerBreite,
+            m_ucEntryEinstTrailerHoehe, m_ucEntryEinstRegalBreite,  m_ucEntryEinstRegalHoehe,
+            m_ucEntryEinstFeld,         m_ucEntryEinstSWButtons,    m_ucEntryEinstSprache,
+            m_ucEntryEinstWaehrung,     m_ucEntryEinstBG,           m_ucEntryEinstSoundKlick,
+            m_ucEntryEinstSoundStart,   m_ucEntryEinstSoundHinweis, m_ucEntryEinstStumm,
+            m_ucEntryEinstDesignName,   m_ucTextEinstColorFont,     m_ucTextEinstColorBG,
+            m_ucTextEinstColorEntryFont, m_ucTextEinstColorEntryBG, m_ucTextEinstColorRating,
+            m_btEinstColorFont,         m_btEinstColorBG,           m_btEinstColorEntryFont,
+            m_btEinstColorEntryBG,      m_btEinstColorRating,       m_fileDesign,
+            m_btDesignLoeschen,         m_btDesignSpeichern,        m_btEinstSpeichern};
+}
+
+void PageEinstellungen::showWhole(ucEntry* entry, const QString& text)
+{
+    const std::int16_t limit = entry->MaxCharacters();
+    entry->setMaxCharacters(0);
+    entry->setValue(text);
+    entry->setMaxCharacters(limit);
+}
+
+// ---------------------------------------------------------------- design, show, hide
+
+void PageEinstellungen::SetDesignEinstellungen()
+{
+    const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
+    const clsTranslation& style = m_host.session().StyleTexts();
+
+    struct EntryDesign {
+        ucEntry* entry;
+        int caption;
+        std::uint8_t style;
+        std::int16_t labelwidth;
+        std::int16_t maxCharacters;
+    };
+    const EntryDesign entries[] = {
+        {m_ucEntryEinstBreite, 55, 1, 160, 4},        {m_ucEntryEinstHoehe, 56, 1, 160, 4},
+        {m_ucEntryEinstTrailerBreite, 57, 1, 160, 4}, {m_ucEntryEinstTrailerHoehe, 58, 1, 160, 4},
+        {m_ucEntryEinstRegalBreite, 59, 1, 160, 4},   {m_ucEntryEinstRegalHoehe, 60, 1, 160, 4},
+        {m_ucEntryEinstFeld, 61, 1, 160, 15},         {m_ucEntryEinstSWButtons, 62, 2, 160, 3},
+        {m_ucEntryEinstSprache, 63, 2, 160, 3},       {m_ucEntryEinstWaehrung, 64, 2, 160, 3},
+        {m_ucEntryEinstBG, 65, 3, 160, 0},            {m_ucEntryEinstSoundKlick, 66, 3, 160, 0},
+        {m_ucEntryEinstSoundStart, 67, 3, 160, 0},    {m_ucEntryEinstSoundHinweis, 68, 3, 160, 0},
+        {m_ucEntryEinstStumm, 69, 2, 160, 0},         {m_ucEntryEinstDesignName, 70, 1, 100, 30},
+    };
+    for (const EntryDesign& d : entries) {
+        d.entry->SetDesign(style.MultiWord(d.caption), d.style, d.labelwidth, 10, design, false);
+        d.entry->setMaxCharacters(d.maxCharacters);
+    }
+    for (ucEntry* e : {m_ucEntryEinstBG, m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
+                       m_ucEntryEinstSoundHinweis})
+        e->setDialogFolder(designsFolder());
+    for (ucEntry* e : {m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart, m_ucEntryEinstSoundHinweis})
+        e->setDialogFilter(kSoundFilter);
+
+    const std::pair<ucEntry*, std::array<QString, 2>> combos[] = {
+        {m_ucEntryEinstSWButtons, {style.MultiWord(50), style.MultiWord(51)}},
+        {m_ucEntryEinstStumm, {style.MultiWord(50), style.MultiWord(51)}},
+        {m_ucEntryEinstSprache, {style.MultiWord(47), style.MultiWord(48)}},
+        {m_ucEntryEinstWaehrung, {QStringLiteral("\u20AC"), QStringLiteral("$")}},
+    };
+    for (const auto& [combo, items] : combos) {
+        combo->ClearCombo();
+        for (const QString& item : items)
+            combo->AddComboEntry(item);
+    }
+
+    const std::pair<ucText*, int> texts[] = {
+        {m_ucTextEinstColorFont, 71},      {m_ucTextEinstColorBG, 71},      {m_ucTextEinstColorEntryFont, 72},
+        {m_ucTextEinstColorEntryBG, 72},   {m_ucTextEinstColorRating, 73},
+    };
+    for (const auto& [text, caption] : texts)
+        text->SetDesign(style.MultiWord(caption), 1, 10, design, 160, false);
+
+    ColorHelper::setBoxColors(m_fileDesign, o.ColorEntryFont(), o.ColorEntryBG());
+    const QString chosen = m_chosenDesign;
+    refreshDesignList();
+    selectQuietly(chosen);
+
+    m_btDesignLoeschen->setText(style.MultiWord(74));
+    m_btDesignSpeichern->setText(style.MultiWord(75));
+    m_btEinstSpeichern->setText(style.MultiWord(76));
+}
+
+void PageEinstellungen::ShowEinstellungen()
+{
+    for (QWidget* w : allControls())
+        w->show();
+
+    const clsOptions& o = m_host.session().Options();
+    const clsTranslation& style = m_host.session().StyleTexts();
+    const std::pair<ucEntry*, QString> values[] = {
+        {m_ucEntryEinstBreite, QString::number(o.FormWidth())},
+        {m_ucEntryEinstHoehe, QString::number(o.FormHeight())},
+        {m_ucEntryEinstTrailerBreite, QString::number(o.TrailerWidth())},
+        {m_ucEntryEinstTrailerHoehe, QString::number(o.TrailerHeight())},
+        {m_ucEntryEinstRegalBreite, QString::number(o.RegalWidth())},
+        {m_ucEntryEinstRegalHoehe, QString::number(o.RegalHeight())},
+        {m_ucEntryEinstFeld, o.OwnLabelCaption()},
+        {m_ucEntryEinstSWButtons, style.MultiWord(o.Shortcuts() == 1 ? 50 : 51)},
+        {m_ucEntryEinstSprache, style.MultiWord(o.Language() != 0 ? 48 : 47)},
+        {m_ucEntryEinstWaehrung, o.CurrencyChar()},
+        {m_ucEntryEinstBG, o.BGpath()},
+        {m_ucEntryEinstSoundKlick, o.SoundClick()},
+        {m_ucEntryEinstSoundStart, o.SoundStart()},
+        {m_ucEntryEinstSoundHinweis, o.SoundAlert()},
+        {m_ucEntryEinstStumm, style.MultiWord(o.Sound() == 1 ? 50 : 51)},
+        {m_ucEntryEinstDesignName, clsPathFunctions::getFilename(o.DesignPath(), false)},
+    };
+    for (const auto& [entry, value] : values)
+        showWhole(entry, value);
+
+    m_ucTextEinstColorFont->setText(style.MultiWord(52));
+    m_ucTextEinstColorBG->setText(style.MultiWord(54));
+    m_ucTextEinstColorEntryFont->setText(style.MultiWord(52));
+    m_ucTextEinstColorEntryBG->setText(style.MultiWord(54));
+    m_ucTextEinstColorRating->setText(style.MultiWord(53));
+    m_btEinstColorFont->setColor(o.ColorFont());
+    m_btEinstColorBG->setColor(o.ColorBG());
+    m_btEinstColorEntryFont->setColor(o.ColorEntryFont());
+    m_btEinstColorEntryBG->setColor(o.ColorEntryBG());
+    m_btEinstColorRating->setColor(o.ColorRating());
+
+    // The page now shows the settings' values, not a design of the list.
+    m_chosenDesign.clear();
+    refreshDesignList();
+    if (!clsPathFunctions::checkIfFileExists(o.DesignPath(), 0)) {
+        m_host.StatusMsg(27);
+        return;
+    }
+    const QString active = clsPathFunctions::getFilename(o.DesignPath(), true);
+    for (int i = 0; i < m_fileDesign->count(); ++i) {
+        if (m_fileDesign->item(i)->text() == active)
+            m_fileDesign->setCurrentRow(i);
+    }
+}
+
+void PageEinstellungen::HideEinstellungen()
+{
+    for (QWidget* w : allControls())
+        w->hide();
+}
+
+void PageEinstellungen::SetSizes(int W, int)
+{
+    PageLayout l(m_host.FormFunctions(), W);
+    const int width = W / 2 - 40;
+    const QList<QWidget*> right = {m_ucEntryEinstSprache,     m_ucEntryEinstBreite,      m_ucEntryEinstHoehe,
+                                   m_ucEntryEinstTrailerBreite, m_ucEntryEinstTrailerHoehe, m_ucEntryEinstRegalBreite,
+                                   m_ucEntryEinstRegalHoehe,  m_ucEntryEinstFeld,       m_ucEntryEinstWaehrung,
+                                   m_ucEntryEinstSWButtons,   m_ucEntryEinstStumm,      m_btEinstSpeichern};
+    const QList<QWidget*> left = {m_ucEntryEinstBG,         m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
+                                  m_ucEntryEinstSoundHinweis, m_fileDesign,           m_ucEntryEinstDesignName,
+                                  m_btDesignSpeichern,      m_btDesignLoeschen};
+    const std::pair<ucText*, ColorLabel*> colorRows[] = {
+        {m_ucTextEinstColorFont, m_btEinstColorFont},
+        {m_ucTextEinstColorBG, m_btEinstColorBG},
+        {m_ucTextEinstColorEntryFont, m_btEinstColorEntryFont},
+        {m_ucTextEinstColorEntryBG, m_btEinstColorEntryBG},
+        {m_ucTextEinstColorRating, m_btEinstColorRating},
+    };
+
+    // Widths, then lefts, then heights.
+    for (QWidget* w : right)
+        PageLayout::setWidth(w, width);
+    for (QWidget* w : left)
+        PageLayout::setWidth(w, width);
+    for (const auto& [text, swatch] : colorRows) {
+        PageLayout::setWidth(text, width - kSwatchWidth);
+        PageLayout::setWidth(swatch, kSwatchWidth);
+    }
+    for (QWidget* w : right)
+        l.centre(w, 2, 2);
+    for (QWidget* w : left)
+        l.centre(w, 1, 2);
+    const int rowLeft = l.left(width, 1, 2);
+    for (const auto& [text, swatch] : colorRows) {
+        PageLayout::setLeft(text, rowLeft);
+        PageLayout::setLeft(swatch, rowLeft + text->width());
+    }
+    const int step = m_ucEntryEinstBreite->height();
+    for (const auto& [text, swatch] : colorRows)
+        PageLayout::setHeight(swatch, step);
+
+    // Tops: the two columns side by side, row by row.
+    l.start(100);
+    const std::pair<QList<QWidget*>, QWidget*> rows[] = {
+        {{m_ucEntryEinstBG}, m_ucEntryEinstSprache},
+        {{m_ucTextEinstColorFont, m_btEinstColorFont}, m_ucEntryEinstBreite},
+        {{m_ucTextEinstColorBG, m_btEinstColorBG}, m_ucEntryEinstHoehe},
+        {{m_ucTextEinstColorEntryFont, m_btEinstColorEntryFont}, m_ucEntryEinstTrailerBreite},
+        {{m_ucTextEinstColorEntryBG, m_btEinstColorEntryBG}, m_ucEntryEinstTrailerHoehe},
+        {{m_ucTextEinstColorRating, m_btEinstColorRating}, m_ucEntryEinstRegalBreite},
+        {{m_ucEntryEinstSoundKlick}, m_ucEntryEinstRegalHoehe},
+        {{m_ucEntryEinstSoundStart}, m_ucEntryEinstFeld},
+        {{m_ucEntryEinstSoundHinweis}, m_ucEntryEinstWaehrung},
+    };
+    for (const auto& [beside, rightControl] : rows) {
+        for (QWidget* w : beside)
+            l.sameRow(w);
+        l.row(rightControl, step);
+    }
+    l.sameRow(m_fileDesign);
+    PageLayout::setTop(m_fileDesign, m_fileDesign->y() + 5);
+    l.row(m_ucEntryEinstSWButtons, step);
+    l.row(m_ucEntryEinstStumm, step);
+
+    const int listBottom = m_fileDesign->y() + m_fileDesign->height();
+    PageLayout::setTop(m_ucEntryEinstDesignName, listBottom + 10);
+    PageLayout::setTop(m_btDesignSpeichern, listBottom + m_btDesignSpeichern->height() + 10);
+    PageLayout::setTop(m_btDesignLoeschen, m_btDesignSpeichern->y() + m_btDesignSpeichern->height());
+    PageLayout::setTop(m_btEinstSpeichern, m_btDesignLoeschen->y());
+}
+
+// ---------------------------------------------------------------- the settings
+
+void PageEinstellungen::btEinstSpeichern_Click()
+{
+    Session& session = m_host.session();
+    const clsTranslation& style = session.StyleTexts();
+    const auto holdsOneOf = [&style](const ucEntry* e, int a, int b) {
+        return e->value() == style.MultiWord(a) || e->value() == style.MultiWord(b);
+    };
+    const auto refuse = [this](const QString& what) { m_host.StatusMsg(34, inBrackets(what)); };
+
+    // The checks in their order; the first that fails is the one reported.
+    if (!holdsOneOf(m_ucEntryEinstSprache, 47, 48))
+        return refuse(m_ucEntryEinstSprache->Caption());
+    const QSize screen = Screens::get().size();
+    const std::int16_t W = PageLayout::clamp16(screen.width());
+    const std::int16_t H = PageLayout::clamp16(screen.height());
+    const struct {
+        ucEntry* entry;
+        std::int16_t min;
+        std::int16_t max;
+    } sizes[] = {
+        {m_ucEntryEinstBreite, 700, W},       {m_ucEntryEinstHoehe, 666, H},
+        {m_ucEntryEinstTrailerBreite, 400, W}, {m_ucEntryEinstTrailerHoehe, 400, H},
+        {m_ucEntryEinstRegalBreite, 500, W},  {m_ucEntryEinstRegalHoehe, 500, H},
+    };
+    for (const auto& s : sizes) {
+        if (!s.entry->IsValueNumericBetween(s.min, s.max))
+            return refuse(s.entry->Caption());
+    }
+    const QString design = selectedDesign();
+    if (design.isEmpty() || !clsPathFunctions::checkIfFileExists(designsFolder() + u'/' + design, 0))
+        return refuse(design);
+    if (!holdsOneOf(m_ucEntryEinstSWButtons, 50, 51))
+        return refuse(m_ucEntryEinstSWButtons->Caption());
+    if (!holdsOneOf(m_ucEntryEinstStumm, 50, 51))
+        return refuse(m_ucEntryEinstStumm->Caption());
+    if (m_ucEntryEinstFeld->value().isEmpty())
+        return refuse(m_ucEntryEinstFeld->Caption());
+
+    // The settings change only when their file was written.
+    clsOptions& o = session.Options();
+    const clsOptions before = o;
+    const bool saved = runAction(m_host, 24, [&] {
+        const auto whole = [](const ucEntry* e) {
+            return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
+        };
+        o.setFormWidth(whole(m_ucEntryEinstBreite));
+        o.setFormHeight(whole(m_ucEntryEinstHoehe));
+        o.setTrailerWidth(whole(m_ucEntryEinstTrailerBreite));
+        o.setTrailerHeight(whole(m_ucEntryEinstTrailerHoehe));
+        o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
+        o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
+        o.setDesignPath(designsFolder() + u'/' + design);
+        o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
+        o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
+        o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
+        o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
+        o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
+        session.SaveEinstellungen();
+    });
+    if (!saved) {
+        o = before;
+        return;
+    }
+
+    runAction(m_host, 24, [&] {
+        // Background, sounds and colours now come from the chosen design.
+        session.LoadEinstellungen();
+        m_host.applyLanguageAndDesign();
+        m_host.ShowPage(16);
+        m_host.StatusMsg(1);
+    });
+}
+
+// ---------------------------------------------------------------- the design list
+
+void PageEinstellungen::refreshDesignList()
+{
+    const QSignalBlocker block(m_fileDesign);
+    m_fileDesign->clear();
+    const QDir dir(designsFolder());
+    m_fileDesign->addItems(dir.entryList({QStringLiteral("*.asd")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    m_fileDesign->setCurrentRow(-1);
+    m_fileDesign->clearSelection();
+}
+
+QString PageEinstellungen::selectedDesign() const
+{
+    const QListWidgetItem* item = m_fileDesign->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void PageEinstellungen::selectQuietly(const QString& name)
+{
+    const QSignalBlocker block(m_fileDesign);
+    const QList<QListWidgetItem*> found = name.isEmpty() ? QList<QListWidgetItem*>()
+                                                         : m_fileDesign->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty()) {
+        m_fileDesign->setCurrentRow(-1);
+        m_fileDesign->clearSelection();
+    } else {
+        m_fileDesign->setCurrentItem(found.first());
+    }
+}
+
+void PageEinstellungen::FileDesign_Click()
+{
+    const QString name = selectedDesign();
+    if (name.isEmpty())
+        return;
+    Session& session = m_host.session();
+
+    // The whole file is read and checked before the page takes any of it.
+    clsDefaultListFileHandler lines;
+    std::array<Color, 5> colors{};
+    bool isProtected = false;
+    bool readable = clsPathFunctions::checkIfFileExists(designsFolder() + u'/' + name, 0);
+    if (readable) {
+        try {
+            lines.Load(designsFolder() + u'/' + name, false, true);
+            for (int i = 0; i < 5; ++i)
+                colors[static_cast<std::size_t>(i)] = Numbers::toInt32(lineOf(lines, 5 + i));
+            isProtected = Numbers::parse(lineOf(lines, 10)) == 1;
+        } catch (const RuntimeError&) {
+            readable = false;
+        }
+    }
+    if (!readable) {
+        selectQuietly(m_chosenDesign);
+        m_host.StatusMsg(27, inBrackets(name));
+        return;
+    }
+
+    session.DesignList() = lines;
+    showWhole(m_ucEntryEinstDesignName, name.left(name.size() - 4));
+    const std::array<ucEntry*, 4> paths = {m_ucEntryEinstBG, m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
+                                           m_ucEntryEinstSoundHinweis};
+    for (int i = 0; i < 4; ++i) {
+        QString path = lineOf(lines, i + 1);
+        showWhole(paths[static_cast<std::size_t>(i)], clsPathFunctions::ChangeIntoFullPathIfRelative(path));
+    }
+    const std::array<ColorLabel*, 5> swatches = {m_btEinstColorFont, m_btEinstColorBG, m_btEinstColorEntryFont,
+                                                 m_btEinstColorEntryBG, m_btEinstColorRating};
+    for (std::size_t i = 0; i < swatches.size(); ++i)
+        swatches[i]->setColor(colors[i]);
+    session.setDesignGeschuetzt(isProtected);
+    m_chosenDesign = name;
+}
+
+// ---------------------------------------------------------------- colours
+
+void PageEinstellungen::chooseColor(ColorLabel* label)
+{
+    // The chooser knows plain colours only; a system colour starts as what it shows.
+    Color start = label->color();
+    if (ColorHelper::isSystemColor(start))
+        start = ColorHelper::fromQColor(ColorHelper::toQColor(start));
+    if (const std::optional<std::int32_t> chosen = ColorDialogs::get().chooseColor(start))
+        label->setColor(*chosen);
+}
+
+void PageEinstellungen::btEinstColorFont_Click() { chooseColor(m_btEinstColorFont); }
+
+void PageEinstellungen::btEinstColorBG_Click() { chooseColor(m_btEinstColorBG); }
+
+void PageEinstellungen::btEinstColorEntryFont_Click() { chooseColor(m_btEinstColorEntryFont); }
+
+void PageEinstellungen::btEinstColorEntryBG_Click() { chooseColor(m_btEinstColorEntryBG); }
+
+void PageEinstellungen::btEinstColorRating_Click() { chooseColor(m_btEinstColorRating); }
+
+// ---------------------------------------------------------------- saving and deleting designs
+
+void PageEinstellungen::btDesignSpeichern_Click()
+{
+    runAction(m_host, 2, [this] {
+        ucEntry* const background = m_ucEntryEinstBG;
+        const std::array<ucEntry*, 3> sounds = {m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
+                                                m_ucEntryEinstSoundHinweis};
+        for (ucEntry* e : {background, sounds[0], sounds[1], sounds[2]}) {
+            QString path = e->value();
+            showWhole(e, clsPathFunctions::ChangeIntoFullPathIfRelative(path));
+        }
+        if (!clsPathFunctions::checkIfFileExists(background->value(), 0)) {
+            m_host.StatusMsg(27);
+            return;
+        }
+        for (ucEntry* e : sounds) {
+            if (!clsPathFunctions::checkIfFileExists(e->value(), 0))
+                showWhole(e, QString());
+        }
+
+        clsDefaultListFileHandler lines;
+        lines.Add(background->value());
+        for (ucEntry* e : sounds)
+            lines.Add(e->value());
+        for (const ColorLabel* swatch : {m_btEinstColorFont, m_btEinstColorBG, m_btEinstColorEntryFont,
+                                         m_btEinstColorEntryBG, m_btEinstColorRating})
+            lines.Add(QString::number(swatch->color()));
+        lines.Add(QStringLiteral("0"));
+
+        // The name makes a file in the designs folder and nowhere else.
+        const QString name = m_ucEntryEinstDesignName->value();
+        if (!isUsableDesignName(name)) {
+            m_host.StatusMsg(2);
+            return;
+        }
+        const QString path = designsFolder() + u'/' + name + QStringLiteral(".asd");
+        if (clsPathFunctions::checkIfFileExists(path, 0)) {
+            clsDefaultListFileHandler old;
+            old.Load(path, false, true);
+            if (Numbers::parse(lineOf(old, 10)) != 0) {
+                m_host.StatusMsg(35);
+                return;
+            }
+            const clsTranslation& box = m_host.session().BoxTexts();
+            if (Messages::get().messageBox(box.MultiWord(15), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+                return;
+        }
+        lines.Save(path);
+        m_host.StatusMsg(1);
+        m_host.ShowPage(16);
+    });
+}
+
+void PageEinstellungen::btDesignLoeschen_Click()
+{
+    const QString name = selectedDesign();
+    if (name.isEmpty()) {
+        m_host.StatusMsg(29);
+        return;
+    }
+    const QString path = designsFolder() + u'/' + name;
+    if (sameFile(m_host.session().Options().DesignPath(), path)) {
+        m_host.StatusMsg(28);
+        return;
+    }
+    if (m_host.session().DesignGeschuetzt()) {
+        m_host.StatusMsg(13);
+        return;
+    }
+    const clsTranslation& box = m_host.session().BoxTexts();
+    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+        return;
+    if (!QFile::remove(path)) {
+        m_host.StatusMsg(6);
+        return;
+    }
+    m_host.StatusMsg(5);
+    m_host.ShowPage(16);
+}

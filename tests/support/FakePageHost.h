@@ -53,6 +53,7 @@ public:
     clsFormFunctions& FormFunctions() override { return m_formFunctions; }
     ucText* statusLine() override { return m_status; }
     QWidget* backgroundImage() override { return m_background; }
+    void applyLanguageAndDesign() override { log << QStringLiteral("applyLanguageAndDesign"); }
     ucBarDiagram* sharedBarChart() override { return m_chart; }
     void resetSearch() override { log << QStringLiteral("resetSearch"); }
     void ShowPreview(const QString& path) override { log << QStringLiteral("ShowPreview %1").arg(path); }
