@@ -205,7 +205,7 @@ TEST_F(SettingsPageTest, SavingWritesTheSettingsFileAndMakesTheChosenDesignAndSi
     EXPECT_EQ(folder.read("designs/d.asd").count("\r\n"), 10); // untouched
 
     // The window follows the new size, and the page its new width.
-    EXPECT_EQ(window->size(), QSize(1000, 700));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(1000, 700)); // the outer size
     EXPECT_EQ(entry("ucEntryEinstBreite")->width(), 1000 / 2 - 40);
 }
 
@@ -250,7 +250,7 @@ TEST_F(SettingsPageTest, ASettingsFileThatCannotBeWrittenIsReportedAndNothingCha
     EXPECT_EQ(o.ColorFont(), 255);
     EXPECT_EQ(entry("ucEntryEinstBreite")->Caption(), QStringLiteral("Stil 55"));
     EXPECT_EQ(entry("ucEntryEinstBreite")->value(), QStringLiteral("1000"));
-    EXPECT_EQ(window->size(), QSize(800, 700));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 700));
 }
 
 TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
