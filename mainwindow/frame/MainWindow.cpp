@@ -229,7 +229,7 @@ void MainWindow::createMenus()
     connect(addItem(spiele, "menue_spieleHangman", "Hangman"), &QAction::triggered, this,
             &MainWindow::menue_spieleHangman_Click);
     // Switched off for good: it has nothing to do.
-    addItem(spiele, "menue_spieleVideothek", "Videothek-Manager")->setVisible(false);
+    addItem(spiele, "menue_spieleVideothek", "Videothek-Manager")->setEnabled(false);
 
     QMenu* sonstiges = addSubmenu(nullptr, "sonstiges", "Sonstiges");
     connect(addItem(sonstiges, "menue_sonstigesHilfe", "Hilfe", Qt::Key_F1), &QAction::triggered, this, page(19));

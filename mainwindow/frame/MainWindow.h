@@ -23,6 +23,8 @@ class ucText;
 class frmFullScreen;
 class Preview;
 class Trailer;
+class HangMan;
+class Quiz;
 
 class PageAbout;
 class PageDVDEntry;
@@ -128,6 +130,9 @@ public:
     frmFullScreen& FullScreen();
     Preview& PreviewWindow();
     Trailer* TrailerWindow() const;
+    // The game windows, null while closed.
+    HangMan* HangManWindow() const;
+    Quiz* QuizWindow() const;
     QTimer* TimerSchoner() const { return m_timerSchoner; }
 
 protected:
@@ -177,6 +182,8 @@ private:
     frmFullScreen* m_fullScreen = nullptr;
     Preview* m_preview = nullptr;
     QPointer<Trailer> m_trailer;
+    QPointer<HangMan> m_hangman;
+    QPointer<Quiz> m_quiz;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;

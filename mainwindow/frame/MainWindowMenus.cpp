@@ -7,6 +7,9 @@
 #include "mainwindow/frame/frmFullScreen.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "games/GameWindow.h"
+#include "games/HangMan.h"
+#include "games/Quiz.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
@@ -76,6 +79,8 @@ void MainWindow::menue_spieleQuiz_Click()
     HidePopUps();
     if (m_session.DVDListe().getListSize() < 20)
         StatusMsg(20);
+    else
+        GameWindow::showGameWindow(m_quiz, this);
 }
 
 void MainWindow::menue_spieleHangman_Click()
@@ -83,7 +88,13 @@ void MainWindow::menue_spieleHangman_Click()
     HidePopUps();
     if (m_session.DVDListe().getListSize() < 50)
         StatusMsg(20);
+    else
+        GameWindow::showGameWindow(m_hangman, this);
 }
+
+HangMan* MainWindow::HangManWindow() const { return m_hangman.data(); }
+
+Quiz* MainWindow::QuizWindow() const { return m_quiz.data(); }
 
 void MainWindow::ShowTrailer()
 {

@@ -1,17 +1,24 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
+#include "data/clsPathFunctions.h"
+#include "games/HangMan.h"
+#include "games/Quiz.h"
 #include "mainwindow/frame/MainWindow.h"
 #include "platform/ProgramFolder.h"
+#include "shelf/clsRegalCtrl.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -40,15 +47,17 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    EXPECT_EQ(window.session().DVDListe().getListSize(), 6);
+    // Enough titles for both games.
+    const int titles = window.session().DVDListe().getListSize();
+    EXPECT_GE(titles, 66);
     EXPECT_EQ(window.session().AktuelleDVDNr(), 1);
-    EXPECT_EQ(window.findChild<ucTitle*>(QStringLiteral("ucFilmname"))->Caption(), QStringLiteral("Harbour Lights"));
+    EXPECT_EQ(window.findChild<ucTitle*>(QStringLiteral("ucFilmname"))->Caption(), QStringLiteral("A Winter for Foxes"));
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("ImAnzeige"))->isVisible());
     EXPECT_FALSE(window.Statusleiste()->isVisible()); // background, covers and list all found
     // No public title service is known: nothing is sent until the user names one.
     EXPECT_TRUE(window.session().ServerUrl().isEmpty());
     // Every title's cover can be shown.
-    for (int i = 2; i <= 6; ++i) {
+    for (int i = 2; i <= titles; ++i) {
         window.DVDScreenAufrufen(static_cast<std::int16_t>(i));
         EXPECT_FALSE(window.Statusleiste()->isVisible()) << i;
     }
@@ -65,6 +74,83 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     EXPECT_TRUE(window.session().ActorList().getListSize() > 0);
     EXPECT_TRUE(window.session().DirectorList().getListSize() > 0);
     EXPECT_TRUE(window.session().GenreList().getListSize() > 0);
+}
+
+TEST(ShippedFolder, TheDemoListHasItsPeopleLongTextsAndShelf)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    ScriptedMessages messages;
+    RecordingSounds sounds;
+    FixedScreen screen{QSize(1920, 1080)};
+    MainWindow window;
+    window.Form_Load();
+    const clsDatentraegerList& list = window.session().DVDListe();
+    const auto listed = [](clsDefaultListFileHandler& names, const QString& name) {
+        for (int i = 1; i <= names.getListSize(); ++i) {
+            if (names.getElement(i) == name)
+                return true;
+        }
+        return false;
+    };
+    clsRegalCtrl shelf;
+    ASSERT_TRUE(shelf.Load(window.session().shelfFileOfList()));
+    EXPECT_EQ(shelf.MovieCount(), list.getListSize());
+    EXPECT_EQ(shelf.Brettcount(), 2);
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const clsDatentraeger d = window.session().recordAt(i);
+        const QString name = d.GetFilmname();
+        if (i > 1) {
+            EXPECT_LT(list.getDataString(i - 1, clsDatentraegerList::FieldFilmname).toLower(), name.toLower());
+        }
+        EXPECT_TRUE(listed(window.session().DirectorList(), d.GetRegie())) << name.toStdString();
+        for (const QString& actor : {d.GetSchauspieler1(), d.GetSchauspieler2(), d.GetSchauspieler3(),
+                                     d.GetSchauspieler4(), d.GetSchauspieler5()}) {
+            if (!actor.isEmpty()) {
+                EXPECT_TRUE(listed(window.session().ActorList(), actor)) << actor.toStdString();
+            }
+        }
+        EXPECT_TRUE(clsPathFunctions::checkIfFileExists(d.GetZusatztextPfad(), 4)) << name.toStdString();
+        EXPECT_TRUE(shelf.IsFilmInRegal(name)) << name.toStdString();
+        // Every spine inside the shelf window.
+        const QRect spine = shelf.MovieRect(shelf.IndexOfMovie(name));
+        EXPECT_TRUE(QRect(0, 0, window.session().Options().RegalWidth(), window.session().Options().RegalHeight())
+                        .contains(spine))
+            << name.toStdString();
+    }
+}
+
+TEST(ShippedFolder, BothGamesCanBePlayedOnAFreshStart)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    ScriptedMessages messages; // no box may appear
+    RecordingSounds sounds;
+    ScriptedRandom random{0.3};
+    FixedScreen screen{QSize(1920, 1080)};
+    MainWindow window;
+    window.Form_Load();
+
+    window.menuAction(QStringLiteral("menue_spieleHangman"))->trigger();
+    HangMan* hangman = window.HangManWindow();
+    ASSERT_NE(hangman, nullptr);
+    EXPECT_TRUE(hangman->Game().IsRunning());
+    EXPECT_FALSE(hangman->Game().Hangman().GetCompleteWord().isEmpty());
+    QTest::keyClicks(hangman->findChild<QLineEdit*>(QStringLiteral("txtBuchstabe")), QStringLiteral("e"));
+    QTest::mouseClick(hangman->findChild<QPushButton*>(QStringLiteral("btCheck")), Qt::LeftButton);
+
+    window.menuAction(QStringLiteral("menue_spieleQuiz"))->trigger();
+    Quiz* quiz = window.QuizWindow();
+    ASSERT_NE(quiz, nullptr);
+    EXPECT_TRUE(quiz->Game().Question().endsWith(u'?'));
+    QTest::mouseClick(quiz->findChild<QPushButton*>(QStringLiteral("btOpt1")), Qt::LeftButton);
+    EXPECT_EQ(quiz->Game().QuestionsShown(), 2);
+    EXPECT_FALSE(window.Statusleiste()->isVisible());
+    // The high-score files are made on opening.
+    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("games/hangmanscore.sco"))));
+    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("games/quizscore.sco"))));
+    messages.expectMessage(MsgAnswer::No); // closing the quiz with an answer not saved
+    quiz->close();
 }
 
 // Waits for read-only opens of files in watched folders; false when the time runs out.
@@ -122,7 +208,7 @@ TEST(Executable, StartsPortableReadsTheDemoListAndShowsTheFirstCover)
     ASSERT_TRUE(program.waitForStarted(10000));
 
     // The list is read (not written) at start-up, then the first title's cover.
-    const bool loaded = opens.waitFor({"demo.adl", "harbour_lights.jpg"}, program, 30000);
+    const bool loaded = opens.waitFor({"demo.adl", "a_winter_for_foxes.jpg"}, program, 30000);
     // A little longer, through the splash's animation: still running.
     const bool finished = program.waitForFinished(1000);
     program.terminate();

@@ -10,9 +10,10 @@
 
 // A program folder with the settings and the game texts that the two games
 // read when their window opens. The texts are short and tell the languages apart.
-inline void writeGameSettings(const TempProgramFolder& folder, int language, const QString& listPath = "lists\\t.adl")
+inline void writeGameSettings(const TempProgramFolder& folder, int language, const QString& listPath = "lists\\t.adl",
+                              const QString& designPath = "designs\\none.asd")
 {
-    folder.writeLines("settings.aef", {QStringLiteral(" %1 ").arg(language), listPath, "notes.txt", "designs\\none.asd",
+    folder.writeLines("settings.aef", {QStringLiteral(" %1 ").arg(language), listPath, "notes.txt", designPath,
                                        " 1000 ", " 760 ", " 640 ", " 480 ", " 900 ", " 600 ", "DVD", "Extras",
                                        "EUR", " 1 ", " 0 "});
     folder.writeLines("languages/english-game.ass",
@@ -52,4 +53,18 @@ inline void writeTitleList(const TempProgramFolder& folder, const std::vector<Ti
         list.AddDVD(d);
     }
     list.Save(folder.file(relative));
+}
+
+// Five directors (one of them written in lower case, to show the order
+// ignores case) and three actors.
+inline void writeFilmographies(const TempProgramFolder& folder)
+{
+    folder.writeLines("games/filmographies/directors/Alma Berg.txt", {"Erster#First", "Zweiter#Second"});
+    folder.writeLines("games/filmographies/directors/bo Carl.txt", {"Drei#Three"});
+    folder.writeLines("games/filmographies/directors/Cy Dunn.txt", {"Vier#Four"});
+    folder.writeLines("games/filmographies/directors/Di Eck.txt", {"F\u00FCnf#Five"});
+    folder.writeLines("games/filmographies/directors/Ed Falk.txt", {"Sechs#Six"});
+    folder.writeLines("games/filmographies/actors/Fay Gold.txt", {"Sieben#Seven"});
+    folder.writeLines("games/filmographies/actors/Gus Hale.txt", {"Nur deutsch"});
+    folder.writeLines("games/filmographies/actors/Hal Ives.txt", {"Acht#Eight", "Neun#Nine"});
 }

@@ -16,20 +16,6 @@ QStringList answersOf(const clsQuizGame& game)
     return {game.AnswerText(1), game.AnswerText(2), game.AnswerText(3), game.AnswerText(4)};
 }
 
-// Five directors (one of them written in lower case, to show the order
-// ignores case) and three actors.
-void writeFilmographies(const TempProgramFolder& folder)
-{
-    folder.writeLines("games/filmographies/directors/Alma Berg.txt", {"Erster#First", "Zweiter#Second"});
-    folder.writeLines("games/filmographies/directors/bo Carl.txt", {"Drei#Three"});
-    folder.writeLines("games/filmographies/directors/Cy Dunn.txt", {"Vier#Four"});
-    folder.writeLines("games/filmographies/directors/Di Eck.txt", {"F\u00FCnf#Five"});
-    folder.writeLines("games/filmographies/directors/Ed Falk.txt", {"Sechs#Six"});
-    folder.writeLines("games/filmographies/actors/Fay Gold.txt", {"Sieben#Seven"});
-    folder.writeLines("games/filmographies/actors/Gus Hale.txt", {"Nur deutsch"});
-    folder.writeLines("games/filmographies/actors/Hal Ives.txt", {"Acht#Eight", "Neun#Nine"});
-}
-
 TEST(Quiz, AnswersAreRotatedByTheFirstDraw)
 {
     struct Case {
