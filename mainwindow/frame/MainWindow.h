@@ -20,6 +20,7 @@ class ucText;
 
 class frmFullScreen;
 class Preview;
+class Regal;
 class Trailer;
 
 class PageAbout;
@@ -125,6 +126,8 @@ public:
     frmFullScreen& FullScreen();
     Preview& PreviewWindow();
     Trailer* TrailerWindow() const;
+    // The shelf window; null until it is first opened.
+    Regal* RegalWindow() const;
     QTimer* TimerSchoner() const { return m_timerSchoner; }
 
 protected:
@@ -143,6 +146,8 @@ private:
     void Form_Resize();
 
     void createMenus();
+    // The shelf window, made on first use, with the caption of the language.
+    Regal& RegalFenster();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     QMenu* addSubmenu(QMenu* parent, const QString& name, const QString& caption);
     void setItemCaption(const QString& name, int styleLine);
@@ -164,6 +169,7 @@ private:
     frmFullScreen* m_fullScreen = nullptr;
     Preview* m_preview = nullptr;
     QPointer<Trailer> m_trailer;
+    QPointer<Regal> m_regal;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;
