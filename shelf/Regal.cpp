@@ -610,8 +610,10 @@ void Regal::ShowEntryPanel(std::uint8_t mode)
 
 void Regal::Form_MouseMove(double x, double y)
 {
-    m_lastMouseX = roundedMouse(x);
-    m_lastMouseY = roundedMouse(y);
+    // While the button is held the mouse may leave the window; the point that
+    // a move goes to stays on the canvas, so nothing lands where it cannot be reached.
+    m_lastMouseX = std::clamp(roundedMouse(x), 0, std::max(0, m_canvas->width() - 1));
+    m_lastMouseY = std::clamp(roundedMouse(y), 0, std::max(0, m_canvas->height() - 1));
     // The rubber band follows the mouse only to the right of and below its corner.
     QRect r = m_canvas->markierung();
     if (m_lastMouseX - r.left() >= 1)

@@ -14,9 +14,12 @@
 
 namespace {
 
-const QColor kBrettColour(112, 74, 42);
+// A dark board with a lit front edge, so that it stands out on a wooden background.
+const QColor kBrettColour(62, 38, 20);
+const QColor kBrettEdge(176, 128, 78);
 const QColor kBrettText(245, 230, 205);
 const QColor kBorder(Qt::black);
+const QColor kBorderInside(Qt::white);
 const QColor kBlink(255, 220, 0);
 
 } // namespace
@@ -142,11 +145,15 @@ void ShelfCanvas::paintEvent(QPaintEvent* event)
 
     if (m_drawn && m_shelf) {
         using R = clsRegalCtrl;
-        // A marked object shows a single border, as a label with a border would.
+        // A marked object shows a border: black, lit inside so that it shows on dark objects too.
         const auto border = [&p](const QRect& r) {
-            p.setPen(kBorder);
             p.setBrush(Qt::NoBrush);
+            p.setPen(kBorder);
             p.drawRect(r.adjusted(0, 0, -1, -1));
+            if (r.width() > 4 && r.height() > 4) {
+                p.setPen(kBorderInside);
+                p.drawRect(r.adjusted(1, 1, -2, -2));
+            }
         };
         for (int i = 1; i <= m_shelf->MovieCount(); ++i) {
             const QRect r = m_shelf->MovieRect(i);
@@ -164,6 +171,8 @@ void ShelfCanvas::paintEvent(QPaintEvent* event)
                 if (!r.intersects(dirty))
                     continue;
                 p.fillRect(r, kBrettColour);
+                p.setPen(kBrettEdge);
+                p.drawLine(r.topLeft(), r.topRight());
                 p.setPen(kBrettText);
                 p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, brettCaption(j));
                 if (m_shelf->GetBrettNumber(j, R::BrettMark) == 1)

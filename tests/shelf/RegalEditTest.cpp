@@ -166,6 +166,14 @@ TEST_F(RegalEdit, BlockMoveLandsTheNearestObjectOnTheClick)
     clickBrett(1);
     clickBackground({10, 500});
     EXPECT_EQ(brettAt(1), QPoint(10, 500));
+
+    // A release after the mouse has left the window moves to the canvas's nearest point.
+    clickMovie(3);
+    moveTo({200, 200});
+    press({200, 200});
+    moveTo({-50, 5000});
+    release({-50, 5000});
+    EXPECT_EQ(movieAt(3), QPoint(0, canvas()->height() - 1));
 }
 
 TEST_F(RegalEdit, RowMoveStepsBySizeAndWrapsAtTheInnerWidth)
