@@ -602,6 +602,8 @@ void Regal::ShowEntryPanel(std::uint8_t mode)
         break;
     default: return;
     }
+    // The text box and the combo box of the entry show the one value that a button takes.
+    m_ucEntry1->setValue(m_ucEntry1->value());
     m_btClose->show();
     m_btClose->raise();
 }

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -513,6 +515,14 @@ TEST_F(RegalOpening, EntryPanelShowsOnePanelAtATime)
         for (QWidget* w : std::initializer_list<QWidget*>{entry, list, add, bg, remove, close})
             EXPECT_FALSE(w->isVisible());
     }
+
+    // What was typed in one panel is what the next one shows and takes.
+    item("Menue_bg_hinzufuegen")->trigger();
+    QTest::keyClicks(entry->findChild<QLineEdit*>(QStringLiteral("text")), QStringLiteral("alien"));
+    item("menue_einzeltitelentfernen")->trigger();
+    EXPECT_EQ(entry->findChild<QComboBox*>(QStringLiteral("combo"))->currentText(), QStringLiteral("alien"));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(shelf().MovieCount(), 0);
 }
 
 } // namespace
