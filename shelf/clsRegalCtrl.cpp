@@ -381,6 +381,36 @@ void clsRegalCtrl::ClearAllMarks()
         m_movies[static_cast<size_t>(i)].mark = 0;
 }
 
+quint64 clsRegalCtrl::Fingerprint() const
+{
+    // FNV-1a over the same values the file holds.
+    quint64 h = 14695981039346656037ull;
+    const auto mix = [&h](quint64 v) {
+        h ^= v;
+        h *= 1099511628211ull;
+    };
+    const auto text = [&mix](const QString& s) {
+        mix(static_cast<quint64>(s.size()));
+        for (QChar c : s)
+            mix(c.unicode());
+    };
+    text(m_bgPath);
+    mix(static_cast<quint64>(m_movieCount));
+    mix(static_cast<quint64>(m_brettCount));
+    mix(static_cast<quint64>(m_movieSize));
+    const auto values = [&mix](const Entry& e) {
+        mix((quint64(quint16(e.a)) << 48) | (quint64(quint16(e.b)) << 32) | (quint64(quint16(e.c)) << 16) |
+            quint64(quint16(e.d)));
+    };
+    for (int i = 1; i <= m_movieCount; ++i) {
+        text(m_movies[static_cast<size_t>(i)].name);
+        values(m_movies[static_cast<size_t>(i)]);
+    }
+    for (int j = 1; j <= m_brettCount; ++j)
+        values(m_bretter[static_cast<size_t>(j)]);
+    return h;
+}
+
 // ---------------------------------------------------------------- geometry and marks
 
 int clsRegalCtrl::ScaledSize(int base, int percent)

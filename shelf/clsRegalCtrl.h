@@ -86,6 +86,11 @@ public:
     int IndexOfMovie(const QString& name) const;
     void ClearAllMarks();
 
+    // Changes whenever anything that the shelf file holds changes (marks do
+    // not count), so that unsaved changes can be told from a shelf as it was
+    // loaded or saved.
+    quint64 Fingerprint() const;
+
     // Spines are drawn at their Left and Top with their size scaled by MovieSize percent.
     static int ScaledSize(int base, int percent);
     QRect MovieRect(int index) const;

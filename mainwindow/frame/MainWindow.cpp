@@ -1,5 +1,7 @@
 #include "mainwindow/frame/MainWindow.h"
 
+#include "shelf/Regal.h"
+
 #include "controls/ucBarDiagram.h"
 
 #include "controls/ucEntry.h"
@@ -661,6 +663,11 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The shelf window asks about its unsaved arrangement first; nothing else is saved.
+    if (m_regal && m_regal->isVisible() && !m_regal->close()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QCoreApplication::quit();
 }

@@ -22,6 +22,7 @@ class ucText;
 
 class frmFullScreen;
 class Preview;
+class Regal;
 class Trailer;
 class HangMan;
 class Quiz;
@@ -133,6 +134,8 @@ public:
     // The game windows, null while closed.
     HangMan* HangManWindow() const;
     Quiz* QuizWindow() const;
+    // The shelf window; null until it is first opened.
+    Regal* RegalWindow() const;
     QTimer* TimerSchoner() const { return m_timerSchoner; }
 
 protected:
@@ -156,6 +159,8 @@ private:
     void layoutPages(int W, int H);
 
     void createMenus();
+    // The shelf window, made on first use, with the caption of the language.
+    Regal& RegalFenster();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     QMenu* addSubmenu(QMenu* parent, const QString& name, const QString& caption);
     void setItemCaption(const QString& name, int styleLine);
@@ -184,6 +189,7 @@ private:
     QPointer<Trailer> m_trailer;
     QPointer<HangMan> m_hangman;
     QPointer<Quiz> m_quiz;
+    QPointer<Regal> m_regal;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;

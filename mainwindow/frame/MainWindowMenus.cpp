@@ -5,6 +5,7 @@
 #include "mainwindow/frame/Preview.h"
 #include "mainwindow/frame/Trailer.h"
 #include "mainwindow/frame/frmFullScreen.h"
+#include "shelf/Regal.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "games/GameWindow.h"
@@ -56,23 +57,19 @@ void MainWindow::menue_dvdCoverDrucken_Click()
         StatusMsg(27);
 }
 
-void MainWindow::ShowRegal()
+Regal& MainWindow::RegalFenster()
 {
-    HidePopUps();
-    if (!clsPathFunctions::checkIfFileExists(m_session.shelfFileOfList(), 0)) {
-        StatusMsg(32);
-        return;
-    }
-    if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
-        StatusMsg(31);
+    if (!m_regal)
+        m_regal = new Regal(*this, this);
+    m_regal->setWindowTitle(m_regalCaption);
+    return *m_regal;
 }
 
-void MainWindow::menue_sammlungRegal_Click()
-{
-    HidePopUps();
-    if (!clsPathFunctions::checkIfFileExists(m_session.shelfFileOfList(), 0))
-        StatusMsg(32);
-}
+Regal* MainWindow::RegalWindow() const { return m_regal.data(); }
+
+void MainWindow::ShowRegal() { RegalFenster().OpenView(); }
+
+void MainWindow::menue_sammlungRegal_Click() { RegalFenster().OpenEditor(); }
 
 void MainWindow::menue_spieleQuiz_Click()
 {

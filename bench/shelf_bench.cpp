@@ -1,0 +1,126 @@
+// Speed of the shelf window on a full collection: opening the editor on 9999
+// titles and drawing it, and one move of marked spines with the repaint after it.
+// Drawing is measured by rendering the canvas (grab), which paints it whole
+// whether or not the offscreen window has been exposed yet.
+#include "bench/BenchMain.h"
+#include "bench/SilentMessages.h"
+#include "bench/BenchTitles.h"
+#include "data/clsDatentraegerList.h"
+#include "mainwindow/frame/MainWindow.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RandomSource.h"
+#include "shelf/Regal.h"
+#include "shelf/ShelfCanvas.h"
+#include "shelf/clsRegalCtrl.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// No box is expected: every answer is No.
+struct Fixture {
+    QTemporaryDir dir;
+    MersenneRandomSource random{42};
+    Random::Scoped randomScope{random};
+    SilentMessages messages{MsgAnswer::No};
+    Messages::Scoped messagesScope{messages};
+    std::unique_ptr<MainWindow> window;
+
+    Fixture()
+    {
+        ProgramFolder::setPath(dir.path());
+        QImage bg(200, 120, QImage::Format_RGB32);
+        bg.fill(Qt::darkYellow);
+        bg.save(dir.filePath(QStringLiteral("shelf.gif")), "BMP");
+
+        // 9999 titles in the list, all of them on the shelf, every spine inside the window.
+        const QString listPath = dir.filePath(QStringLiteral("lists/bench.adl"));
+        clsDatentraegerList list;
+        QList<clsRegalCtrl::ListTitle> titles;
+        std::mt19937 rng(42);
+        for (int i = 0; i < 9999; ++i) {
+            const clsDatentraeger d = benchTitle(rng, i, dir.filePath(QStringLiteral("cover")));
+            list.AddSortedDVD(d);
+            titles.append({d.GetFilmname(), d.GetFormat()});
+        }
+        list.Save(listPath);
+        clsRegalCtrl shelf;
+        shelf.setMovieSize(100);
+        shelf.AddMissingMovies(titles, 800);
+        for (int i = 1; i <= shelf.MovieCount(); ++i)
+            shelf.SetMovieNumber(i, clsRegalCtrl::MovieTop, (i / 114 % 5) * 110);
+        for (int j = 0; j < 50; ++j)
+            shelf.AddBrett(100 + (j % 5) * 110, (j / 5) * 80, 80);
+        shelf.setBGpath(QStringLiteral("shelf.gif"));
+        shelf.Save(clsRegalCtrl::ShelfPathOfList(listPath));
+
+        window = std::make_unique<MainWindow>();
+        clsOptions& o = window->session().Options();
+        o.setSound(0);
+        o.setDvdListpath(listPath);
+        o.setRegalWidth(900);
+        o.setRegalHeight(700);
+        window->SetLanguageAndDesign();
+    }
+
+    Regal& regal() const { return *window->RegalWindow(); }
+};
+
+Fixture& fixture()
+{
+    static std::unique_ptr<Fixture> f;
+    if (!f)
+        f = std::make_unique<Fixture>();
+    return *f;
+}
+
+// The editor opened on 9999 titles (list, shelf, colours, list box, layout) and drawn once.
+void openAndDraw(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        f.window->menue_sammlungRegal_Click();
+        benchmark::DoNotOptimize(f.regal().canvas()->grab());
+        state.PauseTiming();
+        if (!f.regal().isVisible() || f.regal().shelf().MovieCount() != 9999)
+            state.SkipWithError("not opened");
+        f.regal().close();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(openAndDraw)->Unit(benchmark::kMillisecond);
+
+// All 9999 spines and 50 boards moved as a block to the click, then the whole window repainted.
+void moveAndRepaint(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    f.window->menue_sammlungRegal_Click();
+    Regal& regal = f.regal();
+    int k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        regal.RegalFilm_Click(1); // makes the move pending
+        regal.menue_markiereAlle_Click();
+        regal.Form_MouseMove(k % 2 ? 0 : 40, k % 2 ? 0 : 30);
+        ++k;
+        state.ResumeTiming();
+        regal.Form_MouseUp();
+        benchmark::DoNotOptimize(regal.canvas()->grab());
+    }
+    regal.close(); // the changes are dropped
+}
+BENCHMARK(moveAndRepaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runOffscreenBenchmarks(argc, argv, [] { fixture().window.reset(); });
+}

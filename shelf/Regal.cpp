@@ -1,0 +1,698 @@
+#include "shelf/Regal.h"
+
+#include "controls/ColorHelper.h"
+#include "controls/FontHelper.h"
+#include "controls/clsFormFunctions.h"
+#include "controls/ucEntry.h"
+#include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "platform/MessageService.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RandomSource.h"
+#include "platform/RuntimeError.h"
+#include "shelf/ShelfCanvas.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColourCount = 9999;
+constexpr int kEntryHeight = 25;
+constexpr int kButtonHeight = 25;
+constexpr int kPanelTop = 200;
+
+const QString kMenuSammlung = QStringLiteral("menue_sammlungRegal");
+const QString kMenuAnsicht = QStringLiteral("menue_ansichtRegal");
+
+// Menu entries and panel buttons with the number of their text in the shelf language file.
+struct Caption {
+    const char* name;
+    int text;
+};
+constexpr Caption kMenuCaptions[] = {
+    {"Menue_allehinzu", 5},
+    {"Menue_alleweg", 6},
+    {"Menue_anzeigegroesse", 7},
+    {"Menue_bg_entfernen", 8},
+    {"Menue_bg_hinzufuegen", 9},
+    {"Menue_blockweiseverschieben", 10},
+    {"Menue_brettentfernen", 11},
+    {"Menue_brettlaenger", 11},
+    {"Menue_brettverkuerzen", 11},
+    {"Menue_entfernenMarkiert", 12},
+    {"menue_filmeverbreitern", 12},
+    {"menue_filmeverschmaelern", 12},
+    {"menue_alleentfernen", 13},
+    {"menue_alleverbreitern", 13},
+    {"menue_alleverschmaelern", 13},
+    {"menue_entfernen", 14},
+    {"Menue_bretteinfuegen", 15},
+    {"Menue_dvdsaufbretter", 16},
+    {"Menue_dvdverwaltung", 17},
+    {"menue_einzeltitelentfernen", 18},
+    {"Menue_einzeltitelhinzufuegen", 19},
+    {"Menue_hintergrundbild", 20},
+    {"Menue_inreihe", 21},
+    {"Menue_regalbretter", 22},
+    {"Menue_speichern", 23},
+    {"Menue_vergroessern", 24},
+    {"Menue_verkleinern", 25},
+    {"Menue_verschiebmodus", 26},
+    {"menue_markiert", 29},
+    {"menue_verbreitern", 30},
+    {"menue_verschmaelern", 31},
+    {"menue_filmelegen", 32},
+    {"menue_auswahlweg", 33},
+    {"menue_markiereAlle", 34},
+};
+
+// The colour of r, g and b in [0, 1), each taken to 0..255.
+Color randomColour(double r, double g, double b)
+{
+    const auto part = [](double v) { return static_cast<int>(Numbers::roundHalfEven(v * 255.0)); };
+    return part(r) | (part(g) << 8) | (part(b) << 16);
+}
+
+int roundedMouse(double v)
+{
+    return static_cast<int>(std::clamp(Numbers::roundHalfEven(v), -32768.0, 32767.0));
+}
+
+} // namespace
+
+Regal::Regal(PageHost& host, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      m_host(host),
+      m_canvas(new ShelfCanvas(this)),
+      m_timer(new QTimer(this)),
+      m_list(std::make_unique<clsDatentraegerList>()),
+      m_colourTable(kColourCount + 1, 0)
+{
+    setObjectName(QStringLiteral("Regal"));
+    setWindowTitle(QStringLiteral("Regal-Ansicht"));
+    setCentralWidget(m_canvas);
+    m_canvas->setShelf(&m_shelf);
+    m_canvas->setColourTable(&m_colourTable);
+
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(500);
+    connect(m_timer, &QTimer::timeout, this, &Regal::Timer_Timer);
+
+    // The keys held come with every mouse event, so the Ctrl flag cannot
+    // stick when its release went to another window.
+    connect(m_canvas, &ShelfCanvas::movieClicked, this, [this](int i, Qt::KeyboardModifiers m) {
+        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
+        RegalFilm_Click(i);
+    });
+    connect(m_canvas, &ShelfCanvas::brettClicked, this, [this](int j, Qt::KeyboardModifiers m) {
+        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
+        Brett_Click(j);
+    });
+    connect(m_canvas, &ShelfCanvas::backgroundPressed, this, [this](Qt::KeyboardModifiers m) {
+        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
+        Form_MouseDown();
+    });
+    connect(m_canvas, &ShelfCanvas::backgroundMoved, this,
+            [this](QPointF p) { Form_MouseMove(p.x(), p.y()); });
+    connect(m_canvas, &ShelfCanvas::backgroundReleased, this, [this](Qt::KeyboardModifiers m) {
+        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
+        Form_MouseUp();
+    });
+
+    createMenus();
+    createEntryPanel();
+}
+
+Regal::~Regal() = default;
+
+// ---------------------------------------------------------------- controls
+
+QMenu* Regal::addMenu(QMenu* parent, const char* name, const QString& caption)
+{
+    QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    m_items.insert(QString::fromLatin1(name), m->menuAction());
+    if (!parent)
+        m_topMenus << m->menuAction();
+    return m;
+}
+
+QAction* Regal::addItem(QMenu* menu, const char* name, const QString& caption, void (Regal::*handler)(),
+                        const QKeySequence& shortcut)
+{
+    QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(shortcut);
+    a->setShortcutContext(Qt::WindowShortcut);
+    // The window has no other place for its shortcuts while a menu is closed.
+    addAction(a);
+    connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    m_items.insert(QString::fromLatin1(name), a);
+    if (!menu)
+        m_topMenus << a;
+    return a;
+}
+
+void Regal::createMenus()
+{
+    addItem(nullptr, "Menue_speichern", QStringLiteral("Speichern"), &Regal::Menue_speichern_Click);
+
+    QMenu* markiert = addMenu(nullptr, "menue_markiert", QStringLiteral("Markierte Objekte"));
+    QMenu* entfernen = addMenu(markiert, "menue_entfernen", QStringLiteral("Entfernen"));
+    addItem(entfernen, "menue_alleentfernen", QStringLiteral("Alle Objekte"), &Regal::menue_alleentfernen_Click,
+            QKeySequence(Qt::Key_Delete));
+    addItem(entfernen, "Menue_entfernenMarkiert", QStringLiteral("Nur Filme"), &Regal::Menue_entfernenMarkiert_Click);
+    addItem(entfernen, "Menue_brettentfernen", QStringLiteral("Nur Regalbretter"), &Regal::Menue_brettentfernen_Click);
+    QMenu* verbreitern = addMenu(markiert, "menue_verbreitern", QStringLiteral("Verbreitern"));
+    addItem(verbreitern, "menue_alleverbreitern", QStringLiteral("Alle Objekte"), &Regal::menue_alleverbreitern_Click,
+            QKeySequence(Qt::CTRL | Qt::Key_F1));
+    addItem(verbreitern, "menue_filmeverbreitern", QStringLiteral("Nur Filme"), &Regal::menue_filmeverbreitern_Click);
+    addItem(verbreitern, "Menue_brettlaenger", QStringLiteral("Nur Regalbretter"), &Regal::Menue_brettlaenger_Click);
+    QMenu* verschmaelern = addMenu(markiert, "menue_verschmaelern", QString::fromUtf8("Verschmälern"));
+    addItem(verschmaelern, "menue_alleverschmaelern", QStringLiteral("Alle Objekte"),
+            &Regal::menue_alleverschmaelern_Click, QKeySequence(Qt::CTRL | Qt::Key_F2));
+    addItem(verschmaelern, "menue_filmeverschmaelern", QStringLiteral("Nur Filme"),
+            &Regal::menue_filmeverschmaelern_Click);
+    addItem(verschmaelern, "Menue_brettverkuerzen", QStringLiteral("Nur Regalbretter"),
+            &Regal::Menue_brettverkuerzen_Click);
+    addItem(markiert, "menue_markiereAlle", QStringLiteral("Alle markieren"), &Regal::menue_markiereAlle_Click,
+            QKeySequence(Qt::CTRL | Qt::Key_A));
+    addItem(markiert, "menue_auswahlweg", QStringLiteral("Auswahl aufheben"), &Regal::menue_auswahlweg_Click,
+            QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Laying spines down is not offered: the entry stays greyed.
+    addItem(markiert, "menue_filmelegen", QStringLiteral("Filme hinlegen"), &Regal::menue_filmelegen_Click)
+        ->setEnabled(false);
+
+    QMenu* film = addMenu(nullptr, "Menue_dvdverwaltung", QStringLiteral("Film"));
+    addItem(film, "Menue_einzeltitelhinzufuegen", QString::fromUtf8("Einzeltitel hinzufügen"),
+            &Regal::Menue_einzeltitelhinzufuegen_Click);
+    addItem(film, "menue_einzeltitelentfernen", QStringLiteral("Einzeltitel entfernen"),
+            &Regal::menue_einzeltitelentfernen_Click);
+    addItem(film, "Menue_allehinzu", QString::fromUtf8("Alle fehlenden einfügen"), &Regal::Menue_allehinzu_Click);
+    addItem(film, "Menue_alleweg", QString::fromUtf8("Alle überschüssigen entfernen"), &Regal::Menue_alleweg_Click);
+
+    QMenu* groesse = addMenu(nullptr, "Menue_anzeigegroesse", QString::fromUtf8("Anzeigegröße"));
+    addItem(groesse, "Menue_vergroessern", QString::fromUtf8("Alle Filme vergrößern"), &Regal::Menue_vergroessern_Click);
+    addItem(groesse, "Menue_verkleinern", QStringLiteral("Alle Filme verkleinern"), &Regal::Menue_verkleinern_Click);
+
+    QMenu* bretter = addMenu(nullptr, "Menue_regalbretter", QStringLiteral("Regalbretter"));
+    addItem(bretter, "Menue_bretteinfuegen", QString::fromUtf8("Einfügen"), &Regal::Menue_bretteinfuegen_Click);
+    addItem(bretter, "Menue_dvdsaufbretter", QStringLiteral("Alle Regal-DVD's alphabetisch auf Bretter"),
+            &Regal::Menue_dvdsaufbretter_Click, QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    QMenu* modus = addMenu(nullptr, "Menue_verschiebmodus", QStringLiteral("Verschiebmodus"));
+    addItem(modus, "Menue_blockweiseverschieben", QStringLiteral("Blockweise verschieben"),
+            &Regal::Menue_blockweiseverschieben_Click, QKeySequence(Qt::Key_F1))
+        ->setCheckable(true);
+    addItem(modus, "Menue_inreihe", QStringLiteral("In Reihe (Alphabetisch)"), &Regal::Menue_inreihe_Click,
+            QKeySequence(Qt::Key_F2))
+        ->setCheckable(true);
+
+    QMenu* hintergrund = addMenu(nullptr, "Menue_hintergrundbild", QStringLiteral("Hintergrundbild"));
+    addItem(hintergrund, "Menue_bg_hinzufuegen", QString::fromUtf8("Hinzufügen"), &Regal::Menue_bg_hinzufuegen_Click);
+    addItem(hintergrund, "Menue_bg_entfernen", QStringLiteral("Entfernen"), &Regal::Menue_bg_entfernen_Click);
+}
+
+void Regal::createEntryPanel()
+{
+    const auto button = [this](const char* name, const QString& caption, void (Regal::*handler)()) {
+        auto* b = new QPushButton(caption, m_canvas);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(FontHelper::buttonFont());
+        b->resize(b->width(), kButtonHeight);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        return b;
+    };
+    m_ucEntry1 = new ucEntry(m_canvas);
+    m_ucEntry1->setObjectName(QStringLiteral("ucEntry1"));
+    m_ucEntry1->resize(m_ucEntry1->width(), kEntryHeight);
+    m_ucEntry1->hide();
+    m_listMovies = new QListWidget(m_canvas);
+    m_listMovies->setObjectName(QStringLiteral("ListMovies"));
+    m_listMovies->setFont(FontHelper::labelFont());
+    m_listMovies->setUniformItemSizes(true);
+    m_listMovies->hide();
+    m_bthinzufuegen = button("bthinzufuegen", QString::fromUtf8("Film hinzufügen"), &Regal::bthinzufuegen_Click);
+    m_btHintergundhinzufuegen = button("btHintergundhinzufuegen", QString::fromUtf8("Hintergrundbild hinzufügen"),
+                                       &Regal::btHintergundhinzufuegen_Click);
+    m_btentfernen = button("btentfernen", QStringLiteral("Film entfernen"), &Regal::btentfernen_Click);
+    m_btClose = button("btClose", QStringLiteral("X"), &Regal::btClose_Click);
+    m_btClose->resize(kButtonHeight, kButtonHeight);
+}
+
+// ---------------------------------------------------------------- opening
+
+void Regal::loadTexts(std::uint8_t language)
+{
+    m_texts.Load(ProgramFolder::path() + QStringLiteral("/languages/english-shelf.ass"));
+    m_texts.setLanguage(language);
+}
+
+bool Regal::initFromSettings(const QString& shelfPath)
+{
+    const clsOptions& o = m_host.session().Options();
+    return SetInitValues(o.Language(), o.DvdListpath(), shelfPath, o.RegalHeight(), o.RegalWidth(), o.GetDesign());
+}
+
+bool Regal::writeNewShelfFile(const QString& path)
+{
+    try {
+        clsRegalCtrl::WriteNewShelfFile(path);
+        return true;
+    } catch (const RuntimeError&) {
+        statusWithText(19, TextShelfNotSaved);
+        return false;
+    }
+}
+
+void Regal::OpenView()
+{
+    m_host.HidePopUps();
+    // Loading again would throw away the edits of an open shelf.
+    if (m_loaded && (isVisible() || HasUnsavedChanges())) {
+        bringToFront(false);
+        return;
+    }
+    const clsOptions& o = m_host.session().Options();
+    const QString shelfPath = clsRegalCtrl::ShelfPathOfList(o.DvdListpath());
+    if (!clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
+        m_host.StatusMsg(32);
+        return;
+    }
+    if (!clsPathFunctions::checkIfFileExists(o.DvdListpath(), 0)) {
+        m_host.StatusMsg(31);
+        return;
+    }
+    setBearbeitungsModus(false);
+    if (!initFromSettings(shelfPath)) {
+        // Nothing of another shelf is shown in place of this one.
+        if (m_shelfFileFailed)
+            statusWithText(19, TextShelfUnreadable);
+        else
+            m_host.StatusMsg(19);
+        return;
+    }
+    showSized();
+    Blinker_start(m_host.session().AktuelleDVD().GetFilmname());
+    m_host.setMenuEnabled(kMenuSammlung, false);
+    m_host.setMenuEnabled(kMenuAnsicht, false);
+}
+
+void Regal::OpenEditor()
+{
+    m_host.HidePopUps();
+    if (m_loaded && (isVisible() || HasUnsavedChanges())) {
+        bringToFront(true);
+        return;
+    }
+    Session& s = m_host.session();
+    loadTexts(s.Options().Language());
+    for (;;) {
+        const QString listPath = s.Options().DvdListpath();
+        const QString shelfPath = clsRegalCtrl::ShelfPathOfList(listPath);
+        if (!clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
+            m_host.StatusMsg(32);
+            if (Messages::get().messageBox(s.BoxTexts().MultiWord(19), MsgButtons::YesNo, s.BoxTexts().MultiWord(12)) !=
+                MsgAnswer::Yes)
+                return;
+            if (!writeNewShelfFile(shelfPath))
+                return;
+            continue;
+        }
+        if (!clsPathFunctions::checkIfFileExists(listPath, 0)) {
+            m_host.StatusMsg(31);
+            return;
+        }
+        setBearbeitungsModus(true);
+        if (initFromSettings(shelfPath)) {
+            showSized();
+            m_host.setMenuEnabled(kMenuSammlung, false);
+            m_host.setMenuEnabled(kMenuAnsicht, false);
+            return;
+        }
+        // Only a shelf file that could not be read is offered to be written anew.
+        if (!m_shelfFileFailed) {
+            m_host.StatusMsg(19);
+            return;
+        }
+        if (Messages::get().messageBox(s.BoxTexts().MultiWord(22), MsgButtons::YesNo, s.BoxTexts().MultiWord(6)) !=
+            MsgAnswer::Yes)
+            return;
+        if (!writeNewShelfFile(shelfPath))
+            return;
+        m_host.StatusMsg(14);
+    }
+}
+
+void Regal::bringToFront(bool edit)
+{
+    if (edit != m_bearbeitungsModus) {
+        setBearbeitungsModus(edit);
+        if (edit) {
+            m_timer->stop();
+            m_canvas->setBlinkshapeVisible(false);
+        } else {
+            m_movePending = false;
+            m_canvas->setMarkierungVisible(false);
+            UnmarkAll();
+            HideEntryPanel();
+        }
+    }
+    if (!m_canvas->isDrawn())
+        DrawShelf();
+    m_canvas->setShowBoards(m_bearbeitungsModus);
+    if (!isVisible())
+        showSized();
+    raise();
+    activateWindow();
+    if (!edit) {
+        m_timer->stop();
+        m_canvas->setBlinkshapeVisible(false);
+        Blinker_start(m_host.session().AktuelleDVD().GetFilmname());
+    }
+    m_host.setMenuEnabled(kMenuSammlung, false);
+    m_host.setMenuEnabled(kMenuAnsicht, false);
+}
+
+void Regal::applyOuterSize()
+{
+    // The settings give the outer size; the frame is known once the window shows.
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::max(1, m_width - frame.width()), std::max(1, m_height - frame.height()));
+}
+
+void Regal::showSized()
+{
+    applyOuterSize();
+    show();
+    applyOuterSize();
+    raise();
+    activateWindow();
+}
+
+void Regal::Form_Load()
+{
+    m_loaded = true;
+    HideEntryPanel();
+    m_movePending = false;
+    m_ctrlHeld = false;
+    EnableMenus();
+    Menue_blockweiseverschieben_Click();
+}
+
+void Regal::setBearbeitungsModus(bool edit)
+{
+    if (!m_loaded)
+        Form_Load();
+    m_bearbeitungsModus = edit;
+    setMenusEnabled(edit);
+    m_canvas->setShowBoards(edit);
+}
+
+bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const QString& shelfPath,
+                          std::int16_t height, std::int16_t width, const Design& colours)
+{
+    m_initialised = false;
+    m_shelfFileFailed = false;
+    m_movePending = false;
+    UnloadShelfLabels();
+    try {
+        RandomSource& random = Random::get();
+        for (int i = 1; i <= kColourCount; ++i) {
+            const double r = random.next();
+            const double g = random.next();
+            const double b = random.next();
+            m_colourTable[static_cast<size_t>(i)] = randomColour(r, g, b);
+        }
+
+        m_listPath = listPath;
+        m_shelfPath = shelfPath;
+        m_width = width;
+        m_height = height;
+        m_colours = colours;
+
+        loadTexts(language);
+        m_list->Load(listPath);
+
+        applyOuterSize();
+        layoutEntryPanel();
+        m_ucEntry1->SetDesign(QStringLiteral("Eintrag"), 1, 190, 10, colours, false);
+        m_ucEntry1->setDialogFolder(ProgramFolder::path());
+        applyCaptions();
+        ColorHelper::setBoxColors(m_listMovies, colours.entryFont, colours.entryBackground);
+
+        if (!m_shelf.Load(shelfPath)) {
+            m_shelfFileFailed = true;
+            return false;
+        }
+        DrawShelf();
+        showBackground();
+
+        m_listMovies->clear();
+        QStringList names;
+        names.reserve(m_list->getListSize());
+        for (int i = 1; i <= m_list->getListSize(); ++i)
+            names << m_list->getDataString(i, clsDatentraegerList::FieldFilmname);
+        m_listMovies->addItems(names);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    markSaved();
+    m_initialised = true;
+    return true;
+}
+
+void Regal::applyCaptions()
+{
+    m_btentfernen->setText(m_texts.MultiWord(1));
+    m_bthinzufuegen->setText(m_texts.MultiWord(2));
+    m_btHintergundhinzufuegen->setText(m_texts.MultiWord(3));
+    m_ucEntry1->setCaption(m_texts.MultiWord(4));
+    for (const Caption& c : kMenuCaptions) {
+        if (QAction* a = menuItem(QString::fromLatin1(c.name)))
+            a->setText(m_texts.MultiWord(c.text));
+    }
+}
+
+void Regal::layoutEntryPanel()
+{
+    const int W = InnerWidth();
+    const int w = std::max(0, W - 100);
+    m_ucEntry1->resize(w, m_ucEntry1->height());
+    m_listMovies->resize(w, m_ucEntry1->height());
+    for (QPushButton* b : {m_bthinzufuegen, m_btHintergundhinzufuegen, m_btentfernen})
+        b->resize(m_ucEntry1->width(), b->height());
+    clsFormFunctions ff;
+    const auto centred = [&ff, W](int width) {
+        std::int16_t cw = static_cast<std::int16_t>(std::clamp(width, 0, 32767));
+        return static_cast<int>(ff.GetLeft(static_cast<std::int16_t>(std::clamp(W, 0, 32767)), cw, 1, 1, true, 0));
+    };
+    m_ucEntry1->move(centred(m_ucEntry1->width()), kPanelTop);
+    m_listMovies->move(centred(m_listMovies->width()), kPanelTop);
+    const int buttonsTop = m_ucEntry1->y() + m_ucEntry1->height();
+    for (QPushButton* b : {m_bthinzufuegen, m_btHintergundhinzufuegen, m_btentfernen})
+        b->move(m_ucEntry1->x(), buttonsTop);
+    m_btClose->move(m_ucEntry1->x() + m_ucEntry1->width() - m_btClose->width(), m_btClose->y());
+}
+
+void Regal::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    layoutEntryPanel();
+}
+
+int Regal::InnerWidth() const { return width(); }
+
+Color Regal::SpineColour(int i) const
+{
+    return (i >= 1 && i <= kColourCount) ? m_colourTable[static_cast<size_t>(i)] : 0;
+}
+
+bool Regal::HasUnsavedChanges() const { return m_initialised && m_shelf.Fingerprint() != m_savedFingerprint; }
+
+void Regal::markSaved() { m_savedFingerprint = m_shelf.Fingerprint(); }
+
+// ---------------------------------------------------------------- drawing
+
+void Regal::DrawShelf()
+{
+    m_canvas->setShowBoards(m_bearbeitungsModus);
+    m_canvas->setDrawn(true);
+}
+
+void Regal::UnloadShelfLabels() { m_canvas->setDrawn(false); }
+
+void Regal::StopBlinkerAndClear()
+{
+    UnloadShelfLabels();
+    m_timer->stop();
+    m_canvas->setBlinkshapeVisible(false);
+}
+
+void Regal::showBackground()
+{
+    QImage picture;
+    if (clsPathFunctions::checkIfFileExists(m_shelf.BGpath(), 1))
+        picture.load(m_shelf.BGpath());
+    if (picture.isNull()) {
+        // The shelf keeps its own path, so saving does not lose it.
+        picture.load(clsRegalCtrl::DefaultBGpath());
+        m_host.StatusMsg(45);
+    }
+    m_canvas->setBackground(picture);
+}
+
+void Regal::Timer_Timer() { m_canvas->setBlinkshapeVisible(!m_canvas->blinkshapeVisible()); }
+
+void Regal::Blinker_start(const QString& title)
+{
+    const int i = m_shelf.IndexOfMovie(title);
+    if (i < 1)
+        return;
+    m_canvas->setBlinkshape(m_canvas->movieRect(i).adjusted(-1, -1, 1, 1));
+    m_timer->start();
+}
+
+// ---------------------------------------------------------------- entry panel
+
+void Regal::HideEntryPanel()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ucEntry1, m_btClose, m_bthinzufuegen,
+                                                      m_btHintergundhinzufuegen, m_btentfernen, m_listMovies})
+        w->hide();
+}
+
+void Regal::ShowEntryPanel(std::uint8_t mode)
+{
+    HideEntryPanel();
+    switch (mode) {
+    case PanelAdd:
+        m_listMovies->show();
+        m_bthinzufuegen->show();
+        m_ucEntry1->setStyle(2);
+        m_ucEntry1->setCaption(m_texts.MultiWord(TextEntryTitle));
+        m_btClose->move(m_btClose->x(), m_listMovies->y() - m_btClose->height());
+        break;
+    case PanelBackground:
+        m_ucEntry1->show();
+        m_btHintergundhinzufuegen->show();
+        m_ucEntry1->setStyle(3);
+        m_ucEntry1->setCaption(m_texts.MultiWord(TextEntryPicture));
+        m_btClose->move(m_btClose->x(), m_ucEntry1->y() - m_btClose->height());
+        break;
+    case PanelRemove:
+        m_ucEntry1->show();
+        m_btentfernen->show();
+        m_ucEntry1->setStyle(2);
+        m_ucEntry1->setCaption(m_texts.MultiWord(TextEntryTitle));
+        m_btClose->move(m_btClose->x(), m_ucEntry1->y() - m_btClose->height());
+        break;
+    default: return;
+    }
+    // The text box and the combo box of the entry show the one value that a button takes.
+    m_ucEntry1->setValue(m_ucEntry1->value());
+    m_btClose->show();
+    m_btClose->raise();
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+void Regal::Form_MouseMove(double x, double y)
+{
+    // While the button is held the mouse may leave the window; the point that
+    // a move goes to stays on the canvas, so nothing lands where it cannot be reached.
+    m_lastMouseX = std::clamp(roundedMouse(x), 0, std::max(0, m_canvas->width() - 1));
+    m_lastMouseY = std::clamp(roundedMouse(y), 0, std::max(0, m_canvas->height() - 1));
+    // The rubber band follows the mouse only to the right of and below its corner.
+    QRect r = m_canvas->markierung();
+    if (m_lastMouseX - r.left() >= 1)
+        r.setWidth(m_lastMouseX - r.left());
+    if (m_lastMouseY - r.top() >= 1)
+        r.setHeight(m_lastMouseY - r.top());
+    m_canvas->setMarkierung(r);
+}
+
+void Regal::Form_MouseDown()
+{
+    if (!m_bearbeitungsModus || m_movePending)
+        return;
+    m_canvas->setMarkierung(QRect(m_lastMouseX, m_lastMouseY, 1, 1));
+    m_canvas->setMarkierungVisible(true);
+    DisableMenus();
+}
+
+void Regal::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Control)
+        m_ctrlHeld = true;
+    QMainWindow::keyPressEvent(event);
+}
+
+void Regal::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Control)
+        m_ctrlHeld = false;
+    QMainWindow::keyReleaseEvent(event);
+}
+
+// ---------------------------------------------------------------- saving and closing
+
+void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStringLiteral(" ") + m_texts.MultiWord(textNo)); }
+
+bool Regal::saveShelf()
+{
+    try {
+        m_shelf.Save(m_shelfPath);
+    } catch (const RuntimeError&) {
+        statusWithText(19, TextShelfNotSaved);
+        return false;
+    }
+    markSaved();
+    m_host.StatusMsg(1);
+    return true;
+}
+
+void Regal::Menue_speichern_Click() { saveShelf(); }
+
+void Regal::closeEvent(QCloseEvent* event)
+{
+    if (!m_loaded) {
+        event->accept();
+        return;
+    }
+    if (HasUnsavedChanges()) {
+        const MsgAnswer answer =
+            Messages::get().messageBox(m_texts.MultiWord(TextAskSave), MsgButtons::YesNo, m_texts.MultiWord(TextAskSaveTitle));
+        // A shelf that could not be written keeps the window open, so nothing is lost.
+        if (answer == MsgAnswer::Yes && !saveShelf()) {
+            event->ignore();
+            return;
+        }
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void Regal::Form_Unload()
+{
+    StopBlinkerAndClear();
+    HideEntryPanel();
+    m_canvas->setMarkierungVisible(false);
+    m_loaded = false;
+    m_initialised = false;
+    m_host.setMenuEnabled(kMenuSammlung, true);
+    m_host.setMenuEnabled(kMenuAnsicht, true);
+}

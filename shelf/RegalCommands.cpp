@@ -1,0 +1,234 @@
+// The editing commands of the shelf window's menu bar and entry panel.
+#include "shelf/Regal.h"
+
+#include "controls/ucEntry.h"
+#include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageHost.h"
+#include "platform/Paths.h"
+#include "platform/RuntimeError.h"
+#include "shelf/ShelfCanvas.h"
+
+#include <QImage>
+#include <QListWidget>
+
+namespace {
+
+using R = clsRegalCtrl;
+using L = clsDatentraegerList;
+
+} // namespace
+
+// ---------------------------------------------------------------- marked objects
+
+void Regal::Menue_entfernenMarkiert_Click()
+{
+    UnloadShelfLabels();
+    m_shelf.RemoveMarkedMovies();
+    DrawShelf();
+    m_host.StatusMsg(40);
+}
+
+void Regal::Menue_brettentfernen_Click()
+{
+    UnloadShelfLabels();
+    m_shelf.RemoveMarkedBretts();
+    DrawShelf();
+    m_host.StatusMsg(40);
+}
+
+void Regal::menue_alleentfernen_Click()
+{
+    UnloadShelfLabels();
+    m_shelf.RemoveMarkedMovies();
+    m_shelf.RemoveMarkedBretts();
+    DrawShelf();
+    m_host.StatusMsg(40);
+}
+
+void Regal::Menue_brettlaenger_Click()
+{
+    const int refused = m_shelf.LengthenMarkedBretts(InnerWidth());
+    m_canvas->update();
+    for (int k = 0; k < refused; ++k)
+        m_host.StatusMsg(38);
+}
+
+void Regal::Menue_brettverkuerzen_Click()
+{
+    const int refused = m_shelf.ShortenMarkedBretts();
+    m_canvas->update();
+    for (int k = 0; k < refused; ++k)
+        m_host.StatusMsg(39);
+}
+
+void Regal::menue_filmeverbreitern_Click()
+{
+    m_shelf.WidenMarkedMovies();
+    m_canvas->update();
+}
+
+void Regal::menue_filmeverschmaelern_Click()
+{
+    m_shelf.NarrowMarkedMovies();
+    m_canvas->update();
+}
+
+void Regal::menue_alleverbreitern_Click()
+{
+    Menue_brettlaenger_Click();
+    menue_filmeverbreitern_Click();
+}
+
+void Regal::menue_alleverschmaelern_Click()
+{
+    menue_filmeverschmaelern_Click();
+    Menue_brettverkuerzen_Click();
+}
+
+void Regal::menue_filmelegen_Click()
+{
+    m_shelf.LayDownMarkedMovies();
+    m_canvas->update();
+}
+
+// ---------------------------------------------------------------- titles
+
+void Regal::Menue_einzeltitelhinzufuegen_Click() { ShowEntryPanel(PanelAdd); }
+
+void Regal::menue_einzeltitelentfernen_Click() { ShowEntryPanel(PanelRemove); }
+
+void Regal::Menue_allehinzu_Click()
+{
+    QList<R::ListTitle> titles;
+    titles.reserve(m_list->getListSize());
+    for (int i = 1; i <= m_list->getListSize(); ++i)
+        titles.append({m_list->getDataString(i, L::FieldFilmname), m_list->getDataString(i, L::FieldFormat)});
+    UnloadShelfLabels();
+    try {
+        // Either every missing title finds room or none is added.
+        m_shelf.AddMissingMovies(titles, InnerWidth());
+    } catch (const RuntimeError&) {
+        DrawShelf();
+        statusWithText(19, TextShelfFull);
+        return;
+    }
+    DrawShelf();
+    m_host.StatusMsg(7);
+}
+
+void Regal::Menue_alleweg_Click()
+{
+    QStringList names;
+    names.reserve(m_list->getListSize());
+    for (int i = 1; i <= m_list->getListSize(); ++i)
+        names << m_list->getDataString(i, L::FieldFilmname);
+    UnloadShelfLabels();
+    m_shelf.RemoveSurplusMovies(names);
+    DrawShelf();
+    m_host.StatusMsg(5);
+}
+
+void Regal::bthinzufuegen_Click()
+{
+    const int row = m_listMovies->currentRow();
+    if (row < 0 || !m_listMovies->item(row)->isSelected()) {
+        m_host.StatusMsg(10);
+        return;
+    }
+    const int k = row + 1;
+    const QString name = m_list->getDataString(k, L::FieldFilmname);
+    if (m_shelf.IsFilmInRegal(name)) {
+        m_host.StatusMsg(10);
+        return;
+    }
+    UnloadShelfLabels();
+    try {
+        m_shelf.AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0);
+    } catch (const RuntimeError&) {
+        DrawShelf();
+        statusWithText(19, TextShelfFull);
+        return;
+    }
+    DrawShelf();
+    m_host.StatusMsg(7);
+    HideEntryPanel();
+}
+
+void Regal::btentfernen_Click()
+{
+    const QString name = m_ucEntry1->value();
+    if (name.isEmpty() || !m_shelf.IsFilmInRegal(name)) {
+        m_host.StatusMsg(10);
+        return;
+    }
+    UnloadShelfLabels();
+    m_shelf.RemoveMovieByTitle(name);
+    DrawShelf();
+    m_host.StatusMsg(5);
+    HideEntryPanel();
+}
+
+// ---------------------------------------------------------------- display size and boards
+
+void Regal::Menue_vergroessern_Click()
+{
+    if (m_shelf.EnlargeMovies())
+        m_canvas->update();
+}
+
+void Regal::Menue_verkleinern_Click()
+{
+    if (m_shelf.ReduceMovies())
+        m_canvas->update();
+}
+
+void Regal::Menue_bretteinfuegen_Click()
+{
+    if (m_shelf.Brettcount() >= R::kMaxBretter) {
+        m_host.StatusMsg(41);
+        return;
+    }
+    UnloadShelfLabels();
+    m_shelf.AddBrett(0, 0, 200);
+    DrawShelf();
+    m_host.StatusMsg(7);
+}
+
+void Regal::Menue_dvdsaufbretter_Click()
+{
+    m_shelf.PutMoviesOnBretter();
+    m_canvas->update();
+}
+
+// ---------------------------------------------------------------- background
+
+void Regal::Menue_bg_hinzufuegen_Click() { ShowEntryPanel(PanelBackground); }
+
+void Regal::btHintergundhinzufuegen_Click()
+{
+    const QString typed = m_ucEntry1->value();
+    if (typed.isEmpty()) {
+        m_host.StatusMsg(11);
+        return;
+    }
+    // A path typed relative to the program folder is kept as a full path.
+    const QString path = Paths::resolve(typed);
+    QImage picture;
+    if (!clsPathFunctions::checkIfFileExists(path, 1) || !picture.load(path)) {
+        m_host.StatusMsg(27);
+        return;
+    }
+    m_shelf.setBGpath(path);
+    m_canvas->setBackground(picture);
+    m_host.StatusMsg(7);
+    HideEntryPanel();
+}
+
+void Regal::Menue_bg_entfernen_Click()
+{
+    const QString path = clsRegalCtrl::DefaultBGpath();
+    m_canvas->setBackground(QImage(path));
+    m_shelf.setBGpath(path);
+}
+
+void Regal::btClose_Click() { HideEntryPanel(); }
