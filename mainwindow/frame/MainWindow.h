@@ -39,6 +39,7 @@ class PageSuche;
 class PageTop30;
 class PageWexul;
 class PageZusatztext;
+class WebMenu;
 
 // The one main window: it switches its 23 pages and dispatches menu commands
 // to them in the fixed orders of the program. The program's state lives in
@@ -84,6 +85,7 @@ public:
     void DVDScreenAufrufen(std::int16_t pos) override;
     void HidePopUps() override;
     void JumpToDVD(const QString& name, bool exact) override;
+    void takeOnlineTitle(const OnlineTitleEntries& entries) override;
 
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString()) override;
@@ -107,6 +109,8 @@ public:
     void menue_internetFavoriten_Click(int k);
     void menue_internetFavoritenLoeschen_Click();
     void menue_internetUpdate_Click();
+    // The favourites and update commands of the Internet menu, made on first use.
+    WebMenu& Web();
     void menue_dvdCoverDrucken_Click();
     void ShowRegal() override;
     void menue_sammlungRegal_Click();
@@ -164,6 +168,7 @@ private:
     frmFullScreen* m_fullScreen = nullptr;
     Preview* m_preview = nullptr;
     QPointer<Trailer> m_trailer;
+    WebMenu* m_web = nullptr;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;

@@ -280,6 +280,19 @@ void PageDVDEntry::ClearDVDEntry()
     m_host.session().setWexulUebernommen(false);
 }
 
+void PageDVDEntry::takeOnlineTitle(const OnlineTitleEntries& entries)
+{
+    fill(m_titel, entries.filmname);
+    for (int i = 0; i < 3; ++i)
+        fill(m_genre[i], entries.genres[i]);
+    fill(m_landJahr, entries.landJahr);
+    fill(m_fsk, entries.fsk);
+    fill(m_dauer, entries.dauer);
+    fill(m_regie, entries.regie);
+    for (int i = 0; i < 5; ++i)
+        fill(m_schauspieler[i], entries.actors[i]);
+}
+
 bool PageDVDEntry::SaveDVDEntry(bool replace)
 {
     const std::optional<clsDatentraeger> title = checkedTitle(replace);
