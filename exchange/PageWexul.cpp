@@ -14,6 +14,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -34,6 +35,14 @@ enum Field { Name = 1, Genre1, Genre2, Genre3, LandJahr, Fsk, Dauer, Regie, Acto
 // Padding only lengthens: a longer value pushes the rest of the row on.
 QString right(const QString& text, int width) { return text.leftJustified(width, u' '); }
 QString left(const QString& text, int width) { return text.rightJustified(width, u' '); }
+
+// The service writes its count tag in front of the first record, where the
+// parser leaves it; it is no part of the film name.
+QString value(const clsInternetImport& answer, int recordNr, int fieldNr)
+{
+    static const QRegularExpression countTag(QStringLiteral("<COUNT=[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    return answer.GetMovie(recordNr, fieldNr).remove(countTag);
+}
 
 // What goes into an entry of the new-title page: one line, and no "#",
 // which separates the actors in the list file.
@@ -103,7 +112,7 @@ void PageWexul::SetSizes(int W, int H)
 
 QString PageWexul::rowText(const clsInternetImport& answer, int recordNr)
 {
-    const auto field = [&](int f) { return answer.GetMovie(recordNr, f); };
+    const auto field = [&](int f) { return value(answer, recordNr, f); };
     return right(QString::number(recordNr) + u')', 10) + right(field(Name), 45) + QStringLiteral(" - ") +
            right(field(LandJahr), 25) + QStringLiteral(" - ") + left(field(Dauer), 4) + QStringLiteral("min - ") +
            left(field(Fsk), 4) + QStringLiteral(" - ") +
@@ -143,7 +152,7 @@ void PageWexul::search(const QString& text)
     }
     const int shown = count == -1 ? clsInternetImport::kRecordsWithoutCount : count;
     for (int i = 1; i <= shown; ++i) {
-        if (m_answer.GetMovie(i, Name).isEmpty())
+        if (value(m_answer, i, Name).isEmpty())
             continue;
         auto* row = new QListWidgetItem(rowText(m_answer, i), m_list);
         row->setData(kRecordRole, i);
@@ -158,7 +167,7 @@ void PageWexul::btWexul_Click()
     if (m_list->count() == 0 || !row || !row->isSelected())
         return;
     const int r = row->data(kRecordRole).toInt();
-    const auto field = [&](int f) { return entryText(m_answer.GetMovie(r, f)); };
+    const auto field = [&](int f) { return entryText(value(m_answer, r, f)); };
     OnlineTitleEntries entries;
     entries.filmname = field(Name);
     for (int i = 0; i < 3; ++i)
