@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace {

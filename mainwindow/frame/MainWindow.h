@@ -110,7 +110,7 @@ public:
     void menue_internetFavoritenLoeschen_Click();
     void menue_internetUpdate_Click();
     // The favourites and update commands of the Internet menu, made on first use.
-    WebMenu& Web();
+    WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
     void ShowRegal() override;
     void menue_sammlungRegal_Click();

@@ -173,7 +173,7 @@ void MainWindow::ShowPreview(const QString& path)
     }
 }
 
-WebMenu& MainWindow::Web()
+WebMenu& MainWindow::webMenu()
 {
     if (!m_web) {
         WebMenu::Items items;
@@ -184,10 +184,10 @@ WebMenu& MainWindow::Web()
     return *m_web;
 }
 
-void MainWindow::RefreshFavoritenMenue() { Web().RefreshFavoritenMenue(); }
+void MainWindow::RefreshFavoritenMenue() { webMenu().RefreshFavoritenMenue(); }
 
-void MainWindow::menue_internetFavoriten_Click(int k) { Web().FavoritClick(k); }
+void MainWindow::menue_internetFavoriten_Click(int k) { webMenu().FavoritClick(k); }
 
-void MainWindow::menue_internetFavoritenLoeschen_Click() { Web().menue_internetFavoritenLoeschen_Click(); }
+void MainWindow::menue_internetFavoritenLoeschen_Click() { webMenu().menue_internetFavoritenLoeschen_Click(); }
 
-void MainWindow::menue_internetUpdate_Click() { Web().menue_internetUpdate_Click(); }
+void MainWindow::menue_internetUpdate_Click() { webMenu().menue_internetUpdate_Click(); }

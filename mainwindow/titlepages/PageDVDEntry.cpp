@@ -5,6 +5,7 @@
 #include "data/clsDatentraeger.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "exchange/WaitCursor.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
@@ -422,6 +423,7 @@ void PageDVDEntry::uploadTitle(const clsDatentraeger& title)
         return;
     const QString url = clsInternetExport::GetExportMovie(m_host.session().ServerUrl(), title, m_host.session().Options().Language());
     // The answer is of no use; only a request that failed counts.
+    WaitCursor wait;
     if (!Http::get().get(url))
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("upload failed: ") + url);
 }

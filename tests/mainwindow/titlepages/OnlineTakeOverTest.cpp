@@ -4,6 +4,9 @@
 #include "platform/HttpClient.h"
 #include "tests/support/LocalHttpServer.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 namespace {
 
 // The online search page inside the main window, answered by a real
@@ -75,7 +78,12 @@ TEST_F(OnlineTakeOverTest, ATakenResultFillsTheClearedNewTitlePageAndIsNotSentBa
     EXPECT_EQ(storedNames(), QStringList{"Ronin"});
     EXPECT_EQ(server.requests.size(), 1); // the search only: no upload
 
-    // A title typed by hand on the page cleared again is sent.
+    // A title typed by hand on the page cleared again is sent, under the wait cursor.
+    bool waitCursor = false;
+    server.setHandler([&](const QByteArray&) {
+        waitCursor = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        return LocalHttpServer::Response{};
+    });
     window->ShowPage(12);
     EXPECT_FALSE(window->session().WexulUebernommen());
     type("ucEntryTitel", "Heat");
@@ -83,6 +91,8 @@ TEST_F(OnlineTakeOverTest, ATakenResultFillsTheClearedNewTitlePageAndIsNotSentBa
     click("btdvdjetzthinzufuegen");
     ASSERT_EQ(server.requests.size(), 2);
     EXPECT_TRUE(server.requests[1].startsWith("/addMovie.php?l=0&titel=Heat&")) << server.requests[1].toStdString();
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(OnlineTakeOverTest, ReopeningThePageSearchesAgainAndAFailedSearchLeavesTheListEmpty)
