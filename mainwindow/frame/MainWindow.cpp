@@ -389,6 +389,8 @@ QWidget* MainWindow::backgroundImage() { return m_bgImage; }
 
 void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
 
+void MainWindow::takeOnlineTitle(const OnlineTitleEntries& entries) { m_pageDVDEntry->takeOnlineTitle(entries); }
+
 void MainWindow::JumpToDVD(const QString& name, bool exact)
 {
     const QString lowerName = name.toLower();

@@ -44,6 +44,7 @@ class PageSuche;
 class PageTop30;
 class PageWexul;
 class PageZusatztext;
+class WebMenu;
 
 // The one main window: it switches its 23 pages and dispatches menu commands
 // to them in the fixed orders of the program. The program's state lives in
@@ -89,6 +90,7 @@ public:
     void DVDScreenAufrufen(std::int16_t pos) override;
     void HidePopUps() override;
     void JumpToDVD(const QString& name, bool exact) override;
+    void takeOnlineTitle(const OnlineTitleEntries& entries) override;
 
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString()) override;
@@ -113,6 +115,8 @@ public:
     void menue_internetFavoriten_Click(int k);
     void menue_internetFavoritenLoeschen_Click();
     void menue_internetUpdate_Click();
+    // The favourites and update commands of the Internet menu, made on first use.
+    WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
     void ShowRegal() override;
     void menue_sammlungRegal_Click();
@@ -190,6 +194,7 @@ private:
     QPointer<HangMan> m_hangman;
     QPointer<Quiz> m_quiz;
     QPointer<Regal> m_regal;
+    WebMenu* m_web = nullptr;
 
     PageDVDScreen* m_pageDVDScreen;
     PageDVDEntry* m_pageDVDEntry;

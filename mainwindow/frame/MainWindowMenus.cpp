@@ -8,15 +8,13 @@
 #include "shelf/Regal.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "exchange/WebMenu.h"
 #include "games/GameWindow.h"
 #include "games/HangMan.h"
 #include "games/Quiz.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/RandomSource.h"
-#include "platform/ProgramFolder.h"
-#include "platform/UrlOpener.h"
-#include "platform/Version.h"
 
 #include <QAction>
 #include <QTimer>
@@ -24,16 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kFavouritesFile = QStringLiteral("favorites.txt");
-constexpr int kMaxFavourites = 5;
-
-clsDefaultListFileHandler loadFavourites()
-{
-    clsDefaultListFileHandler favourites;
-    favourites.Load(ProgramFolder::path() + u'/' + kFavouritesFile, false, true);
-    return favourites;
-}
 
 // The screen saver's next picture: a title drawn at random from the collection.
 void openRandomCover(MainWindow& main)
@@ -194,47 +182,21 @@ void MainWindow::ShowPreview(const QString& path)
     }
 }
 
-void MainWindow::RefreshFavoritenMenue()
+WebMenu& MainWindow::webMenu()
 {
-    const clsDefaultListFileHandler favourites = loadFavourites();
-    const int count = std::min(favourites.getListSize(), kMaxFavourites);
-    for (int k = 1; k <= kMaxFavourites; ++k) {
-        QAction* item = menuAction(QStringLiteral("menue_internetFavoriten%1").arg(k));
-        if (k <= count) {
-            item->setText(QStringLiteral("%1: ").arg(k) +
-                          clsStringFunctions::GetStringPartBySeparator(favourites.getElement(k), 1, QStringLiteral("#")));
-            item->setVisible(true);
-        } else if (k == count + 1) {
-            item->setText(QStringLiteral("(") + m_session.StyleTexts().MultiWord(82) + QStringLiteral(")"));
-            item->setVisible(true);
-        } else {
-            item->setVisible(false);
-        }
+    if (!m_web) {
+        WebMenu::Items items;
+        for (size_t k = 0; k < items.size(); ++k)
+            items[k] = menuAction(QStringLiteral("menue_internetFavoriten%1").arg(k + 1));
+        m_web = new WebMenu(*this, items);
     }
+    return *m_web;
 }
 
-void MainWindow::menue_internetFavoriten_Click(int k)
-{
-    HidePopUps();
-    const clsDefaultListFileHandler favourites = loadFavourites();
-    if (k >= 1 && k <= std::min(favourites.getListSize(), kMaxFavourites))
-        Opener::get().openUrl(
-            clsStringFunctions::GetStringPartBySeparator(favourites.getElement(k), 2, QStringLiteral("#")));
-}
+void MainWindow::RefreshFavoritenMenue() { webMenu().RefreshFavoritenMenue(); }
 
-void MainWindow::menue_internetFavoritenLoeschen_Click()
-{
-    HidePopUps();
-    if (loadFavourites().getListSize() == 0)
-        StatusMsg(33);
-}
+void MainWindow::menue_internetFavoriten_Click(int k) { webMenu().FavoritClick(k); }
 
-void MainWindow::menue_internetUpdate_Click()
-{
-    HidePopUps();
-    Opener::get().openUrl(m_session.ServerUrl() + QStringLiteral("/update.php?lang=") + QString::number(m_session.Options().Language()) +
-                          QStringLiteral("&versmajor=%1&versminor=%2&versrevision=%3")
-                              .arg(Version::kMajor)
-                              .arg(Version::kMinor)
-                              .arg(Version::kRevision));
-}
+void MainWindow::menue_internetFavoritenLoeschen_Click() { webMenu().menue_internetFavoritenLoeschen_Click(); }
+
+void MainWindow::menue_internetUpdate_Click() { webMenu().menue_internetUpdate_Click(); }

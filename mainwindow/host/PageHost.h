@@ -10,6 +10,18 @@ class clsFormFunctions;
 class ucBarDiagram;
 class ucText;
 
+// The entries of the new-title page that an online search result fills,
+// as texts: the page checks them when the title is saved.
+struct OnlineTitleEntries {
+    QString filmname;
+    QString genres[3];
+    QString landJahr;
+    QString fsk;
+    QString dauer;
+    QString regie;
+    QString actors[5];
+};
+
 // What the pages and the windows beside the main window see of it: the
 // status line and sounds, page switching, the title view, menu items, the
 // client area and the layout helper, a few shared controls and commands,
@@ -30,6 +42,8 @@ public:
     virtual void JumpToDVD(const QString& name, bool exact) = 0;
     virtual void DVDScreenAufrufen(std::int16_t pos) = 0;
     virtual void HidePopUps() = 0;
+    // Fills the new-title page (shown and cleared just before) with a search result.
+    virtual void takeOnlineTitle(const OnlineTitleEntries& entries) = 0;
 
     // A menu item or submenu by its name ("menue_sammlungStatistik", "dvd").
     virtual void setMenuEnabled(const QString& name, bool enabled) = 0;

@@ -5,6 +5,7 @@
 #include "data/clsDatentraeger.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "exchange/WaitCursor.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
@@ -280,6 +281,19 @@ void PageDVDEntry::ClearDVDEntry()
     m_host.session().setWexulUebernommen(false);
 }
 
+void PageDVDEntry::takeOnlineTitle(const OnlineTitleEntries& entries)
+{
+    fill(m_titel, entries.filmname);
+    for (int i = 0; i < 3; ++i)
+        fill(m_genre[i], entries.genres[i]);
+    fill(m_landJahr, entries.landJahr);
+    fill(m_fsk, entries.fsk);
+    fill(m_dauer, entries.dauer);
+    fill(m_regie, entries.regie);
+    for (int i = 0; i < 5; ++i)
+        fill(m_schauspieler[i], entries.actors[i]);
+}
+
 bool PageDVDEntry::SaveDVDEntry(bool replace)
 {
     const std::optional<clsDatentraeger> title = checkedTitle(replace);
@@ -409,6 +423,7 @@ void PageDVDEntry::uploadTitle(const clsDatentraeger& title)
         return;
     const QString url = clsInternetExport::GetExportMovie(m_host.session().ServerUrl(), title, m_host.session().Options().Language());
     // The answer is of no use; only a request that failed counts.
+    WaitCursor wait;
     if (!Http::get().get(url))
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("upload failed: ") + url);
 }

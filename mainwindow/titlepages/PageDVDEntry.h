@@ -7,6 +7,7 @@
 #include <optional>
 
 class PageHost;
+struct OnlineTitleEntries;
 class QPushButton;
 class ucEntry;
 
@@ -26,6 +27,9 @@ public:
     void SetSizesEditButton(int W, int H);
 
     void ClearDVDEntry();
+    // Puts a search result into the entries, whole and unchecked; the
+    // entries it does not name keep their values.
+    void takeOnlineTitle(const OnlineTitleEntries& entries);
     // Checks the entries and stores the title: replace changes the current
     // title, otherwise a title is added. True when the title was stored.
     bool SaveDVDEntry(bool replace);

@@ -48,6 +48,11 @@ public:
         log << QStringLiteral("DVDScreenAufrufen %1").arg(pos);
     }
     void HidePopUps() override {}
+    void takeOnlineTitle(const OnlineTitleEntries& entries) override
+    {
+        taken = entries;
+        log << QStringLiteral("takeOnlineTitle %1").arg(entries.filmname);
+    }
     void setMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
     QWidget* clientArea() override { return m_client; }
     clsFormFunctions& FormFunctions() override { return m_formFunctions; }
@@ -68,6 +73,7 @@ public:
     QStringList log;
     std::vector<int> statusMessages;
     QHash<QString, bool> menuEnabled;
+    OnlineTitleEntries taken;
 
 private:
     Session m_session;

@@ -1,0 +1,138 @@
+#include "exchange/WebMenu.h"
+
+#include "exchange/clsInternetExport.h"
+#include "exchange/clsWeb.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+
+constexpr int kMaxTitleLength = 15;
+
+// Status messages.
+constexpr int kRemoved = 5;
+constexpr int kAdded = 7;
+constexpr int kNoAddress = 11;
+constexpr int kFailed = 19;
+constexpr int kBadTitle = 25;
+constexpr int kFileUnusable = 27;
+constexpr int kNoFavourite = 33;
+constexpr int kAddressRefused = 48;
+
+// Box texts.
+constexpr int kDeleteTitle = 1;
+constexpr int kAddTitle = 2;
+constexpr int kAskNumber = 13;
+constexpr int kAskAddress = 16;
+constexpr int kAskTitle = 18;
+
+// Caption of the free item.
+constexpr int kAddCaption = 82;
+
+} // namespace
+
+WebMenu::WebMenu(PageHost& host, const Items& items) : QObject(host.clientArea()), m_host(host), m_items(items) {}
+
+WebMenu::~WebMenu() = default;
+
+clsWeb& WebMenu::Web()
+{
+    if (!m_web) {
+        m_web = std::make_unique<clsWeb>(ProgramFolder::path() + QStringLiteral("/favorites.txt"));
+        if (!m_web->readable())
+            m_host.StatusMsg(kFileUnusable);
+    }
+    return *m_web;
+}
+
+void WebMenu::RefreshFavoritenMenue()
+{
+    const int n = Web().GetFavoriteCount();
+    for (int k = 1; k <= static_cast<int>(m_items.size()); ++k) {
+        QAction* item = m_items[static_cast<size_t>(k - 1)];
+        if (k <= n)
+            item->setText(QStringLiteral("%1: ").arg(k) + Web().GetFavoriteTitleByNr(k));
+        else if (k == n + 1)
+            item->setText(u'(' + m_host.session().StyleTexts().MultiWord(kAddCaption) + u')');
+        item->setVisible(k <= n + 1);
+    }
+}
+
+void WebMenu::FavoritClick(int nr)
+{
+    m_host.HidePopUps();
+    if (nr > Web().GetFavoriteCount())
+        addFavourite();
+    else
+        navigate(Web().GetFavoriteUrlByNr(nr));
+}
+
+void WebMenu::addFavourite()
+{
+    if (!Web().readable()) {
+        m_host.StatusMsg(kFileUnusable);
+        return;
+    }
+    clsTranslation& box = m_host.session().BoxTexts();
+    const QString title = Messages::get().inputBox(box.MultiWord(kAskTitle), box.MultiWord(kAddTitle), QString());
+    // "#" ends the title in the file.
+    if (title.isEmpty() || title.size() > kMaxTitleLength || title.contains(u'#')) {
+        m_host.StatusMsg(kBadTitle);
+        return;
+    }
+    const QString url = Messages::get().inputBox(box.MultiWord(kAskAddress), box.MultiWord(kAddTitle), QString());
+    if (url.isEmpty()) {
+        m_host.StatusMsg(kNoAddress);
+        return;
+    }
+    bool added = false;
+    if (!runAction(m_host, kFailed, [&] { added = Web().AddFavoriteLink(title, url); }))
+        return;
+    if (!added) {
+        m_host.StatusMsg(kBadTitle);
+        return;
+    }
+    RefreshFavoritenMenue();
+    m_host.StatusMsg(kAdded);
+}
+
+void WebMenu::menue_internetFavoritenLoeschen_Click()
+{
+    m_host.HidePopUps();
+    const int count = Web().GetFavoriteCount();
+    if (count == 0) {
+        m_host.StatusMsg(kNoFavourite);
+        return;
+    }
+    clsTranslation& box = m_host.session().BoxTexts();
+    const QString answer = Messages::get().inputBox(box.MultiWord(kAskNumber), box.MultiWord(kDeleteTitle), QString());
+    // One digit only, so favourites beyond the ninth cannot be chosen.
+    if (answer.size() != 1 || answer[0] < u'1' || answer[0] > u'9')
+        return;
+    const int nr = answer[0].unicode() - u'0';
+    if (nr > count)
+        return;
+    if (!runAction(m_host, kFailed, [&] { Web().RemoveFavoriteLink(nr); }))
+        return;
+    RefreshFavoritenMenue();
+    m_host.StatusMsg(kRemoved);
+}
+
+void WebMenu::menue_internetUpdate_Click()
+{
+    m_host.HidePopUps();
+    const Session& session = m_host.session();
+    navigate(clsInternetExport::GetUpdateUrl(session.ServerUrl(), session.Options().Language()));
+}
+
+void WebMenu::navigate(const QString& url)
+{
+    if (!Web().Navigate(url))
+        m_host.StatusMsg(kAddressRefused);
+}
