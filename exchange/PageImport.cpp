@@ -77,6 +77,8 @@ PageImport::PageImport(PageHost& host) : QObject(host.clientArea()), m_host(host
     }
     m_checkImpFirstLine = make<QCheckBox>(area, "CheckImpFirstLine");
     m_checkImpFirstLine->setFont(FontHelper::labelFont());
+    // A button fills with the button colour unless told otherwise; this one stands on the page.
+    m_checkImpFirstLine->setBackgroundRole(QPalette::Window);
     m_checkImpFirstLine->resize(m_checkImpFirstLine->width(), kLabelHeight);
     m_ucEntryImportFile = make<ucEntry>(area, "ucEntryImportFile");
     m_ucEntryImpNewListName = make<ucEntry>(area, "ucEntryImpNewListName");
@@ -118,6 +120,8 @@ void PageImport::SetDesignImport()
     const clsTranslation& style = m_host.session().StyleTexts();
     PageControls::setColors(m_lbImpZuordnung, o.ColorFont(), o.ColorBG());
     PageControls::setColors(m_checkImpFirstLine, o.ColorFont(), o.ColorBG());
+    // Its box takes the entries' colours, so that it shows on any page colour.
+    ColorHelper::setBoxColors(m_checkImpFirstLine, o.ColorEntryFont(), o.ColorEntryBG());
     ColorHelper::setBoxColors(m_listImpSpaltenOrder, o.ColorEntryFont(), o.ColorEntryBG());
     m_ucEntryImpNewListName->SetDesign(style.MultiWord(157), 1, 180, 5, design, false);
     m_ucEntryImportFile->SetDesign(style.MultiWord(156), 3, 180, 5, design, false);
