@@ -1,16 +1,233 @@
 #include "exchange/PageExport.h"
 
+#include "controls/FontHelper.h"
+#include "controls/ucEntry.h"
+#include "controls/ucOption.h"
+#include "data/clsTranslation.h"
+#include "exchange/BusyCursor.h"
+#include "exchange/clsHtmlPageCreator.h"
+#include "exchange/clsInternetExport.h"
+#include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/PageControls.h"
 #include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/Session.h"
+#include "platform/HttpClient.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramFolder.h"
 
-#include <QWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 
-PageExport::PageExport(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
+#include <algorithm>
+#include <array>
 
-void PageExport::ShowExport() {}
+using PageControls::make;
 
-void PageExport::HideExport() {}
+namespace {
 
-void PageExport::SetDesignExport() {}
+constexpr int kLabelHeight = 20;
+constexpr int kEntryHeight = 25;
 
-void PageExport::SetSizes(int, int) {}
+struct PdfOption {
+    int caption;
+    PageExport::PdfColumns columns;
+};
+
+// Option k of the PDF's list: its caption and the columns it adds to the film name.
+constexpr std::array<PdfOption, PageExport::kPdfOptions> kPdfOptionTable{{
+    {143, {true, true, true, true, true}},
+    {144, {false, true, true, true, true}},
+    {145, {true, false, true, true, true}},
+    {146, {true, true, false, true, true}},
+    {147, {true, true, true, false, true}},
+    {148, {true, true, true, true, false}},
+    {165, {true, false, false, false, false}},
+    {166, {false, true, false, false, false}},
+    {167, {false, false, true, false, false}},
+    {149, {false, false, false, true, false}},
+    {150, {false, false, false, false, true}},
+    {151, {false, false, false, false, false}},
+}};
+
+QLabel* makeRowLabel(QWidget* area, const char* name, const char* caption)
+{
+    auto* label = make<QLabel>(area, name);
+    label->setFont(FontHelper::labelFont());
+    label->setText(QString::fromLatin1(caption));
+    label->resize(label->width(), kLabelHeight);
+    return label;
+}
+
+} // namespace
+
+PageExport::PdfColumns PageExport::pdfColumns(int option)
+{
+    return kPdfOptionTable[static_cast<size_t>(std::clamp(option, 1, kPdfOptions) - 1)].columns;
+}
+
+PageExport::PageExport(PageHost& host) : QObject(host.clientArea()), m_host(host)
+{
+    using namespace PageControls;
+    QWidget* area = host.clientArea();
+    // The four row labels keep these captions in every language.
+    m_lbExcelExport = makeRowLabel(area, "lbExcelExport", "Excel Export");
+    m_btExcelExport = makeButton(area, "btExcelExport");
+    m_lbPDFExport = makeRowLabel(area, "lbPDFExport", "PDF Export");
+    m_ucOptionExport = make<ucOption>(area, "ucOptionExport");
+    m_btPDFerstellen = makeButton(area, "btPDFerstellen");
+    m_lbHTMLexport = makeRowLabel(area, "LbHTMLexport", "HTML Export");
+    m_ucEntryExpHtmlCaption = make<ucEntry>(area, "ucEntryExpHtmlCaption");
+    m_ucEntryExpHtmlFont = make<ucEntry>(area, "ucEntryExpHtmlFont");
+    m_ucEntryExpHtmlBg = make<ucEntry>(area, "ucEntryExpHtmlBg");
+    m_ucEntryExpHtmlSite = make<ucEntry>(area, "ucEntryExpHtmlSite");
+    for (ucEntry* e : {m_ucEntryExpHtmlCaption, m_ucEntryExpHtmlFont, m_ucEntryExpHtmlBg, m_ucEntryExpHtmlSite})
+        e->resize(e->width(), kEntryHeight);
+    m_btHTMLexport = makeButton(area, "btHTMLexport");
+    m_lbQuorExport = makeRowLabel(area, "lbQuorExport", "Quor Internet Export");
+    m_btQuorExport = makeButton(area, "btQuorExport");
+
+    connect(m_btExcelExport, &QPushButton::clicked, this, &PageExport::btExcelExport_Click);
+    connect(m_btPDFerstellen, &QPushButton::clicked, this, &PageExport::btPDFerstellen_Click);
+    connect(m_btHTMLexport, &QPushButton::clicked, this, &PageExport::btHTMLexport_Click);
+    connect(m_btQuorExport, &QPushButton::clicked, this, &PageExport::btQuorExport_Click);
+}
+
+QList<QWidget*> PageExport::controls() const
+{
+    // Top to bottom, as the page stacks them.
+    return {m_lbExcelExport,      m_btExcelExport,    m_lbPDFExport,        m_ucOptionExport, m_btPDFerstellen,
+            m_lbHTMLexport,       m_ucEntryExpHtmlCaption, m_ucEntryExpHtmlFont, m_ucEntryExpHtmlBg,
+            m_ucEntryExpHtmlSite, m_btHTMLexport,     m_lbQuorExport,       m_btQuorExport};
+}
+
+void PageExport::ShowExport()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lbExcelExport, m_btExcelExport, m_lbQuorExport, m_btQuorExport,
+                                                      m_lbPDFExport, m_ucOptionExport, m_btPDFerstellen})
+        w->show();
+    m_ucOptionExport->setSelected(1);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lbHTMLexport, m_ucEntryExpHtmlCaption, m_ucEntryExpHtmlFont,
+                                                      m_ucEntryExpHtmlBg, m_ucEntryExpHtmlSite, m_btHTMLexport})
+        w->show();
+    m_ucEntryExpHtmlCaption->setValue(m_host.session().StyleTexts().MultiWord(81));
+    m_ucEntryExpHtmlFont->setValue(QStringLiteral("0000CC"));
+    m_ucEntryExpHtmlBg->setValue(QStringLiteral("000000"));
+    m_ucEntryExpHtmlSite->setValue(QStringLiteral("10"));
+}
+
+void PageExport::HideExport()
+{
+    for (QWidget* w : controls())
+        w->hide();
+}
+
+void PageExport::SetDesignExport()
+{
+    const clsOptions& o = m_host.session().Options();
+    const Design design = o.GetDesign();
+    const clsTranslation& style = m_host.session().StyleTexts();
+    m_ucOptionExport->SetDesign(kPdfOptions, 1, 20, style.MultiWord(19), o.ColorFont(), o.ColorBG());
+    for (int k = 1; k <= kPdfOptions; ++k)
+        m_ucOptionExport->SetCaption(static_cast<std::int16_t>(k),
+                                     style.MultiWord(kPdfOptionTable[static_cast<size_t>(k - 1)].caption));
+    for (QLabel* label : {m_lbPDFExport, m_lbExcelExport, m_lbHTMLexport, m_lbQuorExport})
+        PageControls::setColors(label, o.ColorFont(), o.ColorBG());
+    m_ucEntryExpHtmlCaption->SetDesign(style.MultiWord(164), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlFont->SetDesign(style.MultiWord(163), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlBg->SetDesign(style.MultiWord(162), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlSite->SetDesign(style.MultiWord(161), 1, 150, 5, design, false);
+    m_btHTMLexport->setText(style.MultiWord(160));
+    m_btPDFerstellen->setText(style.MultiWord(159));
+    m_btExcelExport->setText(style.MultiWord(158));
+    m_btQuorExport->setText(style.MultiWord(170));
+}
+
+void PageExport::SetSizes(int W, int)
+{
+    PageLayout l(m_host.FormFunctions(), W);
+    PageLayout::setHeight(m_ucOptionExport, m_ucOptionExport->ListSize() * m_ucOptionExport->OptionFieldHeight());
+    l.start(20);
+    for (QWidget* w : controls()) {
+        PageLayout::setWidth(w, W - 200);
+        l.centre(w);
+        l.row(w, w->height());
+    }
+}
+
+void PageExport::btExcelExport_Click()
+{
+    bool exported = false;
+    {
+        const BusyCursor busy;
+        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(),
+                                       ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx"));
+    }
+    m_host.StatusMsg(exported ? 16 : 17);
+}
+
+void PageExport::btPDFerstellen_Click()
+{
+    // A fresh table on every press, so that an edited language file counts at once.
+    clsTranslation pdfTexts;
+    if (!runAction(m_host, 19, [&] {
+            pdfTexts.setLanguage(m_host.session().Options().Language());
+            pdfTexts.Load(ProgramFolder::path() + QStringLiteral("/languages/english-pdf.ass"));
+        }))
+        return;
+    const PdfColumns columns = pdfColumns(m_ucOptionExport->Selected());
+    bool written = false;
+    {
+        const BusyCursor busy;
+        written = createCollectionPdf(pdfTexts, columns);
+    }
+    m_host.StatusMsg(written ? 16 : 19);
+}
+
+bool PageExport::createCollectionPdf(const clsTranslation&, const PdfColumns&)
+{
+    // The collection PDF writer is not part of the program yet.
+    return false;
+}
+
+void PageExport::btHTMLexport_Click()
+{
+    Session& session = m_host.session();
+    const clsDatentraegerList& list = session.DVDListe();
+    if (!m_ucEntryExpHtmlSite->IsValueNumericBetween(1, list.getListSize())) {
+        m_host.StatusMsg(24);
+        return;
+    }
+    const int perPage = static_cast<int>(Numbers::intFloor(Numbers::parse(m_ucEntryExpHtmlSite->value())));
+    clsHtmlPageCreator creator;
+    creator.SetCaption(m_ucEntryExpHtmlCaption->value());
+    creator.setBGcolor(m_ucEntryExpHtmlBg->value());
+    creator.setFontcolor(m_ucEntryExpHtmlFont->value());
+    clsHtmlPageCreator::Result result;
+    {
+        const BusyCursor busy;
+        if (!runAction(m_host, 19, [&] {
+                for (int i = 1; i <= list.getListSize(); ++i)
+                    creator.AddDVD(list.getDVD(i));
+            }))
+            return;
+        result = creator.createHTMLFiles(session.StyleTexts(), perPage);
+    }
+    // A template or page that failed is named behind the message.
+    const QString suffix =
+        result.file.isEmpty() ? QString() : QStringLiteral(" (") + QFileInfo(result.file).fileName() + u')';
+    m_host.StatusMsg(result.statusMessage(), suffix);
+}
+
+void PageExport::btQuorExport_Click()
+{
+    Session& session = m_host.session();
+    clsInternetExport::UploadResult result;
+    {
+        const BusyCursor busy;
+        result = clsInternetExport::UploadAllMovies(session.ServerUrl(), session.DVDListe(),
+                                                    session.Options().Language(), Http::get());
+    }
+    m_host.StatusMsg(result.statusMessage());
+}

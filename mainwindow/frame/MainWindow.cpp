@@ -6,6 +6,7 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "exchange/Admin.h"
 #include "exchange/PageExport.h"
 #include "exchange/PageImport.h"
 #include "exchange/PageWexul.h"
@@ -238,8 +239,15 @@ void MainWindow::createMenus()
     connect(addItem(sonstiges, "about", "About"), &QAction::triggered, this, page(20));
 
     connect(addItem(nullptr, "zurueck", "| Zurück"), &QAction::triggered, this, &MainWindow::zurueck_Click);
-    // A maintenance tool that the program does not offer.
-    addItem(nullptr, "admintools", "Admin-Tools")->setVisible(false);
+    // One maintenance window for the run; closing it only hides it.
+    connect(addItem(nullptr, "admintools", "Admin-Tools"), &QAction::triggered, this, [this] {
+        auto* admin = findChild<Admin*>(QStringLiteral("Admin"), Qt::FindDirectChildrenOnly);
+        if (!admin)
+            admin = new Admin(this);
+        admin->show();
+        admin->raise();
+        admin->activateWindow();
+    });
 }
 
 void MainWindow::setItemCaption(const QString& name, int styleLine)

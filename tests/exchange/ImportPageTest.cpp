@@ -1,0 +1,337 @@
+#include "exchange/PageImport.h"
+#include "platform/Paths.h"
+#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/PageFixture.h"
+#include "tests/support/ScriptedFileDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <functional>
+
+using namespace exchange_test;
+
+namespace {
+
+using L = clsDatentraegerList;
+
+const QString kMarked = QStringLiteral("--------Stil 1");
+
+// The column order list as it stands after the design step.
+const QStringList kDefaultOrder = {
+    "Stil 3",  "Stil 4",  "Stil 5",  "Stil 14", "Stil 6",  "Stil 7",  "Stil 8",  "Stil 9",  "Stil 10",
+    "Stil 111", "Stil 112", "Stil 113", "Stil 114", "Stil 115", "Stil 61", "Stil 12", "Stil 13",
+};
+
+class ImportPageTest : public ExchangePageTest {
+protected:
+    ImportPageTest()
+    {
+        page = std::make_unique<PageImport>(host);
+        page->SetDesignImport();
+        page->SetSizes(800, 600);
+        page->ShowImport();
+        list = find<QListWidget>("ListImpSpaltenOrder");
+        file = find<ucEntry>("ucEntryImportFile");
+        name = find<ucEntry>("ucEntryImpNewListName");
+        rows = find<ucEntry>("ucEntryImpAnzahl");
+        header = find<QCheckBox>("CheckImpFirstLine");
+    }
+
+    QStringList order() const
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+
+    // Selects a row of the order list (-1: none) and presses the list buttons in turn.
+    void press(int row, std::initializer_list<const char*> buttons)
+    {
+        if (row < 0)
+            list->setCurrentItem(nullptr);
+        else
+            list->setCurrentRow(row);
+        for (const char* b : buttons)
+            click(find<QPushButton>(b));
+    }
+
+    int import(const QString& workbook, const QString& listName, const QString& rowCount, bool headerRow)
+    {
+        file->setValue(workbook);
+        name->setValue(listName);
+        rows->setValue(rowCount);
+        header->setChecked(headerRow);
+        host.statusMessages.clear();
+        click(find<QPushButton>("btImportieren"));
+        EXPECT_EQ(host.statusMessages.size(), 1u);
+        return host.lastStatus();
+    }
+
+    QString listFile(const QString& listName) const { return folder.file(QStringLiteral("lists/") + listName + ".adl"); }
+
+    std::unique_ptr<PageImport> page;
+    QListWidget* list;
+    ucEntry* file;
+    ucEntry* name;
+    ucEntry* rows;
+    QCheckBox* header;
+};
+
+TEST_F(ImportPageTest, DesignFillsTheDefaultsThatShowingKeepsAndResetRestores)
+{
+    const char* controls[] = {"lbImpZuordnung",     "btImpReset",        "ListImpSpaltenOrder", "btImpOben",
+                              "btImpUnten",         "btImpEntfernen",    "CheckImpFirstLine",   "ucEntryImportFile",
+                              "ucEntryImpNewListName", "ucEntryImpAnzahl", "btImportieren"};
+    for (const char* c : controls)
+        EXPECT_TRUE(find<QWidget>(c)->isVisible()) << c;
+
+    EXPECT_EQ(order(), kDefaultOrder);
+    EXPECT_EQ(name->value(), "Stil 142");
+    EXPECT_EQ(file->value(), "");
+    EXPECT_EQ(rows->value(), "1");
+    EXPECT_EQ(file->Style(), 3);
+    EXPECT_EQ(name->Style(), 1);
+    EXPECT_EQ(QStringList({file->Caption(), name->Caption(), rows->Caption()}),
+              QStringList({"Stil 156", "Stil 157", "Stil 155"}));
+    EXPECT_EQ(find<QLabel>("lbImpZuordnung")->text(), "Stil 154");
+    EXPECT_EQ(header->text(), "Stil 153");
+    EXPECT_EQ(find<QPushButton>("btImportieren")->text(), "Stil 152");
+    EXPECT_EQ(find<QPushButton>("btImpReset")->text(), "o");
+    EXPECT_EQ(find<QPushButton>("btImpEntfernen")->text(), "<");
+    for (const char* chevron : {"btImpOben", "btImpUnten"}) {
+        EXPECT_TRUE(find<QPushButton>(chevron)->text().isEmpty()) << chevron;
+        EXPECT_FALSE(find<QPushButton>(chevron)->icon().isNull()) << chevron;
+    }
+
+    // The file button offers both workbook formats, starting in the program folder.
+    {
+        ScriptedFileDialogs dialogs;
+        dialogs.expectOpen(folder.file("import/filme.xlsx"));
+        click(file->findChild<QPushButton*>(QStringLiteral("btFile")));
+        ASSERT_EQ(dialogs.filters.size(), 1);
+        EXPECT_TRUE(dialogs.filters[0].contains("*.xls;")) << dialogs.filters[0].toStdString();
+        EXPECT_TRUE(dialogs.filters[0].contains("*.xlsx")) << dialogs.filters[0].toStdString();
+        EXPECT_EQ(dialogs.folders[0], folder.path());
+    }
+    EXPECT_EQ(file->value(), folder.file("import/filme.xlsx"));
+
+    // Leaving the page and coming back keeps every entry.
+    type(name, "Meine Filme");
+    type(rows, "12");
+    header->setChecked(true);
+    press(3, {"btImpEntfernen"});
+    page->HideImport();
+    for (const char* c : controls)
+        EXPECT_FALSE(find<QWidget>(c)->isVisible()) << c;
+    page->ShowImport();
+    EXPECT_EQ(name->value(), "Meine Filme");
+    EXPECT_EQ(rows->value(), "12");
+    EXPECT_EQ(file->value(), folder.file("import/filme.xlsx"));
+    EXPECT_EQ(order()[3], kMarked);
+
+    // The reset button, and the design step after saved settings, restore all but the check box.
+    for (const auto& reset : std::initializer_list<std::function<void()>>{
+             [&] { click(find<QPushButton>("btImpReset")); }, [&] { page->SetDesignImport(); }}) {
+        press(3, {"btImpEntfernen"});
+        name->setValue("x");
+        rows->setValue("7");
+        file->setValue("y.xls");
+        reset();
+        EXPECT_EQ(order(), kDefaultOrder);
+        EXPECT_EQ(name->value(), "Stil 142");
+        EXPECT_EQ(file->value(), "");
+        EXPECT_EQ(rows->value(), "1");
+        EXPECT_TRUE(header->isChecked());
+    }
+}
+
+TEST_F(ImportPageTest, LayoutPutsTheSmallButtonsBesideTheLabelAndTheList)
+{
+    auto* label = find<QWidget>("lbImpZuordnung");
+    EXPECT_EQ(label->geometry(), QRect(150, 30, 500, label->height()));
+    EXPECT_EQ(list->x(), 150);
+    EXPECT_EQ(list->height(), 200);
+    EXPECT_GE(list->y(), label->geometry().bottom());
+    for (const char* b : {"btImpReset", "btImpOben", "btImpUnten", "btImpEntfernen"})
+        EXPECT_EQ(find<QWidget>(b)->x(), list->geometry().right() + 6) << b;
+    EXPECT_EQ(find<QWidget>("btImpReset")->y(), label->y());
+    EXPECT_EQ(find<QWidget>("btImpOben")->y(), list->y());
+    EXPECT_GT(find<QWidget>("btImpUnten")->y(), find<QWidget>("btImpOben")->geometry().bottom());
+    EXPECT_EQ(find<QWidget>("btImpEntfernen")->geometry().bottom(), list->geometry().bottom());
+    // Below the list, one control a row.
+    QWidget* below[] = {list, header, file, name, rows, find<QWidget>("btImportieren")};
+    for (size_t i = 1; i < std::size(below); ++i) {
+        EXPECT_GT(below[i]->y(), below[i - 1]->geometry().bottom()) << i;
+        EXPECT_EQ(below[i]->geometry().left(), 150) << i;
+        EXPECT_EQ(below[i]->width(), 500) << i;
+    }
+}
+
+TEST_F(ImportPageTest, ListButtonsMoveAndMarkTheSelectedEntry)
+{
+    const QStringList& d = kDefaultOrder;
+    auto with = [&](std::initializer_list<QString> front) {
+        QStringList o = front;
+        o += d.mid(static_cast<qsizetype>(front.size()));
+        return o;
+    };
+    struct Case {
+        const char* name;
+        int select;
+        std::initializer_list<const char*> buttons;
+        QStringList order;
+        int selected; // -1: nothing
+    };
+    const Case cases[] = {
+        {"up", 2, {"btImpOben"}, with({d[0], d[2], d[1]}), 1},
+        {"down", 0, {"btImpUnten"}, with({d[1], d[0]}), 1},
+        {"up with the first", 0, {"btImpOben"}, d, 0},
+        {"down with the last", 16, {"btImpUnten"}, d, 16},
+        {"to the top in four steps", 4, {"btImpOben", "btImpOben", "btImpOben", "btImpOben"},
+         with({d[4], d[0], d[1], d[2], d[3]}), 0},
+        {"marked twice", 1, {"btImpEntfernen", "btImpEntfernen"}, with({d[0], kMarked}), 1},
+        {"nothing selected", -1, {"btImpOben", "btImpUnten", "btImpEntfernen"}, d, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        page->ResetImportSpalten();
+        press(c.select, c.buttons);
+        EXPECT_EQ(order(), c.order);
+        const QListWidgetItem* current = list->currentItem();
+        EXPECT_EQ(current && current->isSelected() ? list->row(current) : -1, c.selected);
+    }
+}
+
+TEST_F(ImportPageTest, EntriesAreCheckedBeforeTheWorkbookIsRead)
+{
+    const QString workbook = fixture("order.xlsx"); // one row, no header
+    folder.writeLines("lists/Vorhanden.adl", {"kept"});
+    folder.writeLines("lists/.versteckt.adl", {"kept"});
+    struct Case {
+        QString workbook;
+        QString listName;
+        QString rowCount;
+        int status;
+    };
+    const Case cases[] = {
+        {"", "Neu", "1", 11},
+        {workbook, "", "1", 11},
+        // Names that would not make a file in the lists folder.
+        {workbook, "a/b", "1", 11},
+        {workbook, "..\\x", "1", 11},
+        {workbook, ".", "1", 11},
+        {workbook, "..", "1", 11},
+        {workbook, "a\tb", "1", 11},
+        // An existing list, whatever the workbook entry says.
+        {folder.file("nowhere.xlsx"), "Vorhanden", "1", 12},
+        {workbook, ".versteckt", "1", 12},
+        {workbook, "Neu", "0", 25},
+        {workbook, "Neu", "10000", 25},
+        {workbook, "Neu", "0.5", 25},
+        {workbook, "Neu", "viele", 25},
+        {workbook, "Neu", "", 25},
+        // Passes every check, then the workbook cannot be read.
+        {folder.file("nowhere.xlsx"), "Neu", "1", 19},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.listName.toStdString() + " / " + c.rowCount.toStdString());
+        EXPECT_EQ(import(c.workbook, c.listName, c.rowCount, false), c.status);
+        EXPECT_FALSE(QFileInfo::exists(listFile("Neu")));
+        EXPECT_FALSE(QFileInfo::exists(folder.file("x.adl")));
+    }
+    EXPECT_EQ(folder.read("lists/Vorhanden.adl"), "kept\r\n");
+    EXPECT_EQ(folder.read("lists/.versteckt.adl"), "kept\r\n");
+    EXPECT_EQ(host.session().DVDListe().getListSize(), 0);
+
+    // A fraction reads as many rows as its whole part: the data row and one empty row.
+    EXPECT_EQ(import(workbook, "Neu", "2.7", false), 18);
+    L imported;
+    imported.Load(listFile("Neu"));
+    ASSERT_EQ(imported.getListSize(), 2);
+    EXPECT_EQ(imported.getDataString(1, L::FieldFilmname), "");
+    EXPECT_EQ(imported.getDataString(2, L::FieldFilmname), "USA 2001");
+}
+
+TEST_F(ImportPageTest, ImportsAWorkbookIntoANewListOnceAndLeavesTheCollectionAlone)
+{
+    for (const char* book : {"titles.xlsx", "titles.xls"}) {
+        SCOPED_TRACE(book);
+        const QString listName = QStringLiteral("Import ") + QString::fromLatin1(book);
+        type(file, fixture(QString::fromLatin1(book)));
+        type(name, listName);
+        type(rows, "4");
+        header->setChecked(true);
+        click(find<QPushButton>("btImportieren"));
+        EXPECT_EQ(host.lastStatus(), 18);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+        L imported;
+        imported.Load(listFile(listName));
+        ASSERT_EQ(imported.getListSize(), 4);
+        // Sorted by name, the empty row first; the header row was not read.
+        EXPECT_EQ(imported.getDataString(1, L::FieldFilmname), "");
+        EXPECT_EQ(imported.getDataString(2, L::FieldFilmname), QString::fromUtf8("Äpfel & <Birnen>"));
+        EXPECT_EQ(titleTexts(imported, 4),
+                  QStringList({"Zebra", "DVD", "4", "Drama/Krimi", "USA 1999", "16", "120", "1999", "Regie Eins",
+                               "Anna", "Bert", "Carl", "Dora", "Emil", "Notiz", Paths::resolve("cover/zebra.jpg"),
+                               Paths::resolve("trailer/zebra.avi")}));
+
+        // The page stays as it was, and the same name is now taken.
+        EXPECT_EQ(name->value(), listName);
+        EXPECT_EQ(host.session().DVDListe().getListSize(), 0);
+        const QByteArray written = folder.read("lists/" + listName + ".adl");
+        click(find<QPushButton>("btImportieren"));
+        EXPECT_EQ(host.lastStatus(), 12);
+        EXPECT_EQ(folder.read("lists/" + listName + ".adl"), written);
+    }
+}
+
+// Which field each column gives, as the user arranges the list.
+TEST_F(ImportPageTest, ColumnOrderDecidesWhichColumnFillsWhichField)
+{
+    const QString c = Paths::resolve("cover");
+    const QString t = Paths::resolve("trailer");
+    struct Case {
+        const char* name;
+        QMap<int, QString> captions;
+        std::function<void()> arrange;
+        QStringList fields; // of the one title, in the export's column order
+    };
+    const Case cases[] = {
+        {"default order", {}, [] {},
+         {"USA 2001", "Film B", "4", "3", "Drama", "12", "100", "999", "7", "Actor1", "Actor2", "Actor3", "Actor4",
+          "Actor5", "frei", c, t}},
+        // Format not imported, then country and year moved to the top: column 3 is not read.
+        {"marked and moved", {},
+         [&] {
+             press(1, {"btImpEntfernen"});
+             press(4, {"btImpOben", "btImpOben", "btImpOben", "btImpOben"});
+         },
+         {"Film B", "", "3", "Drama", "USA 2001", "12", "100", "999", "7", "Actor1", "Actor2", "Actor3", "Actor4",
+          "Actor5", "frei", c, t}},
+        // A caption holding "," makes two tokens that match nothing, and moves every later field one column on.
+        {"caption with a comma", {{6, "Land,Jahr"}}, [] {},
+         {"USA 2001", "Film B", "4", "3", "", "100", "999", "7", "Actor1", "Actor2", "Actor3", "Actor4", "Actor5",
+          "frei", "cover", t, ""}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        writeStyle(k.captions);
+        host.session().LoadLanguages();
+        page->SetDesignImport();
+        k.arrange();
+        QFile::remove(listFile("Reihenfolge"));
+        ASSERT_EQ(import(fixture("order.xlsx"), "Reihenfolge", "1", false), 18);
+        L imported;
+        imported.Load(listFile("Reihenfolge"));
+        ASSERT_EQ(imported.getListSize(), 1);
+        EXPECT_EQ(titleTexts(imported, 1), k.fields);
+    }
+}
+
+} // namespace
