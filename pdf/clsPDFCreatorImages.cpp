@@ -20,8 +20,8 @@ void appendASCII85(std::string& out, QByteArrayView bytes)
     out.reserve(out.size() + n / 4 * 5 + 7);
     std::size_t i = 0;
     for (; i + 4 <= n; i += 4) {
-        std::uint32_t v = std::uint32_t(p[i]) << 24 | std::uint32_t(p[i + 1]) << 16 | std::uint32_t(p[i + 2]) << 8 |
-                          std::uint32_t(p[i + 3]);
+        std::uint32_t v = std::uint32_t(p[i]) << 24 | std::uint32_t(p[i + 1]) << 16 |
+                          std::uint32_t(p[i + 2]) << 8 | std::uint32_t(p[i + 3]);
         if (v == 0) {
             out += 'z';
             continue;
@@ -112,7 +112,8 @@ void clsPDFCreator::LoadImgFromArray(const QString& name, const QByteArray& data
     const std::int64_t expectedPalette = indexed ? (std::int64_t(1) << bpp) * (gray ? 1 : 3) : 0;
     if (data.size() != expected || (indexed && palette.size() != expectedPalette))
         throw RuntimeError(ErrorKind::Argument,
-                           QStringLiteral("image data of %1 bytes and a palette of %2 bytes for %3 x %4 pixels of %5 bits")
+                           QStringLiteral("image data of %1 bytes and a palette of %2 bytes "
+                                          "for %3 x %4 pixels of %5 bits")
                                .arg(data.size())
                                .arg(palette.size())
                                .arg(width)

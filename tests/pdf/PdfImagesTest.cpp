@@ -99,7 +99,8 @@ TEST_F(BmpReading, EveryDepthKeepsEachRowsDataAndDropsThePadding)
          bytes({3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10, 15, 14, 13, 18, 17, 16}), 12},
         {"8 bits, 5 wide", {5, 2, 8, 40, 0, 0, rampPalette(256), {bytes({0, 1, 2, 3, 4}), bytes({5, 6, 7, 8, 9})}},
          bytes({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), 8},
-        {"4 bits, 7 wide", {7, 2, 4, 40, 0, 0, rampPalette(16), {bytes({0x01, 0x23, 0x45, 0x60}), bytes({0x78, 0x9A, 0xBC, 0xD0})}},
+        {"4 bits, 7 wide",
+         {7, 2, 4, 40, 0, 0, rampPalette(16), {bytes({0x01, 0x23, 0x45, 0x60}), bytes({0x78, 0x9A, 0xBC, 0xD0})}},
          bytes({0x01, 0x23, 0x45, 0x60, 0x78, 0x9A, 0xBC, 0xD0}), 4},
         {"1 bit, 8 wide", {8, 3, 1, 40, 0, 0, rampPalette(2), {bytes({0x81}), bytes({0x42}), bytes({0x24})}},
          bytes({0x81, 0x42, 0x24}), 4},
@@ -559,9 +560,12 @@ TEST_F(PdfImages, APictureOfAnotherLayoutOrOutOfTurnIsAnArgumentErrorAndWritesNo
         {"32 bits", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", QByteArray(4, 0), {}, 1, 1, 32, false); }},
         {"no width", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", {}, {}, 0, 1, 24, false); }},
         {"short data", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({1, 2}), {}, 1, 1, 24, false); }},
-        {"colour data for grey", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({1, 2, 3}), {}, 1, 1, 24, true); }},
-        {"short palette", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({0}), pal1.left(5), 1, 1, 1, false); }},
-        {"rows of 9 pixels need 2 bytes", [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({0}), pal1, 9, 1, 1, false); }},
+        {"colour data for grey",
+         [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({1, 2, 3}), {}, 1, 1, 24, true); }},
+        {"short palette",
+         [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({0}), pal1.left(5), 1, 1, 1, false); }},
+        {"rows of 9 pixels need 2 bytes",
+         [&](clsPDFCreator& p) { p.LoadImgFromArray("X", bytes({0}), pal1, 9, 1, 1, false); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -298,7 +298,9 @@ TEST_F(CollectionPdf, TheCoverPageDrawsThePictureOnlyWhenItCouldBeRead)
     const struct {
         QString picture;
         bool drawn;
-    } cases[] = {{bmp, true}, {m_folder.file(QStringLiteral("missing.bmp")), false}, {m_folder.write("bad.bmp", "BMx"), false}};
+    } cases[] = {{bmp, true},
+                 {m_folder.file(QStringLiteral("missing.bmp")), false},
+                 {m_folder.write(QStringLiteral("bad.bmp"), "BMx"), false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.picture.toStdString());
         EXPECT_EQ(m_toPdf.CreateCoverPrintPDF(c.picture, out), c.drawn);

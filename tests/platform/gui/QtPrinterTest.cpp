@@ -64,7 +64,9 @@ TEST(QtPrinter, ThePictureIsStretchedIntoItsPlaceOnALandscapePage)
     EXPECT_NEAR(page.width(), 29.7 / 2.54 * dpi, 2);
 
     // The page's 1 cm margin comes first: the picture spans 3 to 13 cm across and 4 to 9 cm down.
-    const auto at = [&](double xCm, double yCm) { return page.pixelColor(int(xCm / 2.54 * dpi), int(yCm / 2.54 * dpi)); };
+    const auto at = [&](double xCm, double yCm) {
+        return page.pixelColor(int(xCm / 2.54 * dpi), int(yCm / 2.54 * dpi));
+    };
     const auto near = [](const QColor& got, const QColor& want) {
         return std::abs(got.red() - want.red()) < 40 && std::abs(got.green() - want.green()) < 40 &&
                std::abs(got.blue() - want.blue()) < 40;
