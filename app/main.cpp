@@ -9,6 +9,7 @@
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMediaPlayerService.h"
 #include "platform/gui/QtMessageService.h"
+#include "platform/gui/QtPrinterService.h"
 #include "platform/gui/QtScreenService.h"
 #include "platform/gui/QtSoundService.h"
 #include "platform/gui/QtUrlOpener.h"
@@ -53,6 +54,8 @@ int main(int argc, char** argv)
     MediaPlayers::install(&mediaPlayers);
     QtUrlOpener opener;
     Opener::install(&opener);
+    QtPrinterService printer;
+    Printers::install(&printer);
     QtHttpClient http;
     Http::install(&http);
     MersenneRandomSource random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));

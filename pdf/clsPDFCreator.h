@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -108,6 +110,19 @@ public:
     void EndObject();
     void DrawObject(QStringView name);
 
+    // Images, loaded while no page or form is open and drawn by name on any
+    // page. False, and nothing written, when the file is missing or is no
+    // bitmap that can be read; an input/output error when it cannot be opened.
+    bool LoadImgFromBMPFile(const QString& name, const QString& path, bool gray);
+    // data: rows bottom row first, each row's bytes without padding (24 bits:
+    // red, green, blue per pixel, or one grey byte); palette (1, 4, 8 bits):
+    // 2^bitsPerPixel entries of red, green, blue, or one grey byte each. An
+    // argument error, and nothing written, for a picture of another layout.
+    void LoadImgFromArray(const QString& name, const QByteArray& data, const QByteArray& palette, std::int32_t width,
+                          std::int32_t height, std::uint8_t bitsPerPixel, bool gray);
+    // The image's top left corner at (x, y), w wide and h high.
+    void DrawImg(QStringView name, float x, float y, float w, float h);
+
     // Width of the text in ScaleMode units; 0 for a font that LoadFont did not make.
     float Length(QStringView text, QStringView fontName, float size) const;
 
@@ -124,6 +139,14 @@ protected:
 
     float ToPoints(float value) const;
     float FromPoints(float value) const;
+
+    // Reads a bitmap file into the layout LoadImgFromArray takes; the height
+    // comes out positive whichever way the rows are stored. False, with the
+    // outputs unchanged, for a missing file or one that is no readable bitmap.
+    static bool ReadBMPFile(const QString& path, QByteArray& data, QByteArray& palette, std::int32_t& width,
+                            std::int32_t& height, std::uint8_t& bitsPerPixel, bool gray);
+    // The ASCII85 text of the bytes, ended by "~>".
+    static QByteArray ToASCII85(QByteArrayView bytes);
 
     // Bytes written to the document so far.
     std::int64_t position() const { return m_flushed + static_cast<std::int64_t>(m_out.size()); }

@@ -12,11 +12,14 @@
 #include "games/GameWindow.h"
 #include "games/HangMan.h"
 #include "games/Quiz.h"
+#include "pdf/mPrinter.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
+#include "platform/Paths.h"
 #include "platform/RandomSource.h"
 
 #include <QAction>
+#include <QImage>
 #include <QTimer>
 
 #include <algorithm>
@@ -41,8 +44,19 @@ void MainWindow::menue_dvdCoverDrucken_Click()
     if (Messages::get().messageBox(m_session.BoxTexts().MultiWord(25), MsgButtons::YesNo, m_session.BoxTexts().MultiWord(26)) !=
         MsgAnswer::Yes)
         return;
-    if (!clsPathFunctions::checkIfFileExists(m_session.DVDListe().getDataString(m_session.AktuelleDVDNr(), 15), 1))
+    using L = clsDatentraegerList;
+    const int nr = m_session.AktuelleDVDNr();
+    const QString path = m_session.DVDListe().getDataString(nr, L::FieldBildpfad);
+    QImage picture;
+    if (!clsPathFunctions::checkIfFileExists(path, 1) || !picture.load(Paths::resolve(path))) {
         StatusMsg(27);
+        return;
+    }
+    switch (mPrinter::PrintCoverPicture(picture, m_session.DVDListe().getDataString(nr, L::FieldFormat))) {
+    case PrintResult::Printed: break;
+    case PrintResult::NoPrinter: StatusMsg(33); break;
+    case PrintResult::Failed: StatusMsg(19); break;
+    }
 }
 
 Regal& MainWindow::RegalFenster()

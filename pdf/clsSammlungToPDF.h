@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class clsDatentraegerList;
+class clsPDFCreator;
+class clsTranslation;
+
+// The collection as a table on A4 pages, and a cover picture on one page,
+// written with one writer kept for the object's life.
+class clsSammlungToPDF {
+public:
+    clsSammlungToPDF();
+    ~clsSammlungToPDF();
+    clsSammlungToPDF(const clsSammlungToPDF&) = delete;
+    clsSammlungToPDF& operator=(const clsSammlungToPDF&) = delete;
+
+    // Writes the collection to path (a relative path lies in the program
+    // folder): title column and the chosen columns, 49 rows a page, texts 1 to
+    // 8 of the PDF language table. True when the file was written; on any
+    // failure false, and a file that was there stays as it was.
+    bool CreatePDF(const clsTranslation& translation, const clsDatentraegerList& list, const QString& path,
+                   bool showRating, bool showGenre, bool showCountryYear, bool showAge, bool showLength);
+
+    // One landscape-shown page with the bitmap 5 cm square at 2 cm from the
+    // bottom left corner; a picture that cannot be read leaves the page empty.
+    // Failures to write are RuntimeErrors. True when the picture was drawn.
+    bool CreateCoverPrintPDF(const QString& bmpPath, const QString& pdfPath);
+
+    // Opens a finished document in the desktop's viewer; false when no
+    // program could be started for it.
+    static bool OpenInViewer(const QString& path);
+
+private:
+    clsPDFCreator& writer();
+    void writeCollection(const clsTranslation& translation, const clsDatentraegerList& list, QString path,
+                         const bool show[5]);
+
+    std::unique_ptr<clsPDFCreator> m_pdf;
+};
