@@ -1,5 +1,7 @@
 #include "exchange/PageExport.h"
 
+#include "pdf/clsSammlungToPDF.h"
+
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
@@ -185,10 +187,14 @@ void PageExport::btPDFerstellen_Click()
     m_host.StatusMsg(written ? 16 : 19);
 }
 
-bool PageExport::createCollectionPdf(const clsTranslation&, const PdfColumns&)
+bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c)
 {
-    // The collection PDF writer is not part of the program yet.
-    return false;
+    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
+    clsSammlungToPDF toPdf;
+    if (!toPdf.CreatePDF(texts, m_host.session().DVDListe(), path, c.rating, c.genre, c.landJahr, c.fsk, c.laenge))
+        return false;
+    clsSammlungToPDF::OpenInViewer(path);
+    return true;
 }
 
 void PageExport::btHTMLexport_Click()

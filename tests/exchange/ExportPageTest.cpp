@@ -3,6 +3,7 @@
 #include "platform/HttpClient.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
+#include "tests/support/RecordingServices.h"
 #include "tests/support/LocalHttpServer.h"
 
 #include <QApplication>
@@ -147,11 +148,20 @@ TEST(ExportPage, PdfOptionsChooseTheColumns)
 }
 
 // Until the collection PDF writer is wired in, the button says that nothing was written.
-TEST_F(ExportPageTest, PdfButtonReportsThatNoFileWasWritten)
+TEST_F(ExportPageTest, PdfButtonWritesTheCollectionAndOpensItOrReportsTheFailure)
 {
+    RecordingOpener opener;
     collectionOf(2);
+    EXPECT_EQ(press("btPDFerstellen"), 16);
+    const QString pdf = folder.file("QuorDVDSammlung.pdf");
+    EXPECT_TRUE(folder.read("QuorDVDSammlung.pdf").startsWith("%PDF-1.3"));
+    EXPECT_EQ(opener.documents, QStringList{pdf});
+
+    // A file that cannot be written is reported, and nothing is opened.
+    QFile::remove(pdf);
+    folder.write("QuorDVDSammlung.pdf/in-the-way", "x");
     EXPECT_EQ(press("btPDFerstellen"), 19);
-    EXPECT_FALSE(QFileInfo::exists(folder.file("QuorDVDSammlung.pdf")));
+    EXPECT_EQ(opener.documents.size(), 1);
 }
 
 TEST_F(ExportPageTest, ExcelButtonFillsTheWorkbookInTheProgramFolder)
