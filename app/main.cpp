@@ -15,7 +15,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
 #include <exception>
 
@@ -29,6 +32,30 @@ void createFolders()
                                "shelves", "sounds", "trailer", "website"})
         QDir().mkpath(root + u'/' + QLatin1String(folder));
 }
+
+// For the start-up benchmark: with QUORDVD_EXIT_AFTER_FIRST_PAINT=<ms> set, the
+// program ends that many milliseconds after the film name was first painted.
+class ExitAfterFirstPaint : public QObject {
+public:
+    ExitAfterFirstPaint(QWidget* watched, int delayMs) : QObject(watched), m_delayMs(delayMs)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that this paint is finished first.
+            QTimer::singleShot(m_delayMs, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+
+private:
+    int m_delayMs;
+};
 
 } // namespace
 
@@ -60,6 +87,10 @@ int main(int argc, char** argv)
 
     MainWindow main;
     frmSplash splash(main);
+    if (qEnvironmentVariableIsSet("QUORDVD_EXIT_AFTER_FIRST_PAINT")) {
+        if (auto* title = main.findChild<QWidget*>(QStringLiteral("ucFilmname")))
+            new ExitAfterFirstPaint(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
+    }
     try {
         splash.Form_Load();
     } catch (const std::exception& e) {
