@@ -6,6 +6,7 @@
 #include <optional>
 
 class QFileDevice;
+class RuntimeError;
 
 // A text file read or written line by line, the way every file of the
 // program is kept: UTF-8 with CR LF when written; UTF-8 or Windows-1252 with
@@ -25,7 +26,9 @@ public:
     // Input: file-not-found error for a missing file. Output replaces the file
     // only at close(); Append adds to it (creating it when missing).
     void open(const QString& path, Mode mode);
-    // Commits an Output file; input/output error when that fails.
+    // Commits an Output file; input/output error when that fails. Write
+    // errors name the file, and a full disk (or a file past the size the
+    // process may write) is reported as "disk full or file too large".
     void close();
     bool isOpen() const { return m_mode.has_value(); }
 
@@ -50,6 +53,9 @@ public:
 
 private:
     void requireMode(Mode mode) const;
+    // The input/output error for a failed write; a full disk or a file that
+    // reached the size limit says so.
+    RuntimeError writeError(const QFileDevice& out, int savedErrno) const;
     void skipToItemEnd();
 
     QString m_path;
