@@ -219,6 +219,14 @@ double SequentialFile::readNumber()
     return Numbers::parse(item);
 }
 
+void SequentialFile::restrictToOwner()
+{
+    requireMode(Mode::Output);
+    // For a rewrite this is the new file, before anything is written into it.
+    if (!m_out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw writeError(*m_out, errno);
+}
+
 void SequentialFile::writeLine(const QString& line)
 {
     requireMode(Mode::Output);

@@ -43,6 +43,10 @@ public:
     // is no number is a conversion error.
     double readNumber();
 
+    // Output or Append: the file is left readable and writable by its owner
+    // alone, whatever it allowed before.
+    void restrictToOwner();
+
     void writeLine(const QString& line);
     // The line ' 4 ' (or '-4 '): a blank or minus sign before, a blank after.
     void writeNumber(double value);

@@ -1,6 +1,8 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/frmSplash.h"
+#include "platform/RuntimeError.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
@@ -63,6 +65,25 @@ TEST(ShippedFolder, AFreshFolderShowsTheDemoCollectionWithoutAMessage)
     EXPECT_TRUE(window.session().ActorList().getListSize() > 0);
     EXPECT_TRUE(window.session().DirectorList().getListSize() > 0);
     EXPECT_TRUE(window.session().GenreList().getListSize() > 0);
+}
+
+TEST(ShippedFolder, ADamagedPasswordFileStopsTheStartNamingTheFile)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    folder.write(QStringLiteral("password.apw"), "not a password file\r\n");
+    ScriptedMessages messages; // no question is asked
+    MainWindow window;
+    frmSplash splash(window);
+    try {
+        splash.Form_Load();
+        ADD_FAILURE() << "started with a damaged password file";
+    } catch (const RuntimeError& e) {
+        // The text the program shows before it ends.
+        EXPECT_TRUE(e.message().contains(folder.file(QStringLiteral("password.apw")) + QStringLiteral(" is damaged")))
+            << e.what();
+    }
+    EXPECT_FALSE(window.isVisible());
 }
 
 // Waits for read-only opens of files in watched folders; false when the time runs out.
