@@ -83,6 +83,8 @@ void SequentialFile::open(const QString& path, Mode mode)
     m_mode.reset();
     m_text.clear();
     m_pos = 0;
+    m_lineEndsPassed = 0;
+    m_lastLine = 0;
     m_path = Paths::resolve(path);
 
     switch (mode) {
@@ -167,6 +169,7 @@ bool SequentialFile::eof() const { return m_pos >= m_text.size(); }
 QString SequentialFile::readLine()
 {
     requireMode(Mode::Input);
+    m_lastLine = m_lineEndsPassed + 1;
     if (eof())
         throw RuntimeError(ErrorKind::EndOfFile, m_path);
     qsizetype end = m_pos;
@@ -174,18 +177,14 @@ QString SequentialFile::readLine()
         ++end;
     QString line = m_text.mid(m_pos, end - m_pos);
     m_pos = end;
-    if (m_pos < m_text.size()) {
-        if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
-            m_pos += 2;
-        else
-            m_pos += 1;
-    }
+    passLineEnd();
     return line;
 }
 
 QString SequentialFile::readItem()
 {
     requireMode(Mode::Input);
+    m_lastLine = m_lineEndsPassed + 1;
     if (eof())
         throw RuntimeError(ErrorKind::EndOfFile, m_path);
     while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
@@ -203,12 +202,30 @@ void SequentialFile::skipToItemEnd()
     // Whatever follows an item on its line up to the delimiter is not data.
     while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
         ++m_pos;
+    if (m_pos < m_text.size() && m_text[m_pos] == u',')
+        ++m_pos;
+    else
+        passLineEnd();
+}
+
+// At a line end (CR LF, LF or a lone CR), or at the end of the text.
+void SequentialFile::passLineEnd()
+{
     if (m_pos >= m_text.size())
         return;
     if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
         m_pos += 2;
     else
         m_pos += 1;
+    ++m_lineEndsPassed;
+}
+
+RuntimeError SequentialFile::atLine(const RuntimeError& error) const
+{
+    const QString detail =
+        error.kind() == ErrorKind::EndOfFile ? QStringLiteral("the file ends before this line") : error.detail();
+    return RuntimeError(error.kind(),
+                        QStringLiteral("%1, line %2: %3").arg(Paths::shown(m_path)).arg(m_lastLine).arg(detail));
 }
 
 double SequentialFile::readNumber()

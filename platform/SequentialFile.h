@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/RuntimeError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
 #include <optional>
 
 class QFileDevice;
-class RuntimeError;
 
 // A text file read or written line by line, the way every file of the
 // program is kept: UTF-8 with CR LF when written; UTF-8 or Windows-1252 with
@@ -42,6 +43,12 @@ public:
     // readItem() as a number; an empty item reads as 0, any other text that
     // is no number is a conversion error.
     double readNumber();
+    // The 1-based number of the line the last read began on (after a read
+    // past the end, the line that is not there); 0 before the first read.
+    int lineNumber() const { return m_lastLine; }
+    // An error met while this file was read, told with the file's name and
+    // the line: "lists/a.adl, line 17: 'x' is not a number".
+    RuntimeError atLine(const RuntimeError& error) const;
 
     // Output or Append: the file is left readable and writable by its owner
     // alone, whatever it allowed before.
@@ -61,10 +68,13 @@ private:
     // reached the size limit says so.
     RuntimeError writeError(const QFileDevice& out, int savedErrno) const;
     void skipToItemEnd();
+    void passLineEnd();
 
     QString m_path;
     std::optional<Mode> m_mode;
     QString m_text;
     qsizetype m_pos = 0;
+    int m_lineEndsPassed = 0;
+    int m_lastLine = 0;
     std::unique_ptr<QFileDevice> m_out;
 };

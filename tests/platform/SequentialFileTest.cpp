@@ -43,6 +43,34 @@ TEST(SequentialFile, ReadsAnyLineEnd)
     EXPECT_EQ(readAllLines(QStringLiteral("one.txt")), QStringList{QString()});
 }
 
+TEST(SequentialFile, KnowsTheLineOfTheLastRead)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("lines.txt"), "a\r\n 1,2\n\r 9 rest\r\n");
+    SequentialFile f(QStringLiteral("lines.txt"), SequentialFile::Mode::Input);
+    EXPECT_EQ(f.lineNumber(), 0);
+    struct Step {
+        bool number;
+        int line;
+    };
+    const Step steps[] = {{false, 1}, {true, 2}, {true, 2}, {false, 3}, {true, 4}};
+    for (const Step& step : steps) {
+        if (step.number)
+            f.readNumber();
+        else
+            f.readLine();
+        EXPECT_EQ(f.lineNumber(), step.line);
+    }
+    EXPECT_TRUE(f.eof());
+    try {
+        f.readLine();
+        ADD_FAILURE() << "read past the end";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(f.atLine(e).message(), QStringLiteral("end of file: lines.txt, line 5: the file ends before this line"));
+        EXPECT_EQ(f.atLine(e).kind(), ErrorKind::EndOfFile);
+    }
+}
+
 TEST(SequentialFile, DecodesUtf8OrWindows1252)
 {
     EXPECT_EQ(SequentialFile::decode("K\xC3\xB6ln"), QStringLiteral("Köln"));
