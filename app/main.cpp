@@ -17,9 +17,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
+#include <cstdio>
 #include <exception>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -31,6 +37,34 @@ void createFolders()
                                "shelves", "sounds", "trailer", "website"})
         QDir().mkpath(root + u'/' + QLatin1String(folder));
 }
+
+// For the start-up benchmark: with QUORDVD_EXIT_AFTER_FIRST_PAINT=<ms> set, the
+// program writes "first paint <peak memory in KiB>" to its output when the
+// film name is first painted, and ends that many milliseconds later.
+class ExitAfterFirstPaint : public QObject {
+public:
+    ExitAfterFirstPaint(QWidget* watched, int delayMs) : QObject(watched), m_delayMs(delayMs)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            std::printf("first paint %ld\n", usage.ru_maxrss);
+            std::fflush(stdout);
+            QTimer::singleShot(m_delayMs, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+
+private:
+    int m_delayMs;
+};
 
 } // namespace
 
@@ -66,6 +100,10 @@ int main(int argc, char** argv)
 
     MainWindow main;
     frmSplash splash(main);
+    if (qEnvironmentVariableIsSet("QUORDVD_EXIT_AFTER_FIRST_PAINT")) {
+        if (auto* title = main.findChild<QWidget*>(QStringLiteral("ucFilmname")))
+            new ExitAfterFirstPaint(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
+    }
     try {
         splash.Form_Load();
     } catch (const std::exception& e) {

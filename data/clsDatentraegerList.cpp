@@ -298,17 +298,35 @@ void clsDatentraegerList::load(const QString& path, bool mayConvert)
     m_version = 0;
     m_ordered = true;
     SequentialFile file(path, SequentialFile::Mode::Input);
-    const QString head = file.readLine();
+    const QString head = [&] {
+        try {
+            return file.readLine();
+        } catch (const RuntimeError& e) {
+            throw file.atLine(e);
+        }
+    }();
     if (mayConvert && Numbers::tryParse(head)) {
         file.close();
         m_converter.ChangeToNewList(path);
         load(path, false);
         return;
     }
+    // Whatever stops the reading is told with the file and the line, so
+    // that the user can find it.
+    try {
+        readTitles(file, head);
+    } catch (const RuntimeError& e) {
+        throw file.atLine(e);
+    }
+    file.close();
+}
+
+void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
+{
     m_version = Numbers::toByte(clsStringFunctions::GetStringPartBySeparator(head, 2, QStringLiteral("#")));
     const int n = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(file.readLine(), 2, QStringLiteral("#")));
     if (n < 0 || n > kMaxTitles)
-        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 holds %2 titles").arg(path).arg(n));
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 titles, a list holds 0 to %2").arg(n).arg(kMaxTitles));
 
     const QString sep = QStringLiteral("#");
     clsDatentraeger d;
@@ -334,5 +352,4 @@ void clsDatentraegerList::load(const QString& path, bool mayConvert)
         d.SetTrailerpfad(completedPath(file.readLine()));
         AddDVD(d);
     }
-    file.close();
 }

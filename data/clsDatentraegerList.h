@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class SequentialFile;
+
 // One collection: titles 1 to count (at most 9999), the list file reader and
 // writer, and the insert in order of film name.
 class clsDatentraegerList {
@@ -67,6 +69,8 @@ public:
     // file stays and the error is thrown.
     void Save(const QString& path) const;
     // Replaces the list by the file's titles; converts the older layout first.
+    // An error met in the file names the file and the line, as in
+    // "lists/a.adl, line 17: 'x' is not a number".
     void Load(const QString& path);
     void ClearList();
     void ShiftDVDsDown(int from, int to);
@@ -91,6 +95,7 @@ private:
     void shiftDown(int from, int to);
     void nameChanged(int index);
     void load(const QString& path, bool mayConvert);
+    void readTitles(SequentialFile& file, const QString& head);
 
     std::vector<std::unique_ptr<Slot>> m_slots;
     int m_count = 0;

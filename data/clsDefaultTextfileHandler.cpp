@@ -10,7 +10,7 @@ QString clsDefaultTextfileHandler::ReadTxtFile(const QString& path, bool createI
 {
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
         if (createIfMissing)
-            WriteTxtFile(path, QString());
+            WriteTxtFile(path, QStringLiteral("\r\n")); // one line break, as the program always made it
         return QString();
     }
     SequentialFile file(path, SequentialFile::Mode::Input);
@@ -24,9 +24,15 @@ bool clsDefaultTextfileHandler::WriteTxtFile(const QString& path, const QString&
 {
     try {
         SequentialFile file(path, SequentialFile::Mode::Output);
-        // Any line end the text carries is written as CR LF.
+        // Any line end the text carries is written as CR LF. The reader ends
+        // every line with CR LF, so a text that already ends with a line end
+        // gets none more: saving what was read gives the same file back.
         static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-        file.writeLine(QString(text).replace(lineEnd, QStringLiteral("\r\n")));
+        QString lines = QString(text).replace(lineEnd, QStringLiteral("\r\n"));
+        if (lines.endsWith(QLatin1String("\r\n")))
+            lines.chop(2);
+        if (!text.isEmpty())
+            file.writeLine(lines);
         file.close();
         return true;
     } catch (const RuntimeError&) {

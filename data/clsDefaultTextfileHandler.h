@@ -6,9 +6,11 @@
 class clsDefaultTextfileHandler {
 public:
     // Every line followed by CR LF; "" for a missing file, which is first
-    // created (holding one line break) when createIfMissing.
+    // created holding one line break when createIfMissing.
     static QString ReadTxtFile(const QString& path, bool createIfMissing);
-    // The text followed by CR LF, written through a safe rewrite. Never
+    // The text with CR LF line ends, and a CR LF after its last line unless
+    // it ends with a line end already (or is empty), written through a safe
+    // rewrite: what ReadTxtFile gives is written back as it was read. Never
     // throws; false (and the old file untouched) when the write failed.
     static bool WriteTxtFile(const QString& path, const QString& text);
     // 1-based position of find in text, ignoring case; 0 when absent.

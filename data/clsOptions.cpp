@@ -8,6 +8,7 @@
 
 void clsOptions::Load(const QString& path)
 {
+    m_settingsFromFile = false;
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
         Messages::get().messageBox(QStringLiteral("Folgende Datei fehlt: \r\n") + path, MsgButtons::Ok);
         setSettingsDefaults(Fallback::MissingFile);
@@ -16,21 +17,35 @@ void clsOptions::Load(const QString& path)
     }
     try {
         readSettings(path);
-        if (!clsPathFunctions::checkIfFileExists(m_DesignPath, 0)) {
-            setDesignDefaults();
-            return;
-        }
-        readDesign();
     } catch (const RuntimeError&) {
         // The message says a new file was made, but nothing is written: the
-        // user's file stays until the settings are saved.
+        // user's file stays, and Save refuses to replace it with these
+        // defaults until the user chooses settings (markSettingsChosen).
         Messages::get().messageBox(
             QStringLiteral("Falsches Einstellungsdateiformat. Neue Datei mit Standardwerten wurde erzeugt."),
             MsgButtons::Ok);
         setSettingsDefaults(Fallback::BadFile);
         setDesignDefaults();
+        return;
+    }
+    m_settingsFromFile = true;
+    if (!clsPathFunctions::checkIfFileExists(m_DesignPath, 0)) {
+        setDesignDefaults();
+        return;
+    }
+    try {
+        readDesign();
+    } catch (const RuntimeError&) {
+        // Only the design is lost: the settings read above stay.
+        setDesignDefaults();
+        const QString text = m_Language == 0
+                                 ? QStringLiteral("Folgende Designdatei ist besch\u00e4digt; das Standarddesign wird verwendet: \r\n")
+                                 : QStringLiteral("The following design file is damaged; the standard design is used: \r\n");
+        Messages::get().messageBox(text + m_DesignPath, MsgButtons::Ok);
     }
 }
+
+void clsOptions::markSettingsChosen() { m_settingsFromFile = true; }
 
 void clsOptions::readSettings(const QString& path)
 {
@@ -85,8 +100,13 @@ void clsOptions::readDesign()
     m_designProtected = Numbers::toByte(line(10));
 }
 
-void clsOptions::Save(const QString& path) const
+void clsOptions::Save(const QString& path)
 {
+    // Values that were never read from the file, nor chosen by the user, are
+    // the reader's fallbacks: they must not replace a file that is there.
+    if (!m_settingsFromFile && clsPathFunctions::checkIfFileExists(path, 0))
+        throw RuntimeError(ErrorKind::InputOutput,
+                           QStringLiteral("%1 was not read, so it is not replaced by default settings").arg(path));
     SequentialFile file(path, SequentialFile::Mode::Output);
     file.writeNumber(m_Language);
     file.writeLine(m_DvdListpath);
@@ -104,6 +124,7 @@ void clsOptions::Save(const QString& path) const
     file.writeNumber(m_Shortcuts);
     file.writeNumber(m_Sound);
     file.close();
+    m_settingsFromFile = true; // the file holds these values now
 }
 
 void clsOptions::setSettingsDefaults(Fallback why)

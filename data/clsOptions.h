@@ -70,10 +70,22 @@ public:
 
     // Reads the settings file and the design file it names. A missing or
     // unreadable settings file is reported in a message box and gives the
-    // defaults; nothing is written back.
+    // defaults; nothing is written back. A damaged design file is reported
+    // by its name and gives the default design; the settings read stay.
     void Load(const QString& path);
-    // Writes the 15 settings lines (not the design values); errors reach the caller.
-    void Save(const QString& path) const;
+    // Writes the 15 settings lines (not the design values); errors reach the
+    // caller. Settings that were not read from a file (the defaults after a
+    // missing or damaged one) never replace a file that exists at path: that
+    // is an input/output error and the file stays as it is, until the user
+    // has chosen the settings (markSettingsChosen).
+    void Save(const QString& path);
+    // The values held are the user's choice (the settings page stores them):
+    // Save may replace the file even though they were not read from it.
+    void markSettingsChosen();
+    // Whether the settings held were read from the settings file (or saved
+    // into it, or chosen), rather than being the defaults of a missing or
+    // damaged file.
+    bool settingsFromFile() const { return m_settingsFromFile; }
 
 private:
     enum class Fallback { MissingFile, BadFile };
@@ -109,4 +121,5 @@ private:
     // Line 10 of the design file; the design page decides what it protects.
     std::uint8_t m_designProtected = 0;
     clsDefaultListFileHandler m_designLines;
+    bool m_settingsFromFile = false;
 };

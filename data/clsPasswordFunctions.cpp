@@ -2,6 +2,7 @@
 
 #include "data/clsPathFunctions.h"
 #include "platform/Numbers.h"
+#include "platform/Paths.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
@@ -46,6 +47,7 @@ void clsPasswordFunctions::SaveIntoFile(const QString& path) const
         line += randomLetter(random);
     }
     SequentialFile file(path, SequentialFile::Mode::Output);
+    file.restrictToOwner();
     file.writeLine(line);
     file.close();
 }
@@ -56,7 +58,14 @@ void clsPasswordFunctions::LoadFromFile(const QString& path)
         m_password.clear();
         return;
     }
+    // The start-up stops on this error and shows its text: it names the file.
+    const auto damaged = [&path](const QString& why) {
+        return RuntimeError(ErrorKind::Conversion,
+                            QStringLiteral("The password file %1 is damaged: %2.").arg(Paths::resolve(path), why));
+    };
     SequentialFile file(path, SequentialFile::Mode::Input);
+    if (file.eof())
+        throw damaged(QStringLiteral("it is empty"));
     QString line = file.readLine();
     file.close();
     // The line is one delimited item: it ends at a comma.
@@ -64,8 +73,7 @@ void clsPasswordFunctions::LoadFromFile(const QString& path)
     if (comma >= 0)
         line.truncate(comma);
     if (line.size() <= kLettersBefore || !line[kLettersBefore].isDigit() || line[kLettersBefore].unicode() > u'9')
-        throw RuntimeError(ErrorKind::Conversion,
-                           QStringLiteral("%1 holds no password length at character %2").arg(path).arg(kLettersBefore + 1));
+        throw damaged(QStringLiteral("there is no password length at character %1").arg(kLettersBefore + 1));
     const int n = line[kLettersBefore].unicode() - u'0';
     m_password = line.mid(kLettersBefore + 1, n);
 }

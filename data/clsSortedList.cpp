@@ -4,7 +4,9 @@
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 std::int16_t clsSortedList::numberOf(const QString& line)
 {
@@ -20,20 +22,48 @@ std::int16_t clsSortedList::numberOf(const QString& line)
     return static_cast<std::int16_t>(rounded);
 }
 
-void clsSortedList::Add(const QString& name, std::int16_t number, bool descending)
+int clsSortedList::insertPosition(std::int16_t number, bool descending) const
 {
-    const QString line = name + u'#' + QString::number(number);
+    // The first entry with a smaller (descending) or greater (ascending) number.
+    if (descending && m_neverRising)
+        return static_cast<int>(std::upper_bound(m_numbers.begin(), m_numbers.end(), number, std::greater<>()) -
+                                m_numbers.begin()) + 1;
+    if (!descending && m_neverFalling)
+        return static_cast<int>(std::upper_bound(m_numbers.begin(), m_numbers.end(), number) - m_numbers.begin()) + 1;
     const int n = getListSize();
     for (int i = 1; i <= n; ++i) {
         const std::int16_t held = m_numbers[static_cast<size_t>(i) - 1];
-        if (descending ? held < number : held > number) {
-            m_lines.AddToPosition(line, i);
-            m_numbers.insert(m_numbers.begin() + (i - 1), number);
-            return;
-        }
+        if (descending ? held < number : held > number)
+            return i;
     }
-    m_lines.Add(line);
-    m_numbers.push_back(number);
+    return n + 1;
+}
+
+// Entry i is new: the order flags hold on when it fits between its neighbours.
+void clsSortedList::updateOrder(int i)
+{
+    const size_t k = static_cast<size_t>(i) - 1;
+    const std::int16_t v = m_numbers[k];
+    if (k > 0) {
+        m_neverRising = m_neverRising && m_numbers[k - 1] >= v;
+        m_neverFalling = m_neverFalling && m_numbers[k - 1] <= v;
+    }
+    if (k + 1 < m_numbers.size()) {
+        m_neverRising = m_neverRising && v >= m_numbers[k + 1];
+        m_neverFalling = m_neverFalling && v <= m_numbers[k + 1];
+    }
+}
+
+void clsSortedList::Add(const QString& name, std::int16_t number, bool descending)
+{
+    const QString line = name + u'#' + QString::number(number);
+    const int i = insertPosition(number, descending);
+    if (i > getListSize())
+        m_lines.Add(line);
+    else
+        m_lines.AddToPosition(line, i);
+    m_numbers.insert(m_numbers.begin() + (i - 1), number);
+    updateOrder(i);
 }
 
 void clsSortedList::Remove(int i)
@@ -51,6 +81,8 @@ void clsSortedList::Load(const QString& path)
     m_numbers.reserve(static_cast<size_t>(getListSize()));
     for (int i = 1; i <= getListSize(); ++i)
         m_numbers.push_back(numberOf(m_lines.getElement(i)));
+    m_neverRising = std::is_sorted(m_numbers.begin(), m_numbers.end(), std::greater<>());
+    m_neverFalling = std::is_sorted(m_numbers.begin(), m_numbers.end());
 }
 
 void clsSortedList::Save(const QString& path) const { m_lines.Save(path); }
@@ -59,6 +91,7 @@ void clsSortedList::Clear()
 {
     m_lines.Clear();
     m_numbers.clear();
+    m_neverRising = m_neverFalling = true;
 }
 
 QString clsSortedList::ListItemName(int i) const

@@ -32,9 +32,16 @@ public:
 
 private:
     static std::int16_t numberOf(const QString& line);
+    int insertPosition(std::int16_t number, bool descending) const;
+    void updateOrder(int i);
 
     clsDefaultListFileHandler m_lines;
     // The entries' numbers, kept beside the lines so that an insert does not
     // parse the whole list again.
     std::vector<std::int16_t> m_numbers;
+    // Whether the numbers never rise (fall) from one entry to the next; then
+    // an insert searches by halves instead of walking the list. A file may
+    // hold its entries in any order, so this is checked, not assumed.
+    bool m_neverRising = true;
+    bool m_neverFalling = true;
 };

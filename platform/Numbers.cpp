@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -9,6 +10,41 @@
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The power of ten of the first digit other than 0 (with the exponent), for a
+// text tryParse has checked; only its sign is used, so a huge exponent is capped.
+long long decimalExponent(const QString& t)
+{
+    qsizetype i = (t[0] == u'+' || t[0] == u'-') ? 1 : 0;
+    long long integerDigits = 0;
+    long long digits = 0; // of the integer part and the fraction together
+    long long first = -1; // position of the first digit other than 0 among them
+    for (bool fraction = false; i < t.size() && (isDigit(t[i]) || (t[i] == u'.' && !fraction)); ++i) {
+        if (t[i] == u'.') {
+            fraction = true;
+            continue;
+        }
+        if (first < 0 && t[i] != u'0')
+            first = digits;
+        ++digits;
+        if (!fraction)
+            ++integerDigits;
+    }
+    if (first < 0)
+        return 0;
+    long long exponent = 0;
+    if (i < t.size()) { // "e" or "E"
+        ++i;
+        const bool negative = t[i] == u'-';
+        if (t[i] == u'+' || t[i] == u'-')
+            ++i;
+        for (; i < t.size(); ++i)
+            exponent = std::min<long long>(exponent * 10 + (t[i].unicode() - u'0'), 1'000'000'000);
+        if (negative)
+            exponent = -exponent;
+    }
+    return integerDigits - 1 - first + exponent;
+}
 
 template <typename T>
 T checkedRange(double value, double lo, double hi, const char* typeName)
@@ -57,8 +93,14 @@ std::optional<double> Numbers::tryParse(const QString& text)
         ++begin;
     double value = 0;
     const auto res = std::from_chars(begin, s.data() + s.size(), value);
-    if (res.ec == std::errc::result_out_of_range)
-        return (s[0] == '-') ? -HUGE_VAL : HUGE_VAL;
+    if (res.ec == std::errc::result_out_of_range) {
+        // Out of range at either end: too large is infinite (and overflows
+        // any conversion), too small to hold is 0.
+        const bool negative = s[0] == '-';
+        if (decimalExponent(t) < 0)
+            return negative ? -0.0 : 0.0;
+        return negative ? -HUGE_VAL : HUGE_VAL;
+    }
     if (res.ec != std::errc())
         return std::nullopt;
     return value;

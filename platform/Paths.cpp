@@ -21,3 +21,10 @@ QString Paths::resolve(const QString& path)
         return p;
     return ProgramFolder::path() + u'/' + p;
 }
+
+QString Paths::shown(const QString& path)
+{
+    const QString full = resolve(path);
+    const QString root = ProgramFolder::path() + u'/';
+    return full.startsWith(root) && full.size() > root.size() ? full.mid(root.size()) : full;
+}

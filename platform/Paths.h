@@ -12,4 +12,7 @@ public:
     static bool isFull(const QString& path);
     // A relative path becomes the program folder, "/" and the path; "" stays "".
     static QString resolve(const QString& path);
+    // The path as a message names it: relative to the program folder when it
+    // lies inside it ("lists/a.adl"), else full.
+    static QString shown(const QString& path);
 };

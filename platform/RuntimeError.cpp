@@ -1,7 +1,8 @@
 #include "platform/RuntimeError.h"
 
 RuntimeError::RuntimeError(ErrorKind kind, const QString& message)
-    : std::runtime_error((kindName(kind) + QStringLiteral(": ") + message).toStdString()), m_kind(kind)
+    : std::runtime_error((kindName(kind) + QStringLiteral(": ") + message).toStdString()), m_kind(kind),
+      m_detail(message)
 {
 }
 

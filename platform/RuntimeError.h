@@ -22,10 +22,14 @@ public:
     RuntimeError(ErrorKind kind, const QString& message);
 
     ErrorKind kind() const { return m_kind; }
+    // The kind's name, ": " and the detail.
     QString message() const { return QString::fromUtf8(what()); }
+    // The text the error was made with, without the kind's name.
+    const QString& detail() const { return m_detail; }
 
     static QString kindName(ErrorKind kind);
 
 private:
     ErrorKind m_kind;
+    QString m_detail;
 };

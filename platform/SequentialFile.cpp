@@ -8,7 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -38,6 +44,24 @@ void makeParentFolder(const QString& path)
         QDir().mkpath(info.absolutePath());
 }
 
+// The words for a write that ran out of room: the disk (or the user's quota)
+// is full, or the file reached the size the process may write. Qt reports a
+// short write without a reason ("Unknown error"), so errno, the size limit
+// and the free space are asked as well.
+bool outOfRoom(const QFileDevice& out, int savedErrno, const QString& path)
+{
+    if (savedErrno == ENOSPC || savedErrno == EFBIG || savedErrno == EDQUOT)
+        return true;
+    if (out.error() == QFileDevice::ResourceError)
+        return true;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && out.isOpen() &&
+        static_cast<rlim_t>(std::max<qint64>(out.size(), 0)) >= limit.rlim_cur)
+        return true;
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    return storage.isValid() && storage.bytesAvailable() == 0;
+}
+
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
@@ -59,6 +83,8 @@ void SequentialFile::open(const QString& path, Mode mode)
     m_mode.reset();
     m_text.clear();
     m_pos = 0;
+    m_lineEndsPassed = 0;
+    m_lastLine = 0;
     m_path = Paths::resolve(path);
 
     switch (mode) {
@@ -75,8 +101,7 @@ void SequentialFile::open(const QString& path, Mode mode)
         makeParentFolder(m_path);
         auto save = std::make_unique<QSaveFile>(m_path);
         if (!save->open(QIODevice::WriteOnly))
-            throw RuntimeError(ErrorKind::InputOutput,
-                               QStringLiteral("cannot write %1: %2").arg(m_path, save->errorString()));
+            throw writeError(*save, errno);
         m_out = std::move(save);
         break;
     }
@@ -84,8 +109,7 @@ void SequentialFile::open(const QString& path, Mode mode)
         makeParentFolder(m_path);
         auto file = std::make_unique<QFile>(m_path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
-            throw RuntimeError(ErrorKind::InputOutput,
-                               QStringLiteral("cannot write %1: %2").arg(m_path, file->errorString()));
+            throw writeError(*file, errno);
         m_out = std::move(file);
         break;
     }
@@ -102,22 +126,35 @@ void SequentialFile::close()
     m_text.clear();
     if (!out)
         return;
-    bool ok = true;
+    errno = 0;
     if (auto* save = dynamic_cast<QSaveFile*>(out.get())) {
         // commit() does not notice a flush that wrote only part of the data
         // (a full disk): the file would be replaced by its beginning.
-        if (save->flush()) {
-            ok = save->commit();
-        } else {
+        if (!save->flush()) {
+            const int failure = errno;
+            const RuntimeError error = writeError(*save, failure); // before the cancel forgets why
             save->cancelWriting();
-            ok = false;
+            throw error;
         }
-    } else {
-        ok = out->flush() && out->error() == QFileDevice::NoError;
-        out->close();
+        if (!save->commit())
+            throw writeError(*save, errno);
+        return;
     }
-    if (!ok)
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, out->errorString()));
+    const bool ok = out->flush() && out->error() == QFileDevice::NoError;
+    const int failure = errno;
+    if (!ok) {
+        const RuntimeError error = writeError(*out, failure);
+        out->close();
+        throw error;
+    }
+    out->close();
+}
+
+RuntimeError SequentialFile::writeError(const QFileDevice& out, int savedErrno) const
+{
+    const QString reason =
+        outOfRoom(out, savedErrno, m_path) ? QStringLiteral("disk full or file too large") : out.errorString();
+    return RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, reason));
 }
 
 void SequentialFile::requireMode(Mode mode) const
@@ -132,6 +169,7 @@ bool SequentialFile::eof() const { return m_pos >= m_text.size(); }
 QString SequentialFile::readLine()
 {
     requireMode(Mode::Input);
+    m_lastLine = m_lineEndsPassed + 1;
     if (eof())
         throw RuntimeError(ErrorKind::EndOfFile, m_path);
     qsizetype end = m_pos;
@@ -139,18 +177,14 @@ QString SequentialFile::readLine()
         ++end;
     QString line = m_text.mid(m_pos, end - m_pos);
     m_pos = end;
-    if (m_pos < m_text.size()) {
-        if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
-            m_pos += 2;
-        else
-            m_pos += 1;
-    }
+    passLineEnd();
     return line;
 }
 
 QString SequentialFile::readItem()
 {
     requireMode(Mode::Input);
+    m_lastLine = m_lineEndsPassed + 1;
     if (eof())
         throw RuntimeError(ErrorKind::EndOfFile, m_path);
     while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
@@ -168,12 +202,30 @@ void SequentialFile::skipToItemEnd()
     // Whatever follows an item on its line up to the delimiter is not data.
     while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
         ++m_pos;
+    if (m_pos < m_text.size() && m_text[m_pos] == u',')
+        ++m_pos;
+    else
+        passLineEnd();
+}
+
+// At a line end (CR LF, LF or a lone CR), or at the end of the text.
+void SequentialFile::passLineEnd()
+{
     if (m_pos >= m_text.size())
         return;
     if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
         m_pos += 2;
     else
         m_pos += 1;
+    ++m_lineEndsPassed;
+}
+
+RuntimeError SequentialFile::atLine(const RuntimeError& error) const
+{
+    const QString detail =
+        error.kind() == ErrorKind::EndOfFile ? QStringLiteral("the file ends before this line") : error.detail();
+    return RuntimeError(error.kind(),
+                        QStringLiteral("%1, line %2: %3").arg(Paths::shown(m_path)).arg(m_lastLine).arg(detail));
 }
 
 double SequentialFile::readNumber()
@@ -184,13 +236,22 @@ double SequentialFile::readNumber()
     return Numbers::parse(item);
 }
 
+void SequentialFile::restrictToOwner()
+{
+    requireMode(Mode::Output);
+    // For a rewrite this is the new file, before anything is written into it.
+    if (!m_out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw writeError(*m_out, errno);
+}
+
 void SequentialFile::writeLine(const QString& line)
 {
     requireMode(Mode::Output);
     QByteArray bytes = line.toUtf8();
     bytes.append("\r\n", 2);
+    errno = 0;
     if (m_out->write(bytes) != bytes.size())
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, m_out->errorString()));
+        throw writeError(*m_out, errno);
 }
 
 void SequentialFile::writeNumber(double value) { writeLine(numberText(value)); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RuntimeError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -25,7 +27,9 @@ public:
     // Input: file-not-found error for a missing file. Output replaces the file
     // only at close(); Append adds to it (creating it when missing).
     void open(const QString& path, Mode mode);
-    // Commits an Output file; input/output error when that fails.
+    // Commits an Output file; input/output error when that fails. Write
+    // errors name the file, and a full disk (or a file past the size the
+    // process may write) is reported as "disk full or file too large".
     void close();
     bool isOpen() const { return m_mode.has_value(); }
 
@@ -39,6 +43,16 @@ public:
     // readItem() as a number; an empty item reads as 0, any other text that
     // is no number is a conversion error.
     double readNumber();
+    // The 1-based number of the line the last read began on (after a read
+    // past the end, the line that is not there); 0 before the first read.
+    int lineNumber() const { return m_lastLine; }
+    // An error met while this file was read, told with the file's name and
+    // the line: "lists/a.adl, line 17: 'x' is not a number".
+    RuntimeError atLine(const RuntimeError& error) const;
+
+    // Output or Append: the file is left readable and writable by its owner
+    // alone, whatever it allowed before.
+    void restrictToOwner();
 
     void writeLine(const QString& line);
     // The line ' 4 ' (or '-4 '): a blank or minus sign before, a blank after.
@@ -50,11 +64,17 @@ public:
 
 private:
     void requireMode(Mode mode) const;
+    // The input/output error for a failed write; a full disk or a file that
+    // reached the size limit says so.
+    RuntimeError writeError(const QFileDevice& out, int savedErrno) const;
     void skipToItemEnd();
+    void passLineEnd();
 
     QString m_path;
     std::optional<Mode> m_mode;
     QString m_text;
     qsizetype m_pos = 0;
+    int m_lineEndsPassed = 0;
+    int m_lastLine = 0;
     std::unique_ptr<QFileDevice> m_out;
 };

@@ -608,7 +608,7 @@ std::optional<QString> MainWindow::LoadCollection()
     try {
         m_session.LoadDVDList();
     } catch (const RuntimeError& e) {
-        return e.message();
+        return e.detail();
     }
     m_session.setAktuelleDVDNr(m_session.DVDListe().getListSize() > 0 ? 1 : 0);
     return std::nullopt;

@@ -419,6 +419,8 @@ void PageEinstellungen::btEinstSpeichern_Click()
         o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
         o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
         o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
+        // What the user typed here may replace a settings file that could not be read.
+        o.markSettingsChosen();
         session.SaveEinstellungen();
     });
     if (!saved) {

@@ -4,6 +4,8 @@
 #include "games/HangMan.h"
 #include "games/Quiz.h"
 #include "mainwindow/frame/MainWindow.h"
+#include "mainwindow/frame/frmSplash.h"
+#include "platform/RuntimeError.h"
 #include "platform/ProgramFolder.h"
 #include "shelf/clsRegalCtrl.h"
 #include "tests/support/FixedScreen.h"
@@ -151,6 +153,25 @@ TEST(ShippedFolder, BothGamesCanBePlayedOnAFreshStart)
     EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("games/quizscore.sco"))));
     messages.expectMessage(MsgAnswer::No); // closing the quiz with an answer not saved
     quiz->close();
+}
+
+TEST(ShippedFolder, ADamagedPasswordFileStopsTheStartNamingTheFile)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    folder.write(QStringLiteral("password.apw"), "not a password file\r\n");
+    ScriptedMessages messages; // no question is asked
+    MainWindow window;
+    frmSplash splash(window);
+    try {
+        splash.Form_Load();
+        ADD_FAILURE() << "started with a damaged password file";
+    } catch (const RuntimeError& e) {
+        // The text the program shows before it ends.
+        EXPECT_TRUE(e.message().contains(folder.file(QStringLiteral("password.apw")) + QStringLiteral(" is damaged")))
+            << e.what();
+    }
+    EXPECT_FALSE(window.isVisible());
 }
 
 // Waits for read-only opens of files in watched folders; false when the time runs out.

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -249,6 +251,8 @@ TEST(DatentraegerList, LineBreaksAndHashesCannotShiftTheFile)
     EXPECT_EQ(back.getDataString(2, L::FieldFilmname), QStringLiteral("Next"));
 }
 
+QStringList oldTitle(const QString& name, const QString& cover);
+
 QStringList titleLines(const QString& name, const QString& rating = QStringLiteral(" 3 "))
 {
     return {QStringLiteral("NEWDVD#") + QString(46, u'-'), name, "DVD", rating, "Drama", "USA 1999", " 12 ", " 90 ",
@@ -287,6 +291,75 @@ TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
     folder.writeLines(QStringLiteral("extra.adl"), extra);
     list.Load(QStringLiteral("extra.adl"));
     EXPECT_EQ(names(list), QStringList{"One"});
+}
+
+TEST(DatentraegerList, LoadErrorsNameTheFileAndTheLine)
+{
+    TempProgramFolder folder;
+    const auto list = [](const QString& count, const QList<QStringList>& titles) {
+        QStringList lines{"LIST VERSION#0", count};
+        for (const QStringList& t : titles)
+            lines << t;
+        return lines;
+    };
+    QStringList badFsk = titleLines("One");
+    badFsk[6] = "abc";
+    QStringList oldBad{" 1 "};
+    oldBad << oldTitle("x", "");
+    oldBad[2] = "many";
+    QStringList oldShort{" 2 "};
+    oldShort << oldTitle("a", "") << oldTitle("b", "").mid(0, 10);
+    struct Case {
+        const char* file;
+        QStringList lines;
+        QString message;
+    };
+    // A title takes 14 lines, the first from line 3 on.
+    const Case cases[] = {
+        {"lists/rating.adl", list("COUNT#2", {titleLines("One"), titleLines("Two", "x")}),
+         "conversion error: lists/rating.adl, line 20: 'x' is not a number"},
+        {"lists/range.adl", list("COUNT#1", {titleLines("One", " 300 ")}),
+         "overflow: lists/range.adl, line 6: 300 does not fit into a byte"},
+        {"lists/fsk.adl", list("COUNT#1", {badFsk}), "conversion error: lists/fsk.adl, line 9: 'abc' is not a number"},
+        {"lists/short.adl", list("COUNT#3", {titleLines("One"), titleLines("Two")}),
+         "end of file: lists/short.adl, line 31: the file ends before this line"},
+        {"lists/count.adl", list("COUNT#10000", {}), "capacity exceeded: lists/count.adl, line 2: 10000 titles, a list holds 0 to 9999"},
+        {"lists/version.adl", {"LIST VERSION#x", "COUNT#0"},
+         "conversion error: lists/version.adl, line 1: 'x' is not a number"},
+        {"lists/empty.adl", {}, "end of file: lists/empty.adl, line 1: the file ends before this line"},
+        {"lists/old.adl", oldBad, "conversion error: lists/old.adl, line 3: 'many' is not a number"},
+        {"lists/oldshort.adl", oldShort,
+         "end of file: lists/oldshort.adl, line 28: the file ends before this line; 2 titles need 33 lines"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        if (c.lines.isEmpty())
+            folder.write(QString::fromUtf8(c.file), QByteArray());
+        else
+            folder.writeLines(QString::fromUtf8(c.file), c.lines);
+        L l;
+        try {
+            l.Load(QString::fromUtf8(c.file));
+            ADD_FAILURE() << "loaded";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.message(), c.message);
+        }
+    }
+
+    // A list outside the program folder is named in full.
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("x.adl"));
+    QFile file(outside);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("LIST VERSION#0\r\nCOUNT#x\r\n");
+    file.close();
+    L l;
+    try {
+        l.Load(outside);
+        ADD_FAILURE() << "loaded";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("conversion error: %1, line 2: 'x' is not a number").arg(outside));
+    }
 }
 
 TEST(DatentraegerList, CountOutsideTheCapacityFailsBeforeAnyTitle)

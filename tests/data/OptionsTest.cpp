@@ -1,5 +1,6 @@
 #include "data/clsOptions.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/ErrorKindOf.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -158,37 +159,28 @@ TEST(Options, RatingColourThatIsNoNumberGivesBlack)
     }
 }
 
-TEST(Options, UnreadableFilesGiveTheFormatMessageAndOtherDefaultsWithoutWriting)
+TEST(Options, UnreadableSettingsFileGivesTheFormatMessageAndOtherDefaultsWithoutWriting)
 {
     struct Case {
         const char* what;
-        int settingsLine; // 0-based line to replace, -1 for none
-        QString settingsText;
-        int settingsLength;
-        int designLine;
-        QString designText;
-        int designLength;
+        int line; // 0-based line to replace, -1 for none
+        QString text;
+        int length;
     };
     const Case cases[] = {
-        {"width is no number", 4, QStringLiteral("abc"), 15, -1, {}, 10},
-        {"language out of range", 0, QStringLiteral(" 300 "), 15, -1, {}, 10},
-        {"height out of range", 5, QStringLiteral(" 40000 "), 15, -1, {}, 10},
-        {"short settings file", -1, {}, 9, -1, {}, 10},
-        {"bad font colour", -1, {}, 15, 4, QStringLiteral("red"), 10},
-        {"short design file", -1, {}, 15, -1, {}, 7},
-        {"protection flag missing", -1, {}, 15, -1, {}, 9},
+        {"width is no number", 4, QStringLiteral("abc"), 15},
+        {"language out of range", 0, QStringLiteral(" 300 "), 15},
+        {"height out of range", 5, QStringLiteral(" 40000 "), 15},
+        {"short settings file", -1, {}, 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempProgramFolder folder;
-        QStringList settings = settingsLines().mid(0, c.settingsLength);
-        if (c.settingsLine >= 0)
-            settings[c.settingsLine] = c.settingsText;
-        QStringList design = designLines().mid(0, c.designLength);
-        if (c.designLine >= 0)
-            design[c.designLine] = c.designText;
+        QStringList settings = settingsLines().mid(0, c.length);
+        if (c.line >= 0)
+            settings[c.line] = c.text;
         const QString path = folder.writeLines("settings.aef", settings);
-        folder.writeLines("designs/x.asd", design);
+        folder.writeLines("designs/x.asd", designLines());
         const QByteArray before = folder.read("settings.aef");
 
         ScriptedMessages boxes;
@@ -201,6 +193,133 @@ TEST(Options, UnreadableFilesGiveTheFormatMessageAndOtherDefaultsWithoutWriting)
         EXPECT_EQ(boxes.titles[0], QString());
         expectSettingsDefaults(o, 666, QStringLiteral("1"));
         expectDesignDefaults(o);
+        EXPECT_FALSE(o.settingsFromFile());
+        EXPECT_EQ(folder.read("settings.aef"), before);
+    }
+}
+
+TEST(Options, DamagedDesignFileGivesTheDefaultDesignNamesTheFileAndKeepsTheSettings)
+{
+    struct Case {
+        const char* what;
+        int line; // 0-based line to replace, -1 for none
+        QString text;
+        int length;
+    };
+    const Case cases[] = {
+        {"bad font colour", 4, QStringLiteral("red"), 10},
+        {"background colour out of range", 5, QStringLiteral("99999999999"), 10},
+        {"short design file", -1, {}, 7},
+        {"protection flag missing", -1, {}, 9},
+    };
+    const struct {
+        const char* language;
+        QString text;
+    } languages[] = {
+        {" 0 ", QStringLiteral("Folgende Designdatei ist besch\u00e4digt; das Standarddesign wird verwendet: \r\n")},
+        {" 1 ", QStringLiteral("The following design file is damaged; the standard design is used: \r\n")},
+    };
+    for (const auto& language : languages) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + ", language" + language.language);
+            TempProgramFolder folder;
+            QStringList settings = settingsLines();
+            settings[0] = QString::fromLatin1(language.language);
+            const QString path = folder.writeLines("settings.aef", settings);
+            QStringList design = designLines().mid(0, c.length);
+            if (c.line >= 0)
+                design[c.line] = c.text;
+            folder.writeLines("designs/x.asd", design);
+
+            ScriptedMessages boxes;
+            boxes.expectMessage();
+            clsOptions o;
+            o.Load(path);
+
+            ASSERT_EQ(boxes.shown.size(), 1);
+            EXPECT_EQ(boxes.shown[0], language.text + folder.path() + "/designs/x.asd");
+            expectDesignDefaults(o);
+            EXPECT_TRUE(o.settingsFromFile());
+            EXPECT_EQ(o.FormWidth(), 800);
+            EXPECT_EQ(o.RegalHeight(), 768);
+            EXPECT_EQ(o.DvdListpath(), folder.path() + "/lists/a.adl");
+            EXPECT_EQ(o.DesignPath(), folder.path() + "/designs/x.asd");
+            EXPECT_EQ(o.coverformat(), QStringLiteral("BluRay"));
+            EXPECT_EQ(o.CurrencyChar(), QStringLiteral("$"));
+            EXPECT_EQ(o.Sound(), 1);
+
+            // Taking a list then stores the user's settings, not defaults.
+            o.setDvdListpath(folder.path() + "/lists/b.adl");
+            o.Save(path);
+            clsOptions back;
+            ScriptedMessages again;
+            again.expectMessage();
+            back.Load(path);
+            EXPECT_EQ(back.DvdListpath(), folder.path() + "/lists/b.adl");
+            EXPECT_EQ(back.FormWidth(), 800);
+            EXPECT_EQ(back.OwnLabelCaption(), QStringLiteral("Notiz"));
+        }
+    }
+}
+
+TEST(Options, SettingsNotReadFromTheFileNeverReplaceIt)
+{
+    // A damaged file: the defaults are not written over it by a save that
+    // only meant to store another value (taking a list).
+    {
+        TempProgramFolder folder;
+        QStringList settings = settingsLines();
+        settings[4] = QStringLiteral("abc");
+        const QString path = folder.writeLines("settings.aef", settings);
+        const QByteArray before = folder.read("settings.aef");
+        ScriptedMessages boxes;
+        boxes.expectMessage();
+        clsOptions o;
+        o.Load(path);
+        o.setDvdListpath(folder.path() + "/lists/b.adl");
+        try {
+            o.Save(path);
+            ADD_FAILURE() << "the defaults replaced the file";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+            EXPECT_TRUE(e.message().contains(path)) << e.what();
+        }
+        EXPECT_EQ(folder.read("settings.aef"), before);
+
+        // Settings the user chose on the settings page may replace it.
+        o.setFormWidth(1024);
+        o.markSettingsChosen();
+        o.Save(path);
+        clsOptions back;
+        back.Load(path); // the design file is missing: no box
+        EXPECT_EQ(back.FormWidth(), 1024);
+        EXPECT_EQ(back.DvdListpath(), folder.path() + "/lists/b.adl");
+    }
+    // A missing file may be made from the defaults, and then saved again.
+    {
+        TempProgramFolder folder;
+        const QString path = folder.file("settings.aef");
+        ScriptedMessages boxes;
+        boxes.expectMessage();
+        clsOptions o;
+        o.Load(path);
+        o.setDvdListpath(folder.path() + "/lists/b.adl");
+        o.Save(path);
+        o.setLanguage(1);
+        o.Save(path);
+        clsOptions back;
+        back.Load(path);
+        EXPECT_EQ(back.Language(), 1);
+        EXPECT_EQ(back.FormWidth(), 10000);
+        EXPECT_EQ(back.DvdListpath(), folder.path() + "/lists/b.adl");
+    }
+    // Nor does an object that never read the file replace it.
+    {
+        TempProgramFolder folder;
+        const QString path = folder.writeLines("settings.aef", settingsLines());
+        const QByteArray before = folder.read("settings.aef");
+        clsOptions fresh;
+        EXPECT_EQ(errorKindOf([&] { fresh.Save(path); }), ErrorKind::InputOutput);
         EXPECT_EQ(folder.read("settings.aef"), before);
     }
 }
@@ -218,7 +337,7 @@ TEST(Options, ShortDesignFileNeverReadsLinesOfAnEarlierDesign)
     ScriptedMessages boxes;
     boxes.expectMessage();
     o.Load(path);
-    EXPECT_EQ(boxes.shown.value(0), kFormatMessage);
+    EXPECT_TRUE(boxes.shown.value(0).endsWith(folder.path() + "/designs/x.asd"));
     expectDesignDefaults(o);
 }
 

@@ -4,7 +4,10 @@
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,17 +93,45 @@ TEST(PasswordFunctions, ExistingFilesReadAsBefore)
     EXPECT_EQ(p.GetPassword(), "ab");
 }
 
-TEST(PasswordFunctions, DamagedFileFailsAndKeepsThePassword)
+TEST(PasswordFunctions, DamagedFileFailsNamingTheFileAndKeepsThePassword)
 {
-    const QByteArray damaged[] = {QByteArray("\r\n"), QByteArray(100, 'a') + "\r\n", QByteArray(kDigitIndex, 'a') + "xabc\r\n",
-                                  QByteArray(kDigitIndex, 'a') + ",3abc\r\n"};
+    const QByteArray damaged[] = {QByteArray(), QByteArray("\r\n"), QByteArray(100, 'a') + "\r\n",
+                                  QByteArray(kDigitIndex, 'a') + "xabc\r\n", QByteArray(kDigitIndex, 'a') + ",3abc\r\n"};
     for (const QByteArray& bytes : damaged) {
+        SCOPED_TRACE(bytes.size());
         TempProgramFolder folder;
         clsPasswordFunctions p;
         p.SetPassword(QStringLiteral("keep"));
-        EXPECT_THROW(p.LoadFromFile(folder.write("password.apw", bytes)), RuntimeError) << bytes.size();
+        try {
+            p.LoadFromFile(folder.write("password.apw", bytes));
+            ADD_FAILURE() << "read a damaged file";
+        } catch (const RuntimeError& e) {
+            // The start-up shows this text.
+            EXPECT_TRUE(e.message().contains(folder.file("password.apw") + QStringLiteral(" is damaged"))) << e.what();
+        }
         EXPECT_EQ(p.GetPassword(), "keep");
     }
+}
+
+TEST(PasswordFunctions, FileIsReadableByItsOwnerOnly)
+{
+    MersenneRandomSource random(5);
+    Random::Scoped scope(random);
+    TempProgramFolder folder;
+    const QString path = folder.file("password.apw");
+    clsPasswordFunctions p;
+    p.SetPassword(QStringLiteral("abc"));
+    for (const char* what : {"new file", "rewrite of a file others could read"}) {
+        SCOPED_TRACE(what);
+        p.SaveIntoFile(path);
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+    }
+    clsPasswordFunctions back;
+    back.LoadFromFile(path);
+    EXPECT_EQ(back.GetPassword(), "abc");
 }
 
 TEST(PasswordFunctions, PasswordTheFileCannotHoldIsRefusedAndTheOldFileStays)

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 namespace {
 
 QStringList linesOf(const clsSortedList& list)
@@ -51,6 +55,62 @@ TEST(SortedList, AddGoesAfterEntriesOfEqualNumber)
         clsSortedList list = listOf(folder, c.before);
         list.Add(c.name, static_cast<std::int16_t>(c.number), c.descending);
         EXPECT_EQ(linesOf(list), c.after) << c.before.join(' ').toStdString() << " + " << c.name.toStdString();
+    }
+}
+
+TEST(SortedList, InsertsWhereAWalkFromTheTopWouldWhateverTheOrderOfTheEntries)
+{
+    // The reference: walk from the top to the first entry with a smaller
+    // (descending) or greater (ascending) number, else append.
+    using Entry = std::pair<QString, int>;
+    const auto walkInsert = [](std::vector<Entry>& ranking, const Entry& e, bool descending) {
+        auto it = std::find_if(ranking.begin(), ranking.end(), [&](const Entry& held) {
+            return descending ? held.second < e.second : held.second > e.second;
+        });
+        ranking.insert(it, e);
+    };
+    const auto asLines = [](const std::vector<Entry>& ranking) {
+        QStringList out;
+        for (const auto& [name, number] : ranking)
+            out << name + u'#' + QString::number(number);
+        return out;
+    };
+    struct Start {
+        const char* what;
+        QStringList file;
+    };
+    const Start starts[] = {
+        {"empty", {}},
+        {"highest first", {"A#9", "B#7", "C#7", "D#2"}},
+        {"lowest first", {"A#1", "B#4", "C#4", "D#8"}},
+        {"no order", {"A#5", "B#9", "C#1", "D#5", "E#0"}},
+        {"one value", {"A#3", "B#3"}},
+    };
+    for (const Start& start : starts) {
+        for (unsigned seed : {1u, 2u, 3u}) {
+            SCOPED_TRACE(std::string(start.what) + " seed " + std::to_string(seed));
+            TempProgramFolder folder;
+            clsSortedList list = listOf(folder, start.file);
+            std::vector<Entry> expected;
+            for (const QString& line : start.file)
+                expected.emplace_back(line.section(u'#', 0, 0), line.section(u'#', 1).toInt());
+            std::mt19937 rng(seed);
+            for (int step = 0; step < 400; ++step) {
+                const unsigned pick = rng() % 10;
+                if (pick == 0 && !expected.empty()) {
+                    const int i = static_cast<int>(rng() % expected.size()) + 1;
+                    list.Remove(i);
+                    expected.erase(expected.begin() + (i - 1));
+                    continue;
+                }
+                // Mostly one direction, now and then the other, as a file may be used.
+                const bool descending = seed == 3 ? pick % 2 == 0 : pick != 9;
+                const Entry e{QStringLiteral("n%1").arg(step), static_cast<int>(rng() % 12) - 2};
+                list.Add(e.first, static_cast<std::int16_t>(e.second), descending);
+                walkInsert(expected, e, descending);
+                ASSERT_EQ(linesOf(list), asLines(expected)) << "step " << step;
+            }
+        }
     }
 }
 

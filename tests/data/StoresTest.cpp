@@ -92,8 +92,8 @@ TEST(TextfileHandler, ReadsAndWritesWholeTexts)
     folder.write(QStringLiteral("t.txt"), "a\r\nb");
     EXPECT_EQ(clsDefaultTextfileHandler::ReadTxtFile(QStringLiteral("t.txt"), false), QStringLiteral("a\r\nb\r\n"));
 
-    EXPECT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("w.txt"), QStringLiteral("a\r\nb\r\n")));
-    EXPECT_EQ(folder.read(QStringLiteral("w.txt")), QByteArray("a\r\nb\r\n\r\n"));
+    EXPECT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("w.txt"), QStringLiteral("a\r\nb")));
+    EXPECT_EQ(folder.read(QStringLiteral("w.txt")), QByteArray("a\r\nb\r\n"));
     // Lines typed with bare line feeds are kept as CR LF lines.
     EXPECT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("lf.txt"), QStringLiteral("a\nb")));
     EXPECT_EQ(folder.read(QStringLiteral("lf.txt")), QByteArray("a\r\nb\r\n"));
@@ -102,9 +102,51 @@ TEST(TextfileHandler, ReadsAndWritesWholeTexts)
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("none.txt"))));
     EXPECT_EQ(clsDefaultTextfileHandler::ReadTxtFile(QStringLiteral("made.txt"), true), QString());
     EXPECT_EQ(folder.read(QStringLiteral("made.txt")), QByteArray("\r\n"));
+    // An empty text is an empty file.
+    EXPECT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("made.txt"), QString()));
+    EXPECT_EQ(folder.read(QStringLiteral("made.txt")), QByteArray());
 
     EXPECT_EQ(clsDefaultTextfileHandler::SearchForText(QStringLiteral("Hello World"), QStringLiteral("world")), 7);
     EXPECT_EQ(clsDefaultTextfileHandler::SearchForText(QStringLiteral("Hello"), QStringLiteral("x")), 0);
+}
+
+TEST(TextfileHandler, SavingWhatWasReadGivesTheSameTextEveryTime)
+{
+    // The notes and the long texts are read, shown, and saved again unchanged.
+    struct Case {
+        const char* what;
+        QByteArray file;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"one line", "Notes\r\n"},
+        {"blank lines inside and at the end", "a\r\n\r\nb\r\n\r\n"},
+        {"only a line break", "\r\n"},
+        {"umlauts", "Gr\xC3\xBC\xC3\x9F\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("notes.txt"), c.file);
+        const QString first = clsDefaultTextfileHandler::ReadTxtFile(QStringLiteral("notes.txt"), true);
+        for (int save = 1; save <= 3; ++save) {
+            const QString text = clsDefaultTextfileHandler::ReadTxtFile(QStringLiteral("notes.txt"), true);
+            EXPECT_EQ(text, first) << "save " << save;
+            ASSERT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("notes.txt"), text));
+            EXPECT_EQ(folder.read(QStringLiteral("notes.txt")), c.file) << "save " << save;
+        }
+    }
+
+    // Typed text: bare line feeds become CR LF, and a last line without a
+    // line end gets one at its first save; from then on nothing changes.
+    TempProgramFolder folder;
+    QString text = QStringLiteral("typed\nlast");
+    for (int save = 1; save <= 3; ++save) {
+        ASSERT_TRUE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("t.txt"), text));
+        EXPECT_EQ(folder.read(QStringLiteral("t.txt")), QByteArray("typed\r\nlast\r\n")) << "save " << save;
+        text = clsDefaultTextfileHandler::ReadTxtFile(QStringLiteral("t.txt"), false);
+        EXPECT_EQ(text, QStringLiteral("typed\r\nlast\r\n"));
+    }
 }
 
 TEST(TextfileHandler, FailedWriteIsReportedAndKeepsNothingHalfWritten)

@@ -34,7 +34,13 @@ INSTANTIATE_TEST_SUITE_P(Table, NumbersParse,
                                            ParseCase{"abc", std::nullopt}, ParseCase{"1,5", std::nullopt},
                                            ParseCase{"1 000", std::nullopt}, ParseCase{"1e", std::nullopt},
                                            ParseCase{"-", std::nullopt}, ParseCase{"4x", std::nullopt},
-                                           ParseCase{"0x10", std::nullopt}));
+                                           ParseCase{"0x10", std::nullopt},
+                                           // Too small to hold: 0, however it is written.
+                                           ParseCase{"1e-400", 0}, ParseCase{"-1e-400", 0},
+                                           ParseCase{"2e-324", 0}, ParseCase{"123456e-330", 0},
+                                           ParseCase{"0.0000001e-318", 0}, ParseCase{"1000e-99999999999999", 0},
+                                           ParseCase{"5e-324", 4.9406564584124654e-324},
+                                           ParseCase{"0e99999", 0}, ParseCase{"0.000e-999", 0}));
 
 TEST(Numbers, RoundsHalvesToEvenWhenConverting)
 {
@@ -55,6 +61,15 @@ TEST(Numbers, RangeAndTextErrorsHaveTheirKinds)
     EXPECT_EQ(errorKindOf([] { Numbers::toInt16(32768.0); }), ErrorKind::Overflow);
     EXPECT_EQ(errorKindOf([] { Numbers::toInt16(-32769.0); }), ErrorKind::Overflow);
     EXPECT_EQ(errorKindOf([] { Numbers::toInt32(3e9); }), ErrorKind::Overflow);
+    // Too large to hold at all is an overflow, too small to hold is 0.
+    for (const char* huge : {"1e400", "-1e400", "0.001e311", "12345678901234567890e300"})
+        EXPECT_EQ(errorKindOf([&] { Numbers::toInt32(QString::fromLatin1(huge)); }), ErrorKind::Overflow) << huge;
+    for (const char* tiny : {"1e-400", "-1e-400", "0.001e-330", "1000e-99999999999999"}) {
+        EXPECT_EQ(Numbers::toByte(QString::fromLatin1(tiny)), 0) << tiny;
+        EXPECT_EQ(Numbers::toInt16(QString::fromLatin1(tiny)), 0) << tiny;
+        EXPECT_EQ(Numbers::toInt32(QString::fromLatin1(tiny)), 0) << tiny;
+        EXPECT_EQ(Numbers::toText(Numbers::parse(QString::fromLatin1(tiny))), QStringLiteral("0")) << tiny;
+    }
     EXPECT_EQ(errorKindOf([] { Numbers::toByte(QStringLiteral("abc")); }), ErrorKind::Conversion);
     EXPECT_EQ(errorKindOf([] { Numbers::toInt16(QString()); }), ErrorKind::Conversion);
     EXPECT_EQ(Numbers::toInt16(-32768.0), -32768);

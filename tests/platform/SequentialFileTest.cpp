@@ -43,6 +43,34 @@ TEST(SequentialFile, ReadsAnyLineEnd)
     EXPECT_EQ(readAllLines(QStringLiteral("one.txt")), QStringList{QString()});
 }
 
+TEST(SequentialFile, KnowsTheLineOfTheLastRead)
+{
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("lines.txt"), "a\r\n 1,2\n\r 9 rest\r\n");
+    SequentialFile f(QStringLiteral("lines.txt"), SequentialFile::Mode::Input);
+    EXPECT_EQ(f.lineNumber(), 0);
+    struct Step {
+        bool number;
+        int line;
+    };
+    const Step steps[] = {{false, 1}, {true, 2}, {true, 2}, {false, 3}, {true, 4}};
+    for (const Step& step : steps) {
+        if (step.number)
+            f.readNumber();
+        else
+            f.readLine();
+        EXPECT_EQ(f.lineNumber(), step.line);
+    }
+    EXPECT_TRUE(f.eof());
+    try {
+        f.readLine();
+        ADD_FAILURE() << "read past the end";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(f.atLine(e).message(), QStringLiteral("end of file: lines.txt, line 5: the file ends before this line"));
+        EXPECT_EQ(f.atLine(e).kind(), ErrorKind::EndOfFile);
+    }
+}
+
 TEST(SequentialFile, DecodesUtf8OrWindows1252)
 {
     EXPECT_EQ(SequentialFile::decode("K\xC3\xB6ln"), QStringLiteral("Köln"));
@@ -106,24 +134,56 @@ TEST(SequentialFile, UnfinishedOrFailedRewriteKeepsTheOldFile)
     }
 }
 
-TEST(SequentialFile, RewriteOnAFullDiskFailsAndKeepsTheOldFile)
+TEST(SequentialFile, WriteOnAFullDiskSaysSoAndARewriteKeepsTheOldFile)
 {
-    TempProgramFolder folder;
-    folder.write(QStringLiteral("keep.txt"), "old\r\n");
-    {
-        FileSizeLimit limit(64);
-        try {
-            SequentialFile f(QStringLiteral("keep.txt"), SequentialFile::Mode::Output);
-            for (int i = 0; i < 100; ++i)
-                f.writeLine(QStringLiteral("line %1").arg(i));
-            f.close();
-            ADD_FAILURE() << "a write past the limit was reported as done";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+    // Short files fail when they are committed, long ones already while
+    // lines are written; appending fails the same way.
+    struct Case {
+        const char* what;
+        SequentialFile::Mode mode;
+        int lines;
+    };
+    const Case cases[] = {
+        {"rewrite, fails at commit", SequentialFile::Mode::Output, 100},
+        {"rewrite, fails while writing", SequentialFile::Mode::Output, 5000},
+        {"append, fails at close", SequentialFile::Mode::Append, 100},
+        {"append, fails while writing", SequentialFile::Mode::Append, 5000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("keep.txt"), "old\r\n");
+        {
+            FileSizeLimit limit(64);
+            try {
+                SequentialFile f(QStringLiteral("keep.txt"), c.mode);
+                for (int i = 0; i < c.lines; ++i)
+                    f.writeLine(QStringLiteral("line %1").arg(i));
+                f.close();
+                ADD_FAILURE() << "a write past the limit was reported as done";
+            } catch (const RuntimeError& e) {
+                EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+                EXPECT_TRUE(e.message().contains(QStringLiteral("disk full or file too large"))) << e.what();
+                EXPECT_TRUE(e.message().contains(folder.file(QStringLiteral("keep.txt")))) << e.what();
+            }
         }
+        if (c.mode == SequentialFile::Mode::Output) {
+            EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"keep.txt"}); // no temporary file left
     }
-    EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"keep.txt"}); // no temporary file left
+
+    // Other failures keep their own reason.
+    TempProgramFolder folder;
+    QDir().mkpath(folder.file(QStringLiteral("adir")));
+    try {
+        SequentialFile f(QStringLiteral("adir"), SequentialFile::Mode::Output);
+        f.writeLine(QStringLiteral("x"));
+        f.close();
+        ADD_FAILURE() << "a folder was replaced";
+    } catch (const RuntimeError& e) {
+        EXPECT_FALSE(e.message().contains(QStringLiteral("disk full"))) << e.what();
+    }
 }
 
 TEST(SequentialFile, AppendAddsLines)

@@ -143,15 +143,15 @@ TEST_F(MBTest, LongTextsChangeOnceEachAndOnlyWhereTheyExist)
     folder.write(QStringLiteral("longtexts/banana.txt"), "Banana\r\n");
     folder.write(QStringLiteral("longtexts/apple.txt"), "Apple\r\n");
     run(1, 2, QStringLiteral("a"), QStringLiteral("oa"));
-    EXPECT_EQ(folder.read(QStringLiteral("longtexts/banana.txt")), QByteArray("Boanoanoa\r\n\r\n"));
-    EXPECT_EQ(folder.read(QStringLiteral("longtexts/apple.txt")), QByteArray("oapple\r\n\r\n"));
+    EXPECT_EQ(folder.read(QStringLiteral("longtexts/banana.txt")), QByteArray("Boanoanoa\r\n"));
+    EXPECT_EQ(folder.read(QStringLiteral("longtexts/apple.txt")), QByteArray("oapple\r\n"));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("longtexts/cherry.txt"))));
     EXPECT_EQ(status(), QString());
     EXPECT_EQ(folder.read(QStringLiteral("lists/main.adl")), list);
 
     run(1, 3, QStringLiteral("PPL"), QStringLiteral("Neu"));
     EXPECT_EQ(folder.read(QStringLiteral("longtexts/apple.txt")), QByteArray("Neu\r\n"));
-    EXPECT_EQ(folder.read(QStringLiteral("longtexts/banana.txt")), QByteArray("Boanoanoa\r\n\r\n"));
+    EXPECT_EQ(folder.read(QStringLiteral("longtexts/banana.txt")), QByteArray("Boanoanoa\r\n"));
 
     run(1, 1, QString(), QStringLiteral("Alle"));
     EXPECT_EQ(folder.read(QStringLiteral("longtexts/banana.txt")), QByteArray("Alle\r\n"));

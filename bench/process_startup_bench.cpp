@@ -1,0 +1,159 @@
+// Start-up of the real program, portable in a folder of the shipped files and
+// offscreen: from the start of the process to the first paint of the film
+// name, with the peak memory the process had reached then (the program
+// reports it when QUORDVD_EXIT_AFTER_FIRST_PAINT is set). Further counters:
+// the peak and CPU time of the whole process, which ends right after that
+// paint, or three seconds later in the second run, so that its peak also
+// holds what the program makes once its window is up (the sound player).
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+struct Run {
+    bool ok = false;
+    double secondsToPaint = 0;
+    double peakAtPaintMiB = 0;
+    double peakMiB = 0;
+    double cpuMs = 0;
+};
+
+struct PortableFolder {
+    QTemporaryDir dir;
+    QString exe;
+    PortableFolder()
+    {
+        exe = dir.filePath(QStringLiteral("quordvd"));
+        QFile::copy(QStringLiteral(QUORDVD_EXECUTABLE), exe);
+        QFile::copy(QStringLiteral(QUORDVD_RESOURCES "/settings.aef"), dir.filePath(QStringLiteral("settings.aef")));
+    }
+};
+
+double ms(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
+
+Run runProgram(const PortableFolder& folder, int stayMs)
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry(*e);
+        if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 && entry.rfind("QUORDVD_EXIT_AFTER_FIRST_PAINT=", 0) != 0)
+            env.push_back(entry);
+    }
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back("QUORDVD_EXIT_AFTER_FIRST_PAINT=" + std::to_string(stayMs));
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const std::string exe = QFile::encodeName(folder.exe).toStdString();
+    std::vector<char*> argv{const_cast<char*>(exe.c_str()), nullptr};
+
+    Run run;
+    int out[2];
+    if (pipe(out) != 0)
+        return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return run;
+    }
+
+    // The report of the first paint, read as it comes.
+    std::string text;
+    bool painted = false;
+    while (!painted) {
+        pollfd p{out[0], POLLIN, 0};
+        if (poll(&p, 1, 60000) <= 0)
+            break;
+        char buffer[256];
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        text.append(buffer, static_cast<size_t>(n));
+        const size_t at = text.find("first paint ");
+        if (at != std::string::npos && text.find('\n', at) != std::string::npos) {
+            run.secondsToPaint = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            run.peakAtPaintMiB = std::stod(text.substr(at + 12)) / 1024.0;
+            painted = true;
+        }
+    }
+    close(out[0]);
+    if (!painted)
+        kill(pid, SIGKILL);
+
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.ok = painted && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.peakMiB = usage.ru_maxrss / 1024.0;
+    run.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
+    return run;
+}
+
+PortableFolder& folder()
+{
+    static PortableFolder f;
+    static const bool seeded = runProgram(f, 0).ok; // the first start copies the shipped files
+    (void)seeded;
+    return f;
+}
+
+void measure(benchmark::State& state, int stayMs)
+{
+    PortableFolder& f = folder();
+    double peakAtPaint = 0, peak = 0, cpu = 0;
+    for (auto _ : state) {
+        const Run run = runProgram(f, stayMs);
+        if (!run.ok) {
+            state.SkipWithError("the program did not report its first paint and end by itself");
+            return;
+        }
+        state.SetIterationTime(run.secondsToPaint);
+        peakAtPaint += run.peakAtPaintMiB;
+        peak += run.peakMiB;
+        cpu += run.cpuMs;
+    }
+    using C = benchmark::Counter;
+    state.counters["peak_at_paint_MiB"] = C(peakAtPaint, C::kAvgIterations);
+    state.counters["process_peak_MiB"] = C(peak, C::kAvgIterations);
+    state.counters["process_cpu_ms"] = C(cpu, C::kAvgIterations);
+}
+
+void BM_ProcessStartToFirstPaintedTitle(benchmark::State& state) { measure(state, 0); }
+BENCHMARK(BM_ProcessStartToFirstPaintedTitle)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The same start, the process kept three seconds after the paint.
+void BM_ProcessStartToFirstPaintedTitleThenThreeSeconds(benchmark::State& state) { measure(state, 3000); }
+BENCHMARK(BM_ProcessStartToFirstPaintedTitleThenThreeSeconds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();
