@@ -1,6 +1,6 @@
 #include "exchange/OnlineUpload.h"
 
-#include "exchange/WaitCursor.h"
+#include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"

@@ -6,7 +6,7 @@
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
 #include "data/clsTranslation.h"
-#include "exchange/BusyCursor.h"
+#include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsHtmlPageCreator.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
@@ -162,7 +162,7 @@ void PageExport::btExcelExport_Click()
 {
     bool exported = false;
     {
-        const BusyCursor busy;
+        const WaitCursor busy;
         exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(),
                                        ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx"));
     }
@@ -181,7 +181,7 @@ void PageExport::btPDFerstellen_Click()
     const PdfColumns columns = pdfColumns(m_ucOptionExport->Selected());
     bool written = false;
     {
-        const BusyCursor busy;
+        const WaitCursor busy;
         written = createCollectionPdf(pdfTexts, columns);
     }
     m_host.StatusMsg(written ? 16 : 19);
@@ -212,7 +212,7 @@ void PageExport::btHTMLexport_Click()
     creator.setFontcolor(m_ucEntryExpHtmlFont->value());
     clsHtmlPageCreator::Result result;
     {
-        const BusyCursor busy;
+        const WaitCursor busy;
         if (!runAction(m_host, 19, [&] {
                 for (int i = 1; i <= list.getListSize(); ++i)
                     creator.AddDVD(list.getDVD(i));
@@ -231,7 +231,7 @@ void PageExport::btQuorExport_Click()
     Session& session = m_host.session();
     clsInternetExport::UploadResult result;
     {
-        const BusyCursor busy;
+        const WaitCursor busy;
         result = clsInternetExport::UploadAllMovies(session.ServerUrl(), session.DVDListe(),
                                                     session.Options().Language(), Http::get());
     }

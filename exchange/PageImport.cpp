@@ -3,7 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
-#include "exchange/BusyCursor.h"
+#include "mainwindow/host/WaitCursor.h"
 #include "mainwindow/host/PageControls.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/PageLayout.h"
@@ -236,7 +236,7 @@ void PageImport::btImportieren_Click()
     const int rows = static_cast<int>(Numbers::intFloor(Numbers::parse(m_ucEntryImpAnzahl->value())));
     bool imported = false;
     {
-        const BusyCursor busy;
+        const WaitCursor busy;
         imported = m_excel.ExcelImport(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
                                        m_checkImpFirstLine->isChecked(), rows);
     }

@@ -2,7 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "exchange/WaitCursor.h"
+#include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"

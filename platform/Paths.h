@@ -12,6 +12,9 @@ public:
     static bool isFull(const QString& path);
     // A relative path becomes the program folder, "/" and the path; "" stays "".
     static QString resolve(const QString& path);
+    // Two spellings of one file: the same text, the same cleaned path, or the
+    // same file on disc (links, "..", doubled separators).
+    static bool sameFile(const QString& a, const QString& b);
     // The path as a message names it: relative to the program folder when it
     // lies inside it ("lists/a.adl"), else full.
     static QString shown(const QString& path);

@@ -26,7 +26,6 @@
 #include <QPushButton>
 
 #include <array>
-#include <filesystem>
 
 using PageControls::make;
 
@@ -37,22 +36,6 @@ constexpr int kDesignListHeight = 120;
 constexpr int kSwatchWidth = 45;
 
 const QString kSoundFilter = QStringLiteral("Sound-Files (*.wav,*.mid) | *.wav;*.mid");
-
-// Two spellings of one file: the same text, the same cleaned path, or the
-// same file on disc (links, "..", doubled separators).
-bool sameFile(const QString& a, const QString& b)
-{
-    if (a == b)
-        return true;
-    const QString ca = QDir::cleanPath(Paths::resolve(Paths::normalize(a)));
-    const QString cb = QDir::cleanPath(Paths::resolve(Paths::normalize(b)));
-    if (ca == cb)
-        return true;
-    std::error_code ec;
-    const bool equivalent = std::filesystem::equivalent(std::filesystem::path(ca.toStdString()),
-                                                        std::filesystem::path(cb.toStdString()), ec);
-    return !ec && equivalent;
-}
 
 QString inBrackets(const QString& text) { return QStringLiteral(" (") + text + u')'; }
 
@@ -596,7 +579,7 @@ void PageEinstellungen::btDesignLoeschen_Click()
         return;
     }
     const QString path = designsFolder() + u'/' + name;
-    if (sameFile(m_host.session().Options().DesignPath(), path)) {
+    if (Paths::sameFile(m_host.session().Options().DesignPath(), path)) {
         m_host.StatusMsg(28);
         return;
     }

@@ -5,7 +5,7 @@
 #include "data/clsDatentraeger.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
-#include "exchange/WaitCursor.h"
+#include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"

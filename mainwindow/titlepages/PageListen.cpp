@@ -21,7 +21,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <filesystem>
 
 using PageControls::make;
 
@@ -30,22 +29,6 @@ namespace {
 const QString kNewList = QStringLiteral("LIST VERSION#0\r\nCOUNT#0");
 
 constexpr int kTextHeight = 20;
-
-// Two spellings of one file: the same text, the same cleaned path, or the
-// same file on disc (links, "..", doubled separators).
-bool sameFile(const QString& a, const QString& b)
-{
-    if (a == b)
-        return true;
-    const QString ca = QDir::cleanPath(Paths::resolve(Paths::normalize(a)));
-    const QString cb = QDir::cleanPath(Paths::resolve(Paths::normalize(b)));
-    if (ca == cb)
-        return true;
-    std::error_code ec;
-    const bool equivalent = std::filesystem::equivalent(std::filesystem::path(ca.toStdString()),
-                                                        std::filesystem::path(cb.toStdString()), ec);
-    return !ec && equivalent;
-}
 
 } // namespace
 
@@ -251,7 +234,7 @@ void PageListen::btDVDdelete_Click()
         return;
     }
     const QString path = listsFolder() + entry;
-    if (sameFile(path, m_host.session().Options().DvdListpath())) {
+    if (Paths::sameFile(path, m_host.session().Options().DvdListpath())) {
         m_host.StatusMsg(28);
         return;
     }
