@@ -367,24 +367,12 @@ public:
         }
     }
 
-    // From the current start element through its end; onStart sees every
-    // start element inside it.
-    void copyRest(const std::function<void(QStringView)>& onStart = {})
-    {
-        for (int depth = 1; depth > 0;) {
-            next();
-            if (r.isStartElement()) {
-                ++depth;
-                if (onStart)
-                    onStart(localName(r.qualifiedName()));
-            } else if (r.isEndElement()) {
-                --depth;
-            }
-            copyToken();
-        }
-    }
+    // From the current start element through its end, copied to the output
+    // or passed over; onStart sees every start element inside it.
+    void copyRest(const std::function<void(QStringView)>& onStart = {}) { walkRest(true, onStart); }
+    void skipRest(const std::function<void(QStringView)>& onStart = {}) { walkRest(false, onStart); }
 
-    void skipRest(const std::function<void(QStringView)>& onStart = {})
+    void walkRest(bool copy, const std::function<void(QStringView)>& onStart)
     {
         for (int depth = 1; depth > 0;) {
             next();
@@ -395,6 +383,8 @@ public:
             } else if (r.isEndElement()) {
                 --depth;
             }
+            if (copy)
+                copyToken();
         }
     }
 

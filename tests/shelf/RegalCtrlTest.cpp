@@ -1,4 +1,5 @@
 #include "shelf/clsRegalCtrl.h"
+#include "tests/shelf/ShelfValues.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -7,25 +8,10 @@
 namespace {
 
 using R = clsRegalCtrl;
+using ShelfValues::movieLine;
+using ShelfValues::names;
 
 constexpr int kThickness = 12; // a board's height on the window
-
-QStringList names(const R& shelf)
-{
-    QStringList out;
-    for (int i = 1; i <= shelf.MovieCount(); ++i)
-        out << shelf.GetMovieValue(i, R::MovieName);
-    return out;
-}
-
-// Left, Top, Width, Height and mark of a title.
-QString movieLine(const R& shelf, int i)
-{
-    QStringList v;
-    for (int n = R::MovieLeft; n <= R::MovieMark; ++n)
-        v << shelf.GetMovieValue(i, n);
-    return v.join(u' ');
-}
 
 // Left, Top, Width and mark of a board.
 QString brettLine(const R& shelf, int j)

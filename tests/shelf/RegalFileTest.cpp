@@ -1,4 +1,5 @@
 #include "shelf/clsRegalCtrl.h"
+#include "tests/shelf/ShelfValues.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
@@ -8,6 +9,8 @@
 namespace {
 
 using R = clsRegalCtrl;
+using ShelfValues::movieLine;
+using ShelfValues::names;
 
 QByteArray crlf(const QStringList& lines)
 {
@@ -15,22 +18,6 @@ QByteArray crlf(const QStringList& lines)
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
     return bytes;
-}
-
-QStringList names(const R& shelf)
-{
-    QStringList out;
-    for (int i = 1; i <= shelf.MovieCount(); ++i)
-        out << shelf.GetMovieValue(i, R::MovieName);
-    return out;
-}
-
-QString movieLine(const R& shelf, int i)
-{
-    QStringList v;
-    for (int n = R::MovieLeft; n <= R::MovieMark; ++n)
-        v << shelf.GetMovieValue(i, n);
-    return v.join(u' ');
 }
 
 const QStringList kExample = {
