@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -70,6 +71,9 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Past the file-size limit a write fails with EFBIG and its message
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -16,6 +16,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -120,6 +123,33 @@ TEST(ShippedFolder, TheDemoListHasItsPeopleLongTextsAndShelf)
                         .contains(spine))
             << name.toStdString();
     }
+}
+
+// Files brought from the Windows program end their lines with CR LF; so does
+// every text file that ships, whatever the editor that last saved it.
+TEST(ShippedFolder, EveryShippedTextFileEndsItsLinesWithCrLf)
+{
+    const QStringList textEndings{"adl", "aef", "ahp", "arf", "asd", "ass", "html", "txt"};
+    int checked = 0;
+    QDirIterator it(kResources, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!textEndings.contains(QFileInfo(path).suffix().toLower()))
+            continue;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QByteArray bytes = file.readAll();
+        ++checked;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const bool loneLf = bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r');
+            const bool loneCr = bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n');
+            ASSERT_FALSE(loneLf || loneCr) << path.toStdString() << " at byte " << i;
+        }
+        if (!bytes.isEmpty()) {
+            EXPECT_TRUE(bytes.endsWith("\r\n")) << path.toStdString();
+        }
+    }
+    EXPECT_GT(checked, 50);
 }
 
 TEST(ShippedFolder, BothGamesCanBePlayedOnAFreshStart)
@@ -243,6 +273,38 @@ TEST(Executable, StartsPortableReadsTheDemoListAndShowsTheFirstCover)
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("languages/english-style.ass"))));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("portraits"))));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("genre1.txt"))));
+}
+
+TEST(Executable, AFileSizeLimitDoesNotEndTheProgram)
+{
+    // The first start copies covers larger than the limit: each copy fails
+    // with its error, and the program goes on.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString exe = dir.filePath(QStringLiteral("quordvd"));
+    ASSERT_TRUE(QFile::copy(kExecutable, exe));
+    ASSERT_TRUE(QFile::copy(kResources + QStringLiteral("/settings.aef"), dir.filePath(QStringLiteral("settings.aef"))));
+
+    QProcess program;
+    program.setProgram(exe);
+    program.setWorkingDirectory(dir.path());
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([] {
+        rlimit limit{16 * 1024, 16 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    program.start();
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const bool finished = program.waitForFinished(3000);
+    const QProcess::ExitStatus status = program.exitStatus();
+    program.kill();
+    program.waitForFinished(5000);
+    if (finished) {
+        EXPECT_EQ(status, QProcess::NormalExit) << "ended by a signal";
+    }
 }
 
 } // namespace
