@@ -2,6 +2,8 @@
 
 #include "platform/RuntimeError.h"
 
+#include <cstdlib>
+
 QString clsStringFunctions::GetStringPartBySeparator(const QString& text, int k, const QString& sep)
 {
     if (k < 1 || sep.isEmpty())
@@ -32,6 +34,17 @@ QString clsStringFunctions::SetCharIntoString(const QString& text, const QString
     if (pos >= 1 && pos < text.size())
         return text.left(pos - 1) + ch + text.mid(pos - 1);
     return text;
+}
+
+QString clsStringFunctions::PriceText(int hundredths)
+{
+    if (hundredths == 0)
+        return QStringLiteral("0");
+    const QString sign = hundredths < 0 ? QStringLiteral("-") : QString();
+    QString digits = QString::number(std::abs(static_cast<qint64>(hundredths)));
+    // Under ten hundredths the point still stands before two digits.
+    SetStringToLength(digits, 2, true, QStringLiteral("0"));
+    return sign + SetCharIntoString(digits, QStringLiteral("."), static_cast<int>(digits.size()) - 1);
 }
 
 bool clsStringFunctions::IsInString(const QString& text, const QString& find)

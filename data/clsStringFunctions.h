@@ -12,6 +12,8 @@ public:
     static QString SetStringToLength(QString& text, int length, bool atFront, const QString& fill);
     // ch inserted before position pos, for 1 <= pos < Len(text).
     static QString SetCharIntoString(const QString& text, const QString& ch, int pos);
+    // A price kept in hundredths as the title view shows it: "19.99", ".05", "0".
+    static QString PriceText(int hundredths);
     static bool IsInString(const QString& text, const QString& find);
     // From startMark up to (not including) endMark, then skipFront/skipEnd
     // trimmed. "" when startMark is absent; argument error when endMark is.

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 using PageControls::make;
 
@@ -201,11 +202,14 @@ void PageExport::btHTMLexport_Click()
 {
     Session& session = m_host.session();
     const clsDatentraegerList& list = session.DVDListe();
-    if (!m_ucEntryExpHtmlSite->IsValueNumericBetween(1, list.getListSize())) {
+    const std::optional<double> number = Numbers::tryParse(m_ucEntryExpHtmlSite->value());
+    if (!number || Numbers::intFloor(*number) < 1) {
         m_host.StatusMsg(24);
         return;
     }
-    const int perPage = static_cast<int>(Numbers::intFloor(Numbers::parse(m_ucEntryExpHtmlSite->value())));
+    // More titles per page than the collection holds make one page of them all.
+    const int perPage =
+        static_cast<int>(std::min(Numbers::intFloor(*number), static_cast<double>(std::max(1, list.getListSize()))));
     clsHtmlPageCreator creator;
     creator.SetCaption(m_ucEntryExpHtmlCaption->value());
     creator.setBGcolor(m_ucEntryExpHtmlBg->value());
@@ -220,10 +224,17 @@ void PageExport::btHTMLexport_Click()
             return;
         result = creator.createHTMLFiles(session.StyleTexts(), perPage);
     }
-    // A template or page that failed is named behind the message.
-    const QString suffix =
-        result.file.isEmpty() ? QString() : QStringLiteral(" (") + QFileInfo(result.file).fileName() + u')';
-    m_host.StatusMsg(result.statusMessage(), suffix);
+    // The entry, template or page that failed is named behind the message.
+    QString named;
+    if (result.outcome == clsHtmlPageCreator::Outcome::BadBackgroundColour)
+        named = m_ucEntryExpHtmlBg->Caption();
+    else if (result.outcome == clsHtmlPageCreator::Outcome::BadFontColour)
+        named = m_ucEntryExpHtmlFont->Caption();
+    else if (!result.error.isEmpty())
+        named = result.error; // the page and the cause
+    else if (!result.file.isEmpty())
+        named = QFileInfo(result.file).fileName();
+    m_host.StatusMsg(result.statusMessage(), named.isEmpty() ? QString() : QStringLiteral(" (") + named + u')');
 }
 
 void PageExport::btQuorExport_Click()

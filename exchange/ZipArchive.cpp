@@ -1,9 +1,14 @@
 #include "exchange/ZipArchive.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/WholeFileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <zip.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -21,11 +26,59 @@ QString zipErrorText(int code)
 ZipArchive::ZipArchive(const QString& path, Mode mode) : m_path(path)
 {
     int code = 0;
-    const int flags = ZIP_CHECKCONS | (mode == Mode::Read ? ZIP_RDONLY : 0);
-    m_zip = zip_open(QFile::encodeName(path).constData(), flags, &code);
+    if (mode == Mode::Read) {
+        m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_CHECKCONS | ZIP_RDONLY, &code);
+    } else {
+        openInMemory(code);
+    }
     if (!m_zip) {
         const ErrorKind kind = code == ZIP_ER_NOENT ? ErrorKind::FileNotFound : ErrorKind::InputOutput;
         throw RuntimeError(kind, QStringLiteral("%1: %2").arg(path, zipErrorText(code)));
+    }
+}
+
+// An update is built in memory and saved by the program's one whole-file
+// writer, which notices a full disk; libzip's own temporary file is not used.
+void ZipArchive::openInMemory(int& code)
+{
+    QFile file(m_path);
+    if (!QFileInfo(m_path).isFile()) {
+        code = ZIP_ER_NOENT;
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        code = ZIP_ER_OPEN;
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        code = ZIP_ER_READ;
+        return;
+    }
+    // The source owns its copy: libzip frees the old buffer once the new
+    // archive is written into it, whatever it was told.
+    void* data = bytes.isEmpty() ? nullptr : std::malloc(static_cast<size_t>(bytes.size()));
+    if (!bytes.isEmpty() && !data) {
+        code = ZIP_ER_MEMORY;
+        return;
+    }
+    if (data)
+        std::memcpy(data, bytes.constData(), static_cast<size_t>(bytes.size()));
+    zip_error_t error;
+    zip_error_init(&error);
+    m_source = zip_source_buffer_create(data, static_cast<zip_uint64_t>(bytes.size()), 1, &error);
+    if (m_source)
+        m_zip = zip_open_from_source(m_source, ZIP_CHECKCONS, &error);
+    else
+        std::free(data);
+    code = zip_error_code_zip(&error);
+    zip_error_fini(&error);
+    if (m_zip) {
+        // Kept beyond zip_close(), which leaves the new archive in it.
+        zip_source_keep(m_source);
+    } else if (m_source) {
+        zip_source_free(m_source);
+        m_source = nullptr;
     }
 }
 
@@ -33,6 +86,8 @@ ZipArchive::~ZipArchive()
 {
     if (m_zip)
         zip_discard(m_zip);
+    if (m_source)
+        zip_source_free(m_source);
 }
 
 void ZipArchive::fail(const QString& what) const
@@ -119,8 +174,40 @@ void ZipArchive::remove(const QString& name)
 
 void ZipArchive::commit()
 {
+    if (!m_source)
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: opened for reading only").arg(m_path));
     if (zip_close(m_zip) != 0)
         fail(QStringLiteral("cannot save"));
     m_zip = nullptr;
     m_kept.clear();
+    const QByteArray bytes = takeSourceBytes();
+    zip_source_free(m_source);
+    m_source = nullptr;
+    WholeFileWriter::writeFile(m_path, bytes);
+}
+
+QByteArray ZipArchive::takeSourceBytes()
+{
+    const auto sourceFailed = [this] {
+        zip_error_t* error = zip_source_error(m_source);
+        return RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: cannot save: %2")
+                                                        .arg(m_path, QString::fromUtf8(zip_error_strerror(error))));
+    };
+    if (zip_source_open(m_source) != 0)
+        throw sourceFailed();
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const zip_int64_t n = zip_source_read(m_source, buffer, sizeof buffer);
+        if (n < 0) {
+            const RuntimeError error = sourceFailed();
+            zip_source_close(m_source);
+            throw error;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<qsizetype>(n));
+    }
+    zip_source_close(m_source);
+    return bytes;
 }

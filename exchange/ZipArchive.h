@@ -5,11 +5,12 @@
 #include <list>
 
 struct zip;
+struct zip_source;
 
 // A zip container opened for reading, or for updating in place. Updates are
-// collected and written by commit(): the container is written to a temporary
-// file beside it and renamed over it, so a failed commit leaves the file as
-// it was. Every failure is a RuntimeError.
+// collected and written by commit(): the new container is made in memory and
+// replaces the file whole, so a failed commit leaves the file as it was.
+// Every failure is a RuntimeError.
 class ZipArchive {
 public:
     enum class Mode { Read, Update };
@@ -31,11 +32,15 @@ public:
     void commit();
 
 private:
+    void openInMemory(int& code);
+    QByteArray takeSourceBytes();
     qint64 indexOf(const QString& name) const;
     [[noreturn]] void fail(const QString& what) const;
 
     QString m_path;
     zip* m_zip = nullptr;
+    // Update: the file's bytes in memory, which receive the new archive.
+    zip_source* m_source = nullptr;
     // Replaced data must live until commit().
     std::list<QByteArray> m_kept;
 };

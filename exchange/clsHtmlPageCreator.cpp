@@ -2,13 +2,17 @@
 
 #include "data/clsOptions.h"
 #include "data/clsPathFunctions.h"
+#include "data/clsStringFunctions.h"
 #include "data/clsTranslation.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
+#include "platform/WholeFileWriter.h"
 
-#include <QSaveFile>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <algorithm>
@@ -111,7 +115,8 @@ QString escaped(const QString& text)
         case u'>': out += u"&gt;"; break;
         case u'"': out += u"&quot;"; break;
         case u'\'': out += u"&#39;"; break;
-        default: out += c;
+        // Control characters are not allowed in a page.
+        default: out += c.category() == QChar::Other_Control ? QChar(u' ') : c;
         }
     }
     return out;
@@ -139,13 +144,30 @@ std::optional<QString> readTemplateFile(const QString& path)
     }
 }
 
-bool writeHtmlFile(const QString& path, const QString& text)
+// Pages are made again from the collection at any time: each replaces the
+// old one whole, but is not waited for on the disk.
+void writeHtmlFile(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8() + "\r\n";
-    return file.write(bytes) == bytes.size() && file.commit();
+    QByteArray bytes = text.toUtf8();
+    bytes.append("\r\n", 2);
+    WholeFileWriter::writeFile(path, bytes, WholeFileWriter::Durability::Unsynced);
+}
+
+// Pages of an earlier, longer export would stay reachable by their names.
+void removePagesAbove(int pages)
+{
+    static const QRegularExpression kPageName(QStringLiteral("^website([1-9][0-9]*)\\.htm$"));
+    const QDir folder(ProgramFolder::path());
+    for (const QString& name : folder.entryList({QStringLiteral("website*.htm")}, QDir::Files)) {
+        const QRegularExpressionMatch m = kPageName.match(name);
+        if (!m.hasMatch())
+            continue;
+        bool fits = false;
+        const qulonglong number = m.captured(1).toULongLong(&fits);
+        // A number too long to read is above any page written.
+        if (!fits || number > static_cast<qulonglong>(pages))
+            QFile::remove(folder.filePath(name)); // best effort: the new site does not link it
+    }
 }
 
 } // namespace
@@ -189,7 +211,7 @@ void clsHtmlPageCreator::AddDVD(const clsDatentraeger& title)
     r.values = {
         QString::number(title.GetBewertung()), escaped(title.GetFormat()),    escaped(title.GetGenre()),
         escaped(title.GetLandJahr()),          QString::number(title.GetFsk()), QString::number(title.GetLaenge()),
-        QString::number(title.GetKaufpreis()), escaped(title.GetRegie()),     escaped(title.GetSchauspielerAll()),
+        escaped(clsStringFunctions::PriceText(title.GetKaufpreis())), escaped(title.GetRegie()),     escaped(title.GetSchauspielerAll()),
         escaped(title.GetSonstiges()),
     };
     m_records.push_back(std::move(r));
@@ -236,6 +258,7 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     for (size_t k = 0; k < 9; ++k)
         labels[k] = escaped(captions.MultiWord(labelCaptions[k]) + u':');
     labels[9] = escaped(settings.OwnLabelCaption() + u':');
+    const QString currency = escaped(u' ' + settings.CurrencyChar());
 
     const int count = getCount();
     const int pages = std::max(1, (count + perPage - 1) / perPage);
@@ -273,18 +296,22 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
                 if (r.values[k].isEmpty())
                     continue;
                 values[Ueberschrift] = labels[k];
-                values[Daten] = r.values[k];
+                values[Daten] = k == kPriceValue ? r.values[k] + currency : r.values[k];
                 page += crlf;
                 line.appendTo(page, values);
             }
         }
         page += QStringLiteral("</table>\r\n</body>\r\n</html>");
-        if (!writeHtmlFile(pagePath(p), page)) {
+        try {
+            writeHtmlFile(pagePath(p), page);
+        } catch (const RuntimeError& e) {
             result.outcome = Outcome::PageNotWritten;
             result.file = pagePath(p);
+            result.error = e.detail();
             return result;
         }
         result.pagesWritten = p;
     }
+    removePagesAbove(pages);
     return result;
 }

@@ -29,6 +29,8 @@ public:
     struct Result {
         Outcome outcome = Outcome::Written;
         QString file;
+        // The page that could not be written and why.
+        QString error;
         int pagesWritten = 0;
 
         bool ok() const { return outcome == Outcome::Written; }
@@ -49,7 +51,8 @@ public:
     // one page). Every template is read before the first page is written;
     // a page that cannot be written stops the export and the pages before it
     // stay. Labels come from the caption table, the free field's caption
-    // from the settings file.
+    // and the currency sign from the settings file. After a full export the
+    // pages numbered above the last one are removed.
     Result createHTMLFiles(const clsTranslation& captions, int perPage);
 
     static QString templatePath(const QString& name);
@@ -57,7 +60,10 @@ public:
     static bool isColour(const QString& text);
 
 private:
-    // The record of one title, every value already in its page form.
+    static constexpr size_t kPriceValue = 6;
+
+    // The record of one title, every value already in its page form (the
+    // price without its currency sign).
     struct Record {
         QString filmname;
         QString cover;

@@ -62,6 +62,11 @@ QString clsInternetImport::GetMovie(int recordNr, int fieldNr) const
     if (recordNr < 1 || recordNr > m_records.size() || fieldNr < 1)
         return QString();
     QString field = clsStringFunctions::GetStringPartBySeparator(m_records[recordNr - 1], fieldNr, QStringLiteral("#"));
-    field.replace(u'\r', u' ').replace(u'\n', u' ');
+    // Line breaks and every other control character would end up in the
+    // title's fields (and from there in lists and web pages).
+    for (QChar& c : field) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
     return field;
 }

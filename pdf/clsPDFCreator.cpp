@@ -5,8 +5,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
-
-#include <QSaveFile>
+#include "platform/WholeFileWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -145,9 +144,7 @@ void clsPDFCreator::flush()
     if (m_out.empty())
         return;
     const auto size = static_cast<qint64>(m_out.size());
-    if (m_file->write(m_out.data(), size) != size)
-        throw RuntimeError(ErrorKind::InputOutput,
-                           QStringLiteral("%1 cannot be written: %2").arg(OutputPath, m_file->errorString()));
+    m_file->write(m_out.data(), size);
     m_flushed += size;
     m_out.clear();
 }
@@ -196,20 +193,14 @@ void clsPDFCreator::CloseObj() { WriteLine("endobj"); }
 void clsPDFCreator::InitPDFFile(QString& path)
 {
     // A document left unfinished is dropped: the file it was to replace stays.
-    if (m_file) {
-        m_file->cancelWriting();
-        m_file.reset();
-    }
+    m_file.reset();
     if (path.isEmpty()) {
         const int digit = std::clamp(static_cast<int>(Random::get().next() * 10), 0, 9);
         path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung%1.pdf").arg(digit);
     }
 
     const QString target = Paths::resolve(path);
-    auto file = std::make_unique<QSaveFile>(target);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw RuntimeError(ErrorKind::InputOutput,
-                           QStringLiteral("%1 cannot be written: %2").arg(target, file->errorString()));
+    auto file = std::make_unique<WholeFileWriter>(target);
     FileNumber = 1;
     OutputPath = target;
     m_file = std::move(file);
@@ -466,8 +457,6 @@ void clsPDFCreator::ClosePDFFile()
     WriteLine("%%EOF\r");
 
     flush();
-    std::unique_ptr<QSaveFile> file = std::move(m_file);
-    if (!file->commit())
-        throw RuntimeError(ErrorKind::InputOutput,
-                           QStringLiteral("%1 cannot be written: %2").arg(OutputPath, file->errorString()));
+    std::unique_ptr<WholeFileWriter> file = std::move(m_file);
+    file->commit();
 }

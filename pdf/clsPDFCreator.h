@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class QSaveFile;
+class WholeFileWriter;
 
 // Metrics of one font made by LoadFont: widths in thousandths of the font size.
 struct FontMetrics {
@@ -203,7 +203,7 @@ private:
 
     // State of the open document.
     QString OutputPath;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<WholeFileWriter> m_file;
     std::string m_out;
     std::int64_t m_flushed = 0;
     int m_operationDepth = 0;

@@ -3,18 +3,14 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
+#include "platform/WholeFileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStorageInfo>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cerrno>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -44,24 +40,6 @@ void makeParentFolder(const QString& path)
         QDir().mkpath(info.absolutePath());
 }
 
-// The words for a write that ran out of room: the disk (or the user's quota)
-// is full, or the file reached the size the process may write. Qt reports a
-// short write without a reason ("Unknown error"), so errno, the size limit
-// and the free space are asked as well.
-bool outOfRoom(const QFileDevice& out, int savedErrno, const QString& path)
-{
-    if (savedErrno == ENOSPC || savedErrno == EFBIG || savedErrno == EDQUOT)
-        return true;
-    if (out.error() == QFileDevice::ResourceError)
-        return true;
-    rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && out.isOpen() &&
-        static_cast<rlim_t>(std::max<qint64>(out.size(), 0)) >= limit.rlim_cur)
-        return true;
-    const QStorageInfo storage(QFileInfo(path).absolutePath());
-    return storage.isValid() && storage.bytesAvailable() == 0;
-}
-
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
@@ -71,15 +49,13 @@ SequentialFile::SequentialFile() = default;
 
 SequentialFile::SequentialFile(const QString& path, Mode mode) { open(path, mode); }
 
-SequentialFile::~SequentialFile()
-{
-    if (auto* save = dynamic_cast<QSaveFile*>(m_out.get()))
-        save->cancelWriting();
-}
+// A rewrite not closed is dropped by its writer.
+SequentialFile::~SequentialFile() = default;
 
 void SequentialFile::open(const QString& path, Mode mode)
 {
     m_out.reset();
+    m_rewrite.reset();
     m_mode.reset();
     m_text.clear();
     m_pos = 0;
@@ -99,10 +75,7 @@ void SequentialFile::open(const QString& path, Mode mode)
     }
     case Mode::Output: {
         makeParentFolder(m_path);
-        auto save = std::make_unique<QSaveFile>(m_path);
-        if (!save->open(QIODevice::WriteOnly))
-            throw writeError(*save, errno);
-        m_out = std::move(save);
+        m_rewrite = std::make_unique<WholeFileWriter>(m_path);
         break;
     }
     case Mode::Append: {
@@ -122,24 +95,16 @@ void SequentialFile::close()
     if (!m_mode)
         return;
     std::unique_ptr<QFileDevice> out = std::move(m_out);
+    std::unique_ptr<WholeFileWriter> rewrite = std::move(m_rewrite);
     m_mode.reset();
     m_text.clear();
+    if (rewrite) {
+        rewrite->commit();
+        return;
+    }
     if (!out)
         return;
     errno = 0;
-    if (auto* save = dynamic_cast<QSaveFile*>(out.get())) {
-        // commit() does not notice a flush that wrote only part of the data
-        // (a full disk): the file would be replaced by its beginning.
-        if (!save->flush()) {
-            const int failure = errno;
-            const RuntimeError error = writeError(*save, failure); // before the cancel forgets why
-            save->cancelWriting();
-            throw error;
-        }
-        if (!save->commit())
-            throw writeError(*save, errno);
-        return;
-    }
     const bool ok = out->flush() && out->error() == QFileDevice::NoError;
     const int failure = errno;
     if (!ok) {
@@ -152,9 +117,7 @@ void SequentialFile::close()
 
 RuntimeError SequentialFile::writeError(const QFileDevice& out, int savedErrno) const
 {
-    const QString reason =
-        outOfRoom(out, savedErrno, m_path) ? QStringLiteral("disk full or file too large") : out.errorString();
-    return RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot write %1: %2").arg(m_path, reason));
+    return WholeFileWriter::writeError(m_path, &out, savedErrno);
 }
 
 void SequentialFile::requireMode(Mode mode) const
@@ -240,6 +203,10 @@ void SequentialFile::restrictToOwner()
 {
     requireMode(Mode::Output);
     // For a rewrite this is the new file, before anything is written into it.
+    if (m_rewrite) {
+        m_rewrite->restrictToOwner();
+        return;
+    }
     if (!m_out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         throw writeError(*m_out, errno);
 }
@@ -249,6 +216,10 @@ void SequentialFile::writeLine(const QString& line)
     requireMode(Mode::Output);
     QByteArray bytes = line.toUtf8();
     bytes.append("\r\n", 2);
+    if (m_rewrite) {
+        m_rewrite->write(bytes);
+        return;
+    }
     errno = 0;
     if (m_out->write(bytes) != bytes.size())
         throw writeError(*m_out, errno);

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QFileDevice;
+class WholeFileWriter;
 
 // A text file read or written line by line, the way every file of the
 // program is kept: UTF-8 with CR LF when written; UTF-8 or Windows-1252 with
@@ -76,5 +77,6 @@ private:
     qsizetype m_pos = 0;
     int m_lineEndsPassed = 0;
     int m_lastLine = 0;
-    std::unique_ptr<QFileDevice> m_out;
+    std::unique_ptr<QFileDevice> m_out;        // Append
+    std::unique_ptr<WholeFileWriter> m_rewrite; // Output
 };

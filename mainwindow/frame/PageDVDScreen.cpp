@@ -294,16 +294,7 @@ std::int16_t PageDVDScreen::GetCoverBreite(const QString& format, std::int16_t h
     return PageLayout::clamp16(width);
 }
 
-QString PageDVDScreen::PreisText(std::int16_t price)
-{
-    if (price == 0)
-        return QStringLiteral("0");
-    const QString sign = price < 0 ? QStringLiteral("-") : QString();
-    QString digits = QString::number(std::abs(static_cast<int>(price)));
-    // Under ten hundredths the point still stands before two digits.
-    clsStringFunctions::SetStringToLength(digits, 2, true, QStringLiteral("0"));
-    return sign + clsStringFunctions::SetCharIntoString(digits, QStringLiteral("."), digits.size() - 1);
-}
+QString PageDVDScreen::PreisText(std::int16_t price) { return clsStringFunctions::PriceText(price); }
 
 // ---------------------------------------------------------------- navigation
 

@@ -2,6 +2,7 @@
 #include "data/clsDatentraegerList.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -384,6 +385,13 @@ TEST(DatentraegerList, FailedSaveKeepsThePreviousFile)
     list.AddDVD(title(QStringLiteral("x")));
     folder.write(QStringLiteral("lists/dir.adl/inner"), "x");
     EXPECT_EQ(errorKindOf([&] { list.Save(QStringLiteral("lists/dir.adl")); }), ErrorKind::InputOutput);
+    EXPECT_EQ(folder.read(QStringLiteral("lists/keep.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
+
+    // A small list on a full disk fails in the last flush, not silently.
+    {
+        FileSizeLimit limit(16);
+        EXPECT_EQ(errorKindOf([&] { list.Save(QStringLiteral("lists/keep.adl")); }), ErrorKind::InputOutput);
+    }
     EXPECT_EQ(folder.read(QStringLiteral("lists/keep.adl")), QByteArray("LIST VERSION#0\r\nCOUNT#0\r\n"));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/HttpClient.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/LocalHttpServer.h"
 
@@ -254,9 +255,9 @@ TEST_F(HtmlButtonTest, RefusesBeforeWritingAnything)
     const Case cases[] = {
         {"no number", [&] { type(perPage, "zehn"); }, 24, ""},
         {"below one", [&] { type(perPage, "0.9"); }, 24, ""},
-        {"more than the titles", [&] { type(perPage, "6"); }, 24, ""},
-        {"font colour not six digits", [&] { type(fontColour, "#0000CC"); }, 25, ""},
-        {"background with a quote", [&] { type(background, "00\"000"); }, 25, ""},
+        {"negative", [&] { type(perPage, "-3"); }, 24, ""},
+        {"font colour not six digits", [&] { type(fontColour, "#0000CC"); }, 25, " (" + fontColour->Caption() + ")"},
+        {"background with a quote", [&] { type(background, "00\"000"); }, 25, " (" + background->Caption() + ")"},
         {"template missing", [&] { QFile::remove(folder.file("html/htmlzeile.ahp")); }, 27, " (htmlzeile.ahp)"},
         {"template unreadable",
          [&] {
@@ -276,10 +277,25 @@ TEST_F(HtmlButtonTest, RefusesBeforeWritingAnything)
         EXPECT_TRUE(pages().isEmpty());
     }
 
-    // An empty collection has no valid number of titles per page.
+}
+
+TEST_F(HtmlButtonTest, MoreTitlesPerPageThanTheCollectionHoldsMakeOnePage)
+{
+    for (const char* number : {"10", "6", "99999999999"}) {
+        SCOPED_TRACE(number);
+        page->ShowExport();
+        type(perPage, number);
+        EXPECT_EQ(press("btHTMLexport"), 16);
+        EXPECT_EQ(pages(), QStringList{"website1.htm"});
+        EXPECT_TRUE(site(1).contains("Film 01"));
+        EXPECT_TRUE(site(1).contains("Film 05"));
+    }
+    // An empty collection gives one page without titles.
     setCollection(L());
     page->ShowExport();
-    EXPECT_EQ(press("btHTMLexport"), 24);
+    EXPECT_EQ(press("btHTMLexport"), 16);
+    EXPECT_EQ(pages(), QStringList{"website1.htm"});
+    EXPECT_FALSE(site(1).contains("Film 01"));
 }
 
 TEST_F(HtmlButtonTest, StopsAtAPageThatCannotBeWritten)
@@ -287,9 +303,23 @@ TEST_F(HtmlButtonTest, StopsAtAPageThatCannotBeWritten)
     QDir().mkpath(folder.file("website2.htm")); // a folder where page 2 goes
     type(perPage, "2");
     EXPECT_EQ(press("btHTMLexport"), 19);
-    EXPECT_EQ(host.log.last(), "StatusMsg 19 (website2.htm)");
+    EXPECT_TRUE(host.log.last().startsWith("StatusMsg 19 (cannot write " + folder.file("website2.htm") + ": "))
+        << host.log.last().toStdString();
     EXPECT_TRUE(QFileInfo(folder.file("website1.htm")).isFile());
     EXPECT_FALSE(QFileInfo::exists(folder.file("website3.htm")));
+}
+
+TEST_F(HtmlButtonTest, AFullDiskIsReportedAndKeepsTheOldPage)
+{
+    folder.write("website1.htm", "the earlier site");
+    type(perPage, "10");
+    {
+        FileSizeLimit limit(64);
+        EXPECT_EQ(press("btHTMLexport"), 19);
+    }
+    EXPECT_EQ(host.log.last(),
+              "StatusMsg 19 (cannot write " + folder.file("website1.htm") + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("website1.htm"), "the earlier site");
 }
 
 TEST_F(ExportPageTest, UploadSendsEveryTitleAndStopsAtTheFirstFailure)

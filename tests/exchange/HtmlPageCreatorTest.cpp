@@ -2,6 +2,7 @@
 #include "exchange/clsHtmlPageCreator.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,14 @@ protected:
 
 TEST_F(HtmlPageCreatorTest, SplitsTheCollectionIntoPagesThatAllShareOneMenu)
 {
-    folder.write("website4.htm", "from an earlier export");
+    // Pages of an earlier, longer export go; files that only look alike stay.
+    for (const char* name : {"website4.htm", "website12.htm", "website99999999999999999999.htm"})
+        folder.write(name, "from an earlier export");
+    const QStringList others = {"website.htm", "websiteX.htm", "website4.htm.bak", "Website5.htm", "mywebsite6.htm",
+                                "website-7.htm", "website8.html"};
+    for (const QString& name : others)
+        folder.write(name, "not a page of ours");
+    QDir().mkpath(folder.file("website9.htm"));
     for (int i = 1; i <= 25; ++i)
         creator.AddDVD(bareTitle(QStringLiteral("Title %1").arg(i)));
     const auto result = creator.createHTMLFiles(captions, 10);
@@ -78,7 +86,12 @@ TEST_F(HtmlPageCreatorTest, SplitsTheCollectionIntoPagesThatAllShareOneMenu)
         EXPECT_TRUE(text.contains(QStringLiteral("<th>Title %1</th>").arg((p - 1) * 10 + blocks[p - 1]))) << p;
         EXPECT_TRUE(text.endsWith("</table>\r\n</body>\r\n</html>\r\n")) << p;
     }
-    EXPECT_EQ(folder.read("website4.htm"), "from an earlier export");
+    QStringList left = QDir(folder.path()).entryList({"*web*"}, QDir::Files);
+    left.sort();
+    QStringList expected = others + QStringList{"website1.htm", "website2.htm", "website3.htm"};
+    expected.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_TRUE(QFileInfo(folder.file("website9.htm")).isDir());
 }
 
 TEST_F(HtmlPageCreatorTest, FillsEveryPlaceholderOfATitleBlock)
@@ -117,7 +130,7 @@ TEST_F(HtmlPageCreatorTest, FillsEveryPlaceholderOfATitleBlock)
         "\r\n<tr><th>Caption 6:</th><td>USA 1995</td></tr>\r\n"
         "\r\n<tr><th>Caption 7:</th><td>16</td></tr>\r\n"
         "\r\n<tr><th>Caption 8:</th><td>170</td></tr>\r\n"
-        "\r\n<tr><th>Caption 9:</th><td>1999</td></tr>\r\n"
+        "\r\n<tr><th>Caption 9:</th><td>19.99 €</td></tr>\r\n"
         "\r\n<tr><th>Caption 10:</th><td>Michael Mann</td></tr>\r\n"
         "\r\n<tr><th>Caption 11:</th><td>Al Pacino, Val Kilmer</td></tr>\r\n"
         "\r\n<tr><th>Extras &amp; more:</th><td>Director&#39;s cut</td></tr>\r\n";
@@ -128,7 +141,7 @@ TEST_F(HtmlPageCreatorTest, FillsEveryPlaceholderOfATitleBlock)
         "\r\n<tr><th>Caption 5:</th><td>0</td></tr>\r\n"
         "\r\n<tr><th>Caption 7:</th><td>0</td></tr>\r\n"
         "\r\n<tr><th>Caption 8:</th><td>0</td></tr>\r\n"
-        "\r\n<tr><th>Caption 9:</th><td>0</td></tr>\r\n";
+        "\r\n<tr><th>Caption 9:</th><td>0 €</td></tr>\r\n";
     EXPECT_EQ(page(1), head + heat + zodiac + "</table>\r\n</body>\r\n</html>\r\n");
 }
 
@@ -138,9 +151,13 @@ TEST_F(HtmlPageCreatorTest, EscapesEveryValueAndNeverFillsAValueAgain)
     hostile.SetGenre("###Menue");
     hostile.SetRegie("###Span ###Daten");
     hostile.SetSchauspieler1("O'Brien \"Bob\"");
+    hostile.SetLandJahr(QStringLiteral("USA\t\r\n1995\x01\x1b\x7f") + QChar(0x85) + QChar(0) + "!");
     hostile.SetSonstiges("###Filmname");
     hostile.SetBildpfad("cover/\"><script>.jpg");
+    hostile.SetKaufpreis(5);
     creator.AddDVD(hostile);
+    folder.writeLines("settings.aef", {" 1 ", "lists\\demo.adl", "notes.txt", "designs\\none.asd", " 1000 ", " 760 ",
+                                       " 640 ", " 480 ", " 900 ", " 600 ", "DVD", "Extras", "<$>", " 1 ", " 1 "});
     creator.SetCaption("A & B <i>###Menue");
     ASSERT_TRUE(creator.createHTMLFiles(captions, 1).ok());
 
@@ -152,6 +169,8 @@ TEST_F(HtmlPageCreatorTest, EscapesEveryValueAndNeverFillsAValueAgain)
     EXPECT_TRUE(text.contains("<td>###Menue</td>"));
     EXPECT_TRUE(text.contains("<td>###Span ###Daten</td>"));
     EXPECT_TRUE(text.contains("<td>O&#39;Brien &quot;Bob&quot;</td>"));
+    EXPECT_TRUE(text.contains("<td>USA   1995     !</td>")); // control characters become blanks
+    EXPECT_TRUE(text.contains("<td>.05 &lt;$&gt;</td>"));
     EXPECT_TRUE(text.contains("<td>###Filmname</td>"));
     EXPECT_TRUE(text.contains("src=\"cover/%22%3E%3Cscript%3E.jpg\""));
     EXPECT_EQ(text.count("<nav>"), 1);
@@ -218,14 +237,34 @@ TEST_F(HtmlPageCreatorTest, APageThatCannotBeWrittenStopsTheExport)
     for (int i = 1; i <= 3; ++i)
         creator.AddDVD(bareTitle(QStringLiteral("Title %1").arg(i)));
     QDir().mkpath(folder.file("website2.htm"));
+    folder.write("website5.htm", "from an earlier export");
     const auto result = creator.createHTMLFiles(captions, 1);
     EXPECT_EQ(result.outcome, Outcome::PageNotWritten);
     EXPECT_EQ(result.statusMessage(), 19);
     EXPECT_EQ(result.file, folder.file("website2.htm"));
+    EXPECT_TRUE(result.error.contains(folder.file("website2.htm"))) << result.error.toStdString();
+    EXPECT_EQ(folder.read("website5.htm"), "from an earlier export"); // a failed export removes nothing
     EXPECT_EQ(result.pagesWritten, 1);
     EXPECT_TRUE(page(1).contains("<th>Title 1</th>"));
     EXPECT_FALSE(pageExists(3));
     EXPECT_TRUE(QDir(folder.file("website2.htm")).isEmpty());
+}
+
+TEST_F(HtmlPageCreatorTest, AFullDiskKeepsTheOldPageAndIsNoSuccess)
+{
+    folder.write("website1.htm", "earlier");
+    creator.AddDVD(bareTitle("Heat"));
+    clsHtmlPageCreator::Result result;
+    {
+        FileSizeLimit limit(64);
+        result = creator.createHTMLFiles(captions, 10);
+    }
+    EXPECT_EQ(result.outcome, Outcome::PageNotWritten);
+    EXPECT_EQ(result.statusMessage(), 19);
+    EXPECT_EQ(result.pagesWritten, 0);
+    EXPECT_TRUE(result.error.contains("disk full or file too large")) << result.error.toStdString();
+    EXPECT_EQ(folder.read("website1.htm"), "earlier");
+    EXPECT_EQ(QDir(folder.path()).entryList({"website*"}, QDir::Files | QDir::Hidden), QStringList{"website1.htm"});
 }
 
 TEST_F(HtmlPageCreatorTest, HoldsAtMost9999Titles)

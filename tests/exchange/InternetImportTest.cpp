@@ -70,6 +70,10 @@ TEST(clsInternetImport, ReadsCountAndRecordsOfTheAnswer)
          {{1, 0, ""}, {1, -1, ""}, {0, 1, ""}, {-1, 1, ""}, {1, 2, "B"}, {1, 3, ""}}},
         {"line breaks become blanks", QStringLiteral("<COUNT=1>\r\nAli\ren#Hor\nror\r\n<br>x"), 1,
          {{1, 1, "<COUNT=1>  Ali en"}, {1, 2, "Hor ror  "}}},
+        {"every control character becomes a blank",
+         QStringLiteral("<COUNT=1>A\tb") + QChar(0) + QStringLiteral("c\x1b[d#e\x7F") + QChar(0x85) + QChar(0x9F) +
+             QStringLiteral("\u00E9"),
+         1, {{1, 1, "<COUNT=1>A b c [d"}, {1, 2, "e   \u00E9"}}},
     };
     for (const auto& c : cases) {
         clsInternetImport parser;

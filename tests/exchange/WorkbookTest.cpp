@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -216,6 +217,25 @@ TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
         EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::InputOutput);
     }
     EXPECT_EQ(readFile(damaged), original);
+
+    // The disk fills up while the workbook is saved.
+    const QString full = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), dir.path(), QStringLiteral("f.xlsx"));
+    const QByteArray fullBefore = readFile(full);
+    {
+        const auto book = Workbook::open(full);
+        book->setText(1, 1, QStringLiteral("x"));
+        FileSizeLimit limit(static_cast<rlim_t>(fullBefore.size() / 2));
+        try {
+            book->save();
+            ADD_FAILURE() << "a save past the limit was reported as done";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+            EXPECT_TRUE(e.message().contains(QStringLiteral("disk full or file too large"))) << e.what();
+            EXPECT_TRUE(e.message().contains(full)) << e.what();
+        }
+    }
+    EXPECT_EQ(readFile(full), fullBefore);
+    QFile::remove(full);
 
     // The file vanished between opening and saving.
     const QString gone = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), dir.path(), QStringLiteral("g.xlsx"));

@@ -2,6 +2,7 @@
 #include "platform/RuntimeError.h"
 #include "tests/pdf/PdfJudges.h"
 #include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -439,10 +440,28 @@ TEST(PdfDocument, OlderFileSurvivesAFailedOrUnfinishedDocument)
         ADD_FAILURE() << "the document was written past the limit";
     } catch (const RuntimeError& e) {
         kind = e.kind();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("disk full or file too large"))) << e.what();
     }
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(kind, ErrorKind::InputOutput);
+    EXPECT_EQ(readBytes(path), old);
+
+    // A small document fails only when it is closed, and says why.
+    {
+        clsPDFCreator pdf;
+        pdf.InitPDFFile(path);
+        pdf.BeginPage();
+        pdf.EndPage();
+        FileSizeLimit limit(64);
+        try {
+            pdf.ClosePDFFile();
+            ADD_FAILURE() << "the document was written past the limit";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+            EXPECT_TRUE(e.message().contains(path + QStringLiteral(": disk full or file too large"))) << e.what();
+        }
+    }
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("QuorDVD")),
               QStringList{QStringLiteral("QuorDVDSammlung.pdf")});
