@@ -183,7 +183,8 @@ TEST(ExcelImport, FailsWithoutWritingAList)
         "escaping-target.xlsx", "bomb.xlsx", "bomb-lying.xlsx", "huge-sheet.xlsx", "ref-row-beyond.xlsx",
         "ref-column-beyond.xlsx", "ref-huge-number.xlsx", "ref-four-letters.xlsx", "ref-row-zero.xlsx",
         "ref-wrong-row.xlsx", "rows-out-of-order.xlsx", "malformed.xlsx", "entities.xlsx", "bad-shared-index.xlsx",
-        "bad-number.xlsx", "damaged.xls",
+        "bad-number.xlsx", "damaged.xls", "damaged-1.xls", "damaged-2.xls", "damaged-3.xls", "damaged-4.xls",
+        "damaged-5.xls", "damaged-6.xls", "damaged-7.xls",
     };
     for (const char* name : failing) {
         SCOPED_TRACE(name);

@@ -21,7 +21,8 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace exchange_test {
 
-inline QString sourceFolder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
+// Not from __FILE__: a compiler cache may make that relative to the build folder.
+inline QString sourceFolder() { return QStringLiteral(QUORDVD_SOURCE_DIR "/tests/exchange"); }
 
 // A workbook written by tests/exchange/fixtures/make_fixtures.py.
 inline QString fixture(const QString& name) { return sourceFolder() + QStringLiteral("/fixtures/") + name; }

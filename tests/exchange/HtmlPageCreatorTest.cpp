@@ -279,7 +279,7 @@ TEST_F(HtmlPageCreatorTest, HoldsAtMost9999Titles)
 // the values in place, whatever the titles hold.
 TEST_F(HtmlPageCreatorTest, ShippedTemplatesGiveWellFormedPages)
 {
-    const QDir shipped(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/html"));
+    const QDir shipped(QStringLiteral(QUORDVD_SOURCE_DIR "/resources/html"));
     for (const QString& name : kTemplates) {
         QFile::remove(folder.file("html/" + name));
         ASSERT_TRUE(QFile::copy(shipped.filePath(name), folder.file("html/" + name))) << name.toStdString();

@@ -85,9 +85,12 @@ TEST(Workbook, ReadsEveryKindOfCell)
         book->save();
     }
 
-    const auto second = Workbook::open(fixture(QStringLiteral("second-active.xlsx")));
-    EXPECT_EQ(second->cell(1, 1).asText(), QStringLiteral("zweite"));
-    EXPECT_EQ(second->cell(2, 2).number, 42.0);
+    for (const char* name : {"second-active.xlsx", "second-active.xls"}) {
+        SCOPED_TRACE(name);
+        const auto second = Workbook::open(fixture(QString::fromLatin1(name)));
+        EXPECT_EQ(second->cell(1, 1).asText(), QStringLiteral("zweite"));
+        EXPECT_EQ(second->cell(2, 2).number, 42.0);
+    }
 }
 
 TEST(Workbook, OpenRefusesWhatIsNoWorkbook)
@@ -97,7 +100,10 @@ TEST(Workbook, OpenRefusesWhatIsNoWorkbook)
               ErrorKind::FileNotFound);
     EXPECT_EQ(errorKindOf([&] { Workbook::open(dir.path()); }), ErrorKind::FileNotFound);
     EXPECT_EQ(errorKindOf([&] { Workbook::open(QString()); }), ErrorKind::FileNotFound);
-    for (const char* name : {"not-a-zip.xlsx", "empty.xlsx", "truncated.xlsx", "no-workbook.xlsx", "damaged.xls"}) {
+    // damaged-*.xls make the .xls library itself crash, over-read or leak.
+    for (const char* name : {"not-a-zip.xlsx", "empty.xlsx", "truncated.xlsx", "no-workbook.xlsx", "damaged.xls",
+                             "damaged-1.xls", "damaged-2.xls", "damaged-3.xls", "damaged-4.xls", "damaged-5.xls",
+                             "damaged-6.xls", "damaged-7.xls"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(errorKindOf([&] { Workbook::open(fixture(QString::fromLatin1(name))); }), ErrorKind::InputOutput);
     }
