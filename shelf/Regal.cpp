@@ -674,16 +674,30 @@ void Regal::closeEvent(QCloseEvent* event)
         return;
     }
     if (HasUnsavedChanges()) {
-        const MsgAnswer answer =
-            Messages::get().messageBox(m_texts.MultiWord(TextAskSave), MsgButtons::YesNo, m_texts.MultiWord(TextAskSaveTitle));
         // A shelf that could not be written keeps the window open, so nothing is lost.
-        if (answer == MsgAnswer::Yes && !saveShelf()) {
+        if (askSave(MsgButtons::YesNo) == MsgAnswer::Yes && !saveShelf()) {
             event->ignore();
             return;
         }
     }
     Form_Unload();
     event->accept();
+}
+
+MsgAnswer Regal::askSave(MsgButtons buttons) const
+{
+    return Messages::get().messageBox(m_texts.MultiWord(TextAskSave), buttons, m_texts.MultiWord(TextAskSaveTitle));
+}
+
+bool Regal::queryClose()
+{
+    if (!m_loaded || !HasUnsavedChanges())
+        return true;
+    switch (askSave(MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes: return saveShelf();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
 }
 
 void Regal::Form_Unload()

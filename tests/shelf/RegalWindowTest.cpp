@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 const QByteArray kNewShelf("shelf.gif\r\n0\r\n0\r\n100\r\n");
@@ -358,6 +360,57 @@ TEST_F(RegalOpening, OpeningAnOpenWindowBringsItToTheFrontWithoutLoadingAgain)
     EXPECT_EQ(shelf().Brettcount(), 1);
     EXPECT_TRUE(item("Menue_speichern")->isEnabled());
     EXPECT_TRUE(regal->HasUnsavedChanges());
+}
+
+TEST_F(RegalOpening, QuittingTheProgramAsksAboutAShownOrHiddenShelf)
+{
+    writeList(kThree);
+    writeShelf({{"Alien", "0#0#7#100"}});
+    const QByteArray original = folder.read(QStringLiteral("shelves/a.arf"));
+    EXPECT_TRUE(regal->queryClose()); // never opened
+
+    struct Case {
+        bool hidden;
+        MsgAnswer answer;
+        bool full;
+        bool mayClose;
+        int boardsInFile;
+    } cases[] = {
+        {false, MsgAnswer::Cancel, false, false, 0}, {true, MsgAnswer::Cancel, false, false, 0},
+        {false, MsgAnswer::No, false, true, 0},      {true, MsgAnswer::No, false, true, 0},
+        {false, MsgAnswer::Yes, true, false, 0},     {true, MsgAnswer::Yes, true, false, 0},
+        {false, MsgAnswer::Yes, false, true, 1},     {true, MsgAnswer::Yes, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.hidden) + " " + std::to_string(static_cast<int>(c.answer)) + " " +
+                     std::to_string(c.full));
+        folder.write(QStringLiteral("shelves/a.arf"), original);
+        openEditor();
+        EXPECT_TRUE(regal->queryClose()); // nothing changed: nothing asked
+        item("Menue_bretteinfuegen")->trigger();
+        if (c.hidden)
+            regal->hide();
+        boxes.expectMessage(c.answer);
+        {
+            // Too small for the shelf with its board.
+            std::optional<FileSizeLimit> limit;
+            if (c.full)
+                limit.emplace(static_cast<rlim_t>(original.size()));
+            EXPECT_EQ(regal->queryClose(), c.mayClose);
+        }
+        EXPECT_EQ(boxes.shown.last(), QStringLiteral("Regal 38"));
+        EXPECT_EQ(boxes.buttons.back(), MsgButtons::YesNoCancel);
+        clsRegalCtrl back;
+        ASSERT_TRUE(back.Load(folder.file(QStringLiteral("shelves/a.arf"))));
+        EXPECT_EQ(back.Brettcount(), c.boardsInFile);
+        // Nothing is dropped by the question itself: the window keeps what it holds.
+        EXPECT_EQ(shelf().Brettcount(), 1);
+        EXPECT_EQ(regal->isVisible(), !c.hidden);
+        EXPECT_EQ(regal->HasUnsavedChanges(), c.boardsInFile == 0);
+        if (regal->HasUnsavedChanges())
+            boxes.expectMessage(MsgAnswer::No);
+        regal->close();
+    }
 }
 
 TEST_F(RegalOpening, ViewModeClickShowsTheTitleInTheMainWindow)
