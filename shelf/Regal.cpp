@@ -283,8 +283,22 @@ void Regal::OpenView()
     m_host.HidePopUps();
     // Loading again would throw away the edits of an open shelf.
     if (m_loaded && (isVisible() || HasUnsavedChanges())) {
-        bringToFront(false);
-        return;
+        if (!m_bearbeitungsModus || !HasUnsavedChanges()) {
+            bringToFront(false);
+            return;
+        }
+        // The view shows what the file holds: the edits are saved first or dropped.
+        switch (askSave(MsgButtons::YesNoCancel)) {
+        case MsgAnswer::Yes:
+            if (saveShelf())
+                bringToFront(false);
+            return;
+        case MsgAnswer::No:
+            Form_Unload();
+            hide();
+            break; // and open the view afresh from the file
+        default: return;
+        }
     }
     const clsOptions& o = m_host.session().Options();
     const QString shelfPath = clsRegalCtrl::ShelfPathOfList(o.DvdListpath());
