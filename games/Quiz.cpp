@@ -146,6 +146,12 @@ void Quiz::btEnde_Click()
 
 void Quiz::btHighscore_Click() { m_game.ShowHighscore(); }
 
+bool Quiz::queryClose()
+{
+    // A closed window has asked already and waits for its deletion.
+    return isHidden() || m_game.QueryClose();
+}
+
 void Quiz::closeEvent(QCloseEvent* event)
 {
     m_timerHide->stop();

@@ -28,6 +28,9 @@ public:
     void btEnde_Click();
     void btHighscore_Click();
     void timerHide_Timer();
+    // Closing the program: an open game with answers not yet saved is offered
+    // to be saved, with Cancel. False keeps the program open.
+    bool queryClose();
 
     const clsQuizGame& Game() const { return m_game; }
 

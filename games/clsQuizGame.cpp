@@ -169,14 +169,20 @@ bool clsQuizGame::Record()
                            QStringLiteral("\r\n") + m_texts.MultiWord(GameText::NamePromptLine2);
     const QString name = clsHighScore::AskName(prompt, m_texts.MultiWord(GameText::NameTitle));
     m_scores.Add(name, m_shown, m_score);
-    const bool saved = m_scores.Save();
+    const bool saved = SaveScores();
     m_saved = true;
-    if (!saved) {
+    ShowHighscore();
+    return saved;
+}
+
+bool clsQuizGame::SaveScores()
+{
+    m_listUnwritten = !m_scores.Save();
+    if (m_listUnwritten) {
         Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
                                    MsgButtons::Ok, m_texts.MultiWord(GameText::QuizTitle));
     }
-    ShowHighscore();
-    return saved;
+    return !m_listUnwritten;
 }
 
 bool clsQuizGame::EndGame()
@@ -195,6 +201,18 @@ void clsQuizGame::Close()
     // The window closes: a new game would never be seen.
     if (a == MsgAnswer::Yes)
         Record();
+}
+
+bool clsQuizGame::QueryClose()
+{
+    if (m_saved && !m_listUnwritten)
+        return true;
+    switch (Messages::get().messageBox(m_texts.MultiWord(GameText::UnsavedQuestion), MsgButtons::YesNoCancel,
+                                       m_texts.MultiWord(GameText::QuizTitle))) {
+    case MsgAnswer::Yes: return m_saved ? SaveScores() : Record();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
 }
 
 void clsQuizGame::ShowHighscore() const { m_scores.Show(QStringLiteral("Quiz-Highscore")); }

@@ -45,6 +45,10 @@ public:
     // Closing the window: with answers not yet saved, asks whether to end the
     // game and save it first.
     void Close();
+    // Closing the program: the same question with Cancel. Yes ends the game
+    // as Close does, or writes a list that could not be written before. False
+    // keeps the program open (Cancel, or a list that could not be written).
+    bool QueryClose();
     void ShowHighscore() const;
 
     // Draws the kind of question and asks it: a person with four films or a
@@ -82,6 +86,8 @@ private:
     void AskMovieQuestion(const std::vector<Filmography>& files, const QString& question);
     void CheckAnswer(int k);
     bool Record();
+    // Writes the list; false, and the message shown, when it could not be written.
+    bool SaveScores();
     QString FilmOf(const Filmography& f) const;
 
     clsOptions m_options;
@@ -91,6 +97,8 @@ private:
     std::int32_t m_shown = 0;
     std::int16_t m_score = 0;
     bool m_saved = true;
+    // The list holds an entry that could not be written.
+    bool m_listUnwritten = false;
     bool m_hasQuestion = false;
     QString m_feedback;
 };

@@ -4,8 +4,9 @@
 
 #include <QString>
 
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+// YesNoCancel is for questions whose Cancel keeps everything as it was.
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // Message boxes and the input box. Reached only through Seam<MessageService>.
 class MessageService {

@@ -283,8 +283,22 @@ void Regal::OpenView()
     m_host.HidePopUps();
     // Loading again would throw away the edits of an open shelf.
     if (m_loaded && (isVisible() || HasUnsavedChanges())) {
-        bringToFront(false);
-        return;
+        if (!m_bearbeitungsModus || !HasUnsavedChanges()) {
+            bringToFront(false);
+            return;
+        }
+        // The view shows what the file holds: the edits are saved first or dropped.
+        switch (askSave(MsgButtons::YesNoCancel)) {
+        case MsgAnswer::Yes:
+            if (saveShelf())
+                bringToFront(false);
+            return;
+        case MsgAnswer::No:
+            Form_Unload();
+            hide();
+            break; // and open the view afresh from the file
+        default: return;
+        }
     }
     const clsOptions& o = m_host.session().Options();
     const QString shelfPath = clsRegalCtrl::ShelfPathOfList(o.DvdListpath());
@@ -674,16 +688,30 @@ void Regal::closeEvent(QCloseEvent* event)
         return;
     }
     if (HasUnsavedChanges()) {
-        const MsgAnswer answer =
-            Messages::get().messageBox(m_texts.MultiWord(TextAskSave), MsgButtons::YesNo, m_texts.MultiWord(TextAskSaveTitle));
         // A shelf that could not be written keeps the window open, so nothing is lost.
-        if (answer == MsgAnswer::Yes && !saveShelf()) {
+        if (askSave(MsgButtons::YesNo) == MsgAnswer::Yes && !saveShelf()) {
             event->ignore();
             return;
         }
     }
     Form_Unload();
     event->accept();
+}
+
+MsgAnswer Regal::askSave(MsgButtons buttons) const
+{
+    return Messages::get().messageBox(m_texts.MultiWord(TextAskSave), buttons, m_texts.MultiWord(TextAskSaveTitle));
+}
+
+bool Regal::queryClose()
+{
+    if (!m_loaded || !HasUnsavedChanges())
+        return true;
+    switch (askSave(MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes: return saveShelf();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
 }
 
 void Regal::Form_Unload()

@@ -3,6 +3,7 @@
 #include "data/Design.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
+#include "platform/MessageService.h"
 #include "shelf/clsRegalCtrl.h"
 
 #include <QHash>
@@ -86,6 +87,10 @@ public:
     QAction* menuItem(const QString& name) const { return m_items.value(name); }
     // Changes to the shelf since it was loaded or saved.
     bool HasUnsavedChanges() const;
+    // Closing the program: unsaved changes, of a shown or a hidden window, are
+    // offered to be saved, with Cancel. False keeps the program open (Cancel,
+    // or a save that failed).
+    bool queryClose();
 
     // ---- commands of the menu bar and the entry panel
     void Menue_speichern_Click();
@@ -175,6 +180,8 @@ private:
 
     // The save command's work; false (and a failure message) when the file could not be written.
     bool saveShelf();
+    // The shelf's own question whether to save its changes.
+    MsgAnswer askSave(MsgButtons buttons) const;
     // Status message n followed by shelf text k.
     void statusWithText(int msgNo, int textNo);
     void markSaved();

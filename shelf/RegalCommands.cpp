@@ -22,6 +22,8 @@ using L = clsDatentraegerList;
 
 void Regal::Menue_entfernenMarkiert_Click()
 {
+    // What was marked for the move is gone: the next click starts a new selection.
+    m_movePending = false;
     UnloadShelfLabels();
     m_shelf.RemoveMarkedMovies();
     DrawShelf();
@@ -30,6 +32,8 @@ void Regal::Menue_entfernenMarkiert_Click()
 
 void Regal::Menue_brettentfernen_Click()
 {
+    // What was marked for the move is gone: the next click starts a new selection.
+    m_movePending = false;
     UnloadShelfLabels();
     m_shelf.RemoveMarkedBretts();
     DrawShelf();
@@ -38,6 +42,8 @@ void Regal::Menue_brettentfernen_Click()
 
 void Regal::menue_alleentfernen_Click()
 {
+    // What was marked for the move is gone: the next click starts a new selection.
+    m_movePending = false;
     UnloadShelfLabels();
     m_shelf.RemoveMarkedMovies();
     m_shelf.RemoveMarkedBretts();

@@ -1,6 +1,7 @@
 #include "mainwindow/frame/MainWindow.h"
 
 #include "shelf/Regal.h"
+#include "games/Quiz.h"
 
 #include "controls/ucBarDiagram.h"
 
@@ -673,8 +674,11 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The shelf window asks about its unsaved arrangement first; nothing else is saved.
-    if (m_regal && m_regal->isVisible() && !m_regal->close()) {
+    // Every page and window with unsaved changes asks in turn; a Cancel or a
+    // failed save keeps the program open and asks nothing further.
+    const bool mayClose = m_pageNotizen->queryClose() && m_pageZusatztext->queryClose() &&
+                          (!m_regal || m_regal->queryClose()) && (!m_quiz || m_quiz->queryClose());
+    if (!mayClose) {
         event->ignore();
         return;
     }

@@ -147,7 +147,8 @@ protected:
     // settings' size; pages 1 to 3 then fall back to page 1.
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Closing the main window ends the program; nothing is saved.
+    // Closing the main window ends the program once every page and window
+    // with unsaved changes has had its question answered.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

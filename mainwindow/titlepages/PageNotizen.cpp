@@ -75,6 +75,25 @@ void PageNotizen::HideNotizen()
     m_ucEntryNotizsuche->hide();
 }
 
+bool PageNotizen::queryClose()
+{
+    // A hidden page was asked when it was left, and reloads when it shows again.
+    if (m_ucTextNotizen->isHidden() || !m_ucTextNotizen->Changed())
+        return true;
+    const clsTranslation& box = m_host.session().BoxTexts();
+    switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
+    case MsgAnswer::Yes:
+        if (!SaveNotizen()) {
+            m_host.StatusMsg(19);
+            return false;
+        }
+        m_ucTextNotizen->setChanged(false);
+        return true;
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
 void PageNotizen::btNotizenSpeichern_Click()
 {
     if (!SaveNotizen()) {

@@ -15,6 +15,9 @@ public:
 
     void ShowNotizen();
     void HideNotizen();
+    // Closing the program: unsaved notes are offered to be saved, with Cancel.
+    // False keeps the program open (Cancel, or a save that failed).
+    bool queryClose();
     void SetDesignNotizen();
     void SetSizes(int W, int H);
 

@@ -60,6 +60,21 @@ void PageZusatztext::HideZusatztext()
     m_btZusatztextLoeschen->hide();
 }
 
+bool PageZusatztext::queryClose()
+{
+    // A hidden editor was asked when it was left, and reloads when it shows again.
+    if (m_ucTextZusatztextBearbeitung->isHidden() || !m_ucTextZusatztextBearbeitung->Changed())
+        return true;
+    const clsTranslation& box = m_host.session().BoxTexts();
+    switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
+    case MsgAnswer::Yes:
+        btZusatztextSpeichern_Click();
+        return !m_ucTextZusatztextBearbeitung->Changed();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
 void PageZusatztext::btZusatztextSpeichern_Click()
 {
     const QString target =

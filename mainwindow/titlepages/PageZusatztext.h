@@ -16,6 +16,9 @@ public:
 
     void ShowZusatztext(bool standard);
     void HideZusatztext();
+    // Closing the program: an unsaved text is offered to be saved, with Cancel.
+    // False keeps the program open (Cancel, or a save that failed).
+    bool queryClose();
     void SetDesignZusatztext();
     void SetSizes(int W, int H);
 

@@ -27,6 +27,11 @@ std::unique_ptr<QMessageBox> QtMessageService::createMessageBox(const QString& t
         box->setDefaultButton(QMessageBox::Yes);
         // Closing the box must never count as Yes.
         box->setEscapeButton(QMessageBox::No);
+    } else if (buttons == MsgButtons::YesNoCancel) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        // Closing the box must neither save nor throw anything away.
+        box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
@@ -39,7 +44,11 @@ MsgAnswer QtMessageService::answerOf(int standardButton, MsgButtons buttons)
 {
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
-    return standardButton == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    if (standardButton == QMessageBox::Yes)
+        return MsgAnswer::Yes;
+    if (buttons == MsgButtons::YesNoCancel && standardButton != QMessageBox::No)
+        return MsgAnswer::Cancel;
+    return MsgAnswer::No;
 }
 
 MsgAnswer QtMessageService::messageBox(const QString& text, MsgButtons buttons, const QString& title)

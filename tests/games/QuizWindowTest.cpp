@@ -2,6 +2,7 @@
 #include "games/Quiz.h"
 #include "tests/games/GameFixture.h"
 #include "tests/games/WindowFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"
@@ -190,6 +191,54 @@ TEST_F(QuizWindow, ClosingOffersToSaveUnsavedAnswers)
         }
         EXPECT_EQ(folder.read("games/quizscore.sco"), c.file) << c.answers << " " << c.end;
     }
+}
+
+TEST_F(QuizWindow, QuittingTheProgramAsksWithCancelAndStaysOpenUntilTheListIsWritten)
+{
+    folder.write("games/quizscore.sco", "");
+    open();
+    EXPECT_TRUE(window->queryClose()); // nothing answered yet
+    answer(4);
+    {
+        ScriptedMessages boxes;
+        boxes.expectMessage(MsgAnswer::Cancel);
+        EXPECT_FALSE(window->queryClose());
+        EXPECT_EQ(boxes.shown, QStringList{"Save?"});
+        EXPECT_EQ(boxes.buttons, std::vector<MsgButtons>{MsgButtons::YesNoCancel});
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(status->text(), "Questions: 2 - Points: 1");
+    {
+        ScriptedMessages boxes;
+        boxes.expectMessage(MsgAnswer::No);
+        EXPECT_TRUE(window->queryClose());
+        EXPECT_EQ(folder.read("games/quizscore.sco"), QByteArray());
+    }
+
+    // Yes on a full disk: the entry is taken, the failure shown, the program stays.
+    {
+        ScriptedMessages boxes;
+        boxes.expectMessage(MsgAnswer::Yes).expectInput("Lu").expectMessage().expectMessage();
+        FileSizeLimit full(0);
+        EXPECT_FALSE(window->queryClose());
+        EXPECT_TRUE(boxes.shown.value(2).startsWith("not saved:")) << boxes.shown.value(2).toStdString();
+    }
+    EXPECT_EQ(folder.read("games/quizscore.sco"), QByteArray());
+    // Asked again, Yes writes the entry without a second name prompt.
+    {
+        ScriptedMessages boxes;
+        boxes.expectMessage(MsgAnswer::Yes);
+        EXPECT_TRUE(window->queryClose());
+    }
+    EXPECT_EQ(folder.read("games/quizscore.sco"), QByteArray("Lu (2)#1\r\n"));
+    EXPECT_TRUE(window->queryClose());
+
+    // A window that was closed has asked already.
+    answer(4);
+    ScriptedMessages boxes;
+    boxes.expectMessage(MsgAnswer::No);
+    window->close();
+    EXPECT_TRUE(window->queryClose());
 }
 
 TEST(QuizWindowOpening, AnswersAreShownAsWrittenWithoutShortcutKeys)

@@ -269,13 +269,23 @@ TEST_F(RegalEdit, MarkedObjectsAreRemoved)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         openEditor();
-        clickMovie(2, Qt::ControlModifier);
         clickBrett(1, Qt::ControlModifier);
+        clickMovie(2); // without Ctrl: a move is pending
+        ASSERT_TRUE(regal->MovePending());
         item(c.command)->trigger();
         EXPECT_EQ(names(), c.names);
         EXPECT_EQ(shelf().Brettcount(), c.boards);
         EXPECT_EQ(host.statusMessages, std::vector<int>{40});
         EXPECT_TRUE(canvas()->isDrawn());
+
+        // The removal ends the move: the next rubber band marks instead of moving what is left.
+        EXPECT_FALSE(regal->MovePending());
+        drag({19, 0}, {40, 120});
+        const int casablanca = static_cast<int>(names().indexOf(QStringLiteral("Casablanca"))) + 1;
+        EXPECT_EQ(shelf().GetMovieNumber(casablanca, R::MovieMark), 1);
+        EXPECT_EQ(movieAt(casablanca), QPoint(20, 0));
+        EXPECT_EQ(movieAt(1), QPoint(0, 0));
+        EXPECT_TRUE(regal->MovePending());
         boxes.expectMessage(MsgAnswer::No);
         regal->close();
     }

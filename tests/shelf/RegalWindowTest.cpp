@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 const QByteArray kNewShelf("shelf.gif\r\n0\r\n0\r\n100\r\n");
@@ -337,27 +339,151 @@ TEST_F(RegalOpening, OpeningAnOpenWindowBringsItToTheFrontWithoutLoadingAgain)
     host.session().LoadDVDList();
     host.session().setAktuelleDVDNr(1);
     openEditor();
-    item("Menue_bretteinfuegen")->trigger();
-    shelf().SetMovieValue(2, R::MovieMark, QStringLiteral("1"));
+    clickMovie(2);
+    ASSERT_TRUE(regal->MovePending());
 
-    // The view of the same window: the unsaved board stays, the marks go, the boards hide.
+    // The view of the same window, nothing changed: no question, the marks go, the boards hide.
     regal->OpenView();
     EXPECT_TRUE(regal->isVisible());
     EXPECT_FALSE(regal->BearbeitungsModus());
-    EXPECT_EQ(shelf().Brettcount(), 1);
+    EXPECT_FALSE(regal->MovePending());
     EXPECT_EQ(marks(), (std::vector<int>{0, 0}));
     EXPECT_FALSE(canvas()->showsBoards());
     EXPECT_TRUE(regal->Timer()->isActive());
     EXPECT_FALSE(item("Menue_speichern")->isEnabled());
 
-    // And back to the editor.
+    // And back to the editor, whose changes stay until they are saved or dropped.
     regal->OpenEditor();
     EXPECT_TRUE(regal->BearbeitungsModus());
     EXPECT_TRUE(canvas()->showsBoards());
     EXPECT_FALSE(regal->Timer()->isActive());
-    EXPECT_EQ(shelf().Brettcount(), 1);
     EXPECT_TRUE(item("Menue_speichern")->isEnabled());
+    item("Menue_bretteinfuegen")->trigger();
+    regal->OpenEditor();
+    EXPECT_EQ(shelf().Brettcount(), 1);
     EXPECT_TRUE(regal->HasUnsavedChanges());
+}
+
+TEST_F(RegalOpening, SwitchingAnUnsavedEditorToTheViewAsksFirst)
+{
+    writeList(kThree);
+    writeShelf({{"Alien", "0#0#7#100"}, {"Brazil", "10#0#7#100"}});
+    host.session().LoadDVDList();
+    host.session().setAktuelleDVDNr(1);
+    const QByteArray original = folder.read(QStringLiteral("shelves/a.arf"));
+    openEditor();
+    item("Menue_bretteinfuegen")->trigger();
+    const auto expectEditing = [&] {
+        EXPECT_TRUE(regal->isVisible());
+        EXPECT_TRUE(regal->BearbeitungsModus());
+        EXPECT_TRUE(canvas()->showsBoards());
+        EXPECT_EQ(shelf().Brettcount(), 1);
+        EXPECT_TRUE(regal->HasUnsavedChanges());
+        EXPECT_FALSE(regal->Timer()->isActive());
+    };
+
+    // Cancel: still the editor with its changes.
+    boxes.expectMessage(MsgAnswer::Cancel);
+    regal->OpenView();
+    EXPECT_EQ(boxes.shown.last(), QStringLiteral("Regal 38"));
+    EXPECT_EQ(boxes.titles.last(), QStringLiteral("Regal 39"));
+    EXPECT_EQ(boxes.buttons.back(), MsgButtons::YesNoCancel);
+    expectEditing();
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), original);
+
+    // Yes on a full disk: the failure is shown and the editor stays.
+    for (int i = 0; i < 40; ++i)
+        shelf().AddSortedMovie(QStringLiteral("Title %1").arg(i), QStringLiteral("DVD"), 0, 0, 0, 0);
+    host.log.clear();
+    boxes.expectMessage(MsgAnswer::Yes);
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(original.size()));
+        regal->OpenView();
+    }
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 19 Regal 36"});
+    expectEditing();
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), original);
+
+    // Yes: saved, then the view of what was saved.
+    boxes.expectMessage(MsgAnswer::Yes);
+    regal->OpenView();
+    EXPECT_FALSE(regal->BearbeitungsModus());
+    EXPECT_FALSE(regal->HasUnsavedChanges());
+    EXPECT_TRUE(regal->Timer()->isActive());
+    clsRegalCtrl back;
+    ASSERT_TRUE(back.Load(folder.file(QStringLiteral("shelves/a.arf"))));
+    EXPECT_EQ(back.Brettcount(), 1);
+    EXPECT_EQ(back.MovieCount(), 42);
+
+    // No: the changes are dropped and the view shows the file, so a spine click
+    // that hides the window leaves nothing unsaved behind.
+    regal->OpenEditor();
+    item("Menue_bretteinfuegen")->trigger();
+    const QByteArray saved = folder.read(QStringLiteral("shelves/a.arf"));
+    boxes.expectMessage(MsgAnswer::No);
+    regal->OpenView();
+    EXPECT_TRUE(regal->isVisible());
+    EXPECT_FALSE(regal->BearbeitungsModus());
+    EXPECT_EQ(shelf().Brettcount(), 1);
+    EXPECT_FALSE(regal->HasUnsavedChanges());
+    EXPECT_TRUE(canvas()->isDrawn());
+    EXPECT_TRUE(regal->Timer()->isActive());
+    EXPECT_EQ(host.menuEnabled.value(QStringLiteral("menue_ansichtRegal"), true), false);
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), saved);
+    clickMovie(2); // Brazil: the added titles all stand over Alien
+    EXPECT_FALSE(regal->isVisible());
+    EXPECT_TRUE(regal->queryClose());
+}
+
+TEST_F(RegalOpening, QuittingTheProgramAsksAboutAShownOrHiddenShelf)
+{
+    writeList(kThree);
+    writeShelf({{"Alien", "0#0#7#100"}});
+    const QByteArray original = folder.read(QStringLiteral("shelves/a.arf"));
+    EXPECT_TRUE(regal->queryClose()); // never opened
+
+    struct Case {
+        bool hidden;
+        MsgAnswer answer;
+        bool full;
+        bool mayClose;
+        int boardsInFile;
+    } cases[] = {
+        {false, MsgAnswer::Cancel, false, false, 0}, {true, MsgAnswer::Cancel, false, false, 0},
+        {false, MsgAnswer::No, false, true, 0},      {true, MsgAnswer::No, false, true, 0},
+        {false, MsgAnswer::Yes, true, false, 0},     {true, MsgAnswer::Yes, true, false, 0},
+        {false, MsgAnswer::Yes, false, true, 1},     {true, MsgAnswer::Yes, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.hidden) + " " + std::to_string(static_cast<int>(c.answer)) + " " +
+                     std::to_string(c.full));
+        folder.write(QStringLiteral("shelves/a.arf"), original);
+        openEditor();
+        EXPECT_TRUE(regal->queryClose()); // nothing changed: nothing asked
+        item("Menue_bretteinfuegen")->trigger();
+        if (c.hidden)
+            regal->hide();
+        boxes.expectMessage(c.answer);
+        {
+            // Too small for the shelf with its board.
+            std::optional<FileSizeLimit> limit;
+            if (c.full)
+                limit.emplace(static_cast<rlim_t>(original.size()));
+            EXPECT_EQ(regal->queryClose(), c.mayClose);
+        }
+        EXPECT_EQ(boxes.shown.last(), QStringLiteral("Regal 38"));
+        EXPECT_EQ(boxes.buttons.back(), MsgButtons::YesNoCancel);
+        clsRegalCtrl back;
+        ASSERT_TRUE(back.Load(folder.file(QStringLiteral("shelves/a.arf"))));
+        EXPECT_EQ(back.Brettcount(), c.boardsInFile);
+        // Nothing is dropped by the question itself: the window keeps what it holds.
+        EXPECT_EQ(shelf().Brettcount(), 1);
+        EXPECT_EQ(regal->isVisible(), !c.hidden);
+        EXPECT_EQ(regal->HasUnsavedChanges(), c.boardsInFile == 0);
+        if (regal->HasUnsavedChanges())
+            boxes.expectMessage(MsgAnswer::No);
+        regal->close();
+    }
 }
 
 TEST_F(RegalOpening, ViewModeClickShowsTheTitleInTheMainWindow)

@@ -21,16 +21,19 @@ ScriptedMessages& ScriptedMessages::expectInput(const QString& answer)
     return *this;
 }
 
-MsgAnswer ScriptedMessages::messageBox(const QString& text, MsgButtons, const QString& title)
+MsgAnswer ScriptedMessages::messageBox(const QString& text, MsgButtons boxButtons, const QString& title)
 {
     shown << text;
     titles << title;
+    buttons.push_back(boxButtons);
     if (m_answers.empty() || m_answers.front().input) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return MsgAnswer::No;
     }
     const MsgAnswer a = m_answers.front().button;
     m_answers.pop_front();
+    EXPECT_TRUE(a != MsgAnswer::Cancel || boxButtons == MsgButtons::YesNoCancel)
+        << "Cancel scripted for a box without it: " << text.toStdString();
     return a;
 }
 

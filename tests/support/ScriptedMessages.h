@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 // Answers message and input boxes in the order a test scripted them and
 // fails the test on any box it did not expect.
@@ -24,6 +25,8 @@ public:
     // What the boxes showed, in order: texts of message boxes, prompts of input boxes.
     QStringList shown;
     QStringList titles;
+    // The buttons of each message box, in order.
+    std::vector<MsgButtons> buttons;
     // How many of the input boxes hid what was typed.
     int hidden = 0;
 

@@ -72,6 +72,60 @@ TEST_F(ZusatztextTest, LeavingAfterAnEditSavesToTheFileOfThePageOnYes)
     EXPECT_EQ(folder.read(QStringLiteral("longtext-standard.txt")), QByteArray("Vorlage\r\n"));
 }
 
+TEST_F(ZusatztextTest, QuittingAsksWithCancelAndYesSavesToTheFileOfThePage)
+{
+    window->ShowPage(14);
+    typeInto("ucTextZusatztextBearbeitung", QStringLiteral("D"));
+    const QString typed = editor()->text();
+
+    messages.expectMessage(MsgAnswer::Cancel);
+    window->close();
+    EXPECT_EQ(messages.shown, QStringList{"Box 14"});
+    EXPECT_EQ(messages.titles, QStringList{"Box 5"});
+    EXPECT_EQ(messages.buttons, std::vector<MsgButtons>{MsgButtons::YesNoCancel});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), typed);
+    EXPECT_FALSE(QFile::exists(folder.file(own())));
+
+    // A failed save keeps the program open with its message.
+    QDir().mkpath(folder.file(own()));
+    messages.expectMessage(MsgAnswer::Yes);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(status(), msg(19));
+    EXPECT_TRUE(editor()->Changed());
+
+    QDir(folder.file(own())).removeRecursively();
+    messages.expectMessage(MsgAnswer::Yes);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(folder.read(own()), QByteArray("Vorlage\r\nD\r\n"));
+    EXPECT_EQ(folder.read(QStringLiteral("longtext-standard.txt")), QByteArray("Vorlage\r\n"));
+}
+
+TEST_F(ZusatztextTest, QuittingWithNoLeavesTheFiles)
+{
+    window->ShowPage(17);
+    typeInto("ucTextZusatztextBearbeitung", QStringLiteral("E"));
+    messages.expectMessage(MsgAnswer::No);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(folder.read(QStringLiteral("longtext-standard.txt")), QByteArray("Vorlage\r\n"));
+}
+
+TEST_F(ZusatztextTest, APageLeftWithoutSavingAsksNothingMoreOnQuitting)
+{
+    window->ShowPage(14);
+    typeInto("ucTextZusatztextBearbeitung", QStringLiteral("F"));
+    messages.expectMessage(MsgAnswer::No);
+    window->ShowPage(5);
+    window->close();
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(folder.file(own())));
+}
+
 TEST_F(ZusatztextTest, DeleteShowsTheTemplateAndLeavingAsksAgain)
 {
     folder.write(own(), "Eigener\r\n");

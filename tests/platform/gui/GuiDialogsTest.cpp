@@ -26,6 +26,18 @@ TEST(GuiDialogs, QuestionBoxHasYesAndNoAndNoIcon)
     EXPECT_EQ(QtMessageService::answerOf(0, MsgButtons::YesNo), MsgAnswer::No);
 }
 
+TEST(GuiDialogs, QuestionWithCancelNeverTakesAClosedBoxAsAnAnswer)
+{
+    const auto box = QtMessageService::createMessageBox(QStringLiteral("Speichern?"), MsgButtons::YesNoCancel,
+                                                        QStringLiteral("Frage"));
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
+    EXPECT_EQ(QtMessageService::answerOf(QMessageBox::Yes, MsgButtons::YesNoCancel), MsgAnswer::Yes);
+    EXPECT_EQ(QtMessageService::answerOf(QMessageBox::No, MsgButtons::YesNoCancel), MsgAnswer::No);
+    EXPECT_EQ(QtMessageService::answerOf(QMessageBox::Cancel, MsgButtons::YesNoCancel), MsgAnswer::Cancel);
+    EXPECT_EQ(QtMessageService::answerOf(0, MsgButtons::YesNoCancel), MsgAnswer::Cancel);
+}
+
 TEST(GuiDialogs, MessageBoxShowsTextLiterallyUnderTheProgramTitle)
 {
     const auto box = QtMessageService::createMessageBox(QStringLiteral("<b>3</b> Titel"), MsgButtons::Ok, QString());
