@@ -66,7 +66,7 @@ void clsHangmanGame::LoadTitleList(const QString& path)
 
 // A film name 1 time in 5, an actor or a director 2 times in 5 each, among
 // the kinds that the list holds; then any word of that kind alike.
-QString clsHangmanGame::DrawWord() const
+QString clsHangmanGame::GetRandomWord() const
 {
     struct Kind {
         const QStringList* words;
@@ -91,7 +91,7 @@ QString clsHangmanGame::DrawWord() const
 
 bool clsHangmanGame::NewGame()
 {
-    const QString word = DrawWord();
+    const QString word = GetRandomWord();
     m_seconds = 0;
     if (word.isEmpty()) {
         m_game.Start(QString());

@@ -68,7 +68,7 @@ public:
     const clsTranslation& Texts() const { return m_texts; }
 
 private:
-    QString DrawWord() const;
+    QString GetRandomWord() const;
     void ReportUnsaved() const;
 
     clsHangman m_game;
