@@ -130,7 +130,7 @@ bool clsHangmanGame::FinishGame()
         Messages::get().messageBox(m_texts.MultiWord(GameText::Lost) + QStringLiteral(":\r\n") + m_game.GetCompleteWord(),
                                    MsgButtons::Ok);
     } else {
-        const int points = Points();
+        const int points = GetPoints();
         if (points < 1) {
             Messages::get().messageBox(m_texts.MultiWord(GameText::NoPoints), MsgButtons::Ok,
                                        m_texts.MultiWord(GameText::HangmanTitle));
@@ -162,7 +162,7 @@ void clsHangmanGame::Tick()
 
 void clsHangmanGame::ShowHighscore() const { m_scores.Show(QStringLiteral("HangMan-Highscore")); }
 
-QString clsHangmanGame::PointsText() const { return QString::number(Points()) + QStringLiteral(" P."); }
+QString clsHangmanGame::PointsText() const { return QString::number(GetPoints()) + QStringLiteral(" P."); }
 
 int clsHangmanGame::PointsFor(int misses, int seconds)
 {

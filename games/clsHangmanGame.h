@@ -52,7 +52,7 @@ public:
     int Seconds() const { return m_seconds; }
     int Misses() const { return m_game.Misses(); }
     // Points of a game won now, and as the points label shows them ("9480 P.").
-    int Points() const { return PointsFor(m_game.Misses(), m_seconds); }
+    int GetPoints() const { return PointsFor(m_game.Misses(), m_seconds); }
     QString PointsText() const;
     // The masked word as the word label shows it.
     QString RecentWordText() const { return m_game.GetRecentWordWithBlanks(); }

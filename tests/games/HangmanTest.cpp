@@ -198,7 +198,7 @@ TEST_F(HangmanRound, WinnerNamesThemselvesAndTheListIsSavedAndShown)
     EXPECT_EQ(game.RecentWordText(), "A _ ");
     EXPECT_EQ(game.Guess("B"), clsHangmanGame::Outcome::Won);
     game.Tick(); // the clock has stopped
-    EXPECT_EQ(game.Points(), 9470);
+    EXPECT_EQ(game.GetPoints(), 9470);
     EXPECT_EQ(game.Guess("c"), clsHangmanGame::Outcome::Ignored);
 
     ScriptedMessages boxes;
