@@ -31,12 +31,14 @@ bool clsHangmanGame::Open()
     Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     // A list that cannot be read or created is reported when a score is saved.
     m_scores.Load();
-    m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef"));
+    LoadOptions();
     LoadTitleList(m_options.DvdListpath());
     m_texts.setLanguage(m_options.Language());
     m_texts.Load(ProgramFolder::path() + u'/' + GameText::file());
     return NewGame();
 }
+
+void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef")); }
 
 void clsHangmanGame::LoadTitleList(const QString& path)
 {

@@ -68,6 +68,8 @@ public:
     const clsTranslation& Texts() const { return m_texts; }
 
 private:
+    // The window's own settings, read again from the program folder.
+    void LoadOptions();
     QString GetRandomWord() const;
     void ReportUnsaved() const;
 
