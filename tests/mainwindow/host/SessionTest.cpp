@@ -63,10 +63,10 @@ TEST_F(SessionTest, AChangeThatFailsIsUndoneWholeAndReported)
         {"replace", [](L& l) { l.setDVDString(2, QStringLiteral("Ran"), L::FieldFilmname); }},
     };
     blockListFile();
-    for (const auto& [what, change] : changes) {
-        EXPECT_EQ(errorKindOf([&] { session.changeCollection(change); }), ErrorKind::InputOutput) << what;
-        EXPECT_EQ(names(session), QStringList({"Alien", "Heat"})) << what;
-        EXPECT_EQ(session.AktuelleDVDNr(), 2) << what;
+    for (const auto& c : changes) {
+        EXPECT_EQ(errorKindOf([&] { session.changeCollection(c.second); }), ErrorKind::InputOutput) << c.first;
+        EXPECT_EQ(names(session), QStringList({"Alien", "Heat"})) << c.first;
+        EXPECT_EQ(session.AktuelleDVDNr(), 2) << c.first;
     }
     // A change that fails half-way is undone too, and nothing is written.
     session.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
