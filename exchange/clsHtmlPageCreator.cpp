@@ -144,6 +144,46 @@ std::optional<QString> readTemplateFile(const QString& path)
     }
 }
 
+using Values = std::array<QString, kPlaceholders>;
+
+// The price's place among a record's values: it takes the currency sign.
+constexpr size_t kPriceValue = 6;
+
+// The page menu: one entry a page.
+QString createMenu(int pages, const Template& menuEntry, Values& values)
+{
+    QString menu;
+    for (int p = 1; p <= pages; ++p) {
+        values[Seite] = QString::number(p);
+        menuEntry.appendTo(menu, values);
+    }
+    return menu;
+}
+
+// The block of one title, then a line for every value that is not empty;
+// the block's row span counts those lines.
+void createDVDEntry(QString& page, const QString& filmname, const QString& cover,
+                    const std::array<QString, 10>& data, const std::array<QString, 10>& labels,
+                    const QString& currency, const Template& block, const Template& line, Values& values)
+{
+    int lines = 1;
+    for (const QString& v : data)
+        lines += v.isEmpty() ? 0 : 1;
+    values[Filmname] = filmname;
+    values[Bild] = cover;
+    values[Span] = QString::number(lines);
+    block.appendTo(page, values);
+    page += QStringLiteral("\r\n");
+    for (size_t k = 0; k < data.size(); ++k) {
+        if (data[k].isEmpty())
+            continue;
+        values[Ueberschrift] = labels[k];
+        values[Daten] = k == kPriceValue ? data[k] + currency : data[k];
+        page += QStringLiteral("\r\n");
+        line.appendTo(page, values);
+    }
+}
+
 // Pages are made again from the collection at any time: each replaces the
 // old one whole, but is not waited for on the disk.
 void writeHtmlFile(const QString& path, const QString& text)
@@ -263,11 +303,8 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     const int count = getCount();
     const int pages = std::max(1, (count + perPage - 1) / perPage);
 
-    std::array<QString, kPlaceholders> values;
-    for (int p = 1; p <= pages; ++p) {
-        values[Seite] = QString::number(p);
-        menuEntry.appendTo(values[Menue], values);
-    }
+    Values values;
+    values[Menue] = createMenu(pages, menuEntry, values);
     values[Zeile] = QString();
     values[Caption] = escaped(m_caption);
     values[BGcolor] = m_bgColor;
@@ -277,29 +314,13 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     values[Zusatz] = QString();
     values[ZusLink] = QString();
 
-    const QString crlf = QStringLiteral("\r\n");
     QString page;
     for (int p = 1; p <= pages; ++p) {
         page.clear();
         head.appendTo(page, values);
         for (int i = (p - 1) * perPage; i < std::min(count, p * perPage); ++i) {
             const Record& r = m_records[static_cast<size_t>(i)];
-            int lines = 1;
-            for (const QString& v : r.values)
-                lines += v.isEmpty() ? 0 : 1;
-            values[Filmname] = r.filmname;
-            values[Bild] = r.cover;
-            values[Span] = QString::number(lines);
-            block.appendTo(page, values);
-            page += crlf;
-            for (size_t k = 0; k < r.values.size(); ++k) {
-                if (r.values[k].isEmpty())
-                    continue;
-                values[Ueberschrift] = labels[k];
-                values[Daten] = k == kPriceValue ? r.values[k] + currency : r.values[k];
-                page += crlf;
-                line.appendTo(page, values);
-            }
+            createDVDEntry(page, r.filmname, r.cover, r.values, labels, currency, block, line, values);
         }
         page += QStringLiteral("</table>\r\n</body>\r\n</html>");
         try {

@@ -60,8 +60,6 @@ public:
     static bool isColour(const QString& text);
 
 private:
-    static constexpr size_t kPriceValue = 6;
-
     // The record of one title, every value already in its page form (the
     // price without its currency sign).
     struct Record {

@@ -95,8 +95,10 @@ void Quiz::ShowQuestion()
     m_txtQuestion->setPlainText(m_game.Question());
     for (int k = 1; k <= 4; ++k)
         m_btOpt[static_cast<size_t>(k - 1)]->setText(GameWindow::literalCaption(m_game.AnswerText(k)));
-    m_lbStatus->setText(m_game.StatusText());
+    ShowStatus();
 }
+
+void Quiz::ShowStatus() { m_lbStatus->setText(m_game.StatusText()); }
 
 void Quiz::ShowFeedback(const QString& text)
 {

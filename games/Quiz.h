@@ -42,6 +42,8 @@ private:
     void SetDesignQuiz();
     // The question, the four answers and the status line.
     void ShowQuestion();
+    // The count of questions and the score on the status line.
+    void ShowStatus();
     void ShowFeedback(const QString& text);
     // Closes the window when the game has no question left to ask.
     bool closeWithoutQuestion();

@@ -1,6 +1,6 @@
 #include "games/clsHangmanGame.h"
 
-#include "data/clsDatentraegerList.h"
+#include "data/clsRndFunctions.h"
 #include "games/GameTexts.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
@@ -9,20 +9,7 @@
 
 #include <QDateTime>
 #include <algorithm>
-#include <cmath>
 #include <limits>
-
-namespace {
-
-// 0 to count - 1 from one random value.
-int randomIndex(int count)
-{
-    const double r = Random::get().next();
-    const int i = static_cast<int>(std::floor(r * count));
-    return std::clamp(i, 0, count - 1);
-}
-
-} // namespace
 
 clsHangmanGame::clsHangmanGame() : m_scores(QStringLiteral("games/hangmanscore.sco")) {}
 
@@ -31,67 +18,64 @@ bool clsHangmanGame::Open()
     Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     // A list that cannot be read or created is reported when a score is saved.
     m_scores.Load();
-    m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef"));
+    LoadOptions();
     LoadTitleList(m_options.DvdListpath());
     m_texts.setLanguage(m_options.Language());
     m_texts.Load(ProgramFolder::path() + u'/' + GameText::file());
     return NewGame();
 }
 
+void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef")); }
+
 void clsHangmanGame::LoadTitleList(const QString& path)
 {
-    m_films.clear();
-    m_actors.clear();
-    m_directors.clear();
-    clsDatentraegerList titles;
+    m_titles.ClearList();
+    m_wordCount = 0;
     try {
-        titles.Load(path);
+        m_titles.Load(path);
     } catch (const RuntimeError&) {
-        return; // half a list is no list: nothing to guess
+        m_titles.ClearList(); // half a list is no list: nothing to guess
+        return;
     }
-    for (int i = 1; i <= titles.getListSize(); ++i) {
-        const QString film = titles.getDataString(i, clsDatentraegerList::FieldFilmname);
-        if (!film.isEmpty())
-            m_films << film;
-        for (int f = clsDatentraegerList::FieldSchauspieler1; f <= clsDatentraegerList::FieldSchauspieler5; ++f) {
-            const QString actor = titles.getDataString(i, f);
-            if (!actor.isEmpty())
-                m_actors << actor;
+    for (int i = 1; i <= m_titles.getListSize(); ++i) {
+        for (int f : {clsDatentraegerList::FieldFilmname, clsDatentraegerList::FieldSchauspieler1,
+                      clsDatentraegerList::FieldSchauspieler2, clsDatentraegerList::FieldSchauspieler3,
+                      clsDatentraegerList::FieldSchauspieler4, clsDatentraegerList::FieldSchauspieler5,
+                      clsDatentraegerList::FieldRegie}) {
+            if (!m_titles.getDataString(i, f).isEmpty())
+                ++m_wordCount;
         }
-        const QString director = titles.getDataString(i, clsDatentraegerList::FieldRegie);
-        if (!director.isEmpty())
-            m_directors << director;
     }
 }
 
-// A film name 1 time in 5, an actor or a director 2 times in 5 each, among
-// the kinds that the list holds; then any word of that kind alike.
-QString clsHangmanGame::DrawWord() const
+// Index, kind and actor are drawn on every pass, whatever the kind; the
+// rounded end values come up half as often, so a pass asks for a film name
+// 1 time in 6 and for an actor or the director 1 time in 3 each.
+QString clsHangmanGame::GetRandomWord() const
 {
-    struct Kind {
-        const QStringList* words;
-        int weight;
-    };
-    const Kind kinds[] = {{&m_films, 1}, {&m_actors, 2}, {&m_directors, 2}};
-    int total = 0;
-    for (const Kind& k : kinds)
-        total += k.words->isEmpty() ? 0 : k.weight;
-    if (total == 0)
-        return QString();
-    int x = randomIndex(total);
-    for (const Kind& k : kinds) {
-        if (k.words->isEmpty())
+    if (m_wordCount == 0)
+        return QString(); // the draw below would never end
+    const int n = m_titles.getListSize();
+    QString word;
+    while (word.isEmpty()) {
+        const int index = clsRndFunctions::RndBetween(1, n + 1); // n + 1: past the last title
+        const int kind = clsRndFunctions::RndBetween(1, 4);
+        const int actor = clsRndFunctions::RndBetween(1, 6);
+        if (index > n)
             continue;
-        if (x < k.weight)
-            return k.words->at(randomIndex(static_cast<int>(k.words->size())));
-        x -= k.weight;
+        if (kind == 1)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldFilmname);
+        else if (kind == 2 && actor <= 5)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldSchauspieler1 + actor - 1);
+        else if (kind == 3)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldRegie);
     }
-    return QString(); // not reached: x < total
+    return word;
 }
 
 bool clsHangmanGame::NewGame()
 {
-    const QString word = DrawWord();
+    const QString word = GetRandomWord();
     m_seconds = 0;
     if (word.isEmpty()) {
         m_game.Start(QString());
@@ -130,7 +114,7 @@ bool clsHangmanGame::FinishGame()
         Messages::get().messageBox(m_texts.MultiWord(GameText::Lost) + QStringLiteral(":\r\n") + m_game.GetCompleteWord(),
                                    MsgButtons::Ok);
     } else {
-        const int points = Points();
+        const int points = GetPoints();
         if (points < 1) {
             Messages::get().messageBox(m_texts.MultiWord(GameText::NoPoints), MsgButtons::Ok,
                                        m_texts.MultiWord(GameText::HangmanTitle));
@@ -162,7 +146,7 @@ void clsHangmanGame::Tick()
 
 void clsHangmanGame::ShowHighscore() const { m_scores.Show(QStringLiteral("HangMan-Highscore")); }
 
-QString clsHangmanGame::PointsText() const { return QString::number(Points()) + QStringLiteral(" P."); }
+QString clsHangmanGame::PointsText() const { return QString::number(GetPoints()) + QStringLiteral(" P."); }
 
 int clsHangmanGame::PointsFor(int misses, int seconds)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/clsDatentraegerList.h"
 #include "data/clsOptions.h"
 #include "data/clsTranslation.h"
 #include "games/clsHangman.h"
@@ -29,8 +30,8 @@ public:
     // game. False when the list holds nothing to guess; the message has then
     // been shown and the window closes.
     bool Open();
-    // The words of a list file: film names, actors and directors that are not
-    // empty. A list that cannot be read holds none.
+    // The title list whose film names, actors and directors are guessed. A
+    // list that cannot be read holds none.
     void LoadTitleList(const QString& path);
     // A new game on a word drawn from the list. When there is none, the
     // message is shown and the result is False.
@@ -52,15 +53,15 @@ public:
     int Seconds() const { return m_seconds; }
     int Misses() const { return m_game.Misses(); }
     // Points of a game won now, and as the points label shows them ("9480 P.").
-    int Points() const { return PointsFor(m_game.Misses(), m_seconds); }
+    int GetPoints() const { return PointsFor(m_game.Misses(), m_seconds); }
     QString PointsText() const;
     // The masked word as the word label shows it.
     QString RecentWordText() const { return m_game.GetRecentWordWithBlanks(); }
     // 10000 less 500 a miss and 10 a second, never below 0.
     static int PointsFor(int misses, int seconds);
 
-    // How many film names, actors and directors the list offers.
-    int WordCount() const { return m_films.size() + m_actors.size() + m_directors.size(); }
+    // How many film names, actors and directors of the list are not empty.
+    int WordCount() const { return m_wordCount; }
 
     const clsHangman& Hangman() const { return m_game; }
     const clsHighScore& Scores() const { return m_scores; }
@@ -68,16 +69,17 @@ public:
     const clsTranslation& Texts() const { return m_texts; }
 
 private:
-    QString DrawWord() const;
+    // The window's own settings, read again from the program folder.
+    void LoadOptions();
+    QString GetRandomWord() const;
     void ReportUnsaved() const;
 
     clsHangman m_game;
     clsOptions m_options;
     clsHighScore m_scores;
     clsTranslation m_texts;
-    QStringList m_films;
-    QStringList m_actors;
-    QStringList m_directors;
+    clsDatentraegerList m_titles;
+    int m_wordCount = 0;
     enum class State { NoWord, Running, Lost, Won };
     State m_state = State::NoWord;
     int m_seconds = 0;

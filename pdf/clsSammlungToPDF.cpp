@@ -167,6 +167,7 @@ bool clsSammlungToPDF::CreateCoverPrintPDF(const QString& bmpPath, const QString
         pdf.DrawImg(u"Img1", 2, 2, 5, 5);
     pdf.EndPage();
     pdf.ClosePDFFile();
+    OpenInViewer(pdfPath);
     return loaded;
 }
 

@@ -24,9 +24,13 @@ public:
     bool CreatePDF(const clsTranslation& translation, const clsDatentraegerList& list, const QString& path,
                    bool showRating, bool showGenre, bool showCountryYear, bool showAge, bool showLength);
 
-    // One landscape-shown page with the bitmap 5 cm square at 2 cm from the
-    // bottom left corner; a picture that cannot be read leaves the page empty.
-    // Failures to write are RuntimeErrors. True when the picture was drawn.
+    // One portrait page that viewers show turned a quarter clockwise, with the
+    // bitmap stretched to 5 cm square, 2 cm from the left edge and its top
+    // edge 2 cm above the bottom edge: only the picture's top 2 cm are on the
+    // page, which the viewer shows as a strip along its left edge, 2 to 7 cm
+    // from the top. A picture that cannot be read leaves the page empty. The
+    // finished file is opened in the viewer; a failure to write is a
+    // RuntimeError and opens nothing. True when the picture was drawn.
     bool CreateCoverPrintPDF(const QString& bmpPath, const QString& pdfPath);
 
     // Opens a finished document in the desktop's viewer; false when no

@@ -7,7 +7,6 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
-#include "exchange/Admin.h"
 #include "exchange/PageExport.h"
 #include "exchange/PageImport.h"
 #include "exchange/PageWexul.h"
@@ -240,15 +239,7 @@ void MainWindow::createMenus()
     connect(addItem(sonstiges, "about", "About"), &QAction::triggered, this, page(20));
 
     connect(addItem(nullptr, "zurueck", "| Zurück"), &QAction::triggered, this, &MainWindow::zurueck_Click);
-    // One maintenance window for the run; closing it only hides it.
-    connect(addItem(nullptr, "admintools", "Admin-Tools"), &QAction::triggered, this, [this] {
-        auto* admin = findChild<Admin*>(QStringLiteral("Admin"), Qt::FindDirectChildrenOnly);
-        if (!admin)
-            admin = new Admin(this);
-        admin->show();
-        admin->raise();
-        admin->activateWindow();
-    });
+    connect(addItem(nullptr, "admintools", "Admin-Tools"), &QAction::triggered, this, &MainWindow::admintools_Click);
 }
 
 void MainWindow::setItemCaption(const QString& name, int styleLine)

@@ -122,6 +122,7 @@ public:
     void menue_sammlungRegal_Click();
     void menue_spieleQuiz_Click();
     void menue_spieleHangman_Click();
+    void admintools_Click();
     void ShowTrailer() override;
     void menue_sammlungSchoner_Click();
     void TimerSchoner_Timer();

@@ -8,6 +8,7 @@
 #include "shelf/Regal.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "exchange/Admin.h"
 #include "exchange/WebMenu.h"
 #include "games/GameWindow.h"
 #include "games/HangMan.h"
@@ -89,6 +90,17 @@ void MainWindow::menue_spieleHangman_Click()
         StatusMsg(20);
     else
         GameWindow::showGameWindow(m_hangman, this);
+}
+
+// One maintenance window for the run; closing it only hides it.
+void MainWindow::admintools_Click()
+{
+    auto* admin = findChild<Admin*>(QStringLiteral("Admin"), Qt::FindDirectChildrenOnly);
+    if (!admin)
+        admin = new Admin(this);
+    admin->show();
+    admin->raise();
+    admin->activateWindow();
 }
 
 HangMan* MainWindow::HangManWindow() const { return m_hangman.data(); }

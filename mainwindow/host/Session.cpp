@@ -77,15 +77,18 @@ void Session::LoadDVDList()
     m_unreadList.clear();
 }
 
-void Session::takeList(const QString& path)
+Session::StatusReports Session::takeList(const QString& path)
 {
+    StatusReports reports;
     auto list = std::make_unique<clsDatentraegerList>();
-    list->setStatusCallback(m_statusCallback);
+    list->setStatusCallback([&reports](int n, const QString& suffix) { reports.append({n, suffix}); });
     list->Load(path);
+    list->setStatusCallback(m_statusCallback);
     m_dvdListe = std::move(list);
     m_options.setDvdListpath(path);
     m_unreadList.clear();
     m_aktuelleDVDNr = m_dvdListe->getListSize() >= 1 ? 1 : 0;
+    return reports;
 }
 
 clsDatentraeger Session::recordAt(int n) const

@@ -8,12 +8,14 @@
 #include "data/clsPasswordFunctions.h"
 #include "data/clsTranslation.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 // The program's state beside its windows: the collection with its list file,
 // the current title, the settings, the language tables, the name lists, the
@@ -40,9 +42,13 @@ public:
     // Reads the list file of the settings; on failure the collection is empty
     // and the file is guarded against being overwritten.
     void LoadDVDList();
+    // Numbered status messages with their suffixes, in the order reported.
+    using StatusReports = QList<std::pair<int, QString>>;
     // Reads another list file and makes it the collection and the settings'
-    // list; a file that cannot be read changes nothing and throws.
-    void takeList(const QString& path);
+    // list; a file that cannot be read changes nothing and throws. Answers
+    // what reading it reported (37 for a converted older layout) instead of
+    // reporting it, so the caller can show it after the page it switches to.
+    StatusReports takeList(const QString& path);
     // Where the older-layout conversion reports (message 37).
     void setStatusCallback(StatusCallback callback);
 

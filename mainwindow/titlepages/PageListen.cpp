@@ -146,7 +146,8 @@ void PageListen::btDVDtake_Click()
     const QString path = listsFolder() + entry;
 
     // A list that cannot be read leaves the collection and the settings as they were.
-    if (!runAction(m_host, 27, [&] { m_host.session().takeList(path); }))
+    Session::StatusReports reports;
+    if (!runAction(m_host, 27, [&] { reports = m_host.session().takeList(path); }))
         return;
 
     bool settingsSaved = true;
@@ -158,6 +159,9 @@ void PageListen::btDVDtake_Click()
     m_host.HideAllPages();
     m_host.ShowPage(1);
     m_host.resetSearch();
+    // Page 1 has messages of its own (a missing cover) that would hide these.
+    for (const auto& report : reports)
+        m_host.StatusMsg(report.first, report.second);
     if (!settingsSaved)
         m_host.StatusMsg(19);
 }

@@ -57,8 +57,8 @@ TEST(Workbook, ReadsTheActiveSheetOfBothFormats)
         EXPECT_EQ(book->cell(3, 3).kind, WorkbookCell::Kind::Text);
         EXPECT_TRUE(book->cell(6, 1).isEmpty());
         EXPECT_TRUE(book->cell(Workbook::kMaxRows, Workbook::kMaxColumns).isEmpty());
-        for (auto [row, column] : {std::pair{0, 1}, {1, 0}, {Workbook::kMaxRows + 1, 1}, {1, Workbook::kMaxColumns + 1}})
-            EXPECT_EQ(errorKindOf([&] { book->cell(row, column); }), ErrorKind::Index);
+        for (const auto& at : {std::pair{0, 1}, {1, 0}, {Workbook::kMaxRows + 1, 1}, {1, Workbook::kMaxColumns + 1}})
+            EXPECT_EQ(errorKindOf([&] { book->cell(at.first, at.second); }), ErrorKind::Index);
     }
 }
 

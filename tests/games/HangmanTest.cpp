@@ -104,40 +104,43 @@ TEST(Hangman, PointsFallWithMissesAndSecondsButNeverBelowZero)
         EXPECT_EQ(clsHangmanGame::PointsFor(c.misses, c.seconds), c.points) << c.misses << " " << c.seconds;
 }
 
-// film 1 : actor 2 : director 2 among the kinds the list holds, then any word of the kind.
-TEST(HangmanGame, DrawsFilmsActorsAndDirectorsByWeight)
+// Every pass draws index, kind and actor, in that order and whatever the
+// kind, each rounded half to even; an empty text starts a new pass.
+TEST(HangmanGame, DrawsIndexKindAndActorOnEveryPassUntilATextComesUp)
 {
     TempProgramFolder folder;
-    writeTitleList(folder, {{"Alpha", {"Bea", "", "Cid"}, ""}, {"Delta", {}, "Eve"}, {"", {}, ""}});
-    writeTitleList(folder, {{"", {"", "Ida"}, ""}, {"", {}, "Jon"}}, "lists/nofilms.adl");
+    // Three titles: index = r * 3 + 1, kind = r * 3 + 1, actor = r * 5 + 1.
+    writeTitleList(folder, {{"Alpha", {"Bea", "", "Cid", "", "Fay"}, ""}, {"Delta", {}, "Eve"}, {"", {}, ""}});
     struct Case {
-        const char* list;
-        double kind;
-        double word;
+        const char* what;
+        std::initializer_list<double> draws; // the last one repeats
         QString expected;
     };
     const Case cases[] = {
-        {"lists/t.adl", 0.0, 0.0, "Alpha"},
-        {"lists/t.adl", 0.19, 0.99, "Delta"},
-        {"lists/t.adl", 0.21, 0.0, "Bea"},
-        {"lists/t.adl", 0.59, 0.5, "Cid"},
-        {"lists/t.adl", 0.61, 0.0, "Eve"},
-        // A random source at its very end still stays inside the table.
-        {"lists/t.adl", 1.0, 1.0, "Eve"},
-        {"lists/nofilms.adl", 0.0, 0.0, "Ida"},
-        {"lists/nofilms.adl", 0.49, 0.0, "Ida"},
-        {"lists/nofilms.adl", 0.5, 0.0, "Jon"},
+        {"film of title 1", {0.0, 0.0, 0.0}, "Alpha"},
+        {"index 2.5 rounds to 2", {0.5, 0.0, 0.0}, "Delta"},
+        {"kind 2.5 rounds to 2: an actor", {0.0, 0.5, 0.4}, "Cid"},
+        {"actor 5.5 rounds to 6: no actor, then the film", {0.0, 0.5, 0.9, 0.0}, "Alpha"},
+        {"actor 5", {0.0, 0.5, 0.85}, "Fay"},
+        {"kind 3: the director", {0.34, 0.6, 0.0}, "Eve"},
+        {"kind 3 on a title without director, then title 2's film", {0.0, 0.6, 0.0, 0.34, 0.0, 0.0}, "Delta"},
+        {"kind 4 is empty", {0.0, 0.99, 0.0, 0.34, 0.0, 0.0}, "Delta"},
+        {"actor 2.5 rounds to 2: an empty actor", {0.0, 0.5, 0.3, 0.34, 0.0, 0.0}, "Delta"},
+        {"an empty film name", {0.7, 0.0, 0.0, 0.34, 0.0, 0.0}, "Delta"},
+        // Past the last title kind and actor are drawn all the same.
+        {"index n + 1", {0.99, 0.0, 0.0, 0.34, 0.0, 0.0}, "Delta"},
+        {"index n + 1 at the very end of the source", {1.0, 1.0, 1.0, 0.0}, "Alpha"},
     };
     for (const Case& c : cases) {
-        ScriptedRandom random{c.kind, c.word};
+        ScriptedRandom random(c.draws);
         clsHangmanGame game;
-        game.LoadTitleList(folder.file(c.list));
-        ASSERT_TRUE(game.NewGame());
-        EXPECT_EQ(game.Hangman().GetCompleteWord(), c.expected) << c.list << " " << c.kind << " " << c.word;
+        game.LoadTitleList(folder.file("lists/t.adl"));
+        ASSERT_TRUE(game.NewGame()) << c.what;
+        EXPECT_EQ(game.Hangman().GetCompleteWord(), c.expected) << c.what;
     }
     clsHangmanGame game;
     game.LoadTitleList(folder.file("lists/t.adl"));
-    EXPECT_EQ(game.WordCount(), 5);
+    EXPECT_EQ(game.WordCount(), 6);
 }
 
 TEST(HangmanGame, ListWithoutWordsEndsTheDrawWithAMessage)
@@ -198,7 +201,7 @@ TEST_F(HangmanRound, WinnerNamesThemselvesAndTheListIsSavedAndShown)
     EXPECT_EQ(game.RecentWordText(), "A _ ");
     EXPECT_EQ(game.Guess("B"), clsHangmanGame::Outcome::Won);
     game.Tick(); // the clock has stopped
-    EXPECT_EQ(game.Points(), 9470);
+    EXPECT_EQ(game.GetPoints(), 9470);
     EXPECT_EQ(game.Guess("c"), clsHangmanGame::Outcome::Ignored);
 
     ScriptedMessages boxes;

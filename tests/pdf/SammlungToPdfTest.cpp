@@ -291,7 +291,7 @@ TEST_F(CollectionPdf, TheViewerIsAskedToOpenTheFullPath)
     EXPECT_EQ(m_opener.documents, QStringList{m_folder.file(m_path)});
 }
 
-TEST_F(CollectionPdf, TheCoverPageDrawsThePictureOnlyWhenItCouldBeRead)
+TEST_F(CollectionPdf, TheCoverPageDrawsThePictureOnlyWhenItCouldBeReadAndGoesToTheViewer)
 {
     const QString bmp = m_folder.write(QStringLiteral("cover.bmp"), makeBmp(fourColours24({})));
     const QString out = QStringLiteral("cover.pdf");
@@ -314,10 +314,14 @@ TEST_F(CollectionPdf, TheCoverPageDrawsThePictureOnlyWhenItCouldBeRead)
         EXPECT_EQ(contents[0], c.drawn ? QByteArray("q\r141.732  0 0 -141.732 56.693 56.693 cm\r/Img1 Do\rQ\r\n")
                                        : QByteArray());
         EXPECT_EQ(objectBytes(m_pdf, 4).contains("/XObject"), c.drawn);
+        // The finished file goes to the viewer, also without its picture.
+        EXPECT_EQ(m_opener.documents.value(m_opener.documents.size() - 1), m_folder.file(out));
     }
-    // Writing fails: a run-time error for the caller.
+    EXPECT_EQ(m_opener.documents.size(), 3);
+    // Writing fails: a run-time error for the caller, and no viewer.
     m_folder.write(QStringLiteral("blocked"), "a file");
     EXPECT_THROW(m_toPdf.CreateCoverPrintPDF(bmp, QStringLiteral("blocked/cover.pdf")), RuntimeError);
+    EXPECT_EQ(m_opener.documents.size(), 3);
 }
 
 } // namespace

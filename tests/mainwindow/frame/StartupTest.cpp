@@ -109,6 +109,18 @@ TEST_F(StartupTest, AMissingEmptyOrDamagedListStartsWithThePlaceholder)
     }
 }
 
+TEST_F(StartupTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    // The older layout: the count, then 16 lines a title; its cover is missing.
+    folder.writeLines(QStringLiteral("lists/l.adl"), {" 1 ", "Zorro", " 4 ", "Drama", "USA 1999", " 16 ", " 120 ",
+                                                      " 1500 ", "", "A", "", "", "", "", "Reg", "cover\\fehlt.jpg", ""});
+    start();
+    EXPECT_EQ(filmname(), QStringLiteral("Zorro"));
+    EXPECT_FALSE(child("ImAnzeige")->isVisible());
+    EXPECT_EQ(status(), QStringLiteral("Meldung 37"));
+}
+
 TEST_F(StartupTest, ANameListThatCannotBeReadIsReportedAndTheProgramStarts)
 {
     writeSettings(QStringLiteral("lists/l.adl"));

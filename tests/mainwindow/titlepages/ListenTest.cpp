@@ -227,6 +227,22 @@ TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
     EXPECT_EQ(reread.DvdListpath(), folder.file(QStringLiteral("lists/zwei.adl")));
 }
 
+TEST_F(ListenTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
+{
+    useCollection({title("Alien")});
+    // The older layout: the count, then 16 lines a title; its cover is missing.
+    folder.writeLines(QStringLiteral("lists/alt.adl"),
+                      {" 1 ", "Zorro", " 4 ", "Drama", "USA 1999", " 16 ", " 120 ", " 1500 ", "", "A", "", "", "", "",
+                       "Reg", "cover\\fehlt.jpg", ""});
+    window->ShowPage(4);
+    select(QStringLiteral("alt.adl"));
+    click("btDVDtake");
+    EXPECT_EQ(window->session().DVDListe().getDataString(1, 1), QStringLiteral("Zorro"));
+    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(status(), msg(37));
+    EXPECT_TRUE(folder.read(QStringLiteral("lists/alt.adl")).startsWith("LIST VERSION#0\r\n"));
+}
+
 TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
 {
     useCollection({title("Alien"), title("Brazil")});
