@@ -8,6 +8,7 @@
 #include "data/clsTranslation.h"
 #include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsHtmlPageCreator.h"
+#include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -16,6 +17,7 @@
 #include "mainwindow/host/Session.h"
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
+#include "platform/ProgressService.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
@@ -52,6 +54,18 @@ constexpr std::array<PdfOption, PageExport::kPdfOptions> kPdfOptionTable{{
     {150, {false, false, false, false, true}},
     {151, {false, false, false, false, false}},
 }};
+
+// Closes the progress display on every way out of the upload.
+class ProgressEnd {
+public:
+    explicit ProgressEnd(ProgressService& progress) : m_progress(progress) {}
+    ~ProgressEnd() { m_progress.end(); }
+    ProgressEnd(const ProgressEnd&) = delete;
+    ProgressEnd& operator=(const ProgressEnd&) = delete;
+
+private:
+    ProgressService& m_progress;
+};
 
 QLabel* makeRowLabel(QWidget* area, const char* name, const char* caption)
 {
@@ -228,12 +242,28 @@ void PageExport::btHTMLexport_Click()
 
 void PageExport::btQuorExport_Click()
 {
+    using Result = clsInternetExport::UploadResult;
+    if (!OnlineService::hasAddress(m_host))
+        return;
     Session& session = m_host.session();
-    clsInternetExport::UploadResult result;
-    {
+    Result result;
+    const bool ran = runAction(m_host, Result::kStatusFailed, [&] {
+        const int total = session.DVDListe().getListSize();
+        const clsTranslation& box = session.BoxTexts();
+        ProgressService& progress = Progress::get();
         const WaitCursor busy;
-        result = clsInternetExport::UploadAllMovies(session.ServerUrl(), session.DVDListe(),
-                                                    session.Options().Language(), Http::get());
-    }
-    m_host.StatusMsg(result.statusMessage());
+        progress.begin(box.MultiWord(31), box.MultiWord(32), total);
+        const ProgressEnd closes(progress);
+        result = clsInternetExport::UploadAllMovies(
+            session.ServerUrl(), session.DVDListe(), session.Options().Language(), Http::get(),
+            [&](int sent) { return progress.step(sent, QStringLiteral("%1 / %2").arg(sent).arg(total)); });
+    });
+    if (!ran)
+        return;
+    if (result.ok())
+        m_host.StatusMsg(Result::kStatusDone);
+    else if (result.cancelled)
+        m_host.StatusMsg(Result::kStatusCancelled, u' ' + QString::number(result.sent));
+    else
+        OnlineService::reportFailure(m_host, result.failure);
 }

@@ -3,6 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "mainwindow/host/WaitCursor.h"
+#include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -123,6 +124,9 @@ QString PageWexul::rowText(const clsInternetImport& answer, int recordNr)
 void PageWexul::btWexulAgain_Click()
 {
     m_list->clear();
+    // Nothing to type a search for while there is no service to ask.
+    if (!OnlineService::hasAddress(m_host))
+        return;
     clsTranslation& box = m_host.session().BoxTexts();
     const QString text = Messages::get().inputBox(box.MultiWord(21), box.MultiWord(20), QString());
     if (text.size() < kMinSearchLength) {
@@ -135,14 +139,14 @@ void PageWexul::btWexulAgain_Click()
 void PageWexul::search(const QString& text)
 {
     const Session& session = m_host.session();
+    HttpClient& http = Http::get();
     std::optional<QString> reply;
     {
         WaitCursor wait;
-        reply = Http::get().get(
-            clsInternetExport::GetSearchMovie(session.ServerUrl(), session.Options().Language(), text));
+        reply = http.get(clsInternetExport::GetSearchMovie(session.ServerUrl(), session.Options().Language(), text));
     }
     if (!reply) {
-        m_host.StatusMsg(kFailed);
+        OnlineService::reportFailure(m_host, http.lastFailureText());
         return;
     }
     m_answer.SplitToLines(*reply);

@@ -110,6 +110,7 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         int timeoutMs;
         int message; // 0: none
         QStringList rowStarts;
+        const char* cause = nullptr; // behind message 19
     } cases[] = {
         {"one character", "A", std::nullopt, 3000, 43, {}},
         {"cancelled box", "", std::nullopt, 3000, 43, {}},
@@ -122,8 +123,8 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         {"count tag alone in record 1", "Al", LocalHttpServer::Response{200, "<count=2><br>Alien<br>Heat"}, 3000, 0,
          {"2)"}},
         {"negative count", "Al", LocalHttpServer::Response{200, "<COUNT=-4>A<br>B"}, 3000, 0, {}},
-        {"server error", "Al", LocalHttpServer::Response{500, "<COUNT=1>Alien"}, 3000, 19, {}},
-        {"server that never answers", "Al", hanging, 300, 19, {}},
+        {"server error", "Al", LocalHttpServer::Response{500, "<COUNT=1>Alien"}, 3000, 19, {}, " (HTTP status 500)"},
+        {"server that never answers", "Al", hanging, 300, 19, {}, " (timed out after 0.3 s)"},
     };
     // The page's rows from the previous search must go each time.
     server.answer(200, "<COUNT=2>A<br>B");
@@ -145,15 +146,22 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         for (const QString& r : rows())
             starts << r.left(r.indexOf(u')') + 1);
         EXPECT_EQ(starts, c.rowStarts) << c.name;
+        if (c.cause)
+            EXPECT_EQ(host.log.last(), QStringLiteral("StatusMsg 19") + QLatin1String(c.cause)) << c.name;
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.name;
     }
 }
 
-TEST_F(OnlineSearchPageTest, WithoutAnAddressTheSearchFailsWithoutARequest)
+TEST_F(OnlineSearchPageTest, WithoutAnAddressNothingIsAskedOrSentAndTheFileIsNamed)
 {
+    server.answer(200, "<COUNT=1>Alien");
+    searchFor(QStringLiteral("first"));
+    ASSERT_EQ(list()->count(), 1);
+    server.requests.clear();
     host.session().setServerUrl(QString());
-    searchFor(QStringLiteral("Alien"));
-    EXPECT_EQ(host.lastStatus(), 19);
+    QTest::mouseClick(child<QPushButton>("btWexulAgain"), Qt::LeftButton); // no input box is scripted
+    EXPECT_EQ(host.log.last(), "StatusMsg 50 " + folder.file("serverurl.txt"));
+    EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(server.requests.isEmpty());
 }
 
