@@ -67,6 +67,11 @@ private:
     ProgressService& m_progress;
 };
 
+constexpr int kExported = 16;
+
+// Behind "Export finished.": the program folder is hidden, so the file is named in full.
+QString whereTo(const QString& path) { return QStringLiteral(" (") + path + u')'; }
+
 QLabel* makeRowLabel(QWidget* area, const char* name, const char* caption)
 {
     auto* label = make<QLabel>(area, name);
@@ -174,13 +179,16 @@ void PageExport::SetSizes(int W, int)
 
 void PageExport::btExcelExport_Click()
 {
+    const QString path = ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx");
     bool exported = false;
     {
         const WaitCursor busy;
-        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(),
-                                       ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx"));
+        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(), path);
     }
-    m_host.StatusMsg(exported ? 16 : 17);
+    if (exported)
+        m_host.StatusMsg(kExported, whereTo(path));
+    else
+        m_host.StatusMsg(17);
 }
 
 void PageExport::btPDFerstellen_Click()
@@ -193,17 +201,20 @@ void PageExport::btPDFerstellen_Click()
         }))
         return;
     const PdfColumns columns = pdfColumns(m_ucOptionExport->Selected());
+    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
     bool written = false;
     {
         const WaitCursor busy;
-        written = createCollectionPdf(pdfTexts, columns);
+        written = createCollectionPdf(pdfTexts, columns, path);
     }
-    m_host.StatusMsg(written ? 16 : 19);
+    if (written)
+        m_host.StatusMsg(kExported, whereTo(path));
+    else
+        m_host.StatusMsg(19);
 }
 
-bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c)
+bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c, const QString& path)
 {
-    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
     clsSammlungToPDF toPdf;
     if (!toPdf.CreatePDF(texts, m_host.session().DVDListe(), path, c.rating, c.genre, c.landJahr, c.fsk, c.laenge))
         return false;
@@ -234,9 +245,13 @@ void PageExport::btHTMLexport_Click()
             return;
         result = creator.createHTMLFiles(session.StyleTexts(), perPage);
     }
-    // A template or page that failed is named behind the message.
-    const QString suffix =
-        result.file.isEmpty() ? QString() : QStringLiteral(" (") + QFileInfo(result.file).fileName() + u')';
+    // A template or page that failed is named behind the message, and a
+    // finished export by its first page.
+    QString suffix;
+    if (result.ok())
+        suffix = whereTo(clsHtmlPageCreator::pagePath(1));
+    else if (!result.file.isEmpty())
+        suffix = QStringLiteral(" (") + QFileInfo(result.file).fileName() + u')';
     m_host.StatusMsg(result.statusMessage(), suffix);
 }
 

@@ -157,6 +157,7 @@ TEST_F(ExportPageTest, PdfButtonWritesTheCollectionAndOpensItOrReportsTheFailure
     collectionOf(2);
     EXPECT_EQ(press("btPDFerstellen"), 16);
     const QString pdf = folder.file("QuorDVDSammlung.pdf");
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + pdf + ")"); // the program folder is hidden
     EXPECT_TRUE(folder.read("QuorDVDSammlung.pdf").startsWith("%PDF-1.3"));
     EXPECT_EQ(opener.documents, QStringList{pdf});
 
@@ -172,10 +173,12 @@ TEST_F(ExportPageTest, ExcelButtonFillsTheWorkbookInTheProgramFolder)
     collectionOf(3);
     // Without the workbook nothing is created.
     EXPECT_EQ(press("btExcelExport"), 17);
+    EXPECT_EQ(host.log.last(), "StatusMsg 17");
     EXPECT_FALSE(QFileInfo::exists(folder.file("ExportExcel.xlsx")));
 
     copyTo(shippedResource("ExportExcel.xlsx"), folder.path(), "ExportExcel.xlsx");
     EXPECT_EQ(press("btExcelExport"), 16);
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + folder.file("ExportExcel.xlsx") + ")");
     // Read back by an independent reader.
     const QString script = QStringLiteral(
         "import json, sys, openpyxl\n"
@@ -232,6 +235,7 @@ TEST_F(HtmlButtonTest, WritesASiteFromWhatThePageHolds)
     type(fontColour, "ffcc00");
     type(perPage, "2.7"); // the whole part counts
     EXPECT_EQ(press("btHTMLexport"), 16);
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + folder.file("website1.htm") + ")");
     EXPECT_EQ(pages(), QStringList({"website1.htm", "website2.htm", "website3.htm"}));
     const QString first = site(1);
     EXPECT_TRUE(first.contains("<title>Filme &lt;&amp; Serien&gt;</title>"));
