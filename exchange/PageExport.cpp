@@ -173,7 +173,9 @@ void PageExport::SetSizes(int W, int)
     for (QWidget* w : controls()) {
         PageLayout::setWidth(w, W - 200);
         l.centre(w);
-        l.row(w, w->height());
+        // Each row's button keeps a gap to the next row's label.
+        const bool button = w == m_btExcelExport || w == m_btPDFerstellen || w == m_btHTMLexport || w == m_btQuorExport;
+        l.row(w, w->height() + (button ? 10 : 0));
     }
 }
 

@@ -100,16 +100,17 @@ void PageWexul::SetSizes(int W, int H)
     l.setWidth(m_list, W - 50);
     l.setHeight(m_list, H - 150);
     l.centre(m_list);
-    constexpr int kGap = 10;
-    const int half = std::max(0, (m_list->width() - kGap) / 2);
+    // Half the list less 5 each, 10 apart: an odd list width leaves its
+    // last pixel free rather than moving the second button.
+    const int half = m_list->width() / 2 - 5;
     l.setWidth(m_btWexul, half);
     l.setWidth(m_btWexulAgain, half);
     l.setLeft(m_btWexul, m_list->x());
-    l.setLeft(m_btWexulAgain, m_list->x() + m_list->width() - half);
+    l.setLeft(m_btWexulAgain, m_btWexul->x() + m_btWexul->width() + 10);
     l.start(30);
     l.row(m_list, m_list->height() + 5);
     l.sameRow(m_btWexul);
-    l.row(m_btWexulAgain, m_btWexulAgain->height() + 5);
+    l.row(m_btWexulAgain, m_btWexulAgain->height());
 }
 
 QString PageWexul::rowText(const clsInternetImport& answer, int recordNr)

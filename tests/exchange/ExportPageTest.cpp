@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTcpServer>
 
 #include <functional>
@@ -123,18 +124,24 @@ TEST_F(ExportPageTest, EveryShowingStartsFromTheDefaults)
         EXPECT_EQ(find<QLabel>(label)->text(), text) << label;
 }
 
-TEST_F(ExportPageTest, ControlsAreStackedWithoutGapsInTheMiddle)
+TEST_F(ExportPageTest, ControlsAreStackedInTheMiddleWithAGapBelowEachButton)
 {
     EXPECT_EQ(options->height(), 12 * options->OptionFieldHeight());
+    const QSet<QString> buttons = {"btExcelExport", "btPDFerstellen", "btHTMLexport", "btQuorExport"};
     int top = 20;
     for (const char* c : kControls) {
         const QRect g = find<QWidget>(c)->geometry();
         EXPECT_EQ(g.topLeft(), QPoint(100, top)) << c;
         EXPECT_EQ(g.width(), 600) << c;
         EXPECT_GT(g.height(), 0) << c;
-        top += g.height();
+        top += g.height() + (buttons.contains(QLatin1String(c)) ? 10 : 0);
     }
-    EXPECT_LE(top, 600);
+    // At 800 x 600 the rows start here.
+    const std::pair<const char*, int> tops[] = {
+        {"lbExcelExport", 20}, {"lbPDFExport", 75}, {"LbHTMLexport", 358}, {"lbQuorExport", 513},
+    };
+    for (const auto& [label, y] : tops)
+        EXPECT_EQ(find<QWidget>(label)->y(), y) << label;
 }
 
 TEST(ExportPage, PdfOptionsChooseTheColumns)

@@ -229,17 +229,29 @@ TEST_F(OnlineSearchPageTest, ThePageShowsHidesStylesAndLaysOutItsControls)
     EXPECT_EQ(child<QPushButton>("btWexul")->text(), "Stil 168");
     EXPECT_EQ(child<QPushButton>("btWexulAgain")->text(), "Stil 169");
 
-    const QRect l = list()->geometry();
-    const QRect take = child<QWidget>("btWexul")->geometry();
-    const QRect again = child<QWidget>("btWexulAgain")->geometry();
-    EXPECT_EQ(l, QRect(25, 30, 750, 450));
-    EXPECT_EQ(take.left(), l.left());
-    EXPECT_EQ(again.right(), l.right());
-    EXPECT_EQ(take.top(), again.top());
-    EXPECT_GT(take.top(), l.bottom());
-    EXPECT_LT(take.right(), again.left());
-    EXPECT_NEAR(take.width(), l.width() / 2, 10);
-    EXPECT_EQ(take.width(), again.width());
+    // Each button half the list less 5, the second 10 right of the first;
+    // an odd list width leaves its last pixel beside the second button.
+    const struct {
+        int W;
+        QRect list;
+        int width;
+        int againLeft;
+    } sizes[] = {
+        {800, QRect(25, 30, 750, 450), 370, 405},
+        {801, QRect(25, 30, 751, 450), 370, 405},
+        {803, QRect(25, 30, 753, 450), 371, 406},
+    };
+    for (const auto& c : sizes) {
+        SCOPED_TRACE(c.W);
+        page.SetSizes(c.W, 600);
+        const QRect take = child<QWidget>("btWexul")->geometry();
+        const QRect again = child<QWidget>("btWexulAgain")->geometry();
+        EXPECT_EQ(list()->geometry(), c.list);
+        EXPECT_EQ(take.topLeft(), QPoint(c.list.left(), 485));
+        EXPECT_EQ(again.topLeft(), QPoint(c.againLeft, 485));
+        EXPECT_EQ(take.width(), c.width);
+        EXPECT_EQ(again.width(), c.width);
+    }
 }
 
 } // namespace
