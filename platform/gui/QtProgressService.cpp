@@ -12,7 +12,8 @@ void QtProgressService::begin(const QString& title, const QString& cancelText, i
 {
     m_dialog = std::make_unique<QProgressDialog>(QString(), cancelText, 0, total, QApplication::activeWindow());
     m_dialog->setWindowTitle(title);
-    m_dialog->setWindowModality(Qt::WindowModal);
+    // Every window waits: a second action started meanwhile would run inside this one.
+    m_dialog->setWindowModality(Qt::ApplicationModal);
     // Cancel only asks; the dialog stays up until the caller has stopped.
     m_dialog->setAutoReset(false);
     m_dialog->setAutoClose(false);

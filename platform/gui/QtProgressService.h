@@ -6,7 +6,7 @@
 
 class QProgressDialog;
 
-// The progress display as Qt's progress dialog, modal to the active window:
+// The progress display as Qt's progress dialog, modal to the application:
 // while it is up, only its cancel button takes the user's input.
 class QtProgressService : public ProgressService {
 public:

@@ -20,6 +20,7 @@ TEST(QtProgressService, ShowsTheCountAtOnceAndCancelStopsTheNextStep)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Uploading titles"));
     EXPECT_EQ(dialog->maximum(), 3);
+    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal); // no second action meanwhile
 
     EXPECT_TRUE(progress.step(1, QStringLiteral("1 / 3")));
     EXPECT_EQ(dialog->value(), 1);
