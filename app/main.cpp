@@ -10,6 +10,7 @@
 #include "platform/gui/QtMediaPlayerService.h"
 #include "platform/gui/QtMessageService.h"
 #include "platform/gui/QtPrinterService.h"
+#include "platform/gui/QtProgressService.h"
 #include "platform/gui/QtScreenService.h"
 #include "platform/gui/QtSoundService.h"
 #include "platform/gui/QtUrlOpener.h"
@@ -94,6 +95,8 @@ int main(int argc, char** argv)
     Opener::install(&opener);
     QtPrinterService printer;
     Printers::install(&printer);
+    QtProgressService progress;
+    Progress::install(&progress);
     QtHttpClient http;
     Http::install(&http);
     MersenneRandomSource random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));

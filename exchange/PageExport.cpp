@@ -8,6 +8,7 @@
 #include "data/clsTranslation.h"
 #include "mainwindow/host/WaitCursor.h"
 #include "exchange/clsHtmlPageCreator.h"
+#include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -16,6 +17,7 @@
 #include "mainwindow/host/Session.h"
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
+#include "platform/ProgressService.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
@@ -53,6 +55,23 @@ constexpr std::array<PdfOption, PageExport::kPdfOptions> kPdfOptionTable{{
     {150, {false, false, false, false, true}},
     {151, {false, false, false, false, false}},
 }};
+
+// Closes the progress display on every way out of the upload.
+class ProgressEnd {
+public:
+    explicit ProgressEnd(ProgressService& progress) : m_progress(progress) {}
+    ~ProgressEnd() { m_progress.end(); }
+    ProgressEnd(const ProgressEnd&) = delete;
+    ProgressEnd& operator=(const ProgressEnd&) = delete;
+
+private:
+    ProgressService& m_progress;
+};
+
+constexpr int kExported = 16;
+
+// Behind "Export finished.": the program folder is hidden, so the file is named in full.
+QString whereTo(const QString& path) { return QStringLiteral(" (") + path + u')'; }
 
 QLabel* makeRowLabel(QWidget* area, const char* name, const char* caption)
 {
@@ -155,19 +174,24 @@ void PageExport::SetSizes(int W, int)
     for (QWidget* w : controls()) {
         PageLayout::setWidth(w, W - 200);
         l.centre(w);
-        l.row(w, w->height());
+        // Each row's button keeps a gap to the next row's label.
+        const bool button = w == m_btExcelExport || w == m_btPDFerstellen || w == m_btHTMLexport || w == m_btQuorExport;
+        l.row(w, w->height() + (button ? 10 : 0));
     }
 }
 
 void PageExport::btExcelExport_Click()
 {
+    const QString path = ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx");
     bool exported = false;
     {
         const WaitCursor busy;
-        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(),
-                                       ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx"));
+        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(), path);
     }
-    m_host.StatusMsg(exported ? 16 : 17);
+    if (exported)
+        m_host.StatusMsg(kExported, whereTo(path));
+    else
+        m_host.StatusMsg(17);
 }
 
 void PageExport::btPDFerstellen_Click()
@@ -180,17 +204,20 @@ void PageExport::btPDFerstellen_Click()
         }))
         return;
     const PdfColumns columns = pdfColumns(m_ucOptionExport->Selected());
+    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
     bool written = false;
     {
         const WaitCursor busy;
-        written = createCollectionPdf(pdfTexts, columns);
+        written = createCollectionPdf(pdfTexts, columns, path);
     }
-    m_host.StatusMsg(written ? 16 : 19);
+    if (written)
+        m_host.StatusMsg(kExported, whereTo(path));
+    else
+        m_host.StatusMsg(19);
 }
 
-bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c)
+bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c, const QString& path)
 {
-    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
     clsSammlungToPDF toPdf;
     if (!toPdf.CreatePDF(texts, m_host.session().DVDListe(), path, c.rating, c.genre, c.landJahr, c.fsk, c.laenge))
         return false;
@@ -224,7 +251,8 @@ void PageExport::btHTMLexport_Click()
             return;
         result = creator.createHTMLFiles(session.StyleTexts(), perPage);
     }
-    // The entry, template or page that failed is named behind the message.
+    // The entry, template or page that failed is named behind the message,
+    // and a finished export by its first page.
     QString named;
     if (result.outcome == clsHtmlPageCreator::Outcome::BadBackgroundColour)
         named = m_ucEntryExpHtmlBg->Caption();
@@ -234,17 +262,38 @@ void PageExport::btHTMLexport_Click()
         named = result.error; // the page and the cause
     else if (!result.file.isEmpty())
         named = QFileInfo(result.file).fileName();
-    m_host.StatusMsg(result.statusMessage(), named.isEmpty() ? QString() : QStringLiteral(" (") + named + u')');
+    QString suffix;
+    if (result.ok())
+        suffix = whereTo(clsHtmlPageCreator::pagePath(1));
+    else if (!named.isEmpty())
+        suffix = QStringLiteral(" (") + named + u')';
+    m_host.StatusMsg(result.statusMessage(), suffix);
 }
 
 void PageExport::btQuorExport_Click()
 {
+    using Result = clsInternetExport::UploadResult;
+    if (!OnlineService::hasAddress(m_host))
+        return;
     Session& session = m_host.session();
-    clsInternetExport::UploadResult result;
-    {
+    Result result;
+    const bool ran = runAction(m_host, Result::kStatusFailed, [&] {
+        const int total = session.DVDListe().getListSize();
+        const clsTranslation& box = session.BoxTexts();
+        ProgressService& progress = Progress::get();
         const WaitCursor busy;
-        result = clsInternetExport::UploadAllMovies(session.ServerUrl(), session.DVDListe(),
-                                                    session.Options().Language(), Http::get());
-    }
-    m_host.StatusMsg(result.statusMessage());
+        progress.begin(box.MultiWord(31), box.MultiWord(32), total);
+        const ProgressEnd closes(progress);
+        result = clsInternetExport::UploadAllMovies(
+            session.ServerUrl(), session.DVDListe(), session.Options().Language(), Http::get(),
+            [&](int sent) { return progress.step(sent, QStringLiteral("%1 / %2").arg(sent).arg(total)); });
+    });
+    if (!ran)
+        return;
+    if (result.ok())
+        m_host.StatusMsg(Result::kStatusDone);
+    else if (result.cancelled)
+        m_host.StatusMsg(Result::kStatusCancelled, u' ' + QString::number(result.sent));
+    else
+        OnlineService::reportFailure(m_host, result.failure);
 }

@@ -149,18 +149,18 @@ void PageImport::SetSizes(int W, int)
         PageLayout::setLeft(b, right);
 
     l.start(30);
-    l.sameRow(m_btImpReset);
-    l.row(m_lbImpZuordnung, std::max(m_lbImpZuordnung->height(), m_btImpReset->height()) + 5);
+    l.sameRow(m_lbImpZuordnung);
+    l.row(m_btImpReset, m_lbImpZuordnung->height() + 5);
     l.sameRow(m_btImpOben);
-    l.row(m_listImpSpaltenOrder, m_listImpSpaltenOrder->height() + 10);
+    l.row(m_listImpSpaltenOrder, m_listImpSpaltenOrder->height() + 5);
     const int listTop = m_listImpSpaltenOrder->y();
-    PageLayout::setTop(m_btImpUnten, listTop + kSmallButton + 2);
-    PageLayout::setTop(m_btImpEntfernen, listTop + m_listImpSpaltenOrder->height() - kSmallButton);
+    PageLayout::setTop(m_btImpUnten, m_btImpOben->y() + m_btImpOben->height() + 5);
+    PageLayout::setTop(m_btImpEntfernen, listTop + m_listImpSpaltenOrder->height() - m_btImpEntfernen->height());
     l.row(m_checkImpFirstLine, m_checkImpFirstLine->height() + 5);
-    l.row(m_ucEntryImportFile, m_ucEntryImportFile->height() + 5);
-    l.row(m_ucEntryImpNewListName, m_ucEntryImpNewListName->height() + 5);
-    l.row(m_ucEntryImpAnzahl, m_ucEntryImpAnzahl->height() + 10);
-    l.row(m_btImportieren, m_btImportieren->height());
+    l.row(m_ucEntryImportFile, m_ucEntryImportFile->height());
+    l.row(m_ucEntryImpNewListName, m_ucEntryImpNewListName->height());
+    l.row(m_ucEntryImpAnzahl, m_ucEntryImpAnzahl->height() + 5);
+    l.row(m_btImportieren, m_btImportieren->height() + 5);
 }
 
 void PageImport::ResetImportSpalten()

@@ -3,6 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "mainwindow/host/WaitCursor.h"
+#include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -99,16 +100,17 @@ void PageWexul::SetSizes(int W, int H)
     l.setWidth(m_list, W - 50);
     l.setHeight(m_list, H - 150);
     l.centre(m_list);
-    constexpr int kGap = 10;
-    const int half = std::max(0, (m_list->width() - kGap) / 2);
+    // Half the list less 5 each, 10 apart: an odd list width leaves its
+    // last pixel free rather than moving the second button.
+    const int half = m_list->width() / 2 - 5;
     l.setWidth(m_btWexul, half);
     l.setWidth(m_btWexulAgain, half);
     l.setLeft(m_btWexul, m_list->x());
-    l.setLeft(m_btWexulAgain, m_list->x() + m_list->width() - half);
+    l.setLeft(m_btWexulAgain, m_btWexul->x() + m_btWexul->width() + 10);
     l.start(30);
     l.row(m_list, m_list->height() + 5);
     l.sameRow(m_btWexul);
-    l.row(m_btWexulAgain, m_btWexulAgain->height() + 5);
+    l.row(m_btWexulAgain, m_btWexulAgain->height());
 }
 
 QString PageWexul::rowText(const clsInternetImport& answer, int recordNr)
@@ -123,6 +125,9 @@ QString PageWexul::rowText(const clsInternetImport& answer, int recordNr)
 void PageWexul::btWexulAgain_Click()
 {
     m_list->clear();
+    // Nothing to type a search for while there is no service to ask.
+    if (!OnlineService::hasAddress(m_host))
+        return;
     clsTranslation& box = m_host.session().BoxTexts();
     const QString text = Messages::get().inputBox(box.MultiWord(21), box.MultiWord(20), QString());
     if (text.size() < kMinSearchLength) {
@@ -135,14 +140,14 @@ void PageWexul::btWexulAgain_Click()
 void PageWexul::search(const QString& text)
 {
     const Session& session = m_host.session();
+    HttpClient& http = Http::get();
     std::optional<QString> reply;
     {
         WaitCursor wait;
-        reply = Http::get().get(
-            clsInternetExport::GetSearchMovie(session.ServerUrl(), session.Options().Language(), text));
+        reply = http.get(clsInternetExport::GetSearchMovie(session.ServerUrl(), session.Options().Language(), text));
     }
     if (!reply) {
-        m_host.StatusMsg(kFailed);
+        OnlineService::reportFailure(m_host, http.lastFailureText());
         return;
     }
     m_answer.SplitToLines(*reply);

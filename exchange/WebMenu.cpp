@@ -1,5 +1,6 @@
 #include "exchange/WebMenu.h"
 
+#include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "exchange/clsWeb.h"
 #include "mainwindow/host/PageAction.h"
@@ -127,6 +128,8 @@ void WebMenu::menue_internetFavoritenLoeschen_Click()
 void WebMenu::menue_internetUpdate_Click()
 {
     m_host.HidePopUps();
+    if (!OnlineService::hasAddress(m_host))
+        return;
     const Session& session = m_host.session();
     navigate(clsInternetExport::GetUpdateUrl(session.ServerUrl(), session.Options().Language()));
 }

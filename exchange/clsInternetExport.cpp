@@ -60,13 +60,20 @@ QString clsInternetExport::GetUpdateUrl(const QString& base, std::uint8_t langua
 }
 
 clsInternetExport::UploadResult clsInternetExport::UploadAllMovies(const QString& base, const clsDatentraegerList& list,
-                                                                   std::uint8_t language, HttpClient& http)
+                                                                   std::uint8_t language, HttpClient& http,
+                                                                   const std::function<bool(int)>& goOn)
 {
     UploadResult result;
     result.total = list.getListSize();
     for (int i = 1; i <= result.total; ++i) {
-        if (!http.get(GetExportMovie(base, list.getDVD(i), language)))
+        if (goOn && !goOn(result.sent)) {
+            result.cancelled = true;
             break;
+        }
+        if (!http.get(GetExportMovie(base, list.getDVD(i), language))) {
+            result.failure = http.lastFailureText();
+            break;
+        }
         ++result.sent;
     }
     return result;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class HttpClient;
 class clsDatentraegerList;
@@ -23,16 +24,21 @@ public:
     struct UploadResult {
         static constexpr int kStatusDone = 16;
         static constexpr int kStatusFailed = 19;
+        static constexpr int kStatusCancelled = 49;
 
-        int sent = 0;  // titles the service received, from title 1 on
-        int total = 0; // titles of the collection
+        int sent = 0;           // titles the service received, from title 1 on
+        int total = 0;          // titles of the collection
+        bool cancelled = false; // stopped because goOn said so
+        QString failure;        // why the request that failed failed, as the client knows it
         bool ok() const { return sent == total; }
         // The status message the export page shows.
-        int statusMessage() const { return ok() ? kStatusDone : kStatusFailed; }
+        int statusMessage() const { return ok() ? kStatusDone : cancelled ? kStatusCancelled : kStatusFailed; }
     };
     // Uploads every title in list order and stops at the first request that
-    // fails; the titles sent before it stay sent. The answers are not read
-    // and the collection is not changed.
+    // fails, or before a request when goOn (given the number sent so far)
+    // answers false; the titles sent before stay sent. The answers are not
+    // read and the collection is not changed.
     static UploadResult UploadAllMovies(const QString& base, const clsDatentraegerList& list,
-                                        std::uint8_t language, HttpClient& http);
+                                        std::uint8_t language, HttpClient& http,
+                                        const std::function<bool(int sent)>& goOn = {});
 };

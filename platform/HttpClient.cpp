@@ -27,6 +27,7 @@ std::optional<QString> QtHttpClient::get(const QString& url)
     const QUrl target(url);
     if (!isWebAddress(target)) {
         m_lastFailure = Failure::InvalidAddress;
+        m_lastFailureText = QStringLiteral("not an http or https address");
         return std::nullopt;
     }
     // One manager per request: when get() returns, nothing of the request goes on.
@@ -80,9 +81,31 @@ std::optional<QString> QtHttpClient::get(const QString& url)
                 failure = Failure::TooLarge;
         }
     }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QString connectionError = reply->errorString();
     if (!reply->isFinished())
         reply->abort();
     m_lastFailure = failure;
+    switch (failure) {
+    case Failure::None:
+        m_lastFailureText.clear();
+        break;
+    case Failure::InvalidAddress:
+        m_lastFailureText = QStringLiteral("not an http or https address");
+        break;
+    case Failure::Connection:
+        m_lastFailureText = connectionError;
+        break;
+    case Failure::TimedOut:
+        m_lastFailureText = QStringLiteral("timed out after %1 s").arg(m_timeoutMs / 1000.0);
+        break;
+    case Failure::HttpStatus:
+        m_lastFailureText = QStringLiteral("HTTP status %1").arg(status);
+        break;
+    case Failure::TooLarge:
+        m_lastFailureText = QStringLiteral("answer larger than %1 MB").arg(kMaxAnswerBytes / (1024 * 1024));
+        break;
+    }
     if (failure != Failure::None)
         return std::nullopt;
     return SequentialFile::decode(body);

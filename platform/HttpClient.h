@@ -16,6 +16,10 @@ public:
     virtual ~HttpClient() = default;
     // The answer's body as text; nothing when the request failed.
     virtual std::optional<QString> get(const QString& url) = 0;
+    // Why the last request failed, in a few words for the status line
+    // ("timed out after 15 s", "HTTP status 404"); "" when it did not fail
+    // or the client cannot tell.
+    virtual QString lastFailureText() const { return QString(); }
 };
 
 using Http = Seam<HttpClient>;
@@ -40,8 +44,10 @@ public:
     int timeoutMs() const { return m_timeoutMs; }
     // Why the last request failed; None after one that succeeded.
     Failure lastFailure() const { return m_lastFailure; }
+    QString lastFailureText() const override { return m_lastFailureText; }
 
 private:
     int m_timeoutMs;
     Failure m_lastFailure = Failure::None;
+    QString m_lastFailureText;
 };

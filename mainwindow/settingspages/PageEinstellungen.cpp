@@ -100,9 +100,12 @@ PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()
     m_fileDesign->setFont(FontHelper::labelFont());
     m_fileDesign->setSelectionMode(QAbstractItemView::SingleSelection);
     m_fileDesign->resize(m_fileDesign->width(), kDesignListHeight);
-    // A choice by the user or by the page loads the design, as a click would.
+    // A mouse press makes the line current before it selects it, so the
+    // click itself loads (also the design already chosen, again); a choice by
+    // keyboard or by the page selects and makes current at once.
+    connect(m_fileDesign, &QListWidget::itemClicked, this, [this] { FileDesign_Click(); });
     connect(m_fileDesign, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+        if (row >= 0 && !selectedDesign().isEmpty())
             FileDesign_Click();
     });
 
@@ -573,7 +576,8 @@ void PageEinstellungen::btDesignSpeichern_Click()
 
 void PageEinstellungen::btDesignLoeschen_Click()
 {
-    const QString name = selectedDesign();
+    // The design the page shows, whatever line the list has highlighted.
+    const QString name = m_chosenDesign;
     if (name.isEmpty()) {
         m_host.StatusMsg(29);
         return;

@@ -18,6 +18,7 @@ constexpr int kEntryHeight = 25;
 // Status messages of the page beside the usual ones.
 constexpr int kMsgSaveFailed = 4;
 constexpr int kMsgNotStorable = 15;
+constexpr int kMsgWrongPassword = 51;
 
 } // namespace
 
@@ -95,7 +96,7 @@ void PagePasswort::btPwChange_Click()
 {
     const QString current = m_host.session().PasswordFunctions().GetPassword();
     if (m_ucEntryPwOld->value() != current) {
-        m_host.StatusMsg(10);
+        m_host.StatusMsg(kMsgWrongPassword);
         return;
     }
     const QString password = m_ucEntryPwNew->value();
@@ -116,7 +117,7 @@ void PagePasswort::btPwChange_Click()
 void PagePasswort::btPwDelete_Click()
 {
     if (m_ucEntryPwOld->value() != m_host.session().PasswordFunctions().GetPassword()) {
-        m_host.StatusMsg(10);
+        m_host.StatusMsg(kMsgWrongPassword);
         return;
     }
     if (storePassword(QString()))

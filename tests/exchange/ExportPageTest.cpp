@@ -1,11 +1,13 @@
 #include "controls/ucOption.h"
 #include "exchange/PageExport.h"
+#include "exchange/clsInternetExport.h"
 #include "platform/HttpClient.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ScriptedProgress.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QTcpServer>
 
 #include <functional>
 
@@ -121,18 +125,24 @@ TEST_F(ExportPageTest, EveryShowingStartsFromTheDefaults)
         EXPECT_EQ(find<QLabel>(label)->text(), text) << label;
 }
 
-TEST_F(ExportPageTest, ControlsAreStackedWithoutGapsInTheMiddle)
+TEST_F(ExportPageTest, ControlsAreStackedInTheMiddleWithAGapBelowEachButton)
 {
     EXPECT_EQ(options->height(), 12 * options->OptionFieldHeight());
+    const QSet<QString> buttons = {"btExcelExport", "btPDFerstellen", "btHTMLexport", "btQuorExport"};
     int top = 20;
     for (const char* c : kControls) {
         const QRect g = find<QWidget>(c)->geometry();
         EXPECT_EQ(g.topLeft(), QPoint(100, top)) << c;
         EXPECT_EQ(g.width(), 600) << c;
         EXPECT_GT(g.height(), 0) << c;
-        top += g.height();
+        top += g.height() + (buttons.contains(QLatin1String(c)) ? 10 : 0);
     }
-    EXPECT_LE(top, 600);
+    // At 800 x 600 the rows start here.
+    const std::pair<const char*, int> tops[] = {
+        {"lbExcelExport", 20}, {"lbPDFExport", 75}, {"LbHTMLexport", 358}, {"lbQuorExport", 513},
+    };
+    for (const auto& [label, y] : tops)
+        EXPECT_EQ(find<QWidget>(label)->y(), y) << label;
 }
 
 TEST(ExportPage, PdfOptionsChooseTheColumns)
@@ -155,6 +165,7 @@ TEST_F(ExportPageTest, PdfButtonWritesTheCollectionAndOpensItOrReportsTheFailure
     collectionOf(2);
     EXPECT_EQ(press("btPDFerstellen"), 16);
     const QString pdf = folder.file("QuorDVDSammlung.pdf");
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + pdf + ")"); // the program folder is hidden
     EXPECT_TRUE(folder.read("QuorDVDSammlung.pdf").startsWith("%PDF-1.3"));
     EXPECT_EQ(opener.documents, QStringList{pdf});
 
@@ -170,10 +181,12 @@ TEST_F(ExportPageTest, ExcelButtonFillsTheWorkbookInTheProgramFolder)
     collectionOf(3);
     // Without the workbook nothing is created.
     EXPECT_EQ(press("btExcelExport"), 17);
+    EXPECT_EQ(host.log.last(), "StatusMsg 17");
     EXPECT_FALSE(QFileInfo::exists(folder.file("ExportExcel.xlsx")));
 
     copyTo(shippedResource("ExportExcel.xlsx"), folder.path(), "ExportExcel.xlsx");
     EXPECT_EQ(press("btExcelExport"), 16);
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + folder.file("ExportExcel.xlsx") + ")");
     // Read back by an independent reader.
     const QString script = QStringLiteral(
         "import json, sys, openpyxl\n"
@@ -230,6 +243,7 @@ TEST_F(HtmlButtonTest, WritesASiteFromWhatThePageHolds)
     type(fontColour, "ffcc00");
     type(perPage, "2.7"); // the whole part counts
     EXPECT_EQ(press("btHTMLexport"), 16);
+    EXPECT_EQ(host.log.last(), "StatusMsg 16 (" + folder.file("website1.htm") + ")");
     EXPECT_EQ(pages(), QStringList({"website1.htm", "website2.htm", "website3.htm"}));
     const QString first = site(1);
     EXPECT_TRUE(first.contains("<title>Filme &lt;&amp; Serien&gt;</title>"));
@@ -322,12 +336,27 @@ TEST_F(HtmlButtonTest, AFullDiskIsReportedAndKeepsTheOldPage)
     EXPECT_EQ(folder.read("website1.htm"), "the earlier site");
 }
 
-TEST_F(ExportPageTest, UploadSendsEveryTitleAndStopsAtTheFirstFailure)
-{
-    QtHttpClient client(5000);
-    Http::Scoped http(client);
+// The upload button against a service on 127.0.0.1, with the progress
+// display scripted.
+class UploadTest : public ExportPageTest {
+protected:
+    UploadTest() { host.session().setServerUrl(server.baseUrl()); }
+
+    // Presses the button and returns the status line as the host logged it.
+    QString upload()
+    {
+        host.log.clear();
+        press("btQuorExport");
+        return host.log.isEmpty() ? QString() : host.log.last();
+    }
+
     LocalHttpServer server;
-    host.session().setServerUrl(server.baseUrl());
+    QtHttpClient client{5000};
+    Http::Scoped http{client};
+};
+
+TEST_F(UploadTest, SendsEveryTitleWithProgressAndStopsAtAFailureOrACancel)
+{
     bool waitCursor = true;
     int failAt = 0; // 0: none
     server.setHandler([&](const QByteArray&) {
@@ -338,28 +367,75 @@ TEST_F(ExportPageTest, UploadSendsEveryTitleAndStopsAtTheFirstFailure)
         return r;
     });
 
-    struct Case {
+    const struct {
+        const char* what;
         int titles;
         int failAt;
-        int status;
+        int cancelAfter; // -1: never
+        const char* status;
         int requests;
+        std::vector<int> steps; // what the progress display was told
+    } cases[] = {
+        {"all go", 4, 0, -1, "StatusMsg 16", 4, {0, 1, 2, 3}},
+        {"the second fails", 4, 2, -1, "StatusMsg 19 (HTTP status 500)", 2, {0, 1}},
+        {"the first fails", 4, 1, -1, "StatusMsg 19 (HTTP status 500)", 1, {0}},
+        {"cancelled after two", 4, 0, 2, "StatusMsg 49 2", 2, {0, 1, 2}},
+        {"cancelled at once", 4, 0, 0, "StatusMsg 49 0", 0, {0}},
+        {"cancelled after the last", 4, 0, 4, "StatusMsg 16", 4, {0, 1, 2, 3}},
+        {"an empty collection", 0, 0, -1, "StatusMsg 16", 0, {}},
     };
-    const Case cases[] = {{4, 0, 16, 4}, {4, 2, 19, 2}, {4, 1, 19, 1}, {0, 0, 16, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.titles << " titles, failing at " << c.failAt);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         collectionOf(c.titles);
+        const QByteArray listBefore = folder.read("lists/collection.adl");
         server.requests.clear();
         failAt = c.failAt;
-        EXPECT_EQ(press("btQuorExport"), c.status);
+        ScriptedProgress progress;
+        progress.cancelAfter(c.cancelAfter);
+
+        EXPECT_EQ(upload(), c.status);
         ASSERT_EQ(server.requests.size(), c.requests);
-        for (int i = 0; i < c.requests; ++i) {
-            const QString title = QStringLiteral("Film%20") + QString::number(i + 1).rightJustified(2, u'0');
-            EXPECT_TRUE(server.requests[i].startsWith("/addMovie.php?l=0&titel=" + title + "&"))
-                << server.requests[i].toStdString();
-        }
+        for (int i = 0; i < c.requests; ++i)
+            EXPECT_EQ(server.baseUrl() + server.requests[i],
+                      clsInternetExport::GetExportMovie(server.baseUrl(), host.session().DVDListe().getDVD(i + 1), 0));
+        EXPECT_EQ(progress.titles, QStringList{"Box 31"});
+        EXPECT_EQ(progress.cancelTexts, QStringList{"Box 32"});
+        EXPECT_EQ(progress.totals, std::vector<int>{c.titles});
+        EXPECT_EQ(progress.steps, c.steps);
+        if (!c.steps.empty())
+            EXPECT_EQ(progress.labels.last(), QStringLiteral("%1 / %2").arg(c.steps.back()).arg(c.titles));
+        EXPECT_FALSE(progress.open);
         EXPECT_EQ(host.session().DVDListe().getListSize(), c.titles);
+        EXPECT_EQ(folder.read("lists/collection.adl"), listBefore);
     }
     EXPECT_TRUE(waitCursor);
+}
+
+TEST_F(UploadTest, AFailedRequestIsNamedAndNoAddressSendsNothing)
+{
+    collectionOf(2);
+    ScriptedProgress progress;
+
+    LocalHttpServer::Response hanging;
+    hanging.silent = true;
+    server.answer(hanging);
+    client.setTimeoutMs(300);
+    EXPECT_EQ(upload(), "StatusMsg 19 (timed out after 0.3 s)");
+    EXPECT_EQ(server.requests.size(), 1); // the second title is not tried
+
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    host.session().setServerUrl(QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort()));
+    closed.close();
+    EXPECT_EQ(upload(), "StatusMsg 19 (Connection refused)");
+
+    // The shipped address file is empty: the message names where the address goes.
+    const int displays = static_cast<int>(progress.totals.size());
+    for (const QString& none : {QString(), QStringLiteral("  ")}) {
+        host.session().setServerUrl(none);
+        EXPECT_EQ(upload(), "StatusMsg 50 " + folder.file("serverurl.txt"));
+    }
+    EXPECT_EQ(static_cast<int>(progress.totals.size()), displays);
 }
 
 } // namespace

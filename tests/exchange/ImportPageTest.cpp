@@ -152,24 +152,24 @@ TEST_F(ImportPageTest, DesignFillsTheDefaultsThatShowingKeepsAndResetRestores)
 
 TEST_F(ImportPageTest, LayoutPutsTheSmallButtonsBesideTheLabelAndTheList)
 {
-    auto* label = find<QWidget>("lbImpZuordnung");
-    EXPECT_EQ(label->geometry(), QRect(150, 30, 500, label->height()));
-    EXPECT_EQ(list->x(), 150);
-    EXPECT_EQ(list->height(), 200);
-    EXPECT_GE(list->y(), label->geometry().bottom());
-    for (const char* b : {"btImpReset", "btImpOben", "btImpUnten", "btImpEntfernen"})
-        EXPECT_EQ(find<QWidget>(b)->x(), list->geometry().right() + 6) << b;
-    EXPECT_EQ(find<QWidget>("btImpReset")->y(), label->y());
-    EXPECT_EQ(find<QWidget>("btImpOben")->y(), list->y());
-    EXPECT_GT(find<QWidget>("btImpUnten")->y(), find<QWidget>("btImpOben")->geometry().bottom());
-    EXPECT_EQ(find<QWidget>("btImpEntfernen")->geometry().bottom(), list->geometry().bottom());
-    // Below the list, one control a row.
-    QWidget* below[] = {list, header, file, name, rows, find<QWidget>("btImportieren")};
-    for (size_t i = 1; i < std::size(below); ++i) {
-        EXPECT_GT(below[i]->y(), below[i - 1]->geometry().bottom()) << i;
-        EXPECT_EQ(below[i]->geometry().left(), 150) << i;
-        EXPECT_EQ(below[i]->width(), 500) << i;
-    }
+    // At 800 x 600: a 500 wide column at 150, the small buttons 5 right of it.
+    const std::pair<const char*, QRect> placed[] = {
+        {"lbImpZuordnung", QRect(150, 30, 500, 20)},
+        {"btImpReset", QRect(655, 30, 21, 21)},
+        {"btImpOben", QRect(655, 55, 21, 21)},
+        {"ListImpSpaltenOrder", QRect(150, 55, 500, 200)},
+        {"btImpUnten", QRect(655, 81, 21, 21)},
+        {"btImpEntfernen", QRect(655, 234, 21, 21)}, // flush with the list's bottom
+        {"CheckImpFirstLine", QRect(150, 260, 500, 20)},
+        {"ucEntryImportFile", QRect(150, 285, 500, 25)},
+        {"ucEntryImpNewListName", QRect(150, 310, 500, 25)},
+        {"ucEntryImpAnzahl", QRect(150, 335, 500, 25)},
+    };
+    for (const auto& [name, rect] : placed)
+        EXPECT_EQ(find<QWidget>(name)->geometry(), rect) << name;
+    const QRect import = find<QWidget>("btImportieren")->geometry();
+    EXPECT_EQ(import.topLeft(), QPoint(150, 365));
+    EXPECT_EQ(import.width(), 500);
 }
 
 TEST_F(ImportPageTest, ListButtonsMoveAndMarkTheSelectedEntry)

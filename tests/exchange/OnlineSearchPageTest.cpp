@@ -110,6 +110,7 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         int timeoutMs;
         int message; // 0: none
         QStringList rowStarts;
+        const char* cause = nullptr; // behind message 19
     } cases[] = {
         {"one character", "A", std::nullopt, 3000, 43, {}},
         {"cancelled box", "", std::nullopt, 3000, 43, {}},
@@ -122,8 +123,8 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         {"count tag alone in record 1", "Al", LocalHttpServer::Response{200, "<count=2><br>Alien<br>Heat"}, 3000, 0,
          {"2)"}},
         {"negative count", "Al", LocalHttpServer::Response{200, "<COUNT=-4>A<br>B"}, 3000, 0, {}},
-        {"server error", "Al", LocalHttpServer::Response{500, "<COUNT=1>Alien"}, 3000, 19, {}},
-        {"server that never answers", "Al", hanging, 300, 19, {}},
+        {"server error", "Al", LocalHttpServer::Response{500, "<COUNT=1>Alien"}, 3000, 19, {}, " (HTTP status 500)"},
+        {"server that never answers", "Al", hanging, 300, 19, {}, " (timed out after 0.3 s)"},
     };
     // The page's rows from the previous search must go each time.
     server.answer(200, "<COUNT=2>A<br>B");
@@ -145,15 +146,22 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         for (const QString& r : rows())
             starts << r.left(r.indexOf(u')') + 1);
         EXPECT_EQ(starts, c.rowStarts) << c.name;
+        if (c.cause)
+            EXPECT_EQ(host.log.last(), QStringLiteral("StatusMsg 19") + QLatin1String(c.cause)) << c.name;
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.name;
     }
 }
 
-TEST_F(OnlineSearchPageTest, WithoutAnAddressTheSearchFailsWithoutARequest)
+TEST_F(OnlineSearchPageTest, WithoutAnAddressNothingIsAskedOrSentAndTheFileIsNamed)
 {
+    server.answer(200, "<COUNT=1>Alien");
+    searchFor(QStringLiteral("first"));
+    ASSERT_EQ(list()->count(), 1);
+    server.requests.clear();
     host.session().setServerUrl(QString());
-    searchFor(QStringLiteral("Alien"));
-    EXPECT_EQ(host.lastStatus(), 19);
+    QTest::mouseClick(child<QPushButton>("btWexulAgain"), Qt::LeftButton); // no input box is scripted
+    EXPECT_EQ(host.log.last(), "StatusMsg 50 " + folder.file("serverurl.txt"));
+    EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(server.requests.isEmpty());
 }
 
@@ -221,17 +229,29 @@ TEST_F(OnlineSearchPageTest, ThePageShowsHidesStylesAndLaysOutItsControls)
     EXPECT_EQ(child<QPushButton>("btWexul")->text(), "Stil 168");
     EXPECT_EQ(child<QPushButton>("btWexulAgain")->text(), "Stil 169");
 
-    const QRect l = list()->geometry();
-    const QRect take = child<QWidget>("btWexul")->geometry();
-    const QRect again = child<QWidget>("btWexulAgain")->geometry();
-    EXPECT_EQ(l, QRect(25, 30, 750, 450));
-    EXPECT_EQ(take.left(), l.left());
-    EXPECT_EQ(again.right(), l.right());
-    EXPECT_EQ(take.top(), again.top());
-    EXPECT_GT(take.top(), l.bottom());
-    EXPECT_LT(take.right(), again.left());
-    EXPECT_NEAR(take.width(), l.width() / 2, 10);
-    EXPECT_EQ(take.width(), again.width());
+    // Each button half the list less 5, the second 10 right of the first;
+    // an odd list width leaves its last pixel beside the second button.
+    const struct {
+        int W;
+        QRect list;
+        int width;
+        int againLeft;
+    } sizes[] = {
+        {800, QRect(25, 30, 750, 450), 370, 405},
+        {801, QRect(25, 30, 751, 450), 370, 405},
+        {803, QRect(25, 30, 753, 450), 371, 406},
+    };
+    for (const auto& c : sizes) {
+        SCOPED_TRACE(c.W);
+        page.SetSizes(c.W, 600);
+        const QRect take = child<QWidget>("btWexul")->geometry();
+        const QRect again = child<QWidget>("btWexulAgain")->geometry();
+        EXPECT_EQ(list()->geometry(), c.list);
+        EXPECT_EQ(take.topLeft(), QPoint(c.list.left(), 485));
+        EXPECT_EQ(again.topLeft(), QPoint(c.againLeft, 485));
+        EXPECT_EQ(take.width(), c.width);
+        EXPECT_EQ(again.width(), c.width);
+    }
 }
 
 } // namespace

@@ -250,7 +250,7 @@ TEST_F(WebTest, TheUpdatePageOpensInTheBrowser)
     host.session().setServerUrl(QString()); // no service address: nothing to open
     web.menue_internetUpdate_Click();
     EXPECT_EQ(opener.urls.size(), 1);
-    EXPECT_EQ(host.lastStatus(), 48);
+    EXPECT_EQ(host.log.last(), "StatusMsg 50 " + folder.file("serverurl.txt"));
 }
 
 TEST_F(WebTest, AnUnreadableFavouritesFileIsReportedAndNeverReplaced)

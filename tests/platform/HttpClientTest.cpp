@@ -60,18 +60,19 @@ TEST(QtHttpClient, ReportsEveryKindOfFailedRequest)
         std::optional<LocalHttpServer::Response> response;
         std::optional<QString> url; // none: the local server
         Failure failure;
+        const char* text; // what the status line is told
     } cases[] = {
-        {"status 500", error500, std::nullopt, Failure::HttpStatus},
-        {"status 404", notFound, std::nullopt, Failure::HttpStatus},
-        {"never answers", hang, std::nullopt, Failure::TimedOut},
-        {"too large, announced", bigWithLength, std::nullopt, Failure::TooLarge},
-        {"too large, streamed", bigStreamed, std::nullopt, Failure::TooLarge},
-        {"connection refused", std::nullopt, refused, Failure::Connection},
-        {"empty", std::nullopt, QString(""), Failure::InvalidAddress},
-        {"no scheme", std::nullopt, QStringLiteral("/getMovie.php?l=0"), Failure::InvalidAddress},
-        {"no host", std::nullopt, QStringLiteral("http:///getMovie.php"), Failure::InvalidAddress},
-        {"file", std::nullopt, QStringLiteral("file:///etc/hostname"), Failure::InvalidAddress},
-        {"ftp", std::nullopt, QStringLiteral("ftp://127.0.0.1/x"), Failure::InvalidAddress},
+        {"status 500", error500, std::nullopt, Failure::HttpStatus, "HTTP status 500"},
+        {"status 404", notFound, std::nullopt, Failure::HttpStatus, "HTTP status 404"},
+        {"never answers", hang, std::nullopt, Failure::TimedOut, "timed out after 0.3 s"},
+        {"too large, announced", bigWithLength, std::nullopt, Failure::TooLarge, "answer larger than 4 MB"},
+        {"too large, streamed", bigStreamed, std::nullopt, Failure::TooLarge, "answer larger than 4 MB"},
+        {"connection refused", std::nullopt, refused, Failure::Connection, "Connection refused"},
+        {"empty", std::nullopt, QString(""), Failure::InvalidAddress, "not an http or https address"},
+        {"no scheme", std::nullopt, QStringLiteral("/getMovie.php?l=0"), Failure::InvalidAddress, "not an http or https address"},
+        {"no host", std::nullopt, QStringLiteral("http:///getMovie.php"), Failure::InvalidAddress, "not an http or https address"},
+        {"file", std::nullopt, QStringLiteral("file:///etc/hostname"), Failure::InvalidAddress, "not an http or https address"},
+        {"ftp", std::nullopt, QStringLiteral("ftp://127.0.0.1/x"), Failure::InvalidAddress, "not an http or https address"},
     };
     // A short time-out for the server that never answers; the others get room
     // to send 4 MB on a slow (sanitized, loaded) machine.
@@ -86,6 +87,7 @@ TEST(QtHttpClient, ReportsEveryKindOfFailedRequest)
         clock.start();
         EXPECT_FALSE(client.get(url).has_value()) << c.name;
         EXPECT_EQ(client.lastFailure(), c.failure) << c.name;
+        EXPECT_EQ(client.lastFailureText(), QString::fromLatin1(c.text)) << c.name;
         EXPECT_LT(clock.elapsed(), 15000) << c.name;
         if (c.failure == Failure::TimedOut) {
             EXPECT_GE(clock.elapsed(), 250) << c.name;
@@ -101,6 +103,7 @@ TEST(QtHttpClient, ReportsEveryKindOfFailedRequest)
     server.answer(200, "fine");
     EXPECT_EQ(quick.get(server.baseUrl() + "/x"), QStringLiteral("fine"));
     EXPECT_EQ(quick.lastFailure(), Failure::None);
+    EXPECT_EQ(quick.lastFailureText(), QString());
 }
 
 TEST(QtHttpClient, WaitsFifteenSecondsUnlessTold)

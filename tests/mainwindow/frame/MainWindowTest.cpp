@@ -66,8 +66,10 @@ TEST_F(FrameTest, EveryPageCanBeShownAndTheTitleViewComesBack)
     window->SetLanguageAndDesign();
     window->SetAllSizes(800, 600);
     window->show();
+    // The online search page asks for its text at once, once a service address is set.
+    window->session().setServerUrl(QStringLiteral("http://127.0.0.1:9"));
     ScriptedMessages boxes;
-    boxes.expectInput(QString()); // the online search page asks for its text at once
+    boxes.expectInput(QString());
     for (int page = 1; page <= 23; ++page) {
         window->ShowPage(page);
         EXPECT_EQ(window->AktuelleSeite(), page);

@@ -3,6 +3,7 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedColorDialogs.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -70,11 +71,10 @@ protected:
     }
     ucEntry* entry(const char* name) const { return child<ucEntry>(name); }
     QListWidget* designList() const { return child<QListWidget>("FileDesign"); }
+    // Chooses a design with the mouse.
     void chooseDesign(const QString& name) const
     {
-        const QList<QListWidgetItem*> found = designList()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        designList()->setCurrentItem(found.first());
+        ASSERT_TRUE(clickListItem(designList(), name)) << name.toStdString();
     }
     void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
 
@@ -247,6 +247,45 @@ TEST_F(DesignEditor, DeletingRefusesAProtectedDesignAndAsksForAnyOther)
     }
     EXPECT_EQ(host.log, (QStringList{"StatusMsg 5", "ShowPage 16"}));
     EXPECT_FALSE(QFileInfo::exists(folder.file("designs/p2.asd")));
+}
+
+TEST_F(DesignEditor, AClickLoadsTheDesignAndDeleteActsOnTheDesignShown)
+{
+    // A click on a protected design marks it, so it cannot be deleted.
+    chooseDesign(QStringLiteral("p1.asd"));
+    EXPECT_TRUE(host.session().DesignGeschuetzt());
+    EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("p1"));
+    click("btDesignLoeschen");
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 13"});
+
+    // A click on the design already chosen loads it again over the edits.
+    child<ColorLabel>("btEinstColorFont")->setColor(0x00010203);
+    entry("ucEntryEinstDesignName")->setValue(QStringLiteral("edited"));
+    chooseDesign(QStringLiteral("p1.asd"));
+    EXPECT_EQ(child<ColorLabel>("btEinstColorFont")->color(), 255);
+    EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("p1"));
+
+    // A press on another line released elsewhere highlights it without
+    // loading it: the delete still refuses the protected design shown.
+    QListWidget* list = designList();
+    QListWidgetItem* p2 = list->findItems(QStringLiteral("p2.asd"), Qt::MatchExactly).first();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(p2).center());
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, QPoint(2, list->viewport()->height() - 2));
+    ASSERT_TRUE(p2->isSelected());
+    host.log.clear();
+    click("btDesignLoeschen");
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 13"});
+    EXPECT_TRUE(QFileInfo::exists(folder.file("designs/p1.asd")));
+    EXPECT_TRUE(QFileInfo::exists(folder.file("designs/p2.asd")));
+
+    // The keyboard chooses and loads as well.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("p1.asd"));
+    EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("p1"));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("d"));
+    EXPECT_FALSE(host.session().DesignGeschuetzt());
 }
 
 TEST_F(DesignEditor, TheColourChooserStartsAtTheLabelsColourAndCancelKeepsIt)

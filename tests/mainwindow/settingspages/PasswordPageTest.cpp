@@ -79,8 +79,8 @@ TEST_F(PasswordPage, ChangingChecksTheCurrentPasswordTheRepetitionAndWhatTheFile
         {"nine characters", "Secret1", "Secret1", "abcdefghi", "abcdefghi", 3, "abcdefghi"},
         {"letters beyond ASCII", "", "", "Übel9", "Übel9", 3, "Übel9"},
         {"both new entries empty clear it", "Secret1", "Secret1", "", "", 3, ""},
-        {"current in other case", "Secret1", "secret1", "abc", "abc", 10, "Secret1"},
-        {"current missing", "Secret1", "", "abc", "abc", 10, "Secret1"},
+        {"current in other case", "Secret1", "secret1", "abc", "abc", 51, "Secret1"},
+        {"current missing", "Secret1", "", "abc", "abc", 51, "Secret1"},
         {"repetition differs", "Secret1", "Secret1", "abc", "abd", 30, "Secret1"},
         {"ten characters", "Secret1", "Secret1", "abcdefghij", "abcdefghij", 15, "Secret1"},
         {"comma", "Secret1", "Secret1", "ab,c", "ab,c", 15, "Secret1"},
@@ -112,7 +112,7 @@ TEST_F(PasswordPage, AfterAChangeTheOldPasswordInTheEntryNoLongerFits)
     type(QStringLiteral("Secret1"), QStringLiteral("Neu42"), QStringLiteral("Neu42"));
     click("btPwChange");
     click("btPwChange");
-    EXPECT_EQ(host().statusMessages, (std::vector<int>{3, 10}));
+    EXPECT_EQ(host().statusMessages, (std::vector<int>{3, 51}));
     entry("ucEntryPwOld")->setValue(QStringLiteral("Neu42"));
     click("btPwChange");
     EXPECT_EQ(host().lastStatus(), 3);
@@ -123,7 +123,7 @@ TEST_F(PasswordPage, ClearingNeedsTheCurrentPassword)
     start(QStringLiteral("Secret1"));
     type(QStringLiteral("Secret"), QString(), QString());
     click("btPwDelete");
-    EXPECT_EQ(host().statusMessages, std::vector<int>{10});
+    EXPECT_EQ(host().statusMessages, std::vector<int>{51});
     EXPECT_EQ(fromFile(), QStringLiteral("Secret1"));
 
     entry("ucEntryPwOld")->setValue(QStringLiteral("Secret1"));

@@ -6,6 +6,7 @@
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/mainwindow/frame/StartupFixture.h"
 #include "tests/support/FixedScreen.h"
+#include "tests/support/ListClicks.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -48,12 +49,10 @@ protected:
         e->setMaxCharacters(limit);
     }
 
-    // Chooses a design in the list the way a click does.
+    // Chooses a design in the list with the mouse.
     void chooseDesign(const QString& name) const
     {
-        const QList<QListWidgetItem*> found = designList()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        designList()->setCurrentItem(found.first());
+        ASSERT_TRUE(clickListItem(designList(), name)) << name.toStdString();
     }
 
     void saveSettings() { click("btEinstSpeichern"); }

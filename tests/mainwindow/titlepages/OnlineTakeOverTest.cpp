@@ -106,7 +106,7 @@ TEST_F(OnlineTakeOverTest, ReopeningThePageSearchesAgainAndAFailedSearchLeavesTh
     window->ShowPage(1);
     window->ShowPage(7);
     EXPECT_EQ(child<QListWidget>("ListWexul")->count(), 0);
-    EXPECT_EQ(status(), "Meldung 19");
+    EXPECT_EQ(status(), "Meldung 19 (HTTP status 500)");
     click("btWexul"); // nothing to take
     EXPECT_EQ(window->AktuelleSeite(), 7);
 }

@@ -1,0 +1,21 @@
+#include "exchange/OnlineService.h"
+
+#include "mainwindow/host/PageHost.h"
+#include "mainwindow/host/Session.h"
+#include "platform/ProgramFolder.h"
+
+QString OnlineService::addressFile() { return ProgramFolder::path() + QStringLiteral("/serverurl.txt"); }
+
+bool OnlineService::hasAddress(PageHost& host)
+{
+    if (!host.session().ServerUrl().trimmed().isEmpty())
+        return true;
+    // The program folder is hidden, so the file is named in full.
+    host.StatusMsg(kStatusNoAddress, u' ' + addressFile());
+    return false;
+}
+
+void OnlineService::reportFailure(PageHost& host, const QString& why)
+{
+    host.StatusMsg(kStatusFailed, why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')');
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class PageHost;
+
+// What the pages that talk to the online title service say alike.
+namespace OnlineService {
+
+constexpr int kStatusFailed = 19;
+constexpr int kStatusNoAddress = 50;
+
+// The file that holds the service's address.
+QString addressFile();
+// True when a service address is set; otherwise the status line says so and
+// names the file where the address belongs.
+bool hasAddress(PageHost& host);
+// Message 19, followed by why the request failed when that is known.
+void reportFailure(PageHost& host, const QString& why);
+
+} // namespace OnlineService

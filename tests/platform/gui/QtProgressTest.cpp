@@ -1,0 +1,47 @@
+#include "platform/gui/QtProgressService.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QtProgressService, ShowsTheCountAtOnceAndCancelStopsTheNextStep)
+{
+    QtProgressService progress;
+    EXPECT_TRUE(progress.step(1, QStringLiteral("ignored"))); // nothing shown yet: nothing to cancel
+
+    progress.begin(QStringLiteral("Uploading titles"), QStringLiteral("Cancel"), 3);
+    QProgressDialog* dialog = progress.dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Uploading titles"));
+    EXPECT_EQ(dialog->maximum(), 3);
+    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal); // no second action meanwhile
+
+    EXPECT_TRUE(progress.step(1, QStringLiteral("1 / 3")));
+    EXPECT_EQ(dialog->value(), 1);
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("1 / 3"));
+
+    auto* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    // The dialog stays up, showing where the work stopped, until the caller ends it.
+    EXPECT_FALSE(progress.step(2, QStringLiteral("2 / 3")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("2 / 3"));
+
+    progress.end();
+    EXPECT_EQ(progress.dialog(), nullptr);
+
+    // A new run starts uncancelled.
+    progress.begin(QStringLiteral("Uploading titles"), QStringLiteral("Cancel"), 1);
+    EXPECT_TRUE(progress.step(0, QStringLiteral("0 / 1")));
+    progress.end();
+}
+
+} // namespace
