@@ -106,34 +106,78 @@ QString escapeCode(char16_t c)
     return QStringLiteral("_x") + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u'_';
 }
 
-// Appends text as a workbook string: XML's own escapes, and "_xHHHH_" for
-// what XML cannot hold.
-void appendText(QString& out, const QString& s)
+// Text as a workbook string, in pieces for put(QStringView): XML's own
+// escapes, and "_xHHHH_" for what XML cannot hold.
+template <typename Put>
+void escapeText(QStringView s, Put&& put)
 {
+    qsizetype run = 0; // start of the piece that needs no escape
+    auto replace = [&](qsizetype i, qsizetype length, QStringView by) {
+        put(s.mid(run, i - run));
+        put(by);
+        run = i + length;
+    };
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0xD800 && u != u'<' && u != u'>' && u != u'&' && u != u'"' && u != u'_')
+            continue;
         if (u == u'<') {
-            out += QStringView(u"&lt;");
+            replace(i, 1, u"&lt;");
         } else if (u == u'>') {
-            out += QStringView(u"&gt;");
+            replace(i, 1, u"&gt;");
         } else if (u == u'&') {
-            out += QStringView(u"&amp;");
+            replace(i, 1, u"&amp;");
         } else if (u == u'"') {
-            out += QStringView(u"&quot;"); // so that it serves attribute values too
+            replace(i, 1, u"&quot;"); // so that it serves attribute values too
         } else if (u == u'_' && isEscapeAt(s, i)) {
-            out += escapeCode(u'_'); // a literal "_xHHHH_" must not read as an escape
+            replace(i, 1, escapeCode(u'_')); // a literal "_xHHHH_" must not read as an escape
         } else if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF) {
-            out += escapeCode(u);
+            replace(i, 1, escapeCode(u));
         } else if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
-            out += c;
-            out += s[++i];
+            ++i;
         } else if (c.isSurrogate()) {
-            out += QChar(QChar::ReplacementCharacter);
-        } else {
-            out += c;
+            replace(i, 1, u"\uFFFD");
         }
     }
+    put(s.mid(run));
+}
+
+void appendText(QString& out, const QString& s)
+{
+    escapeText(s, [&](QStringView piece) { out += piece; });
+}
+
+// UTF-8 of text whose surrogates come in pairs.
+void appendUtf8(QByteArray& out, QStringView s)
+{
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t u = s[i].unicode();
+        if (u < 0x80) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        if (QChar::isHighSurrogate(u) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            u = QChar::surrogateToUcs4(static_cast<char16_t>(u), s[++i].unicode());
+        else if (QChar::isSurrogate(u))
+            u = 0xFFFD;
+        if (u < 0x800) {
+            out += static_cast<char>(0xC0 | (u >> 6));
+        } else if (u < 0x10000) {
+            out += static_cast<char>(0xE0 | (u >> 12));
+            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (u >> 18));
+            out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        }
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
+void appendTextUtf8(QByteArray& out, const QString& s)
+{
+    escapeText(s, [&](QStringView piece) { appendUtf8(out, piece); });
 }
 
 QString columnName(int column)
@@ -157,15 +201,21 @@ void appendCellName(QString& out, int row, int column)
     out += QString::number(row);
 }
 
-std::optional<int> rowNumber(QStringView text)
+char16_t code(QChar c) { return c.unicode(); }
+char16_t code(char c) { return static_cast<unsigned char>(c); }
+
+// A row number of the sheet, from a text or from the bytes of a part.
+template <typename View>
+std::optional<int> rowNumber(View text)
 {
-    if (text.isEmpty() || text.size() > 7 || text[0] == u'0')
+    if (text.isEmpty() || text.size() > 7 || code(text[0]) == u'0')
         return std::nullopt;
     int row = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
+    for (const auto c : text) {
+        const char16_t u = code(c);
+        if (u < u'0' || u > u'9')
             return std::nullopt;
-        row = row * 10 + (c.unicode() - u'0');
+        row = row * 10 + (u - u'0');
     }
     if (row > Workbook::kMaxRows)
         return std::nullopt;
@@ -173,15 +223,18 @@ std::optional<int> rowNumber(QStringView text)
 }
 
 // "B12" as row 12, column 2; nullopt for anything else, a cell beyond the sheet limits included.
-std::optional<std::pair<int, int>> cellReference(QStringView ref)
+template <typename View>
+std::optional<std::pair<int, int>> cellReference(View ref)
 {
     qsizetype i = 0;
     int column = 0;
-    while (i < ref.size() && ref[i].isLetter() && ref[i].unicode() < 128) {
+    for (; i < ref.size(); ++i) {
+        const char16_t u = code(ref[i]);
+        if (!((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')))
+            break;
         if (i == 3)
             return std::nullopt;
-        column = column * 26 + (ref[i].toUpper().unicode() - u'A' + 1);
-        ++i;
+        column = column * 26 + ((u & ~0x20) - u'A' + 1);
     }
     if (i == 0 || column > Workbook::kMaxColumns)
         return std::nullopt;
@@ -641,6 +694,13 @@ void XlsxWorkbook::setText(int row, int column, const QString& text)
     m_writtenMaxColumn = std::max(m_writtenMaxColumn, column);
 }
 
+void XlsxWorkbook::clearRowsFrom(int firstRow, int lastColumn)
+{
+    checkCellIndex(firstRow, lastColumn);
+    m_clearedFrom = firstRow;
+    m_clearedColumns = lastColumn;
+}
+
 QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasReplaced) const
 {
     const QString& where = m_sheetPart;
@@ -724,6 +784,8 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
         }
     };
 
+    auto clears = [&](int row) { return m_clearedColumns > 0 && row >= m_clearedFrom; };
+
     enum class State { Before, InSheetData, InRow, After } state = State::Before;
     int depth = 0;
     int row = 0;
@@ -773,7 +835,7 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
                 writeRowsBefore(row);
                 const QString custom = attribute(r, u"customFormat");
                 rowStyle = (custom == u"1" || custom == u"true") ? attribute(r, u"s") : QString();
-                const bool changed = it != end && rowOfKey(it->first) == row;
+                const bool changed = (it != end && rowOfKey(it->first) == row) || clears(row);
                 // Explicit numbers: a row put in before would shift an implicit one.
                 w.writeStartElement(qualified);
                 w.writeAttribute(QStringLiteral("r"), QString::number(row));
@@ -810,6 +872,14 @@ QByteArray XlsxWorkbook::mergedSheet(const QByteArray& sheet, bool& formulasRepl
                     });
                     writeCell(row, column, it->second, style);
                     ++it;
+                } else if (clears(row) && column <= m_clearedColumns) {
+                    const QString style = attribute(r, u"s");
+                    x.skipRest([&](QStringView inner) {
+                        if (inner == u"f")
+                            formulasReplaced = true;
+                    });
+                    if (!style.isEmpty())
+                        writeCell(row, column, QString(), style);
                 } else {
                     w.writeStartElement(qualified);
                     w.writeAttribute(QStringLiteral("r"), cellName(row, column));
@@ -867,7 +937,7 @@ void XlsxWorkbook::dropCalcChain(ZipArchive& zip) const
 
 void XlsxWorkbook::save()
 {
-    if (m_written.empty())
+    if (m_written.empty() && m_clearedColumns == 0)
         return;
     ZipArchive zip(m_path, ZipArchive::Mode::Update);
     bool formulasReplaced = false;
@@ -882,5 +952,7 @@ void XlsxWorkbook::save()
     m_written.clear();
     m_writtenMinColumn = kMaxColumns;
     m_writtenMaxColumn = 0;
+    m_clearedFrom = 0;
+    m_clearedColumns = 0;
     openPackage();
 }

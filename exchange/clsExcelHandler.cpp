@@ -106,6 +106,8 @@ bool clsExcelHandler::ExcelExport(const clsTranslation& captions, const clsDaten
             for (int k = 1; k <= kColumns; ++k)
                 book->setText(i + 1, k, list.getDataString(i, kColumnTable[k - 1].field));
         }
+        // What an earlier, longer export left below would read as titles of this list.
+        book->clearRowsFrom(list.getListSize() + 2, kColumns);
         book->save();
         return true;
     } catch (const RuntimeError&) {

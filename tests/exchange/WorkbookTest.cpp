@@ -202,6 +202,18 @@ TEST(Workbook, ReplacedFormulasTakeTheCalculationChainAlong)
     const auto book = Workbook::open(path);
     EXPECT_EQ(book->cell(1, 1).asText(), QStringLiteral("Text statt Formel"));
     EXPECT_EQ(book->cell(30, 1).number, 6.0); // the formula below stays
+
+    // Emptied rows take their formulas out of the chain too.
+    const QString cleared = copyTo(fixture(QStringLiteral("calc-chain.xlsx")), dir.path(), QStringLiteral("e.xlsx"));
+    {
+        const auto b = Workbook::open(cleared);
+        b->clearRowsFrom(3, 17);
+        b->save();
+    }
+    EXPECT_EQ(packageParts(cleared, kPackageParts).count(QStringLiteral("xl/calcChain.xml")), 0u);
+    const auto c = Workbook::open(cleared);
+    EXPECT_EQ(c->cell(2, 3).number, 15.0);
+    EXPECT_TRUE(c->cell(30, 1).isEmpty());
 }
 
 TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
@@ -238,3 +250,4 @@ TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
     }
     EXPECT_EQ(readFile(xls), xlsBytes);
 }
+
