@@ -8,6 +8,9 @@
 #include "platform/SequentialFile.h"
 
 #include <QLocale>
+
+#include <algorithm>
+#include <iterator>
 #include <QRegularExpression>
 
 namespace {
@@ -212,6 +215,48 @@ void clsDatentraegerList::AddSortedDVD(const clsDatentraeger& dvd)
     s.dvd = dvd;
     s.key = std::move(newKey);
     ++m_count;
+}
+
+void clsDatentraegerList::AddSortedDVDs(std::vector<clsDatentraeger> dvds)
+{
+    const int n = static_cast<int>(dvds.size());
+    if (n > kMaxTitles - m_count)
+        throw RuntimeError(ErrorKind::Capacity, QStringLiteral("a list holds at most %1 titles").arg(kMaxTitles));
+    if (!m_ordered)
+        m_ordered = checkOrder();
+    if (!m_ordered) {
+        // An unordered list places each record by its walk from the top.
+        for (const clsDatentraeger& d : dvds)
+            AddSortedDVD(d);
+        return;
+    }
+    std::vector<std::unique_ptr<Slot>> added;
+    added.reserve(dvds.size());
+    // Later records come first among equal names, as one insert after another puts them.
+    for (auto d = dvds.rbegin(); d != dvds.rend(); ++d) {
+        auto s = std::make_unique<Slot>();
+        s->key = keyOf(d->GetFilmname());
+        s->dvd = std::move(*d);
+        added.push_back(std::move(s));
+    }
+    const auto below = [](const std::unique_ptr<Slot>& a, const std::unique_ptr<Slot>& b) {
+        return a->key->compare(*b->key) < 0;
+    };
+    std::stable_sort(added.begin(), added.end(), below);
+    for (int i = 1; i <= m_count; ++i)
+        key(i);
+    slot(m_count); // slot 0 at least, so that the range below starts inside the table
+    // A new record goes before the equal names already held: merge takes from
+    // its first range on a tie.
+    std::vector<std::unique_ptr<Slot>> merged;
+    merged.reserve(static_cast<size_t>(m_count + n));
+    std::merge(std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
+               std::make_move_iterator(m_slots.begin() + 1), std::make_move_iterator(m_slots.begin() + m_count + 1),
+               std::back_inserter(merged), below);
+    if (m_slots.size() < static_cast<size_t>(m_count + n + 1))
+        m_slots.resize(static_cast<size_t>(m_count + n + 1));
+    std::move(merged.begin(), merged.end(), m_slots.begin() + 1);
+    m_count += n;
 }
 
 void clsDatentraegerList::ClearList()

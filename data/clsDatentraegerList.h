@@ -65,6 +65,11 @@ public:
     // Inserts before the first title whose film name does not sort before the
     // new one (case-insensitive, by the locale's collation).
     void AddSortedDVD(const clsDatentraeger& dvd);
+    // The same order as AddSortedDVD of each record in turn (a record goes
+    // before the equal names already there, so equal names end up in reverse
+    // order), in one sort instead of a shift per record. Capacity error, list
+    // unchanged, when they do not all fit.
+    void AddSortedDVDs(std::vector<clsDatentraeger> dvds);
     // Writes the list file through a safe rewrite: on failure the previous
     // file stays and the error is thrown.
     void Save(const QString& path) const;

@@ -47,6 +47,10 @@ public:
     // A text cell; the empty text makes the cell empty (its format stays).
     // Only recorded here: save() writes it.
     virtual void setText(int row, int column, const QString& text) = 0;
+    // Empties columns 1 to lastColumn of every row from firstRow down, as
+    // setText("") would each cell there that is not written; only recorded
+    // here: save() applies it.
+    virtual void clearRowsFrom(int firstRow, int lastColumn) = 0;
     // Writes the recorded cells into the file, keeping everything else of it.
     virtual void save() = 0;
 

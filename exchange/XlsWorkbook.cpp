@@ -231,6 +231,11 @@ void XlsWorkbook::setText(int, int, const QString&)
     throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: this workbook format is only read").arg(m_path));
 }
 
+void XlsWorkbook::clearRowsFrom(int, int)
+{
+    throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: this workbook format is only read").arg(m_path));
+}
+
 void XlsWorkbook::save()
 {
     throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: this workbook format is only read").arg(m_path));

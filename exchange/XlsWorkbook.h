@@ -33,6 +33,7 @@ public:
     WorkbookCell cell(int row, int column) override;
     // Both refuse: the format is only read.
     void setText(int row, int column, const QString& text) override;
+    void clearRowsFrom(int firstRow, int lastColumn) override;
     void save() override;
 
 private:

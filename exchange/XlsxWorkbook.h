@@ -32,6 +32,7 @@ public:
     bool isWritable() const override { return true; }
     WorkbookCell cell(int row, int column) override;
     void setText(int row, int column, const QString& text) override;
+    void clearRowsFrom(int firstRow, int lastColumn) override;
     void save() override;
 
 private:
@@ -55,4 +56,7 @@ private:
     std::map<quint64, QString> m_written;
     int m_writtenMinColumn = Workbook::kMaxColumns;
     int m_writtenMaxColumn = 0;
+    // Cells of columns 1 to m_clearedColumns from row m_clearedFrom down lose their values.
+    int m_clearedFrom = 0;
+    int m_clearedColumns = 0;
 };

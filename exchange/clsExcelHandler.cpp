@@ -10,7 +10,9 @@
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -106,6 +108,8 @@ bool clsExcelHandler::ExcelExport(const clsTranslation& captions, const clsDaten
             for (int k = 1; k <= kColumns; ++k)
                 book->setText(i + 1, k, list.getDataString(i, kColumnTable[k - 1].field));
         }
+        // What an earlier, longer export left below would read as titles of this list.
+        book->clearRowsFrom(list.getListSize() + 2, kColumns);
         book->save();
         return true;
     } catch (const RuntimeError&) {
@@ -132,7 +136,8 @@ bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString&
         if (rowCount > clsDatentraegerList::kMaxTitles)
             throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 rows").arg(rowCount));
         const auto book = Workbook::open(Paths::resolve(workbookPath));
-        clsDatentraegerList list;
+        std::vector<clsDatentraeger> rows;
+        rows.reserve(static_cast<size_t>(std::max(rowCount, 0)));
         clsDatentraeger d;
         for (int row = firstRow; row < firstRow + rowCount; ++row) {
             d.Clear();
@@ -140,8 +145,10 @@ bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString&
                 if (const int field = fieldOfColumn[static_cast<size_t>(k - 1)])
                     setField(d, field, book->cell(row, k));
             }
-            list.AddSortedDVD(d);
+            rows.push_back(d);
         }
+        clsDatentraegerList list;
+        list.AddSortedDVDs(std::move(rows));
         list.Save(Paths::resolve(listPath));
         return true;
     } catch (const RuntimeError&) {

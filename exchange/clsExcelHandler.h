@@ -24,8 +24,9 @@ public:
     static bool IsListNameValid(const QString& name);
 
     // Writes the header row and one row per title into the active sheet of
-    // the existing workbook and saves it in place; rows below the last title
-    // and columns beyond 17 keep what they held. False when the workbook is
+    // the existing workbook and saves it in place; columns 1 to 17 of the
+    // rows below the last title are emptied, columns beyond 17 and the other
+    // sheets keep what they held. False when the workbook is
     // missing, damaged or read-only, or cannot be saved: then it is unchanged.
     bool ExcelExport(const clsTranslation& captions, const clsDatentraegerList& list, const QString& workbookPath);
 

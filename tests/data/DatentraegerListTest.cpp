@@ -11,6 +11,9 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using L = clsDatentraegerList;
@@ -131,6 +134,68 @@ TEST(DatentraegerList, SortedInsertIntoAnUnorderedListWalksFromTheTop)
     sorted.setDVDString(2, QStringLiteral("z"), L::FieldFilmname);
     sorted.AddSortedDVD(title(QStringLiteral("y")));
     EXPECT_EQ(names(sorted), (QStringList{"a", "y", "z", "c", "d", "e"}));
+}
+
+// Names with their record, so that equal names show their order.
+QStringList namesAndTags(const L& list)
+{
+    QStringList out;
+    for (int i = 1; i <= list.getListSize(); ++i)
+        out << list.getDataString(i, L::FieldFilmname) + u'|' + list.getDataString(i, L::FieldGenre);
+    return out;
+}
+
+// Adding many at once gives exactly the order of one sorted insert after
+// another, equal names (in any case) in reverse order, before the equal names
+// already held; an unordered list still walks from the top.
+TEST(DatentraegerList, SortedBatchKeepsTheOrderOfOneInsertAfterAnother)
+{
+    const char* pool[] = {"alien", "Alien", "ALIEN", "brazil", "", "ärger", "Ärger", "zorro", "Brazil", "a"};
+    std::vector<clsDatentraeger> batch;
+    for (int i = 0; i < 200; ++i) {
+        clsDatentraeger d = title(QString::fromUtf8(pool[(i * 7 + i / 3) % 10]));
+        d.SetGenre(QString::number(i));
+        batch.push_back(d);
+    }
+    struct Case {
+        const char* name;
+        std::function<void(L&)> before;
+    };
+    const Case cases[] = {
+        {"empty", [](L&) {}},
+        {"ordered",
+         [](L& l) {
+             for (const char* n : {"Alien", "brazil", "m", "", "zorro"})
+                 l.AddSortedDVD(title(QString::fromUtf8(n)));
+         }},
+        {"unordered",
+         [](L& l) {
+             for (const char* n : {"m", "Alien", "zorro", "b"})
+                 l.AddDVD(title(QString::fromUtf8(n)));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        L oneByOne, atOnce;
+        c.before(oneByOne);
+        c.before(atOnce);
+        for (const clsDatentraeger& d : batch)
+            oneByOne.AddSortedDVD(d);
+        atOnce.AddSortedDVDs(batch);
+        EXPECT_EQ(namesAndTags(atOnce), namesAndTags(oneByOne));
+        // Later inserts still find their place.
+        oneByOne.AddSortedDVD(title(QStringLiteral("Brazil")));
+        atOnce.AddSortedDVD(title(QStringLiteral("Brazil")));
+        EXPECT_EQ(namesAndTags(atOnce), namesAndTags(oneByOne));
+    }
+
+    L full;
+    for (int i = 1; i <= L::kMaxTitles - 1; ++i)
+        full.AddDVD(title(QStringLiteral("t%1").arg(i, 5, 10, QLatin1Char('0'))));
+    EXPECT_EQ(errorKindOf([&] { full.AddSortedDVDs({title(QStringLiteral("a")), title(QStringLiteral("b"))}); }),
+              ErrorKind::Capacity);
+    EXPECT_EQ(full.getListSize(), L::kMaxTitles - 1);
+    EXPECT_EQ(full.getDataString(1, 1), QStringLiteral("t00001"));
 }
 
 TEST(DatentraegerList, RemoveAndShiftsKeepSlotsAboveTheCount)

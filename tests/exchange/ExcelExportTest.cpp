@@ -53,15 +53,21 @@ TEST(ExcelExport, HeaderAndOneRowPerTitle)
     }
 }
 
-TEST(ExcelExport, ShorterExportKeepsTheRowsBelow)
+// A shorter export leaves nothing of an earlier one below its last title,
+// so that an import of the workbook finds only the titles of this list.
+TEST(ExcelExport, ShorterExportClearsTheRowsBelow)
 {
     TempProgramFolder folder;
-    const QString path = exportWorkbook(folder);
+    const QString path = copyTo(fixture(QStringLiteral("formatted.xlsx")), folder.path(), QStringLiteral("f.xlsx"));
     clsExcelHandler handler;
     L ten;
     fillList(ten, 10);
     ASSERT_TRUE(handler.ExcelExport(shippedCaptions(), ten, path));
-
+    {
+        const auto book = Workbook::open(path);
+        book->setText(11, 18, QStringLiteral("beyond the block"));
+        book->save();
+    }
     L three;
     for (int n : {7, 5, 6}) // other titles, in the list's own order
         three.AddSortedDVD(numberedTitle(n * 10));
@@ -73,9 +79,44 @@ TEST(ExcelExport, ShorterExportKeepsTheRowsBelow)
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(rowTexts(*book, i + 1), titleTexts(three, i)) << i;
     EXPECT_TRUE(book->cell(3, 14).isEmpty());
-    for (int i = 4; i <= 10; ++i)
-        EXPECT_EQ(rowTexts(*book, i + 1), titleTexts(ten, i)) << i;
-    EXPECT_TRUE(book->cell(12, 1).isEmpty());
+
+    const QString script = QStringLiteral(R"PY(
+import json, sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb["Titel"]
+print(json.dumps({
+    "below": sorted({ws.cell(row=r, column=c).coordinate for r in range(5, 40) for c in range(1, 18)
+                     if ws.cell(row=r, column=c).value is not None}),
+    "rows": [[ws.cell(row=r, column=1).value for r in range(1, 5)]],
+    "beyond": [ws["R2"].value, ws["R11"].value],
+    "formatKept": [ws["D5"].value is None, ws["D5"].font.i],
+    "notes": [wb["Notizen"]["A1"].value, wb["Notizen"]["A2"].value],
+}))
+)PY");
+    const QJsonObject judged = QJsonDocument::fromJson(runPython(script, {path}).toUtf8()).object();
+    ASSERT_FALSE(judged.isEmpty());
+    // The earlier titles 4 to 10 and the workbook's own cells A20 and C20 are gone.
+    EXPECT_EQ(judged[QStringLiteral("below")].toVariant().toStringList(), QStringList());
+    EXPECT_EQ(judged[QStringLiteral("rows")].toArray()[0].toVariant().toStringList(),
+              QStringList({kGermanHeader[0], titleTexts(three, 1)[0], titleTexts(three, 2)[0],
+                           titleTexts(three, 3)[0]}));
+    EXPECT_EQ(judged[QStringLiteral("beyond")].toVariant().toStringList(),
+              QStringList({QStringLiteral("keep me"), QStringLiteral("beyond the block")}));
+    // An emptied cell keeps its format.
+    EXPECT_EQ(judged[QStringLiteral("formatKept")].toVariant().toList(), QVariantList({true, true}));
+    EXPECT_EQ(judged[QStringLiteral("notes")].toVariant().toStringList(),
+              QStringList({QStringLiteral("Notiz eins"), QStringLiteral("=B1*2")}));
+
+    // An import of as many rows as the earlier export finds no title of it.
+    const QString listPath = folder.file(QStringLiteral("lists/back.adl"));
+    ASSERT_TRUE(handler.ExcelImport(shippedCaptions(), path, listPath,
+                                    clsExcelHandler::ColumnCaptions(shippedCaptions()).join(u','), true, 10));
+    L back;
+    back.Load(listPath);
+    int named = 0;
+    for (int i = 1; i <= back.getListSize(); ++i)
+        named += back.getDataString(i, L::FieldFilmname).isEmpty() ? 0 : 1;
+    EXPECT_EQ(named, 3);
 }
 
 TEST(ExcelExport, FailsWithoutAWritableWorkbookAndLeavesItUnchanged)
@@ -135,7 +176,7 @@ out = {
     "widthA": ws.column_dimensions["A"].width,
     "widthR": ws.column_dimensions["R"].width,
     "frozen": ws.freeze_panes,
-    "kept": [ws["R2"].value, ws["A20"].value, ws["C20"].value],
+    "kept": [ws["R2"].value, ws["A20"].value is None, ws["C20"].value is None],
     "notes": [notes["A1"].value, notes["B1"].value, notes["A2"].value],
 }
 p = openpyxl.load_workbook(sys.argv[2]).active
@@ -166,7 +207,7 @@ print(json.dumps(out))
     EXPECT_EQ(judged[QStringLiteral("widthR")].toDouble(), 12.0);
     EXPECT_EQ(judged[QStringLiteral("frozen")].toString(), QStringLiteral("A2"));
     EXPECT_EQ(judged[QStringLiteral("kept")].toVariant().toList(),
-              QVariantList({QStringLiteral("keep me"), QStringLiteral("below"), 12.5}));
+              QVariantList({QStringLiteral("keep me"), true, true})); // below the titles: emptied
     EXPECT_EQ(judged[QStringLiteral("notes")].toVariant().toList(),
               QVariantList({QStringLiteral("Notiz eins"), 7, QStringLiteral("=B1*2")}));
 

@@ -5,6 +5,8 @@
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -209,6 +211,18 @@ TEST(Workbook, ReplacedFormulasTakeTheCalculationChainAlong)
     const auto book = Workbook::open(path);
     EXPECT_EQ(book->cell(1, 1).asText(), QStringLiteral("Text statt Formel"));
     EXPECT_EQ(book->cell(30, 1).number, 6.0); // the formula below stays
+
+    // Emptied rows take their formulas out of the chain too.
+    const QString cleared = copyTo(fixture(QStringLiteral("calc-chain.xlsx")), dir.path(), QStringLiteral("e.xlsx"));
+    {
+        const auto b = Workbook::open(cleared);
+        b->clearRowsFrom(3, 17);
+        b->save();
+    }
+    EXPECT_EQ(packageParts(cleared, kPackageParts).count(QStringLiteral("xl/calcChain.xml")), 0u);
+    const auto c = Workbook::open(cleared);
+    EXPECT_EQ(c->cell(2, 3).number, 15.0);
+    EXPECT_TRUE(c->cell(30, 1).isEmpty());
 }
 
 TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
@@ -263,4 +277,148 @@ TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
         EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::InputOutput);
     }
     EXPECT_EQ(readFile(xls), xlsBytes);
+}
+
+namespace {
+
+// The shipped workbook with its sheet part replaced by sheet.
+QString workbookWithSheet(const QString& folder, const QString& name, const QByteArray& sheet)
+{
+    const QString path = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), folder, name);
+    ZipArchive zip(path, ZipArchive::Mode::Update);
+    zip.replace(QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
+    zip.commit();
+    return path;
+}
+
+QByteArray plainSheet(const QByteArray& body)
+{
+    return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+           "\n<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
+           body + "</worksheet>";
+}
+
+} // namespace
+
+// Odd but valid sheets: whatever shape the rows and cells take, the written
+// cells replace theirs, the emptied rows lose their values, every other cell
+// keeps its own, and another program reads the result the same way.
+TEST(Workbook, MergesIntoSheetsOfEveryShape)
+{
+    struct Case {
+        const char* name;
+        QByteArray sheet;
+        std::vector<std::pair<const char*, const char*>> cells; // expected after the save
+        QByteArray verbatim; // stays byte for byte, where given
+    };
+    const Case cases[] = {
+        {"attributes in any order",
+         plainSheet(R"(<sheetData><row spans="1:3" r="1"><c t="inlineStr" s="0" r="A1"><is><t>old</t></is></c>)"
+                    R"(<c s="0" t="inlineStr" r="C1"><is><t>keep C1</t></is></c></row>)"
+                    R"(<row ht="20" customHeight="1" r="4"><c t="n" r="B4"><v>4</v></c><c r="C4"><v>5</v></c></row>)"
+                    R"(<row r="7" spans="1:2"><c r="C7"><v>7</v></c></row></sheetData>)"),
+         {{"A1", "A1n"}, {"B1", "B1n"}, {"C1", "keep C1"}, {"A2", "A2n"}, {"B4", ""}, {"C4", "5"}, {"C7", "7"}},
+         R"(<c s="0" t="inlineStr" r="C1"><is><t>keep C1</t></is></c>)"},
+        {"self-closing rows",
+         plainSheet(R"(<sheetData><row r="1"/><row r="2" ht="30" customHeight="1"/><row r="3"/>)"
+                    R"(<row r="5"><c r="A5"><v>1</v></c></row></sheetData>)"),
+         {{"A1", "A1n"}, {"B2", "B2n"}, {"A5", ""}},
+         {}},
+        {"implicit numbers, single quotes, blanks",
+         plainSheet("<sheetData>\n  <row>\n    <c t='inlineStr'><is><t>old</t></is></c>\n    <c/>\n"
+                    "    <c t = \"inlineStr\" ><is><t xml:space=\"preserve\"> keep C1 </t></is></c>\n  </row>\n"
+                    "  <row><c><v>9</v></c></row>\n  <row><c><v>7</v></c><c/><c><v>8</v></c></row>\n"
+                    "</sheetData>\n"),
+         {{"A1", "A1n"}, {"C1", " keep C1 "}, {"A2", "A2n"}, {"A3", ""}, {"C3", "8"}},
+         // the number goes in; the rest of the cell stays as written
+         " t = \"inlineStr\" ><is><t xml:space=\"preserve\"> keep C1 </t></is></c>"},
+        {"prefixes and references",
+         R"(<?xml version="1.0"?><x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+         R"(<x:sheetData><x:row r="1"><x:c r="C1" t="inlineStr"><x:is><x:t>&lt;keep&gt; &amp; &#65;&#x42;</x:t>)"
+         R"(</x:is></x:c></x:row><x:row r="3"><x:c r="A3"><x:v>3</x:v></x:c><x:c r="C3"><x:v>33</x:v></x:c>)"
+         R"(</x:row></x:sheetData></x:worksheet>)",
+         {{"A1", "A1n"}, {"B2", "B2n"}, {"C1", "<keep> & AB"}, {"A3", ""}, {"C3", "33"}},
+         {}},
+        {"comments, CDATA and a referenced number",
+         plainSheet(R"(<sheetData><!-- a note --><row r="1"><c r="C1" t="inlineStr"><is><t><![CDATA[<kept>]]></t>)"
+                    R"(</is></c></row><row r="&#51;"><c r="A3"><v>3</v></c><c r="C3"><v>33</v></c></row></sheetData>)"),
+         {{"A1", "A1n"}, {"C1", "<kept>"}, {"A3", ""}, {"C3", "33"}},
+         {}},
+        {"empty sheet data", plainSheet("<sheetData/>"), {{"A1", "A1n"}, {"B2", "B2n"}, {"C1", ""}}, {}},
+    };
+
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = workbookWithSheet(dir.path(), QStringLiteral("w%1.xlsx").arg(paths.size()), c.sheet);
+        paths << path;
+        {
+            const auto book = Workbook::open(path);
+            for (int row : {1, 2}) {
+                for (int column : {1, 2})
+                    book->setText(row, column, QStringLiteral("%1%2n").arg(QChar(u'A' + column - 1)).arg(row));
+            }
+            book->clearRowsFrom(3, 2);
+            ASSERT_NO_THROW(book->save());
+        }
+        const auto book = Workbook::open(path);
+        for (const auto& [ref, text] : c.cells) {
+            const QString r = QString::fromLatin1(ref);
+            EXPECT_EQ(book->cell(r.mid(1).toInt(), r[0].unicode() - u'A' + 1).asText(), QString::fromUtf8(text)) << ref;
+        }
+        if (!c.verbatim.isEmpty()) {
+            EXPECT_TRUE(packageParts(path, {QStringLiteral("xl/worksheets/sheet1.xml")})
+                            .at(QStringLiteral("xl/worksheets/sheet1.xml"))
+                            .contains(c.verbatim));
+        }
+    }
+
+    // The independent reader sees the cells as ours does.
+    const QString script = QStringLiteral(R"PY(
+import json, sys, openpyxl
+out = []
+for path in sys.argv[1:]:
+    ws = openpyxl.load_workbook(path).active
+    out.append([["" if ws.cell(row=r, column=c).value is None else str(ws.cell(row=r, column=c).value)
+                 for c in range(1, 4)] for r in range(1, 8)])
+print(json.dumps(out))
+)PY");
+    const QJsonArray judged = QJsonDocument::fromJson(runPython(script, paths).toUtf8()).array();
+    ASSERT_EQ(judged.size(), paths.size());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        const auto book = Workbook::open(paths[i]);
+        for (int row = 1; row <= 7; ++row) {
+            EXPECT_EQ(judged[i].toArray()[row - 1].toVariant().toStringList(), rowTexts(*book, row, 3)) << row;
+        }
+    }
+}
+
+// A sheet that is not well-formed is never written back, however little of
+// it the save would touch.
+TEST(Workbook, RefusesToSaveIntoAMalformedSheet)
+{
+    const QByteArray keptRow = R"(<row r="5"><c r="C5" t="inlineStr"><is><t>%1</t></is></c></row>)";
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"no end", R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"},
+        {"bare ampersand", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a & b") + "</sheetData>")},
+        {"reference to nothing", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "&#0;") + "</sheetData>")},
+        {"broken UTF-8", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "\xC3(") + "</sheetData>")},
+        {"control character", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a\x01") + "</sheetData>")},
+        {"crossed tags", plainSheet(R"(<sheetData><row r="5"><c r="C5"><v>1</c></v></row></sheetData>)")},
+        {"unquoted value", plainSheet(R"(<sheetData><row r=5><c r="C5"><v>1</v></c></row></sheetData>)")},
+        {"text before the root", "junk" + plainSheet("<sheetData/>")},
+        {"second root", plainSheet("<sheetData/>") + "<worksheet/>"},
+    };
+    QTemporaryDir dir;
+    for (const auto& [name, sheet] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = workbookWithSheet(dir.path(), QStringLiteral("m.xlsx"), sheet);
+        const QByteArray before = readFile(path);
+        const auto book = Workbook::open(path);
+        book->setText(1, 1, QStringLiteral("x"));
+        EXPECT_EQ(errorKindOf([&] { book->save(); }), ErrorKind::InputOutput);
+        EXPECT_EQ(readFile(path), before);
+    }
 }
