@@ -109,7 +109,9 @@ int main(int argc, char** argv)
             new ExitAfterFirstPaint(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
     }
     try {
-        splash.Form_Load();
+        // Leaving the password box ends the program before anything was read.
+        if (!splash.Form_Load())
+            return 0;
     } catch (const std::exception& e) {
         // A file that stops the start-up (a damaged password file, say) is
         // named instead of ending the program without a word.

@@ -6,6 +6,7 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "controls/WindowPlacement.h"
 #include "exchange/Admin.h"
 #include "exchange/PageExport.h"
 #include "exchange/PageImport.h"
@@ -244,9 +245,7 @@ void MainWindow::createMenus()
         auto* admin = findChild<Admin*>(QStringLiteral("Admin"), Qt::FindDirectChildrenOnly);
         if (!admin)
             admin = new Admin(this);
-        admin->show();
-        admin->raise();
-        admin->activateWindow();
+        WindowPlacement::show(admin, this);
     });
 }
 
@@ -492,10 +491,11 @@ void MainWindow::SetLanguageAndDesign()
 
 void MainWindow::SetAllSizes(int W, int H)
 {
-    // The size is the window's outer size, and never more than the screen offers.
-    const QSize screen = Screens::get().availableSize();
-    W = std::clamp(W, 0, std::min(kMaxLayoutSize, screen.width()));
-    H = std::clamp(H, 0, std::min(kMaxLayoutSize, screen.height()));
+    // The size is the window's outer size, and never more than the free area
+    // of the screen it stands on.
+    const QSize area = WindowPlacement::freeArea(this).size();
+    W = std::clamp(W, 0, std::min(kMaxLayoutSize, area.width()));
+    H = std::clamp(H, 0, std::min(kMaxLayoutSize, area.height()));
 
     if (!isMinimized() && !isMaximized()) {
         m_outerSize = QSize(W, H);
@@ -506,13 +506,26 @@ void MainWindow::SetAllSizes(int W, int H)
 
 void MainWindow::applyOuterSize()
 {
-    // The frame is known once the window is shown; before that it counts 0.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    m_applyingSize = true;
-    resize(std::max(0, m_outerSize.width() - frame.width()), std::max(0, m_outerSize.height() - frame.height()));
-    if (layout())
-        layout()->activate();
-    m_applyingSize = false;
+    // A window still to be shown opens in the middle of the free area; a shown
+    // one keeps its place unless the new size would reach past the area.
+    const bool opening = !isVisible();
+    const auto apply = [this, opening] {
+        m_applyingSize = true;
+        WindowPlacement::setOuterSize(this, m_outerSize);
+        if (layout())
+            layout()->activate();
+        m_applyingSize = false;
+        if (opening)
+            WindowPlacement::place(this);
+        else
+            WindowPlacement::keepInside(this);
+    };
+    apply();
+    WindowPlacement::reapplyWhenFramed(this, [this, apply] {
+        apply();
+        layoutPages(m_outerSize.width(), m_outerSize.height());
+        m_pageDVDScreen->centreCover();
+    });
 }
 
 void MainWindow::layoutPages(int W, int H)
@@ -557,12 +570,13 @@ void MainWindow::applyLanguageAndDesign()
 
 // ---------------------------------------------------------------- start-up and life cycle
 
-void MainWindow::Form_Load()
+bool MainWindow::Form_Load()
 {
     if (Random::installed())
         Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     m_maximiert = 0;
-    AskPassword();
+    if (!AskPassword())
+        return false;
     m_session.LoadServerUrl();
     setSeiten(1, 1);
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
@@ -587,17 +601,24 @@ void MainWindow::Form_Load()
     for (const auto& [n, suffix] : pending)
         StatusMsg(n, suffix);
     PlaySound(2);
+    return true;
 }
 
-void MainWindow::AskPassword()
+bool MainWindow::AskPassword()
 {
     m_session.LoadPassword();
     const QString password = m_session.PasswordFunctions().GetPassword();
     if (password.isEmpty())
-        return;
-    QString answer;
-    while (answer != password)
-        answer = Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
+        return true;
+    // A wrong answer asks again; leaving the box ends the start (nothing is read yet).
+    for (;;) {
+        const std::optional<QString> answer =
+            Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
+        if (!answer)
+            return false;
+        if (*answer == password)
+            return true;
+    }
 }
 
 std::optional<QString> MainWindow::LoadCollection()
@@ -660,15 +681,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // Now that the frame is known, the outer size is what the settings say.
-    if (!m_frameApplied && !isMaximized() && !isMinimized() && m_outerSize.isValid()) {
-        m_frameApplied = true;
-        if (frameGeometry().size() != geometry().size()) {
-            applyOuterSize();
-            layoutPages(m_outerSize.width(), m_outerSize.height());
-            m_pageDVDScreen->centreCover();
-        }
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -6,6 +6,7 @@
 #include "mainwindow/frame/Trailer.h"
 #include "mainwindow/frame/frmFullScreen.h"
 #include "shelf/Regal.h"
+#include "controls/WindowPlacement.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "exchange/WebMenu.h"
@@ -118,16 +119,9 @@ void MainWindow::ShowTrailer()
         StatusMsg(47);
         return;
     }
-    // The settings give the outer size; the frame is known once the window shows.
-    const auto fit = [this] {
-        const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
-        m_trailer->resize(std::max(1, m_session.Options().TrailerWidth() - frame.width()),
-                          std::max(1, m_session.Options().TrailerHeight() - frame.height()));
-    };
-    fit();
-    m_trailer->show();
-    m_trailer->raise();
-    fit();
+    // The settings give the outer size; an open window takes the new size where it stands.
+    WindowPlacement::show(m_trailer, this,
+                          QSize(m_session.Options().TrailerWidth(), m_session.Options().TrailerHeight()));
 }
 
 Trailer* MainWindow::TrailerWindow() const { return m_trailer.data(); }

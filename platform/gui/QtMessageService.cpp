@@ -48,12 +48,12 @@ MsgAnswer QtMessageService::messageBox(const QString& text, MsgButtons buttons, 
     return answerOf(box->exec(), buttons);
 }
 
-QString QtMessageService::passwordBox(const QString& prompt, const QString& title)
+std::optional<QString> QtMessageService::passwordBox(const QString& prompt, const QString& title)
 {
     const auto dialog = createInputBox(prompt, title, QString());
     dialog->setTextEchoMode(QLineEdit::Password);
     if (dialog->exec() != QDialog::Accepted)
-        return QString();
+        return std::nullopt;
     return dialog->textValue();
 }
 
