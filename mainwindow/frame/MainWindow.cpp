@@ -32,6 +32,7 @@
 #include "platform/RuntimeError.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtTranslations.h"
 #include "platform/ScreenService.h"
 #include "platform/SoundService.h"
 #include "platform/UrlOpener.h"
@@ -463,6 +464,7 @@ void MainWindow::SetLanguageAndDesign()
         StatusMsg(27);
 
     m_session.LoadLanguages();
+    QtTranslations::apply(m_session.Options().Language());
 
     m_pageDVDEntry->SetDesignDVDEntry();
     m_pageSuche->SetDesignSuche();
