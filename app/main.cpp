@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     Application app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
+    Application::setNames();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QtMessageService messages;

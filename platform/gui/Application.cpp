@@ -4,6 +4,12 @@
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
+void Application::setNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("QuorDVD"));
+}
+
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {

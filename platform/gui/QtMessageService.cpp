@@ -1,6 +1,8 @@
 #include "platform/gui/QtMessageService.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,6 +12,17 @@ namespace {
 QString boxTitle(const QString& title)
 {
     return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+// Room that a title bar takes besides its text: icon, buttons and margins.
+constexpr int kTitleBarExtra = 140;
+
+// The width a box needs so that the window manager shows its whole title.
+int titleWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true); // title bars mostly are
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
 }
 
 } // namespace
@@ -32,6 +45,10 @@ std::unique_ptr<QMessageBox> QtMessageService::createMessageBox(const QString& t
         box->setDefaultButton(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Ok);
     }
+    // A message box sizes itself to its text; a row of this width keeps the title whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth(box->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 
@@ -65,6 +82,11 @@ std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& pr
     dialog->setWindowTitle(boxTitle(title));
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultText);
+    // Its layout (made when first asked for a size) fixes its size, so the
+    // title's width goes in as a row of it.
+    dialog->minimumSizeHint();
+    if (QLayout* layout = dialog->layout())
+        layout->addItem(new QSpacerItem(titleWidth(dialog->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return dialog;
 }
 

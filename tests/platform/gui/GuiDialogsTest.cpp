@@ -1,8 +1,11 @@
+#include "platform/gui/Application.h"
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMessageService.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -43,6 +46,34 @@ TEST(GuiDialogs, InputBoxTakesPromptTitleAndDefault)
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Neu"));
     EXPECT_EQ(dialog->textValue(), QStringLiteral("filme"));
     EXPECT_EQ(dialog->inputMode(), QInputDialog::TextInput);
+}
+
+TEST(GuiDialogs, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    const QString title = QStringLiteral("Hangman – die besten Spieler aller Zeiten, Highscore");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int needed = QFontMetrics(bold).horizontalAdvance(title);
+
+    const auto box = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, title);
+    box->show();
+    EXPECT_GT(box->width(), needed);
+    const auto shortTitled = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, QStringLiteral("x"));
+    shortTitled->show();
+    EXPECT_LT(shortTitled->width(), box->width()); // a short title leaves the box small
+
+    const auto input = QtMessageService::createInputBox(QStringLiteral("Name"), title, QString());
+    input->show();
+    EXPECT_GT(input->width(), needed);
+}
+
+TEST(GuiDialogs, TheProgramIsNamedQuorDVDInItsTitlesAndquordvdInItsFolder)
+{
+    Application::setNames();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("quordvd"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("QuorDVD"));
+    const auto box = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, QString());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("QuorDVD"));
 }
 
 TEST(GuiDialogs, FiltersBecomeQtFiltersMatchingEitherCase)
