@@ -39,7 +39,7 @@ public:
         m_pending = false;
         if (!m_window->isVisible() || !normalState(m_window))
             return;
-        const QMargins frame = ownFrame(m_window);
+        const QMargins frame = WindowPlacement::frameMargins(m_window);
         if (frame == m_used)
             return;
         m_used = frame;
@@ -86,11 +86,15 @@ QRect WindowPlacement::freeArea(const QWidget* window, const QWidget* anchor)
 
 QMargins WindowPlacement::frameMargins(const QWidget* window)
 {
-    if (window->isVisible())
-        return ownFrame(window);
     if (window->windowFlags() & Qt::FramelessWindowHint)
         return {};
-    // Every window of the program wears the same decoration.
+    if (window->isVisible()) {
+        const QMargins own = ownFrame(window);
+        if (!own.isNull())
+            return own;
+    }
+    // Until the window manager tells a window's frame, that of another shown
+    // window stands in: every window of the program wears the same decoration.
     for (const QWidget* w : QApplication::topLevelWidgets()) {
         if (w != window && w->isVisible() && w->windowType() == Qt::Window) {
             const QMargins m = ownFrame(w);

@@ -19,7 +19,8 @@ class WindowPlacement {
 public:
     // The free area of the screen that `window` stands on, or `anchor` when given.
     static QRect freeArea(const QWidget* window, const QWidget* anchor = nullptr);
-    // The frame around the window: its own once shown, else that of a shown window.
+    // The frame around the window: its own once the window manager told it,
+    // else that of another shown window.
     static QMargins frameMargins(const QWidget* window);
 
     // Gives the window the outer size, cut to the free area (at least 1 × 1),

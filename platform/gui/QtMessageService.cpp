@@ -18,8 +18,12 @@ QString boxTitle(const QString& title)
 constexpr int kTitleBarExtra = 140;
 
 // The width a box needs so that the window manager shows its whole title.
-int titleWidth(const QString& title)
+int titleWidth(QString title)
 {
+    // The title bar also carries the program's name after the title.
+    const QString name = QGuiApplication::applicationDisplayName();
+    if (!name.isEmpty() && !title.endsWith(name))
+        title += QStringLiteral(" \u2014 ") + name;
     QFont font = QApplication::font();
     font.setBold(true); // title bars mostly are
     return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
