@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     Application app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
+    Application::setNames();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QtMessageService messages;
@@ -112,7 +112,9 @@ int main(int argc, char** argv)
             new ExitAfterFirstPaint(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
     }
     try {
-        splash.Form_Load();
+        // Leaving the password box ends the program before anything was read.
+        if (!splash.Form_Load())
+            return 0;
     } catch (const std::exception& e) {
         // A file that stops the start-up (a damaged password file, say) is
         // named instead of ending the program without a word.

@@ -11,7 +11,7 @@ public:
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : m_answer;
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString passwordBox(const QString&, const QString&) override { return {}; }
+    std::optional<QString> passwordBox(const QString&, const QString&) override { return std::nullopt; }
 
 private:
     MsgAnswer m_answer;

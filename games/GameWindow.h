@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/WindowPlacement.h"
 #include "data/Design.h"
 
 #include <QPointer>
@@ -45,9 +46,7 @@ W* showGameWindow(QPointer<W>& window, QWidget* parent)
         }
         window = fresh;
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    WindowPlacement::show(window.data(), parent);
     return window.data();
 }
 

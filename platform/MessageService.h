@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // YesNoCancel is for questions whose Cancel keeps everything as it was.
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
@@ -17,8 +19,9 @@ public:
     virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title = QString()) = 0;
     // A modal input dialog; Cancel answers "".
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
-    // An input box whose entry is not shown as it is typed; Cancel answers "".
-    virtual QString passwordBox(const QString& prompt, const QString& title) = 0;
+    // An input box whose entry is not shown as it is typed; Cancel, Escape
+    // and closing the box answer nothing.
+    virtual std::optional<QString> passwordBox(const QString& prompt, const QString& title) = 0;
 };
 
 using Messages = Seam<MessageService>;

@@ -2,15 +2,22 @@
 
 #include "platform/Seam.h"
 
+#include <QRect>
 #include <QSize>
 
-// The size of the screen the program's windows stand on, in pixels.
+class QWidget;
+
+// The screen a window of the program stands on, in desktop pixels.
 class ScreenService {
 public:
     virtual ~ScreenService() = default;
-    virtual QSize size() const = 0;
+    // The whole screen that `window` stands on; the primary screen for none.
+    virtual QRect geometry(const QWidget* window) const = 0;
     // The part of it that windows may take (without panels and docks).
-    virtual QSize availableSize() const = 0;
+    virtual QRect availableGeometry(const QWidget* window) const = 0;
+
+    QSize size(const QWidget* window = nullptr) const { return geometry(window).size(); }
+    QSize availableSize(const QWidget* window = nullptr) const { return availableGeometry(window).size(); }
 };
 
 using Screens = Seam<ScreenService>;

@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core
   qpdf poppler-utils fonts-liberation2 fonts-urw-base35
   libzip-dev libfreexl-dev python3-openpyxl python3-xlwt
+  qt6-translations-l10n
 )
 
 missing=()

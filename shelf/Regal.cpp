@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/WindowPlacement.h"
 #include "controls/clsFormFunctions.h"
 #include "controls/ucEntry.h"
 #include "data/clsPathFunctions.h"
@@ -403,19 +404,11 @@ void Regal::bringToFront(bool edit)
 
 void Regal::applyOuterSize()
 {
-    // The settings give the outer size; the frame is known once the window shows.
-    const QSize frame = frameGeometry().size() - size();
-    resize(std::max(1, m_width - frame.width()), std::max(1, m_height - frame.height()));
+    // The settings give the outer size, cut to the free area of the main window's screen.
+    WindowPlacement::setOuterSize(this, QSize(m_width, m_height), parentWidget());
 }
 
-void Regal::showSized()
-{
-    applyOuterSize();
-    show();
-    applyOuterSize();
-    raise();
-    activateWindow();
-}
+void Regal::showSized() { WindowPlacement::show(this, parentWidget(), QSize(m_width, m_height)); }
 
 void Regal::Form_Load()
 {

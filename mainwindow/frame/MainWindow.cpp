@@ -7,6 +7,8 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "controls/WindowPlacement.h"
+#include "exchange/Admin.h"
 #include "exchange/PageExport.h"
 #include "exchange/PageImport.h"
 #include "exchange/PageWexul.h"
@@ -31,6 +33,7 @@
 #include "platform/RuntimeError.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtTranslations.h"
 #include "platform/ScreenService.h"
 #include "platform/SoundService.h"
 #include "platform/UrlOpener.h"
@@ -456,6 +459,7 @@ void MainWindow::SetLanguageAndDesign()
         StatusMsg(27);
 
     m_session.LoadLanguages();
+    QtTranslations::apply(m_session.Options().Language());
 
     m_pageDVDEntry->SetDesignDVDEntry();
     m_pageSuche->SetDesignSuche();
@@ -484,10 +488,11 @@ void MainWindow::SetLanguageAndDesign()
 
 void MainWindow::SetAllSizes(int W, int H)
 {
-    // The size is the window's outer size, and never more than the screen offers.
-    const QSize screen = Screens::get().availableSize();
-    W = std::clamp(W, 0, std::min(kMaxLayoutSize, screen.width()));
-    H = std::clamp(H, 0, std::min(kMaxLayoutSize, screen.height()));
+    // The size is the window's outer size, and never more than the free area
+    // of the screen it stands on.
+    const QSize area = WindowPlacement::freeArea(this).size();
+    W = std::clamp(W, 0, std::min(kMaxLayoutSize, area.width()));
+    H = std::clamp(H, 0, std::min(kMaxLayoutSize, area.height()));
 
     if (!isMinimized() && !isMaximized()) {
         m_outerSize = QSize(W, H);
@@ -498,13 +503,26 @@ void MainWindow::SetAllSizes(int W, int H)
 
 void MainWindow::applyOuterSize()
 {
-    // The frame is known once the window is shown; before that it counts 0.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    m_applyingSize = true;
-    resize(std::max(0, m_outerSize.width() - frame.width()), std::max(0, m_outerSize.height() - frame.height()));
-    if (layout())
-        layout()->activate();
-    m_applyingSize = false;
+    // A window still to be shown opens in the middle of the free area; a shown
+    // one keeps its place unless the new size would reach past the area.
+    const bool opening = !isVisible();
+    const auto apply = [this, opening] {
+        m_applyingSize = true;
+        WindowPlacement::setOuterSize(this, m_outerSize);
+        if (layout())
+            layout()->activate();
+        m_applyingSize = false;
+        if (opening)
+            WindowPlacement::place(this);
+        else
+            WindowPlacement::keepInside(this);
+    };
+    apply();
+    WindowPlacement::reapplyWhenFramed(this, [this, apply] {
+        apply();
+        layoutPages(m_outerSize.width(), m_outerSize.height());
+        m_pageDVDScreen->centreCover();
+    });
 }
 
 void MainWindow::layoutPages(int W, int H)
@@ -549,12 +567,13 @@ void MainWindow::applyLanguageAndDesign()
 
 // ---------------------------------------------------------------- start-up and life cycle
 
-void MainWindow::Form_Load()
+bool MainWindow::Form_Load()
 {
     if (Random::installed())
         Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     m_maximiert = 0;
-    AskPassword();
+    if (!AskPassword())
+        return false;
     m_session.LoadServerUrl();
     setSeiten(1, 1);
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
@@ -579,17 +598,24 @@ void MainWindow::Form_Load()
     for (const auto& [n, suffix] : pending)
         StatusMsg(n, suffix);
     PlaySound(2);
+    return true;
 }
 
-void MainWindow::AskPassword()
+bool MainWindow::AskPassword()
 {
     m_session.LoadPassword();
     const QString password = m_session.PasswordFunctions().GetPassword();
     if (password.isEmpty())
-        return;
-    QString answer;
-    while (answer != password)
-        answer = Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
+        return true;
+    // A wrong answer asks again; leaving the box ends the start (nothing is read yet).
+    for (;;) {
+        const std::optional<QString> answer =
+            Messages::get().passwordBox(QStringLiteral("Password"), QStringLiteral("QuorDVD"));
+        if (!answer)
+            return false;
+        if (*answer == password)
+            return true;
+    }
 }
 
 std::optional<QString> MainWindow::LoadCollection()
@@ -652,15 +678,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // Now that the frame is known, the outer size is what the settings say.
-    if (!m_frameApplied && !isMaximized() && !isMinimized() && m_outerSize.isValid()) {
-        m_frameApplied = true;
-        if (frameGeometry().size() != geometry().size()) {
-            applyOuterSize();
-            layoutPages(m_outerSize.width(), m_outerSize.height());
-            m_pageDVDScreen->centreCover();
-        }
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

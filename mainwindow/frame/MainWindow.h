@@ -56,8 +56,9 @@ public:
     ~MainWindow() override;
 
     // Start-up: password, settings, name lists, language and design, layout,
-    // the collection, page 1 and the start sound, in this order.
-    void Form_Load();
+    // the collection, page 1 and the start sound, in this order. False when
+    // the password box was left without the password: nothing else was done.
+    bool Form_Load();
 
     Session& session() override { return m_session; }
 
@@ -155,11 +156,13 @@ protected:
 
 private:
     // The steps of Form_Load.
-    void AskPassword();
+    // False when the user left the password box instead of answering it.
+    bool AskPassword();
     // The error when the list file exists but could not be read.
     std::optional<QString> LoadCollection();
     void Form_Resize();
-    // Resizes the window so that its outer size, frame included, is m_outerSize.
+    // Resizes the window so that its outer size, frame included, is m_outerSize,
+    // inside the free area of its screen, again once the frame is known.
     void applyOuterSize();
     // Lays every page out for an outer size of W x H.
     void layoutPages(int W, int H);
@@ -180,7 +183,6 @@ private:
     QSize m_maximisedLayout;
     // The outer size the settings asked for, and whether the frame was taken off it.
     QSize m_outerSize;
-    bool m_frameApplied = false;
     bool m_applyingSize = false;
 
     QWidget* m_client;

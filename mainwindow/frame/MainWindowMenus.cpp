@@ -6,8 +6,10 @@
 #include "mainwindow/frame/Trailer.h"
 #include "mainwindow/frame/frmFullScreen.h"
 #include "shelf/Regal.h"
+#include "controls/WindowPlacement.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "controls/WindowPlacement.h"
 #include "exchange/Admin.h"
 #include "exchange/WebMenu.h"
 #include "games/GameWindow.h"
@@ -98,9 +100,8 @@ void MainWindow::admintools_Click()
     auto* admin = findChild<Admin*>(QStringLiteral("Admin"), Qt::FindDirectChildrenOnly);
     if (!admin)
         admin = new Admin(this);
-    admin->show();
-    admin->raise();
-    admin->activateWindow();
+    // One maintenance window for the run; closing it only hides it.
+    WindowPlacement::show(admin, this);
 }
 
 HangMan* MainWindow::HangManWindow() const { return m_hangman.data(); }
@@ -130,16 +131,9 @@ void MainWindow::ShowTrailer()
         StatusMsg(47);
         return;
     }
-    // The settings give the outer size; the frame is known once the window shows.
-    const auto fit = [this] {
-        const QSize frame = m_trailer->frameGeometry().size() - m_trailer->size();
-        m_trailer->resize(std::max(1, m_session.Options().TrailerWidth() - frame.width()),
-                          std::max(1, m_session.Options().TrailerHeight() - frame.height()));
-    };
-    fit();
-    m_trailer->show();
-    m_trailer->raise();
-    fit();
+    // The settings give the outer size; an open window takes the new size where it stands.
+    WindowPlacement::show(m_trailer, this,
+                          QSize(m_session.Options().TrailerWidth(), m_session.Options().TrailerHeight()));
 }
 
 Trailer* MainWindow::TrailerWindow() const { return m_trailer.data(); }

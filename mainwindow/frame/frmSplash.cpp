@@ -1,5 +1,7 @@
 #include "mainwindow/frame/frmSplash.h"
 
+#include "controls/WindowPlacement.h"
+
 #include "controls/FontHelper.h"
 #include "controls/PictureBox.h"
 #include "mainwindow/frame/MainWindow.h"
@@ -81,7 +83,7 @@ frmSplash::frmSplash(MainWindow& main)
     connect(m_timer, &QTimer::timeout, this, &frmSplash::Timer_Timer);
 }
 
-void frmSplash::Form_Load()
+bool frmSplash::Form_Load()
 {
     m_tick = 0;
     m_frameCount = 0;
@@ -92,13 +94,15 @@ void frmSplash::Form_Load()
     m_label2->setText(
         QStringLiteral("Version %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 
-    m_main.Form_Load();
+    if (!m_main.Form_Load())
+        return false;
     m_main.show();
 
-    move(m_main.frameGeometry().center() - rect().center());
+    WindowPlacement::place(this, &m_main);
     show();
     raise();
     m_timer->start();
+    return true;
 }
 
 void frmSplash::Timer_Timer()

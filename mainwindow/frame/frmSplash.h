@@ -17,8 +17,9 @@ public:
 
     explicit frmSplash(MainWindow& main);
 
-    // Picture and version, then the main window's whole start-up, then the splash.
-    void Form_Load();
+    // Picture and version, then the main window's whole start-up, then the
+    // splash. False when the start-up ended at the password box.
+    bool Form_Load();
     // One animation step every 50 ms.
     void Timer_Timer();
 

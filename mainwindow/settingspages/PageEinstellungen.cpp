@@ -360,7 +360,8 @@ void PageEinstellungen::btEinstSpeichern_Click()
     // The checks in their order; the first that fails is the one reported.
     if (!holdsOneOf(m_ucEntryEinstSprache, 47, 48))
         return refuse(m_ucEntryEinstSprache->Caption());
-    const QSize screen = Screens::get().size();
+    // The limits of the screen the main window stands on.
+    const QSize screen = Screens::get().size(m_host.clientArea());
     const std::int16_t W = PageLayout::clamp16(screen.width());
     const std::int16_t H = PageLayout::clamp16(screen.height());
     const struct {

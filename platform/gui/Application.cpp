@@ -4,6 +4,13 @@
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
+void Application::setNames()
+{
+    // The folder's name. No display name: Qt would append it to every
+    // window's title ("QuorDVD 4.2 — QuorDVD").
+    QCoreApplication::setApplicationName(QStringLiteral("quordvd"));
+}
+
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {

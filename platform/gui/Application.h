@@ -12,6 +12,9 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
 
+    // "quordvd" names the program folder; "QuorDVD" is what titles show.
+    static void setNames();
+
     bool notify(QObject* receiver, QEvent* event) override;
 
     // The message box that names an escaped error.

@@ -1,6 +1,8 @@
 #include "platform/gui/QtMessageService.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,7 +11,18 @@ namespace {
 
 QString boxTitle(const QString& title)
 {
-    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+    return title.isEmpty() ? QStringLiteral("QuorDVD") : title;
+}
+
+// Room that a title bar takes besides its text: icon, buttons and margins.
+constexpr int kTitleBarExtra = 140;
+
+// The width a box needs so that the window manager shows its whole title.
+int titleWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true); // title bars mostly are
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
 }
 
 } // namespace
@@ -37,6 +50,10 @@ std::unique_ptr<QMessageBox> QtMessageService::createMessageBox(const QString& t
         box->setDefaultButton(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Ok);
     }
+    // A message box sizes itself to its text; a row of this width keeps the title whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth(box->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 
@@ -57,12 +74,12 @@ MsgAnswer QtMessageService::messageBox(const QString& text, MsgButtons buttons, 
     return answerOf(box->exec(), buttons);
 }
 
-QString QtMessageService::passwordBox(const QString& prompt, const QString& title)
+std::optional<QString> QtMessageService::passwordBox(const QString& prompt, const QString& title)
 {
     const auto dialog = createInputBox(prompt, title, QString());
     dialog->setTextEchoMode(QLineEdit::Password);
     if (dialog->exec() != QDialog::Accepted)
-        return QString();
+        return std::nullopt;
     return dialog->textValue();
 }
 
@@ -74,6 +91,11 @@ std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& pr
     dialog->setWindowTitle(boxTitle(title));
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultText);
+    // Its layout (made when first asked for a size) fixes its size, so the
+    // title's width goes in as a row of it.
+    dialog->minimumSizeHint();
+    if (QLayout* layout = dialog->layout())
+        layout->addItem(new QSpacerItem(titleWidth(dialog->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return dialog;
 }
 

@@ -12,7 +12,7 @@ class QtMessageService : public MessageService {
 public:
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title = QString()) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString passwordBox(const QString& prompt, const QString& title) override;
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override;
 
     // The dialogs as they are shown, for a look before they run.
     static std::unique_ptr<QMessageBox> createMessageBox(const QString& text, MsgButtons buttons, const QString& title);

@@ -2,15 +2,29 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
-QSize QtScreenService::size() const
+namespace {
+
+const QScreen* screenOf(const QWidget* window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
+    if (window) {
+        if (const QScreen* s = window->window()->screen())
+            return s;
+    }
+    return QGuiApplication::primaryScreen();
 }
 
-QSize QtScreenService::availableSize() const
+} // namespace
+
+QRect QtScreenService::geometry(const QWidget* window) const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const QScreen* screen = screenOf(window);
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect QtScreenService::availableGeometry(const QWidget* window) const
+{
+    const QScreen* screen = screenOf(window);
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }

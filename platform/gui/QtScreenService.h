@@ -2,9 +2,9 @@
 
 #include "platform/ScreenService.h"
 
-// The primary screen of the desktop.
+// The desktop's screens: the one a window stands on, else the primary one.
 class QtScreenService : public ScreenService {
 public:
-    QSize size() const override;
-    QSize availableSize() const override;
+    QRect geometry(const QWidget* window) const override;
+    QRect availableGeometry(const QWidget* window) const override;
 };

@@ -41,7 +41,7 @@ public:
         m_look();
         return m_next->inputBox(prompt, title, defaultText);
     }
-    QString passwordBox(const QString& prompt, const QString& title) override
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override
     {
         m_look();
         return m_next->passwordBox(prompt, title);

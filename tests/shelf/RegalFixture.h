@@ -6,6 +6,7 @@
 #include "shelf/Regal.h"
 #include "shelf/ShelfCanvas.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/FixedScreen.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -175,6 +176,7 @@ protected:
     MersenneRandomSource random{7};
     Random::Scoped randomScope{random};
     ScriptedMessages boxes;
+    FixedScreen screen{QSize(1920, 1080)};
     FakePageHost host;
     std::unique_ptr<Regal> regal;
 };

@@ -21,6 +21,12 @@ ScriptedMessages& ScriptedMessages::expectInput(const QString& answer)
     return *this;
 }
 
+ScriptedMessages& ScriptedMessages::expectCancel()
+{
+    m_answers.push_back({true, MsgAnswer::Ok, {}, true});
+    return *this;
+}
+
 MsgAnswer ScriptedMessages::messageBox(const QString& text, MsgButtons boxButtons, const QString& title)
 {
     shown << text;
@@ -50,8 +56,12 @@ QString ScriptedMessages::inputBox(const QString& prompt, const QString& title, 
     return a;
 }
 
-QString ScriptedMessages::passwordBox(const QString& prompt, const QString& title)
+std::optional<QString> ScriptedMessages::passwordBox(const QString& prompt, const QString& title)
 {
     ++hidden;
-    return inputBox(prompt, title, QString());
+    const bool cancelled = !m_answers.empty() && m_answers.front().input && m_answers.front().cancelled;
+    const QString answer = inputBox(prompt, title, QString());
+    if (cancelled)
+        return std::nullopt;
+    return answer;
 }

@@ -16,11 +16,13 @@ public:
 
     ScriptedMessages& expectMessage(MsgAnswer answer = MsgAnswer::Ok);
     ScriptedMessages& expectInput(const QString& answer);
+    // An input box left with Cancel, Escape or its close button.
+    ScriptedMessages& expectCancel();
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     // Answered from the same script as input boxes; counted in hidden.
-    QString passwordBox(const QString& prompt, const QString& title) override;
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override;
 
     // What the boxes showed, in order: texts of message boxes, prompts of input boxes.
     QStringList shown;
@@ -35,6 +37,7 @@ private:
         bool input;
         MsgAnswer button;
         QString text;
+        bool cancelled = false;
     };
     std::deque<Answer> m_answers;
     Messages::Scoped m_scope;

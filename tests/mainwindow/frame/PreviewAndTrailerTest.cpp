@@ -6,6 +6,7 @@
 #include "mainwindow/frame/Trailer.h"
 #include "tests/support/RecordingMediaPlayers.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 namespace {
@@ -221,6 +222,43 @@ TEST_F(TrailerTest, APlaybackErrorIsReportedAndClosesTheWindow)
     showTrailerOf(video("c.mpg"));
     ASSERT_NE(window->TrailerWindow(), nullptr);
     EXPECT_FALSE(window->TrailerWindow()->Paused());
+}
+
+TEST_F(TrailerTest, EveryWindowOpensInsideTheFreeAreaOfASmallScreen)
+{
+    // 1024 x 768 with a 24-pixel panel along the top.
+    screen.screen = QSize(1024, 768);
+    screen.available = QSize(1024, 744);
+    screen.availableTopLeft = QPoint(0, 24);
+    const QRect area(0, 24, 1024, 744);
+    writeSettings(QStringLiteral("lists/none.adl"));
+    start();
+    const QRect main = window->frameGeometry();
+    EXPECT_EQ(main.size(), QSize(800, 600));
+    EXPECT_EQ(main.center(), area.center());
+
+    // Sizes far past the screen give windows of the free area, not of the settings.
+    window->SetAllSizes(16000, 16000);
+    EXPECT_EQ(window->frameGeometry(), area);
+    EXPECT_EQ(window->Statusleiste()->y(), 744 - 75);
+    window->session().Options().setTrailerWidth(16000);
+    window->session().Options().setTrailerHeight(32767);
+    showTrailerOf(video("a.mpg"));
+    ASSERT_NE(window->TrailerWindow(), nullptr);
+    EXPECT_EQ(window->TrailerWindow()->frameGeometry(), area);
+
+    // Without a place of its own a window opens centred on the main window,
+    // moved inside the area where the main window stands near an edge.
+    window->SetAllSizes(800, 600);
+    window->menuAction(QStringLiteral("admintools"))->trigger();
+    auto* admin = window->findChild<QWidget*>(QStringLiteral("Admin"));
+    ASSERT_NE(admin, nullptr);
+    EXPECT_EQ(admin->frameGeometry().center(), window->frameGeometry().center());
+    admin->close();
+    window->move(400, 300);
+    window->menuAction(QStringLiteral("admintools"))->trigger();
+    EXPECT_TRUE(area.contains(admin->frameGeometry()));
+    EXPECT_EQ(admin->frameGeometry().right(), area.right());
 }
 
 } // namespace

@@ -58,12 +58,35 @@ TEST_F(StartupTest, APasswordIsAskedUntilTheExactTextIsGiven)
     ScriptedMessages messages;
     messages.expectInput(QStringLiteral("secret1")).expectInput(QString()).expectInput(QStringLiteral("Secret1 "))
         .expectInput(QStringLiteral("Secret1"));
-    start();
+    EXPECT_TRUE(window->Form_Load());
+    window->show();
     EXPECT_EQ(messages.shown, QStringList(4, QStringLiteral("Password")));
     // What is typed stays hidden, under the program's name.
     EXPECT_EQ(messages.hidden, 4);
     EXPECT_EQ(messages.titles, QStringList(4, QStringLiteral("QuorDVD")));
     EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
+}
+
+TEST_F(StartupTest, LeavingThePasswordBoxEndsTheStartWithNothingRead)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    {
+        ScriptedRandom random{0.3, 0.7};
+        clsPasswordFunctions pw;
+        pw.SetPassword(QStringLiteral("Secret1"));
+        pw.SaveIntoFile(folder.file(QStringLiteral("password.apw")));
+    }
+    const QByteArray settings = folder.read(QStringLiteral("settings.aef"));
+    ScriptedMessages messages;
+    messages.expectInput(QStringLiteral("wrong")).expectInput(QString()).expectCancel();
+    EXPECT_FALSE(window->Form_Load());
+    EXPECT_EQ(messages.shown.size(), 3); // wrong answers ask again, Cancel ends it
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->session().DVDListe().getListSize(), 0);
+    EXPECT_EQ(window->session().Options().DvdListpath(), QString()); // the settings were not read
+    EXPECT_EQ(folder.read(QStringLiteral("settings.aef")), settings);
+    EXPECT_TRUE(sounds.played.isEmpty());
 }
 
 struct ListCase {

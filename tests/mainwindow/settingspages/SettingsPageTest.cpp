@@ -340,4 +340,24 @@ TEST_F(SettingsPageTest, TypingStopsAtEachEntrysLimitWhileLongerSettingsShowWhol
     EXPECT_EQ(status(), QStringLiteral("Meldung 34 (Stil 55)"));
 }
 
+TEST_F(SettingsPageTest, SizeLimitsComeFromTheScreenTheMainWindowStandsOn)
+{
+    // The primary screen is 1280 x 1024; the main window stands on a larger one.
+    screen.screens.insert(window.get(), QRect(1280, 0, 1920, 1200));
+    window->ShowPage(16);
+    put("ucEntryEinstBreite", "1900");
+    put("ucEntryEinstRegalHoehe", "1150");
+    saveSettings();
+    EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
+    EXPECT_EQ(window->session().Options().FormWidth(), 1900);
+    EXPECT_EQ(window->session().Options().RegalHeight(), 1150);
+
+    // Back on the primary screen the same width is too wide.
+    screen.screens.clear();
+    window->ShowPage(16);
+    put("ucEntryEinstBreite", "1900");
+    saveSettings();
+    EXPECT_EQ(status(), QStringLiteral("Meldung 34 (Stil 55)"));
+}
+
 } // namespace

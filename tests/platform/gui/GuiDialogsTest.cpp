@@ -1,8 +1,11 @@
+#include "platform/gui/Application.h"
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMessageService.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -43,7 +46,7 @@ TEST(GuiDialogs, MessageBoxShowsTextLiterallyUnderTheProgramTitle)
     const auto box = QtMessageService::createMessageBox(QStringLiteral("<b>3</b> Titel"), MsgButtons::Ok, QString());
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box->windowTitle(), QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("QuorDVD"));
     EXPECT_EQ(QtMessageService::answerOf(0, MsgButtons::Ok), MsgAnswer::Ok);
 }
 
@@ -55,6 +58,35 @@ TEST(GuiDialogs, InputBoxTakesPromptTitleAndDefault)
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Neu"));
     EXPECT_EQ(dialog->textValue(), QStringLiteral("filme"));
     EXPECT_EQ(dialog->inputMode(), QInputDialog::TextInput);
+}
+
+TEST(GuiDialogs, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    const QString title = QStringLiteral("Hangman – die besten Spieler aller Zeiten, Highscore");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int needed = QFontMetrics(bold).horizontalAdvance(title);
+
+    const auto box = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, title);
+    box->show();
+    EXPECT_GT(box->width(), needed);
+    const auto shortTitled = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, QStringLiteral("x"));
+    shortTitled->show();
+    EXPECT_LT(shortTitled->width(), box->width()); // a short title leaves the box small
+
+    const auto input = QtMessageService::createInputBox(QStringLiteral("Name"), title, QString());
+    input->show();
+    EXPECT_GT(input->width(), needed);
+}
+
+TEST(GuiDialogs, TheProgramIsNamedQuorDVDInItsTitlesAndquordvdInItsFolder)
+{
+    Application::setNames();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("quordvd"));
+    // No display name of its own: Qt would append it to every window's title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    const auto box = QtMessageService::createMessageBox(QStringLiteral("1"), MsgButtons::Ok, QString());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("QuorDVD"));
 }
 
 TEST(GuiDialogs, FiltersBecomeQtFiltersMatchingEitherCase)
