@@ -9,6 +9,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringTokenizer>
 
 namespace {
 
@@ -152,11 +153,13 @@ void clsDatentraegerList::setDVD(int index, const clsDatentraeger& dvd)
 
 clsDatentraeger clsDatentraegerList::getDVD(int index) const { return readSlot(index); }
 
-void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd)
+void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd) { AddDVD(clsDatentraeger(dvd)); }
+
+void clsDatentraegerList::AddDVD(clsDatentraeger&& dvd)
 {
     if (m_count >= kMaxTitles)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("a list holds at most %1 titles").arg(kMaxTitles));
-    slot(m_count + 1).dvd = dvd;
+    slot(m_count + 1).dvd = std::move(dvd);
     ++m_count;
     nameChanged(m_count);
 }
@@ -328,9 +331,8 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
     if (n < 0 || n > kMaxTitles)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 titles, a list holds 0 to %2").arg(n).arg(kMaxTitles));
 
-    const QString sep = QStringLiteral("#");
-    clsDatentraeger d;
     for (int i = 1; i <= n; ++i) {
+        clsDatentraeger d;
         file.readLine(); // the NEWDVD separator
         d.SetFilmname(file.readLine());
         d.SetFormat(file.readLine());
@@ -341,15 +343,23 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
         d.SetLaenge(Numbers::toInt16(file.readNumber()));
         d.SetKaufpreis(Numbers::toInt16(file.readNumber()));
         d.SetSonstiges(file.readLine());
+        // The five actors between "#", in one pass; missing ones are empty.
         const QString actors = file.readLine();
-        d.SetSchauspieler1(clsStringFunctions::GetStringPartBySeparator(actors, 1, sep));
-        d.SetSchauspieler2(clsStringFunctions::GetStringPartBySeparator(actors, 2, sep));
-        d.SetSchauspieler3(clsStringFunctions::GetStringPartBySeparator(actors, 3, sep));
-        d.SetSchauspieler4(clsStringFunctions::GetStringPartBySeparator(actors, 4, sep));
-        d.SetSchauspieler5(clsStringFunctions::GetStringPartBySeparator(actors, 5, sep));
+        QString parts[5];
+        int k = 0;
+        for (const QStringView part : QStringTokenizer(actors, u'#')) {
+            if (k == 5)
+                break;
+            parts[k++] = part.toString();
+        }
+        d.SetSchauspieler1(parts[0]);
+        d.SetSchauspieler2(parts[1]);
+        d.SetSchauspieler3(parts[2]);
+        d.SetSchauspieler4(parts[3]);
+        d.SetSchauspieler5(parts[4]);
         d.SetRegie(file.readLine());
         d.SetBildpfad(completedPath(file.readLine()));
         d.SetTrailerpfad(completedPath(file.readLine()));
-        AddDVD(d);
+        AddDVD(std::move(d));
     }
 }

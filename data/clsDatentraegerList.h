@@ -60,6 +60,7 @@ public:
     clsDatentraeger getDVD(int index) const;
     // Capacity error, list unchanged, when 9999 titles are held.
     void AddDVD(const clsDatentraeger& dvd);
+    void AddDVD(clsDatentraeger&& dvd);
     // Index error for an index outside 1 to count.
     void RemoveDVD(int index);
     // Inserts before the first title whose film name does not sort before the

@@ -259,6 +259,31 @@ QStringList titleLines(const QString& name, const QString& rating = QStringLiter
             " 999 ", "", "A#B#C#D#E", "R", "", ""};
 }
 
+TEST(DatentraegerList, ActorsLineWithMoreOrFewerThanFiveNames)
+{
+    TempProgramFolder folder;
+    const QStringList actorLines{"A#B#C#D#E#F#G", "A#B", "", "#B##D#"};
+    QStringList lines{"LIST VERSION#0", QStringLiteral("COUNT#%1").arg(actorLines.size())};
+    for (const QString& actors : actorLines) {
+        QStringList t = titleLines(actors);
+        t[10] = actors;
+        lines << t;
+    }
+    folder.writeLines(QStringLiteral("actors.adl"), lines);
+    L list;
+    list.Load(QStringLiteral("actors.adl"));
+    ASSERT_EQ(list.getListSize(), 4);
+    const QStringList expected[] = {
+        {"A", "B", "C", "D", "E"}, {"A", "B", "", "", ""}, {"", "", "", "", ""}, {"", "B", "", "D", ""}};
+    for (int i = 1; i <= 4; ++i) {
+        const clsDatentraeger d = list.getDVD(i);
+        EXPECT_EQ((QStringList{d.GetSchauspieler1(), d.GetSchauspieler2(), d.GetSchauspieler3(), d.GetSchauspieler4(),
+                               d.GetSchauspieler5()}),
+                  expected[i - 1])
+            << actorLines[i - 1].toStdString();
+    }
+}
+
 TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
 {
     TempProgramFolder folder;
