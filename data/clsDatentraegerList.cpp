@@ -7,9 +7,12 @@
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringTokenizer>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +49,7 @@ void clsDatentraegerList::setStatusCallback(StatusCallback callback) { m_convert
 
 clsDatentraegerList::Slot& clsDatentraegerList::slot(int index)
 {
+    m_fileStamp.reset();
     if (index < 0 || index > kMaxTitles)
         throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1").arg(index));
     if (static_cast<size_t>(index) >= m_slots.size())
@@ -153,6 +157,29 @@ void clsDatentraegerList::setDVD(int index, const clsDatentraeger& dvd)
 
 clsDatentraeger clsDatentraegerList::getDVD(int index) const { return readSlot(index); }
 
+const clsDatentraeger& clsDatentraegerList::titleAt(int index) const
+{
+    if (index < 1 || index > m_count)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1 of %2").arg(index).arg(m_count));
+    return readSlot(index);
+}
+
+std::optional<clsDatentraegerList::FileStamp> clsDatentraegerList::stampOf(const QString& path)
+{
+    const QString full = Paths::resolve(path);
+    struct stat st {};
+    if (full.isEmpty() || ::stat(QFile::encodeName(full).constData(), &st) != 0)
+        return std::nullopt;
+    // A save renames a new file into place, so the inode tells a rewrite of the same size and time.
+    return FileStamp{full, static_cast<unsigned long long>(st.st_ino), static_cast<long long>(st.st_size),
+                     static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec};
+}
+
+bool clsDatentraegerList::isFileUnchanged(const QString& path) const
+{
+    return m_fileStamp && m_fileStamp == stampOf(path);
+}
+
 void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd) { AddDVD(clsDatentraeger(dvd)); }
 
 void clsDatentraegerList::AddDVD(clsDatentraeger&& dvd)
@@ -166,6 +193,7 @@ void clsDatentraegerList::AddDVD(clsDatentraeger&& dvd)
 
 void clsDatentraegerList::RemoveDVD(int index)
 {
+    m_fileStamp.reset();
     if (index < 1 || index > m_count)
         throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1 of %2").arg(index).arg(m_count));
     shiftDown(index, m_count);
@@ -219,6 +247,7 @@ void clsDatentraegerList::AddSortedDVD(const clsDatentraeger& dvd)
 
 void clsDatentraegerList::ClearList()
 {
+    m_fileStamp.reset();
     m_count = 0;
     m_ordered = true;
 }
@@ -290,13 +319,16 @@ void clsDatentraegerList::Save(const QString& path) const
         file.writeLine(oneLine(d.GetBildpfad()));
         file.writeLine(oneLine(d.GetTrailerpfad()));
     }
+    m_fileStamp.reset();
     file.close();
+    m_fileStamp = stampOf(path);
 }
 
 void clsDatentraegerList::Load(const QString& path) { load(path, true); }
 
 void clsDatentraegerList::load(const QString& path, bool mayConvert)
 {
+    m_fileStamp.reset();
     m_count = 0;
     m_version = 0;
     m_ordered = true;
@@ -322,6 +354,7 @@ void clsDatentraegerList::load(const QString& path, bool mayConvert)
         throw file.atLine(e);
     }
     file.close();
+    m_fileStamp = stampOf(path);
 }
 
 void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
