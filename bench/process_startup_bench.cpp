@@ -5,7 +5,20 @@
 // the peak and CPU time of the whole process, which ends right after that
 // paint, or three seconds later in the second run, so that its peak also
 // holds what the program makes once its window is up (the sound player).
+//
+// Then, on a collection of 9999 titles: the program with sound on against
+// sound off, and against the floor of any Qt program, this benchmark itself
+// started with --floor: the same libraries loaded, one label painted. Each
+// pair is taken in turns in one run and its ratios printed.
+#include "bench/BenchTitles.h"
+#include "data/clsDatentraegerList.h"
+
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QTimer>
 
 #include <QDir>
 #include <QFile>
@@ -39,17 +52,42 @@ struct Run {
 struct PortableFolder {
     QTemporaryDir dir;
     QString exe;
-    PortableFolder()
+    // Sound is the 15th line of the settings; the shipped ones have it on.
+    explicit PortableFolder(bool sound = true)
     {
         exe = dir.filePath(QStringLiteral("quordvd"));
         QFile::copy(QStringLiteral(QUORDVD_EXECUTABLE), exe);
-        QFile::copy(QStringLiteral(QUORDVD_RESOURCES "/settings.aef"), dir.filePath(QStringLiteral("settings.aef")));
+        QFile in(QStringLiteral(QUORDVD_RESOURCES "/settings.aef"));
+        in.open(QIODevice::ReadOnly);
+        QList<QByteArray> lines = in.readAll().split('\n');
+        if (!sound && lines.size() > 14)
+            lines[14] = " 0 \r";
+        QFile out(dir.filePath(QStringLiteral("settings.aef")));
+        out.open(QIODevice::WriteOnly);
+        out.write(lines.join('\n'));
     }
 };
 
+// The executable: the program, or this benchmark as the floor.
+std::string selfExe()
+{
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
+}
+
 double ms(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
 
+Run runProcess(const std::string& exe, const std::vector<std::string>& args, int stayMs);
+
 Run runProgram(const PortableFolder& folder, int stayMs)
+{
+    return runProcess(QFile::encodeName(folder.exe).toStdString(), {}, stayMs);
+}
+
+Run runFloor() { return runProcess(selfExe(), {"--floor"}, 0); }
+
+Run runProcess(const std::string& exe, const std::vector<std::string>& args, int stayMs)
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -63,8 +101,10 @@ Run runProgram(const PortableFolder& folder, int stayMs)
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-    const std::string exe = QFile::encodeName(folder.exe).toStdString();
-    std::vector<char*> argv{const_cast<char*>(exe.c_str()), nullptr};
+    std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
 
     Run run;
     int out[2];
@@ -154,6 +194,128 @@ BENCHMARK(BM_ProcessStartToFirstPaintedTitle)->UseManualTime()->Unit(benchmark::
 void BM_ProcessStartToFirstPaintedTitleThenThreeSeconds(benchmark::State& state) { measure(state, 3000); }
 BENCHMARK(BM_ProcessStartToFirstPaintedTitleThenThreeSeconds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// A folder with 9999 titles in place of the shipped list.
+PortableFolder* bigFolder(bool sound)
+{
+    auto* f = new PortableFolder(sound);
+    runProgram(*f, 0); // copies the shipped files
+    std::mt19937 rng(7);
+    clsDatentraegerList list;
+    for (int i = 0; i < 9999; ++i)
+        list.AddDVD(benchTitle(rng, i, QStringLiteral("cover")));
+    list.Save(f->dir.filePath(QStringLiteral("lists/demo.adl")));
+    return f;
+}
+
+PortableFolder& bigFolderSoundOn()
+{
+    static PortableFolder* f = bigFolder(true);
+    return *f;
+}
+
+PortableFolder& bigFolderSoundOff()
+{
+    static PortableFolder* f = bigFolder(false);
+    return *f;
+}
+
+double ratio(double a, double b) { return b > 0 ? a / b : 0; }
+
+// Sound on and off in turns, each process kept a second after the paint so
+// that its peak holds the sound made for the start sound.
+void BM_SoundOnOverSoundOff_9999(benchmark::State& state)
+{
+    PortableFolder& on = bigFolderSoundOn();
+    PortableFolder& off = bigFolderSoundOff();
+    double peakOn = 0, peakOff = 0, cpuOn = 0, cpuOff = 0;
+    for (auto _ : state) {
+        const Run a = runProgram(on, 1000);
+        const Run b = runProgram(off, 1000);
+        if (!a.ok || !b.ok) {
+            state.SkipWithError("the program did not report its first paint and end by itself");
+            return;
+        }
+        state.SetIterationTime(a.secondsToPaint);
+        peakOn += a.peakMiB;
+        peakOff += b.peakMiB;
+        cpuOn += a.cpuMs;
+        cpuOff += b.cpuMs;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["peak_on_MiB"] = peakOn / n;
+    state.counters["peak_off_MiB"] = peakOff / n;
+    state.counters["cpu_on_ms"] = cpuOn / n;
+    state.counters["cpu_off_ms"] = cpuOff / n;
+    state.counters["peak_ratio"] = ratio(peakOn, peakOff);
+}
+BENCHMARK(BM_SoundOnOverSoundOff_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The program (sound on, shipped settings) and the floor in turns: time to
+// the first paint and the peak memory then, each over the floor's.
+void BM_ProgramOverQtFloor_9999(benchmark::State& state)
+{
+    PortableFolder& on = bigFolderSoundOn();
+    double secProgram = 0, secFloor = 0, peakProgram = 0, peakFloor = 0;
+    for (auto _ : state) {
+        const Run a = runProgram(on, 0);
+        const Run b = runFloor();
+        if (!a.ok || !b.ok) {
+            state.SkipWithError("a process did not report its first paint and end by itself");
+            return;
+        }
+        state.SetIterationTime(a.secondsToPaint);
+        secProgram += a.secondsToPaint;
+        secFloor += b.secondsToPaint;
+        peakProgram += a.peakAtPaintMiB;
+        peakFloor += b.peakAtPaintMiB;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["program_ms"] = secProgram / n * 1e3;
+    state.counters["floor_ms"] = secFloor / n * 1e3;
+    state.counters["program_MiB"] = peakProgram / n;
+    state.counters["floor_MiB"] = peakFloor / n;
+    state.counters["time_ratio"] = ratio(secProgram, secFloor);
+    state.counters["peak_ratio"] = ratio(peakProgram, peakFloor);
+}
+BENCHMARK(BM_ProgramOverQtFloor_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The floor: a Qt Widgets program in the program's style that paints one
+// label, reports as the program does and ends.
+class ReportFirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            std::printf("first paint %ld\n", usage.ru_maxrss);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+};
+
+int floorProgram(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QLabel label(QStringLiteral("Title"));
+    ReportFirstPaint report;
+    label.installEventFilter(&report);
+    label.show();
+    return app.exec();
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "--floor") == 0)
+        return floorProgram(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

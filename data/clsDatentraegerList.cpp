@@ -7,11 +7,15 @@
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
 #include <iterator>
 #include <QRegularExpression>
+#include <QStringTokenizer>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,6 +52,7 @@ void clsDatentraegerList::setStatusCallback(StatusCallback callback) { m_convert
 
 clsDatentraegerList::Slot& clsDatentraegerList::slot(int index)
 {
+    m_fileStamp.reset();
     if (index < 0 || index > kMaxTitles)
         throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1").arg(index));
     if (static_cast<size_t>(index) >= m_slots.size())
@@ -155,17 +160,43 @@ void clsDatentraegerList::setDVD(int index, const clsDatentraeger& dvd)
 
 clsDatentraeger clsDatentraegerList::getDVD(int index) const { return readSlot(index); }
 
-void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd)
+const clsDatentraeger& clsDatentraegerList::titleAt(int index) const
+{
+    if (index < 1 || index > m_count)
+        throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1 of %2").arg(index).arg(m_count));
+    return readSlot(index);
+}
+
+std::optional<clsDatentraegerList::FileStamp> clsDatentraegerList::stampOf(const QString& path)
+{
+    const QString full = Paths::resolve(path);
+    struct stat st {};
+    if (full.isEmpty() || ::stat(QFile::encodeName(full).constData(), &st) != 0)
+        return std::nullopt;
+    // A save renames a new file into place, so the inode tells a rewrite of the same size and time.
+    return FileStamp{full, static_cast<unsigned long long>(st.st_ino), static_cast<long long>(st.st_size),
+                     static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec};
+}
+
+bool clsDatentraegerList::isFileUnchanged(const QString& path) const
+{
+    return m_fileStamp && m_fileStamp == stampOf(path);
+}
+
+void clsDatentraegerList::AddDVD(const clsDatentraeger& dvd) { AddDVD(clsDatentraeger(dvd)); }
+
+void clsDatentraegerList::AddDVD(clsDatentraeger&& dvd)
 {
     if (m_count >= kMaxTitles)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("a list holds at most %1 titles").arg(kMaxTitles));
-    slot(m_count + 1).dvd = dvd;
+    slot(m_count + 1).dvd = std::move(dvd);
     ++m_count;
     nameChanged(m_count);
 }
 
 void clsDatentraegerList::RemoveDVD(int index)
 {
+    m_fileStamp.reset();
     if (index < 1 || index > m_count)
         throw RuntimeError(ErrorKind::Index, QStringLiteral("title %1 of %2").arg(index).arg(m_count));
     shiftDown(index, m_count);
@@ -261,6 +292,7 @@ void clsDatentraegerList::AddSortedDVDs(std::vector<clsDatentraeger> dvds)
 
 void clsDatentraegerList::ClearList()
 {
+    m_fileStamp.reset();
     m_count = 0;
     m_ordered = true;
 }
@@ -332,13 +364,16 @@ void clsDatentraegerList::Save(const QString& path) const
         file.writeLine(oneLine(d.GetBildpfad()));
         file.writeLine(oneLine(d.GetTrailerpfad()));
     }
+    m_fileStamp.reset();
     file.close();
+    m_fileStamp = stampOf(path);
 }
 
 void clsDatentraegerList::Load(const QString& path) { load(path, true); }
 
 void clsDatentraegerList::load(const QString& path, bool mayConvert)
 {
+    m_fileStamp.reset();
     m_count = 0;
     m_version = 0;
     m_ordered = true;
@@ -364,6 +399,7 @@ void clsDatentraegerList::load(const QString& path, bool mayConvert)
         throw file.atLine(e);
     }
     file.close();
+    m_fileStamp = stampOf(path);
 }
 
 void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
@@ -373,9 +409,8 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
     if (n < 0 || n > kMaxTitles)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 titles, a list holds 0 to %2").arg(n).arg(kMaxTitles));
 
-    const QString sep = QStringLiteral("#");
-    clsDatentraeger d;
     for (int i = 1; i <= n; ++i) {
+        clsDatentraeger d;
         file.readLine(); // the NEWDVD separator
         d.SetFilmname(file.readLine());
         d.SetFormat(file.readLine());
@@ -386,15 +421,23 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
         d.SetLaenge(Numbers::toInt16(file.readNumber()));
         d.SetKaufpreis(Numbers::toInt16(file.readNumber()));
         d.SetSonstiges(file.readLine());
+        // The five actors between "#", in one pass; missing ones are empty.
         const QString actors = file.readLine();
-        d.SetSchauspieler1(clsStringFunctions::GetStringPartBySeparator(actors, 1, sep));
-        d.SetSchauspieler2(clsStringFunctions::GetStringPartBySeparator(actors, 2, sep));
-        d.SetSchauspieler3(clsStringFunctions::GetStringPartBySeparator(actors, 3, sep));
-        d.SetSchauspieler4(clsStringFunctions::GetStringPartBySeparator(actors, 4, sep));
-        d.SetSchauspieler5(clsStringFunctions::GetStringPartBySeparator(actors, 5, sep));
+        QString parts[5];
+        int k = 0;
+        for (const QStringView part : QStringTokenizer(actors, u'#')) {
+            if (k == 5)
+                break;
+            parts[k++] = part.toString();
+        }
+        d.SetSchauspieler1(parts[0]);
+        d.SetSchauspieler2(parts[1]);
+        d.SetSchauspieler3(parts[2]);
+        d.SetSchauspieler4(parts[3]);
+        d.SetSchauspieler5(parts[4]);
         d.SetRegie(file.readLine());
         d.SetBildpfad(completedPath(file.readLine()));
         d.SetTrailerpfad(completedPath(file.readLine()));
-        AddDVD(d);
+        AddDVD(std::move(d));
     }
 }

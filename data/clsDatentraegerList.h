@@ -58,8 +58,11 @@ public:
     void setDVD(int index, const clsDatentraeger& dvd);
     // A copy of slot index.
     clsDatentraeger getDVD(int index) const;
+    // Title index (1 to count) read in place; index error outside.
+    const clsDatentraeger& titleAt(int index) const;
     // Capacity error, list unchanged, when 9999 titles are held.
     void AddDVD(const clsDatentraeger& dvd);
+    void AddDVD(clsDatentraeger&& dvd);
     // Index error for an index outside 1 to count.
     void RemoveDVD(int index);
     // Inserts before the first title whose film name does not sort before the
@@ -78,6 +81,9 @@ public:
     // "lists/a.adl, line 17: 'x' is not a number".
     void Load(const QString& path);
     void ClearList();
+    // Whether the titles are those of the list file at path as this list last
+    // read or wrote it, and the file is still that file.
+    bool isFileUnchanged(const QString& path) const;
     void ShiftDVDsDown(int from, int to);
     void ShiftDVDsUp(int from, int to);
 
@@ -102,7 +108,18 @@ private:
     void load(const QString& path, bool mayConvert);
     void readTitles(SequentialFile& file, const QString& head);
 
+    struct FileStamp {
+        QString path;
+        unsigned long long inode = 0;
+        long long size = 0;
+        long long modifiedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static std::optional<FileStamp> stampOf(const QString& path);
+
     std::vector<std::unique_ptr<Slot>> m_slots;
+    // Set by a load or save; any change of the titles drops it.
+    mutable std::optional<FileStamp> m_fileStamp;
     int m_count = 0;
     int m_version = 0;
     QCollator m_collator;

@@ -12,14 +12,17 @@ class clsSortedDiskList {
 public:
     // Errors of the list file, and a field value that is no number, reach the caller.
     void loadDiskList(const QString& path, int field);
+    // The same ranking of titles already read, only its first `places` kept
+    // (all when 0); the list must outlive nothing here.
+    void rankTitles(const clsDatentraegerList& titles, int field, int places = 0);
     void Clear();
     QString getElementTitle(int i) const { return m_ranking.ListItemName(i); }
     std::int16_t getElementValue(int i) const { return m_ranking.ListItemNumber(i); }
     // The number of titles read.
-    int getListSize() const { return m_titles.getListSize(); }
+    int getListSize() const { return m_size; }
     void ShowMessageList(int n) const;
 
 private:
-    clsDatentraegerList m_titles;
+    int m_size = 0;
     clsSortedList m_ranking;
 };

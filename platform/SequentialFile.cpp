@@ -135,16 +135,21 @@ QString SequentialFile::readLine()
     m_lastLine = m_lineEndsPassed + 1;
     if (eof())
         throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    const QChar* const text = m_text.constData();
+    const qsizetype size = m_text.size();
     qsizetype end = m_pos;
-    while (end < m_text.size() && !isLineEnd(m_text[end]))
+    // Most characters of a line are far above the two line ends.
+    while (end < size && (text[end].unicode() > u'\r' || !isLineEnd(text[end])))
         ++end;
-    QString line = m_text.mid(m_pos, end - m_pos);
+    QString line(text + m_pos, end - m_pos);
     m_pos = end;
     passLineEnd();
     return line;
 }
 
-QString SequentialFile::readItem()
+QString SequentialFile::readItem() { return nextItem().toString(); }
+
+QStringView SequentialFile::nextItem()
 {
     requireMode(Mode::Input);
     m_lastLine = m_lineEndsPassed + 1;
@@ -155,7 +160,7 @@ QString SequentialFile::readItem()
     const qsizetype start = m_pos;
     while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != u',')
         ++m_pos;
-    QString item = m_text.mid(start, m_pos - start);
+    const QStringView item = QStringView(m_text).mid(start, m_pos - start);
     skipToItemEnd();
     return item;
 }
@@ -193,10 +198,27 @@ RuntimeError SequentialFile::atLine(const RuntimeError& error) const
 
 double SequentialFile::readNumber()
 {
-    const QString item = readItem();
+    const QStringView item = nextItem();
     if (item.isEmpty())
         return 0;
-    return Numbers::parse(item);
+    // A whole number of a few digits, as the program writes them, without
+    // making a text of it first.
+    const bool negative = item.front() == u'-';
+    const QStringView digits = negative ? item.sliced(1) : item;
+    if (!digits.isEmpty() && digits.size() <= 9) {
+        long value = 0;
+        bool allDigits = true;
+        for (const QChar c : digits) {
+            if (c < u'0' || c > u'9') {
+                allDigits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (allDigits)
+            return negative ? -static_cast<double>(value) : static_cast<double>(value);
+    }
+    return Numbers::parse(item.toString());
 }
 
 void SequentialFile::restrictToOwner()

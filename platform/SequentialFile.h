@@ -68,6 +68,8 @@ private:
     // The input/output error for a failed write; a full disk or a file that
     // reached the size limit says so.
     RuntimeError writeError(const QFileDevice& out, int savedErrno) const;
+    // The next item as a view into the text, passed over like readItem().
+    QStringView nextItem();
     void skipToItemEnd();
     void passLineEnd();
 

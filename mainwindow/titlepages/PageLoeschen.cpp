@@ -23,6 +23,8 @@ PageLoeschen::PageLoeschen(PageHost& host) : QObject(host.clientArea()), m_host(
     m_list->setObjectName(QStringLiteral("ListLoeschen"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFont(FontHelper::labelFont());
+    // One line of one font each: the view need not lay out 9999 names to learn their heights.
+    m_list->setUniformItemSizes(true);
     m_list->hide();
     m_btLoeschen = new QPushButton(host.clientArea());
     m_btLoeschen->setObjectName(QStringLiteral("btdvdjetztloeschen"));

@@ -30,7 +30,14 @@ void PageTop30::ShowTop30(std::uint8_t mode)
         clsSortedDiskList ranking;
         bool read = true;
         try {
-            ranking.loadDiskList(path, kField[mode]);
+            // The collection is written to its file after every change: while
+            // the file is the one last written or read, the titles in memory
+            // are its titles, and only the bars shown need ranking.
+            const clsDatentraegerList& titles = m_host.session().DVDListe();
+            if (titles.isFileUnchanged(path))
+                ranking.rankTitles(titles, kField[mode], kBars);
+            else
+                ranking.loadDiskList(path, kField[mode]);
         } catch (const RuntimeError&) {
             read = false;
         }

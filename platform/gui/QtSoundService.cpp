@@ -1,8 +1,8 @@
 #include "platform/gui/QtSoundService.h"
 
-#include <QAudioOutput>
+#include <QFile>
 #include <QGuiApplication>
-#include <QMediaPlayer>
+#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -18,30 +18,70 @@ bool everyShownWindowPainted()
     return std::all_of(windows.begin(), windows.end(), [](const QWindow* w) { return !w->isVisible() || w->isExposed(); });
 }
 
+quint32 readU32(const QByteArray& b, qsizetype at, bool bigEndian)
+{
+    const auto byte = [&](int i) { return static_cast<quint32>(static_cast<unsigned char>(b[at + i])); };
+    return bigEndian ? byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3)
+                     : byte(3) << 24 | byte(2) << 16 | byte(1) << 8 | byte(0);
+}
+
+// Whether the file is a wave file with its format and all its samples.
+// QSoundEffect waits for the rest of a cut-off or foreign file for ever,
+// and every later release of an effect then waits for that load: such a
+// file is never handed to it.
+bool isCompleteWave(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray b = file.readAll();
+    if (b.size() < 12 || !(b.startsWith("RIFF") || b.startsWith("RIFX")) || b.mid(8, 4) != "WAVE")
+        return false;
+    const bool bigEndian = b.startsWith("RIFX");
+    bool haveFormat = false;
+    qsizetype at = 12;
+    while (at + 8 <= b.size()) {
+        const QByteArray id = b.mid(at, 4);
+        const qint64 size = readU32(b, at + 4, bigEndian);
+        const qint64 body = at + 8;
+        if (id == "data")
+            return haveFormat && body + size <= b.size();
+        if (body + size > b.size())
+            return false;
+        if (id == "fmt ")
+            haveFormat = size >= 16;
+        at = body + size + (size & 1); // chunks are padded to an even length
+    }
+    return false;
+}
+
+// Designs get changed and tried; more files than this are not kept loaded.
+constexpr qsizetype kMaxEffects = 8;
+
 } // namespace
 
 QtSoundService::QtSoundService() : m_context(std::make_unique<QObject>()) {}
 
 QtSoundService::~QtSoundService()
 {
-    m_context.reset();
-    if (m_player)
-        m_player->stop();
-    m_player.reset();
-    m_output.reset();
+    for (QSoundEffect* effect : std::as_const(m_effects))
+        effect->stop();
+    m_context.reset(); // deletes the effects and any pending check
 }
+
+QSoundEffect* QtSoundService::effectFor(const QString& path) const { return m_effects.value(path, nullptr); }
 
 void QtSoundService::play(const QString& path)
 {
-    if (m_player) {
+    if (m_ready) {
         playNow(path);
         return;
     }
     m_pending = path; // a later sound cuts off an earlier one, even before it starts
-    makePlayerWhenIdle();
+    startWhenIdle();
 }
 
-void QtSoundService::makePlayerWhenIdle()
+void QtSoundService::startWhenIdle()
 {
     if (m_waiting)
         return;
@@ -57,10 +97,8 @@ void QtSoundService::makePlayerWhenIdle()
             return;
         }
         check->deleteLater();
-        m_output = std::make_unique<QAudioOutput>();
-        m_player = std::make_unique<QMediaPlayer>();
-        m_player->setAudioOutput(m_output.get());
         m_waiting = false;
+        m_ready = true;
         playNow(m_pending);
         m_pending.clear();
     });
@@ -69,7 +107,24 @@ void QtSoundService::makePlayerWhenIdle()
 
 void QtSoundService::playNow(const QString& path)
 {
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(path));
-    m_player->play(); // errors of the backend only end the sound
+    if (m_playing) {
+        m_playing->stop();
+        m_playing = nullptr;
+    }
+    QSoundEffect* effect = m_effects.value(path, nullptr);
+    if (!effect) {
+        if (!isCompleteWave(path))
+            return; // looked at again next time: the file may be mended
+        if (m_effects.size() >= kMaxEffects) {
+            qDeleteAll(m_effects);
+            m_effects.clear();
+        }
+        effect = new QSoundEffect(m_context.get());
+        effect->setSource(QUrl::fromLocalFile(path)); // loads in the background
+        m_effects.insert(path, effect);
+    }
+    // Asked for while loading, it starts once loaded; a format that
+    // QSoundEffect does not play fails to load and plays nothing.
+    effect->play();
+    m_playing = effect;
 }

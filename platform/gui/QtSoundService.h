@@ -2,38 +2,43 @@
 
 #include "platform/SoundService.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
+class QSoundEffect;
 
-// Sounds through Qt Multimedia. Formats the system's media backend cannot
-// decode (a MIDI file on most systems) stay silent.
+// The design's short sounds (WAV files) through QSoundEffect, which plays
+// uncompressed audio without starting the media backend that a media player
+// needs: that costs more time and memory than the rest of the start-up.
+// What QSoundEffect cannot load (a missing or damaged file, another format)
+// stays silent.
 //
-// The player and its audio output are made for the first sound only, and
-// then only from the event loop once every shown window has been painted:
-// making them starts the media backend and probes the audio devices, which
-// costs more time and memory than the rest of the start-up. The first sound
-// (the start sound, asked for before the window is shown) starts then.
+// The effects are made from the event loop once every shown window has been
+// painted, so the first paint never waits for the audio devices. The first
+// sound (the start sound, asked for before the window is shown) starts then.
 class QtSoundService : public SoundService {
 public:
     QtSoundService();
     ~QtSoundService() override;
     void play(const QString& path) override;
 
-    // Whether the player has been made (for tests).
-    bool playerMade() const { return m_player != nullptr; }
+    // Whether sounds now play at once (for tests).
+    bool playerMade() const { return m_ready; }
+    // The effect kept for a file, or nullptr (for tests).
+    QSoundEffect* effectFor(const QString& path) const;
 
 private:
-    void makePlayerWhenIdle();
+    void startWhenIdle();
     void playNow(const QString& path);
 
     std::unique_ptr<QObject> m_context; // ends pending callbacks with the service
-    std::unique_ptr<QAudioOutput> m_output;
-    std::unique_ptr<QMediaPlayer> m_player;
+    // One loaded effect per sound file: a design has three, played again and again.
+    QHash<QString, QSoundEffect*> m_effects; // children of m_context
+    QSoundEffect* m_playing = nullptr;
     QString m_pending;
     bool m_waiting = false;
+    bool m_ready = false;
 };

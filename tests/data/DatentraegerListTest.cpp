@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <functional>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -325,6 +326,31 @@ QStringList titleLines(const QString& name, const QString& rating = QStringLiter
             " 999 ", "", "A#B#C#D#E", "R", "", ""};
 }
 
+TEST(DatentraegerList, ActorsLineWithMoreOrFewerThanFiveNames)
+{
+    TempProgramFolder folder;
+    const QStringList actorLines{"A#B#C#D#E#F#G", "A#B", "", "#B##D#"};
+    QStringList lines{"LIST VERSION#0", QStringLiteral("COUNT#%1").arg(actorLines.size())};
+    for (const QString& actors : actorLines) {
+        QStringList t = titleLines(actors);
+        t[10] = actors;
+        lines << t;
+    }
+    folder.writeLines(QStringLiteral("actors.adl"), lines);
+    L list;
+    list.Load(QStringLiteral("actors.adl"));
+    ASSERT_EQ(list.getListSize(), 4);
+    const QStringList expected[] = {
+        {"A", "B", "C", "D", "E"}, {"A", "B", "", "", ""}, {"", "", "", "", ""}, {"", "B", "", "D", ""}};
+    for (int i = 1; i <= 4; ++i) {
+        const clsDatentraeger d = list.getDVD(i);
+        EXPECT_EQ((QStringList{d.GetSchauspieler1(), d.GetSchauspieler2(), d.GetSchauspieler3(), d.GetSchauspieler4(),
+                               d.GetSchauspieler5()}),
+                  expected[i - 1])
+            << actorLines[i - 1].toStdString();
+    }
+}
+
 TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
 {
     TempProgramFolder folder;
@@ -527,6 +553,53 @@ TEST(ImportOldList, ConvertsMoreLinesThanTheLineStoreOnceHeld)
     ASSERT_EQ(list.getListSize(), n);
     EXPECT_EQ(list.getDataString(1, 1), QStringLiteral("t0001"));
     EXPECT_EQ(list.getDataString(n, 1), QStringLiteral("t2000"));
+}
+
+} // namespace
+
+namespace {
+
+// The list knows its file only while neither side has changed since.
+TEST(DatentraegerList, KnowsWhetherItsFileIsUnchanged)
+{
+    TempProgramFolder folder;
+    const QString path = QStringLiteral("lists/main.adl");
+    L list;
+    EXPECT_FALSE(list.isFileUnchanged(path));
+    list.AddDVD(title(QStringLiteral("Alien")));
+    list.Save(path);
+    EXPECT_TRUE(list.isFileUnchanged(path));
+    EXPECT_TRUE(list.isFileUnchanged(folder.path() + QStringLiteral("/lists/main.adl")));
+    EXPECT_FALSE(list.isFileUnchanged(QStringLiteral("lists/other.adl")));
+
+    const std::function<void(L&)> changes[] = {
+        [](L& l) { l.AddDVD(title(QStringLiteral("Brazil"))); },
+        [](L& l) { l.setDVDString(1, QStringLiteral("Heat"), L::FieldFilmname); },
+        [](L& l) { l.RemoveDVD(1); },
+        [](L& l) { l.ClearList(); },
+        [](L& l) { l.AddSortedDVD(title(QStringLiteral("Casablanca"))); },
+    };
+    for (const auto& change : changes) {
+        L other;
+        other.Load(path);
+        EXPECT_TRUE(other.isFileUnchanged(path));
+        change(other);
+        EXPECT_FALSE(other.isFileUnchanged(path));
+    }
+
+    // Another program rewrites or removes the file.
+    L other;
+    other.AddDVD(title(QStringLiteral("Dune")));
+    other.Save(path);
+    EXPECT_FALSE(list.isFileUnchanged(path));
+    EXPECT_TRUE(other.isFileUnchanged(path));
+    QFile::remove(folder.path() + QStringLiteral("/lists/main.adl"));
+    EXPECT_FALSE(other.isFileUnchanged(path));
+
+    // A load that fails part-way knows no file.
+    folder.write(QStringLiteral("lists/main.adl"), "LIST VERSION#0\r\nCOUNT#2\r\n");
+    EXPECT_THROW(other.Load(path), RuntimeError);
+    EXPECT_FALSE(other.isFileUnchanged(path));
 }
 
 } // namespace

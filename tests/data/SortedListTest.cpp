@@ -277,3 +277,28 @@ TEST(SortedDiskList, FullCollectionRanksInOneGo)
     EXPECT_EQ(ranking.getElementTitle(2), "T0011");
     EXPECT_EQ(ranking.getElementTitle(clsDatentraegerList::kMaxTitles), "T9996");
 }
+
+namespace {
+
+TEST(SortedDiskList, RankingOfTitlesInMemoryKeepsItsFirstPlaces)
+{
+    TempProgramFolder folder;
+    QList<std::pair<QString, int>> titles;
+    for (int i = 0; i < 200; ++i)
+        titles.append({QStringLiteral("T%1").arg(i, 3, 10, QChar(u'0')), (i * 7) % 6});
+    const QString path = writeList(folder, titles);
+    clsSortedDiskList fromFile;
+    fromFile.loadDiskList(path, clsDatentraegerList::FieldBewertung);
+    clsDatentraegerList list;
+    list.Load(path);
+    clsSortedDiskList fromMemory;
+    fromMemory.rankTitles(list, clsDatentraegerList::FieldBewertung, 30);
+    EXPECT_EQ(fromMemory.getListSize(), 200);
+    for (int i = 1; i <= 30; ++i) {
+        EXPECT_EQ(fromMemory.getElementTitle(i), fromFile.getElementTitle(i)) << i;
+        EXPECT_EQ(fromMemory.getElementValue(i), fromFile.getElementValue(i)) << i;
+    }
+    EXPECT_EQ(fromMemory.getElementTitle(31), QString());
+}
+
+} // namespace

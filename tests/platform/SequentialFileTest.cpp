@@ -79,6 +79,35 @@ TEST(SequentialFile, DecodesUtf8OrWindows1252)
     EXPECT_EQ(SequentialFile::decode("K\xF6ln \x80 \x84x"), QStringLiteral("Köln € „x"));
 }
 
+// Whole numbers take a short way; everything else must read as before.
+TEST(SequentialFile, NumberItemsOfEveryForm)
+{
+    TempProgramFolder folder;
+    const struct {
+        const char* item;
+        double value;
+    } numbers[] = {{"007", 7},         {"-0", 0},          {"999999999", 999999999}, {"1234567890", 1234567890},
+                   {"-32768", -32768}, {"+4", 4},          {"2.5", 2.5},             {"1e3", 1000},
+                   {"-1.5E-1", -0.15}, {"\t6\t", 6}};
+    for (const auto& n : numbers) {
+        SCOPED_TRACE(n.item);
+        folder.write(QStringLiteral("n.txt"), QByteArray(n.item) + "\r\n");
+        SequentialFile f(QStringLiteral("n.txt"), SequentialFile::Mode::Input);
+        EXPECT_EQ(f.readNumber(), n.value);
+    }
+    for (const char* text : {"-", "--1", "1-", "12a", "0x1F", "\xC2\xB2"}) {
+        SCOPED_TRACE(text);
+        folder.write(QStringLiteral("n.txt"), QByteArray(text) + "\r\n");
+        SequentialFile f(QStringLiteral("n.txt"), SequentialFile::Mode::Input);
+        try {
+            f.readNumber();
+            ADD_FAILURE() << "read as a number";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::Conversion);
+        }
+    }
+}
+
 TEST(SequentialFile, ReadsNumberItems)
 {
     TempProgramFolder folder;

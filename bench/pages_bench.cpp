@@ -1,0 +1,136 @@
+// Every page of the main window and the Hangman window opened on a full
+// collection of 9999 titles: the time to show and paint it, over the time of
+// a bare repaint of the same window with it shown. Taken in turns in one run;
+// each benchmark prints its "ratio".
+#include "bench/BenchMain.h"
+#include "bench/BenchTitles.h"
+#include "bench/SilentMessages.h"
+#include "data/clsDatentraegerList.h"
+#include "games/HangMan.h"
+#include "mainwindow/frame/MainWindow.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RandomSource.h"
+#include "platform/SoundService.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr int kTitles = 9999;
+
+class Silent : public SilentMessages, public SoundService {
+public:
+    void play(const QString&) override {}
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    Silent silent;
+    Messages::Scoped messages{silent};
+    Sounds::Scoped sounds{silent};
+    MersenneRandomSource random{42};
+    Random::Scoped randomScope{random};
+    std::unique_ptr<MainWindow> window;
+
+    Fixture()
+    {
+        ProgramFolder::setPath(dir.path());
+        ProgramFolder::seedDefaults(QStringLiteral(QUORDVD_RESOURCES));
+        std::mt19937 rng(42);
+        clsDatentraegerList list;
+        for (int i = 0; i < kTitles; ++i)
+            list.AddDVD(benchTitle(rng, i, dir.path() + QStringLiteral("/cover")));
+        // The shipped settings name lists/demo.adl: the big list takes its place.
+        list.Save(dir.path() + QStringLiteral("/lists/demo.adl"));
+        window = std::make_unique<MainWindow>();
+        window->Form_Load();
+        window->show();
+        QApplication::processEvents();
+    }
+};
+
+std::unique_ptr<Fixture> g_fixture;
+
+Fixture& fixture()
+{
+    if (!g_fixture)
+        g_fixture = std::make_unique<Fixture>();
+    return *g_fixture;
+}
+
+using Clock = std::chrono::steady_clock;
+double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+
+void report(benchmark::State& state, double open, double repaint)
+{
+    const double n = static_cast<double>(state.iterations());
+    state.counters["open_ms"] = open / n * 1e3;
+    state.counters["repaint_ms"] = repaint / n * 1e3;
+    state.counters["ratio"] = repaint > 0 ? open / repaint : 0;
+}
+
+void BM_Page(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    const int page = static_cast<int>(state.range(0));
+    double open = 0, repaint = 0;
+    for (auto _ : state) {
+        f.window->ShowPage(1);
+        QApplication::processEvents();
+        const auto t0 = Clock::now();
+        f.window->ShowPage(page);
+        f.window->repaint();
+        const auto t1 = Clock::now();
+        f.window->repaint();
+        const auto t2 = Clock::now();
+        state.SetIterationTime(seconds(t0, t1));
+        open += seconds(t0, t1);
+        repaint += seconds(t1, t2);
+    }
+    report(state, open, repaint);
+}
+BENCHMARK(BM_Page)->DenseRange(4, 23)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_HangmanWindow(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    double open = 0, repaint = 0;
+    QPointer<HangMan> hangman;
+    for (auto _ : state) {
+        delete hangman.data();
+        QApplication::processEvents();
+        const auto t0 = Clock::now();
+        f.window->menue_spieleHangman_Click();
+        hangman = f.window->HangManWindow();
+        if (!hangman) {
+            state.SkipWithError("the Hangman window did not open");
+            return;
+        }
+        QApplication::processEvents(); // the window system shows it
+        hangman->repaint();
+        const auto t1 = Clock::now();
+        hangman->repaint();
+        const auto t2 = Clock::now();
+        state.SetIterationTime(seconds(t0, t1));
+        open += seconds(t0, t1);
+        repaint += seconds(t1, t2);
+    }
+    delete hangman.data();
+    report(state, open, repaint);
+}
+BENCHMARK(BM_HangmanWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runOffscreenBenchmarks(argc, argv, [] { g_fixture.reset(); });
+}
