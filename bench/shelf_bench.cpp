@@ -12,7 +12,7 @@
 #include "platform/RandomSource.h"
 #include "shelf/Regal.h"
 #include "shelf/ShelfCanvas.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include <benchmark/benchmark.h>
 

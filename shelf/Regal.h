@@ -4,7 +4,7 @@
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
 #include "platform/MessageService.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include <QHash>
 #include <QMainWindow>
