@@ -20,33 +20,6 @@ QString at(int left, int top, int width = 7, int height = 100)
 const std::vector<std::pair<QString, QString>> kList = {
     {"Alien", "DVD"}, {"Brazil", "VHS"}, {"Casablanca", "BluRay"}};
 
-TEST_F(RegalEdit, RubberBandMarksWholeObjectsWithTheirEdges)
-{
-    writeList(kList);
-    writeShelf({{"Alien", at(100, 50)}, {"Brazil", at(120, 60)}, {"Casablanca", at(300, 300)}}, {"100#170#50#0"});
-    struct Case {
-        QPoint from, to;
-        std::vector<int> movies;
-        int brett;
-    } cases[] = {
-        {{90, 40}, {107, 150}, {1, 0, 0}, 0},       // right and bottom edge on the rectangle's
-        {{90, 40}, {106, 150}, {0, 0, 0}, 0},       // one pixel short: cut through
-        {{90, 40}, {150, 183}, {1, 1, 0}, 1},       // the board too, its thickness included
-        {{90, 40}, {149, 182}, {1, 1, 0}, 0},
-        {{101, 45}, {400, 500}, {0, 1, 1}, 0},      // cuts the first spine
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.to.x()) + "," + std::to_string(c.to.y()));
-        openEditor();
-        drag(c.from, c.to);
-        EXPECT_EQ(marks(), c.movies);
-        EXPECT_EQ(shelf().GetBrettNumber(1, R::BrettMark), c.brett);
-        EXPECT_FALSE(canvas()->markierungVisible());
-        EXPECT_EQ(canvas()->markierung(), QRect(c.from, c.to - QPoint(1, 1)));
-        regal->close();
-    }
-}
-
 TEST_F(RegalEdit, RubberBandStatesWithAndWithoutCtrl)
 {
     writeList(kList);
