@@ -12,7 +12,7 @@
 #include "platform/RandomSource.h"
 #include "shelf/Regal.h"
 #include "shelf/ShelfCanvas.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include <benchmark/benchmark.h>
 
@@ -89,7 +89,7 @@ void openAndDraw(benchmark::State& state)
         f.window->menue_sammlungRegal_Click();
         benchmark::DoNotOptimize(f.regal().canvas()->grab());
         state.PauseTiming();
-        if (!f.regal().isVisible() || f.regal().shelf().MovieCount() != 9999)
+        if (!f.regal().isVisible() || f.regal().editor().shelf().MovieCount() != 9999)
             state.SkipWithError("not opened");
         f.regal().close();
         state.ResumeTiming();
@@ -106,12 +106,14 @@ void moveAndRepaint(benchmark::State& state)
     int k = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        regal.RegalFilm_Click(1); // makes the move pending
+        // The canvas's own signals, as its mouse events send them.
+        ShelfCanvas* canvas = regal.canvas();
+        emit canvas->movieClicked(1, {}); // makes the move pending
         regal.menue_markiereAlle_Click();
-        regal.Form_MouseMove(k % 2 ? 0 : 40, k % 2 ? 0 : 30);
+        emit canvas->backgroundMoved(QPointF(k % 2 ? 0 : 40, k % 2 ? 0 : 30));
         ++k;
         state.ResumeTiming();
-        regal.Form_MouseUp();
+        emit canvas->backgroundReleased({});
         benchmark::DoNotOptimize(regal.canvas()->grab());
     }
     regal.close(); // the changes are dropped

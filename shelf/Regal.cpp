@@ -85,11 +85,6 @@ Color randomColour(double r, double g, double b)
     return part(r) | (part(g) << 8) | (part(b) << 16);
 }
 
-int roundedMouse(double v)
-{
-    return static_cast<int>(std::clamp(Numbers::roundHalfEven(v), -32768.0, 32767.0));
-}
-
 } // namespace
 
 Regal::Regal(PageHost& host, QWidget* parent)
@@ -103,33 +98,21 @@ Regal::Regal(PageHost& host, QWidget* parent)
     setObjectName(QStringLiteral("Regal"));
     setWindowTitle(QStringLiteral("Regal-Ansicht"));
     setCentralWidget(m_canvas);
-    m_canvas->setShelf(&m_shelf);
+    m_canvas->setShelf(&m_editor.shelf());
     m_canvas->setColourTable(&m_colourTable);
 
     m_timer->setObjectName(QStringLiteral("Timer"));
     m_timer->setInterval(500);
     connect(m_timer, &QTimer::timeout, this, &Regal::Timer_Timer);
 
-    // The keys held come with every mouse event, so the Ctrl flag cannot
-    // stick when its release went to another window.
-    connect(m_canvas, &ShelfCanvas::movieClicked, this, [this](int i, Qt::KeyboardModifiers m) {
-        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
-        RegalFilm_Click(i);
+    connect(m_canvas, &ShelfCanvas::movieClicked, this, &Regal::RegalFilm_Click);
+    connect(m_canvas, &ShelfCanvas::brettClicked, this, &Regal::Brett_Click);
+    connect(m_canvas, &ShelfCanvas::backgroundPressed, this, &Regal::Form_MouseDown);
+    connect(m_canvas, &ShelfCanvas::backgroundMoved, this, [this](QPointF p) {
+        m_editor.move(p, m_canvas->size());
+        m_canvas->setMarkierung(m_editor.band());
     });
-    connect(m_canvas, &ShelfCanvas::brettClicked, this, [this](int j, Qt::KeyboardModifiers m) {
-        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
-        Brett_Click(j);
-    });
-    connect(m_canvas, &ShelfCanvas::backgroundPressed, this, [this](Qt::KeyboardModifiers m) {
-        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
-        Form_MouseDown();
-    });
-    connect(m_canvas, &ShelfCanvas::backgroundMoved, this,
-            [this](QPointF p) { Form_MouseMove(p.x(), p.y()); });
-    connect(m_canvas, &ShelfCanvas::backgroundReleased, this, [this](Qt::KeyboardModifiers m) {
-        m_ctrlHeld = m.testFlag(Qt::ControlModifier);
-        Form_MouseUp();
-    });
+    connect(m_canvas, &ShelfCanvas::backgroundReleased, this, &Regal::Form_MouseUp);
 
     createMenus();
     createEntryPanel();
@@ -284,7 +267,7 @@ void Regal::OpenView()
     m_host.HidePopUps();
     // Loading again would throw away the edits of an open shelf.
     if (m_loaded && (isVisible() || HasUnsavedChanges())) {
-        if (!m_bearbeitungsModus || !HasUnsavedChanges()) {
+        if (!m_editor.editing() || !HasUnsavedChanges()) {
             bringToFront(false);
             return;
         }
@@ -374,21 +357,21 @@ void Regal::OpenEditor()
 
 void Regal::bringToFront(bool edit)
 {
-    if (edit != m_bearbeitungsModus) {
+    if (edit != m_editor.editing()) {
         setBearbeitungsModus(edit);
         if (edit) {
             m_timer->stop();
             m_canvas->setBlinkshapeVisible(false);
         } else {
-            m_movePending = false;
-            m_canvas->setMarkierungVisible(false);
+            m_editor.dropMove();
+            m_editor.hideBand();
             UnmarkAll();
             HideEntryPanel();
         }
     }
     if (!m_canvas->isDrawn())
         DrawShelf();
-    m_canvas->setShowBoards(m_bearbeitungsModus);
+    m_canvas->setShowBoards(m_editor.editing());
     if (!isVisible())
         showSized();
     raise();
@@ -414,8 +397,7 @@ void Regal::Form_Load()
 {
     m_loaded = true;
     HideEntryPanel();
-    m_movePending = false;
-    m_ctrlHeld = false;
+    m_editor.reset();
     EnableMenus();
     Menue_blockweiseverschieben_Click();
 }
@@ -424,7 +406,7 @@ void Regal::setBearbeitungsModus(bool edit)
 {
     if (!m_loaded)
         Form_Load();
-    m_bearbeitungsModus = edit;
+    m_editor.setEditing(edit);
     setMenusEnabled(edit);
     m_canvas->setShowBoards(edit);
 }
@@ -434,7 +416,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 {
     m_initialised = false;
     m_shelfFileFailed = false;
-    m_movePending = false;
+    m_editor.dropMove();
     UnloadShelfLabels();
     try {
         RandomSource& random = Random::get();
@@ -461,7 +443,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         applyCaptions();
         ColorHelper::setBoxColors(m_listMovies, colours.entryFont, colours.entryBackground);
 
-        if (!m_shelf.Load(shelfPath)) {
+        if (!m_editor.shelf().Load(shelfPath)) {
             m_shelfFileFailed = true;
             return false;
         }
@@ -528,15 +510,15 @@ Color Regal::SpineColour(int i) const
     return (i >= 1 && i <= kColourCount) ? m_colourTable[static_cast<size_t>(i)] : 0;
 }
 
-bool Regal::HasUnsavedChanges() const { return m_initialised && m_shelf.Fingerprint() != m_savedFingerprint; }
+bool Regal::HasUnsavedChanges() const { return m_initialised && m_editor.shelf().Fingerprint() != m_savedFingerprint; }
 
-void Regal::markSaved() { m_savedFingerprint = m_shelf.Fingerprint(); }
+void Regal::markSaved() { m_savedFingerprint = m_editor.shelf().Fingerprint(); }
 
 // ---------------------------------------------------------------- drawing
 
 void Regal::DrawShelf()
 {
-    m_canvas->setShowBoards(m_bearbeitungsModus);
+    m_canvas->setShowBoards(m_editor.editing());
     m_canvas->setDrawn(true);
 }
 
@@ -552,8 +534,8 @@ void Regal::StopBlinkerAndClear()
 void Regal::showBackground()
 {
     QImage picture;
-    if (clsPathFunctions::checkIfFileExists(m_shelf.BGpath(), 1))
-        picture.load(m_shelf.BGpath());
+    if (clsPathFunctions::checkIfFileExists(m_editor.shelf().BGpath(), 1))
+        picture.load(m_editor.shelf().BGpath());
     if (picture.isNull()) {
         // The shelf keeps its own path, so saving does not lose it.
         picture.load(clsRegalCtrl::DefaultBGpath());
@@ -566,7 +548,7 @@ void Regal::Timer_Timer() { m_canvas->setBlinkshapeVisible(!m_canvas->blinkshape
 
 void Regal::Blinker_start(const QString& title)
 {
-    const int i = m_shelf.IndexOfMovie(title);
+    const int i = m_editor.shelf().IndexOfMovie(title);
     if (i < 1)
         return;
     m_canvas->setBlinkshape(m_canvas->movieRect(i).adjusted(-1, -1, 1, 1));
@@ -617,41 +599,17 @@ void Regal::ShowEntryPanel(std::uint8_t mode)
 
 // ---------------------------------------------------------------- mouse and keys
 
-void Regal::Form_MouseMove(double x, double y)
-{
-    // While the button is held the mouse may leave the window; the point that
-    // a move goes to stays on the canvas, so nothing lands where it cannot be reached.
-    m_lastMouseX = std::clamp(roundedMouse(x), 0, std::max(0, m_canvas->width() - 1));
-    m_lastMouseY = std::clamp(roundedMouse(y), 0, std::max(0, m_canvas->height() - 1));
-    // The rubber band follows the mouse only to the right of and below its corner.
-    QRect r = m_canvas->markierung();
-    if (m_lastMouseX - r.left() >= 1)
-        r.setWidth(m_lastMouseX - r.left());
-    if (m_lastMouseY - r.top() >= 1)
-        r.setHeight(m_lastMouseY - r.top());
-    m_canvas->setMarkierung(r);
-}
-
-void Regal::Form_MouseDown()
-{
-    if (!m_bearbeitungsModus || m_movePending)
-        return;
-    m_canvas->setMarkierung(QRect(m_lastMouseX, m_lastMouseY, 1, 1));
-    m_canvas->setMarkierungVisible(true);
-    DisableMenus();
-}
-
 void Regal::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Control)
-        m_ctrlHeld = true;
+        m_editor.setCtrlHeld(true);
     QMainWindow::keyPressEvent(event);
 }
 
 void Regal::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Control)
-        m_ctrlHeld = false;
+        m_editor.setCtrlHeld(false);
     QMainWindow::keyReleaseEvent(event);
 }
 
@@ -662,7 +620,7 @@ void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStr
 bool Regal::saveShelf()
 {
     try {
-        m_shelf.Save(m_shelfPath);
+        m_editor.shelf().Save(m_shelfPath);
     } catch (const RuntimeError&) {
         statusWithText(19, TextShelfNotSaved);
         return false;
@@ -711,7 +669,8 @@ void Regal::Form_Unload()
 {
     StopBlinkerAndClear();
     HideEntryPanel();
-    m_canvas->setMarkierungVisible(false);
+    m_editor.hideBand();
+    showSelection();
     m_loaded = false;
     m_initialised = false;
     m_host.setMenuEnabled(kMenuSammlung, true);

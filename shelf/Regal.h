@@ -4,7 +4,7 @@
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
 #include "platform/MessageService.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/ShelfEditor.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -56,7 +56,7 @@ public:
     void OpenView();
     void OpenEditor();
 
-    bool BearbeitungsModus() const { return m_bearbeitungsModus; }
+    bool BearbeitungsModus() const { return m_editor.editing(); }
     void setBearbeitungsModus(bool edit);
     // Loads the texts, the title list and the shelf file and lays the window
     // out for width x height pixels. False on any failure; ShelfFileFailed()
@@ -69,15 +69,12 @@ public:
 
     // ---- state, as the commands and the tests see it
     ShelfCanvas* canvas() const { return m_canvas; }
-    clsRegalCtrl& shelf() { return m_shelf; }
+    // The shelf and its selection and move state.
+    ShelfEditor& editor() { return m_editor; }
+    const ShelfEditor& editor() const { return m_editor; }
     const clsDatentraegerList& titleList() const { return *m_list; }
     const clsTranslation& texts() const { return m_texts; }
     Color SpineColour(int i) const;
-    bool MovePending() const { return m_movePending; }
-    bool CtrlHeld() const { return m_ctrlHeld; }
-    int LastMouseX() const { return m_lastMouseX; }
-    int LastMouseY() const { return m_lastMouseY; }
-    std::uint8_t MoveMode() const { return m_moveMode; }
     QString ListPath() const { return m_listPath; }
     QString ShelfPath() const { return m_shelfPath; }
     // The width of the window's inner area in pixels.
@@ -123,12 +120,6 @@ public:
     void btHintergundhinzufuegen_Click();
     void btClose_Click();
 
-    // ---- clicks and mouse events of the canvas
-    void RegalFilm_Click(int index);
-    void Brett_Click(int index);
-    void Form_MouseDown();
-    void Form_MouseMove(double x, double y);
-    void Form_MouseUp();
     void Timer_Timer();
 
 protected:
@@ -167,16 +158,17 @@ private:
     void HideEntryPanel();
     void applyCaptions();
 
-    // Selection and moves.
+    // Selection and moves: the canvas's mouse events go to the editor.
     void DisableMenus() { setMenusEnabled(false); }
     void EnableMenus() { setMenusEnabled(true); }
     void setMenusEnabled(bool enabled);
-    int MarkObjectsInSelection();
-    void SetMoveMode(std::int32_t mode);
-    void MoveMarkedBlock(int x, int y);
-    void MoveMarkedInRow(int x, int y);
+    void RegalFilm_Click(int index, Qt::KeyboardModifiers keys);
+    void Brett_Click(int index, Qt::KeyboardModifiers keys);
+    void Form_MouseDown(Qt::KeyboardModifiers keys);
+    void Form_MouseUp(Qt::KeyboardModifiers keys);
+    // Shows the editor's rubber band and marks on the canvas.
+    void showSelection();
     void UnmarkAll();
-    void MarkAll();
 
     // The save command's work; false (and a failure message) when the file could not be written.
     bool saveShelf();
@@ -201,7 +193,6 @@ private:
     bool m_loaded = false;
     bool m_initialised = false;
     bool m_shelfFileFailed = false;
-    bool m_bearbeitungsModus = false;
     QString m_listPath;
     QString m_shelfPath;
     std::int16_t m_width = 0;
@@ -209,13 +200,7 @@ private:
     Design m_colours;
     clsTranslation m_texts;
     std::unique_ptr<clsDatentraegerList> m_list;
-    clsRegalCtrl m_shelf;
+    ShelfEditor m_editor;
     std::vector<Color> m_colourTable;
     quint64 m_savedFingerprint = 0;
-
-    bool m_movePending = false;
-    bool m_ctrlHeld = false;
-    int m_lastMouseX = 0;
-    int m_lastMouseY = 0;
-    std::uint8_t m_moveMode = 1;
 };

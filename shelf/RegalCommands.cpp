@@ -22,38 +22,31 @@ using L = clsDatentraegerList;
 
 void Regal::Menue_entfernenMarkiert_Click()
 {
-    // What was marked for the move is gone: the next click starts a new selection.
-    m_movePending = false;
     UnloadShelfLabels();
-    m_shelf.RemoveMarkedMovies();
+    m_editor.removeMarked(true, false);
     DrawShelf();
     m_host.StatusMsg(40);
 }
 
 void Regal::Menue_brettentfernen_Click()
 {
-    // What was marked for the move is gone: the next click starts a new selection.
-    m_movePending = false;
     UnloadShelfLabels();
-    m_shelf.RemoveMarkedBretts();
+    m_editor.removeMarked(false, true);
     DrawShelf();
     m_host.StatusMsg(40);
 }
 
 void Regal::menue_alleentfernen_Click()
 {
-    // What was marked for the move is gone: the next click starts a new selection.
-    m_movePending = false;
     UnloadShelfLabels();
-    m_shelf.RemoveMarkedMovies();
-    m_shelf.RemoveMarkedBretts();
+    m_editor.removeMarked(true, true);
     DrawShelf();
     m_host.StatusMsg(40);
 }
 
 void Regal::Menue_brettlaenger_Click()
 {
-    const int refused = m_shelf.LengthenMarkedBretts(InnerWidth());
+    const int refused = m_editor.shelf().LengthenMarkedBretts(InnerWidth());
     m_canvas->update();
     for (int k = 0; k < refused; ++k)
         m_host.StatusMsg(38);
@@ -61,7 +54,7 @@ void Regal::Menue_brettlaenger_Click()
 
 void Regal::Menue_brettverkuerzen_Click()
 {
-    const int refused = m_shelf.ShortenMarkedBretts();
+    const int refused = m_editor.shelf().ShortenMarkedBretts();
     m_canvas->update();
     for (int k = 0; k < refused; ++k)
         m_host.StatusMsg(39);
@@ -69,13 +62,13 @@ void Regal::Menue_brettverkuerzen_Click()
 
 void Regal::menue_filmeverbreitern_Click()
 {
-    m_shelf.WidenMarkedMovies();
+    m_editor.shelf().WidenMarkedMovies();
     m_canvas->update();
 }
 
 void Regal::menue_filmeverschmaelern_Click()
 {
-    m_shelf.NarrowMarkedMovies();
+    m_editor.shelf().NarrowMarkedMovies();
     m_canvas->update();
 }
 
@@ -93,7 +86,7 @@ void Regal::menue_alleverschmaelern_Click()
 
 void Regal::menue_filmelegen_Click()
 {
-    m_shelf.LayDownMarkedMovies();
+    m_editor.shelf().LayDownMarkedMovies();
     m_canvas->update();
 }
 
@@ -112,7 +105,7 @@ void Regal::Menue_allehinzu_Click()
     UnloadShelfLabels();
     try {
         // Either every missing title finds room or none is added.
-        m_shelf.AddMissingMovies(titles, InnerWidth());
+        m_editor.shelf().AddMissingMovies(titles, InnerWidth());
     } catch (const RuntimeError&) {
         DrawShelf();
         statusWithText(19, TextShelfFull);
@@ -129,7 +122,7 @@ void Regal::Menue_alleweg_Click()
     for (int i = 1; i <= m_list->getListSize(); ++i)
         names << m_list->getDataString(i, L::FieldFilmname);
     UnloadShelfLabels();
-    m_shelf.RemoveSurplusMovies(names);
+    m_editor.shelf().RemoveSurplusMovies(names);
     DrawShelf();
     m_host.StatusMsg(5);
 }
@@ -143,13 +136,13 @@ void Regal::bthinzufuegen_Click()
     }
     const int k = row + 1;
     const QString name = m_list->getDataString(k, L::FieldFilmname);
-    if (m_shelf.IsFilmInRegal(name)) {
+    if (m_editor.shelf().IsFilmInRegal(name)) {
         m_host.StatusMsg(10);
         return;
     }
     UnloadShelfLabels();
     try {
-        m_shelf.AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0);
+        m_editor.shelf().AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0);
     } catch (const RuntimeError&) {
         DrawShelf();
         statusWithText(19, TextShelfFull);
@@ -163,12 +156,12 @@ void Regal::bthinzufuegen_Click()
 void Regal::btentfernen_Click()
 {
     const QString name = m_ucEntry1->value();
-    if (name.isEmpty() || !m_shelf.IsFilmInRegal(name)) {
+    if (name.isEmpty() || !m_editor.shelf().IsFilmInRegal(name)) {
         m_host.StatusMsg(10);
         return;
     }
     UnloadShelfLabels();
-    m_shelf.RemoveMovieByTitle(name);
+    m_editor.shelf().RemoveMovieByTitle(name);
     DrawShelf();
     m_host.StatusMsg(5);
     HideEntryPanel();
@@ -178,31 +171,31 @@ void Regal::btentfernen_Click()
 
 void Regal::Menue_vergroessern_Click()
 {
-    if (m_shelf.EnlargeMovies())
+    if (m_editor.shelf().EnlargeMovies())
         m_canvas->update();
 }
 
 void Regal::Menue_verkleinern_Click()
 {
-    if (m_shelf.ReduceMovies())
+    if (m_editor.shelf().ReduceMovies())
         m_canvas->update();
 }
 
 void Regal::Menue_bretteinfuegen_Click()
 {
-    if (m_shelf.Brettcount() >= R::kMaxBretter) {
+    if (m_editor.shelf().Brettcount() >= R::kMaxBretter) {
         m_host.StatusMsg(41);
         return;
     }
     UnloadShelfLabels();
-    m_shelf.AddBrett(0, 0, 200);
+    m_editor.shelf().AddBrett(0, 0, 200);
     DrawShelf();
     m_host.StatusMsg(7);
 }
 
 void Regal::Menue_dvdsaufbretter_Click()
 {
-    m_shelf.PutMoviesOnBretter();
+    m_editor.shelf().PutMoviesOnBretter();
     m_canvas->update();
 }
 
@@ -224,7 +217,7 @@ void Regal::btHintergundhinzufuegen_Click()
         m_host.StatusMsg(27);
         return;
     }
-    m_shelf.setBGpath(path);
+    m_editor.shelf().setBGpath(path);
     m_canvas->setBackground(picture);
     m_host.StatusMsg(7);
     HideEntryPanel();
@@ -234,7 +227,7 @@ void Regal::Menue_bg_entfernen_Click()
 {
     const QString path = clsRegalCtrl::DefaultBGpath();
     m_canvas->setBackground(QImage(path));
-    m_shelf.setBGpath(path);
+    m_editor.shelf().setBGpath(path);
 }
 
 void Regal::btClose_Click() { HideEntryPanel(); }

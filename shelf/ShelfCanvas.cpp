@@ -2,7 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Design.h"
+#include "shelf/core/ShelfEditor.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -20,7 +21,7 @@ class ShelfCanvas : public QWidget {
     Q_OBJECT
 public:
     // The thickness of every board.
-    static constexpr int kBrettHeight = 13;
+    static constexpr int kBrettHeight = ShelfEditor::kBrettHeight;
 
     explicit ShelfCanvas(QWidget* parent = nullptr);
 

@@ -4,7 +4,7 @@
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"

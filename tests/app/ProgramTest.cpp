@@ -7,7 +7,7 @@
 #include "mainwindow/frame/frmSplash.h"
 #include "platform/RuntimeError.h"
 #include "platform/ProgramFolder.h"
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"

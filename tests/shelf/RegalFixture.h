@@ -107,7 +107,7 @@ protected:
     }
 
     ShelfCanvas* canvas() const { return regal->canvas(); }
-    R& shelf() const { return regal->shelf(); }
+    R& shelf() const { return regal->editor().shelf(); }
     QAction* item(const char* name) const { return regal->menuItem(QString::fromLatin1(name)); }
     template <class W>
     W* child(const char* name) const

@@ -340,13 +340,13 @@ TEST_F(RegalOpening, OpeningAnOpenWindowBringsItToTheFrontWithoutLoadingAgain)
     host.session().setAktuelleDVDNr(1);
     openEditor();
     clickMovie(2);
-    ASSERT_TRUE(regal->MovePending());
+    ASSERT_TRUE(regal->editor().movePending());
 
     // The view of the same window, nothing changed: no question, the marks go, the boards hide.
     regal->OpenView();
     EXPECT_TRUE(regal->isVisible());
     EXPECT_FALSE(regal->BearbeitungsModus());
-    EXPECT_FALSE(regal->MovePending());
+    EXPECT_FALSE(regal->editor().movePending());
     EXPECT_EQ(marks(), (std::vector<int>{0, 0}));
     EXPECT_FALSE(canvas()->showsBoards());
     EXPECT_TRUE(regal->Timer()->isActive());

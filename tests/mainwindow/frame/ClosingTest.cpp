@@ -112,7 +112,7 @@ TEST_F(Closing, CancelKeepsEverythingOpenAndAsksNothingMore)
         EXPECT_EQ(notes()->text(), typed);
         EXPECT_TRUE(notes()->Changed());
         EXPECT_TRUE(regal->HasUnsavedChanges());
-        EXPECT_EQ(regal->shelf().Brettcount(), 1);
+        EXPECT_EQ(regal->editor().shelf().Brettcount(), 1);
         ASSERT_NE(window->QuizWindow(), nullptr);
         EXPECT_TRUE(window->QuizWindow()->isVisible());
         EXPECT_FALSE(window->QuizWindow()->Game().Saved());

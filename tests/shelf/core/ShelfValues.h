@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include "shelf/clsRegalCtrl.h"
-#include "tests/shelf/ShelfValues.h"
+#include "shelf/core/clsRegalCtrl.h"
+#include "tests/shelf/core/ShelfValues.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"

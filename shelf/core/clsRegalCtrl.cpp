@@ -1,4 +1,4 @@
-#include "shelf/clsRegalCtrl.h"
+#include "shelf/core/clsRegalCtrl.h"
 
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
