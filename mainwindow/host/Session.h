@@ -93,9 +93,8 @@ public:
     bool WexulUebernommen() const { return m_wexulUebernommen; }
     void setWexulUebernommen(bool v) { m_wexulUebernommen = v; }
 
-    // The lines of the design last chosen on the settings page, and whether
-    // that design is protected from being deleted.
-    clsDefaultListFileHandler& DesignList() { return m_designList; }
+    // Whether the design last chosen on the settings page is protected from
+    // being deleted.
     bool DesignGeschuetzt() const { return m_designGeschuetzt; }
     void setDesignGeschuetzt(bool v) { m_designGeschuetzt = v; }
 
@@ -119,6 +118,5 @@ private:
     QString m_serverUrl;
     clsPasswordFunctions m_passwordFunctions;
     bool m_wexulUebernommen = false;
-    clsDefaultListFileHandler m_designList;
     bool m_designGeschuetzt = false;
 };
