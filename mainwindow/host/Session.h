@@ -64,6 +64,10 @@ public:
     const clsOptions& Options() const { return m_options; }
     void LoadEinstellungen();
     void SaveEinstellungen();
+    // The one way to change the settings: apply, write the settings file,
+    // and when either fails put every setting back as it was and throw the
+    // error.
+    void changeSettings(const std::function<void(clsOptions&)>& apply);
 
     // ---- language tables (captions, status messages, message-box texts)
     clsTranslation& StyleTexts() { return m_styleTexts; }

@@ -383,32 +383,29 @@ void PageEinstellungen::btEinstSpeichern_Click()
         return refuse(m_ucEntryEinstFeld->Caption());
 
     // The settings change only when their file was written.
-    clsOptions& o = session.Options();
-    const clsOptions before = o;
     const bool saved = runAction(m_host, 24, [&] {
-        const auto whole = [](const ucEntry* e) {
-            return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
-        };
-        o.setFormWidth(whole(m_ucEntryEinstBreite));
-        o.setFormHeight(whole(m_ucEntryEinstHoehe));
-        o.setTrailerWidth(whole(m_ucEntryEinstTrailerBreite));
-        o.setTrailerHeight(whole(m_ucEntryEinstTrailerHoehe));
-        o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
-        o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
-        o.setDesignPath(designsFolder() + u'/' + design);
-        o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
-        o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
-        o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
-        o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
-        o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
-        // What the user typed here may replace a settings file that could not be read.
-        o.markSettingsChosen();
-        session.SaveEinstellungen();
+        session.changeSettings([&](clsOptions& o) {
+            const auto whole = [](const ucEntry* e) {
+                return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
+            };
+            o.setFormWidth(whole(m_ucEntryEinstBreite));
+            o.setFormHeight(whole(m_ucEntryEinstHoehe));
+            o.setTrailerWidth(whole(m_ucEntryEinstTrailerBreite));
+            o.setTrailerHeight(whole(m_ucEntryEinstTrailerHoehe));
+            o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
+            o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
+            o.setDesignPath(designsFolder() + u'/' + design);
+            o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
+            o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
+            o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
+            o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
+            o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
+            // What the user typed here may replace a settings file that could not be read.
+            o.markSettingsChosen();
+        });
     });
-    if (!saved) {
-        o = before;
+    if (!saved)
         return;
-    }
 
     runAction(m_host, 24, [&] {
         // Background, sounds and colours now come from the chosen design.
