@@ -78,3 +78,20 @@ void ColorHelper::setBoxColors(QWidget* w, Color text, Color base)
     setColorRole(w, QPalette::Text, text);
     setColorRole(w, QPalette::Base, base);
 }
+
+void ColorHelper::setButtonColors(QWidget* w, Color text, Color back)
+{
+    const QColor fore = toQColor(text);
+    const QColor face = toQColor(back);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, face);
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::ButtonText, fore);
+    w->setPalette(p);
+}
+
+Design ColorHelper::fourColors(Color font, Color back, Color entryFont, Color entryBack)
+{
+    return Design{font, back, entryFont, entryBack, 0};
+}

@@ -21,4 +21,9 @@ public:
     static void setLabelColors(QWidget* w, Color font, Color back);
     // Text and base of an entry box or a list.
     static void setBoxColors(QWidget* w, Color text, Color base);
+    // Text and face of a button, also where the style paints it as a window.
+    static void setButtonColors(QWidget* w, Color text, Color back);
+    // The four colours of labels and entries as a design (the rating colour
+    // stays black).
+    static Design fourColors(Color font, Color back, Color entryFont, Color entryBack);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorHelper.h"
 #include "controls/ucLabelledField.h"
 
 #include <QString>
@@ -64,7 +65,8 @@ public:
                    Color fontcolor, Color backColor, Color entryFontColor, Color entryBackColor,
                    bool buttonVisible = true, std::int16_t maxCharacters = 0)
     {
-        SetDesign(caption, style, labelwidth, margin, Design{fontcolor, backColor, entryFontColor, entryBackColor, 0},
+        SetDesign(caption, style, labelwidth, margin,
+                  ColorHelper::fourColors(fontcolor, backColor, entryFontColor, entryBackColor),
                   buttonVisible, maxCharacters);
     }
 

@@ -65,21 +65,11 @@ void ucOption::setColors(Color fontcolor, Color backColor)
 {
     m_fontcolor = fontcolor;
     m_backColor = backColor;
-    const QColor back = ColorHelper::toQColor(backColor);
-    const QColor fore = ColorHelper::toQColor(fontcolor);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, back);
-    setPalette(p);
-    for (QRadioButton* o : m_options) {
-        // Buttons fill their background from the Button role and may draw
-        // their text with ButtonText, so both pairs of roles are set.
-        QPalette op = o->palette();
-        op.setColor(QPalette::Window, back);
-        op.setColor(QPalette::Button, back);
-        op.setColor(QPalette::WindowText, fore);
-        op.setColor(QPalette::ButtonText, fore);
-        o->setPalette(op);
-    }
+    ColorHelper::setColorRole(this, QPalette::Window, backColor);
+    // Buttons fill their background from the Button role and may draw their
+    // text with ButtonText, so both pairs of roles are set.
+    for (QRadioButton* o : m_options)
+        ColorHelper::setButtonColors(o, fontcolor, backColor);
 }
 
 void ucOption::setStyle(std::int16_t size, std::uint8_t alignment, std::int16_t left, const QString& caption)

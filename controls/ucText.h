@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorHelper.h"
 #include "controls/ucLabelledField.h"
 
 #include <QString>
@@ -42,8 +43,8 @@ public:
                    Color entryFontColor, Color entryBackColor, std::int16_t labelwidth, bool locked,
                    bool borderStyle = true)
     {
-        SetDesign(caption, style, margin, Design{fontcolor, backColor, entryFontColor, entryBackColor, 0}, labelwidth,
-                  locked, borderStyle);
+        SetDesign(caption, style, margin, ColorHelper::fourColors(fontcolor, backColor, entryFontColor, entryBackColor),
+                  labelwidth, locked, borderStyle);
     }
 
 signals:

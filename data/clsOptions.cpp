@@ -1,5 +1,6 @@
 #include "data/clsOptions.h"
 
+#include "data/DesignFile.h"
 #include "data/clsPathFunctions.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
@@ -74,30 +75,13 @@ void clsOptions::readSettings(const QString& path)
 
 void clsOptions::readDesign()
 {
-    m_designLines.Load(m_DesignPath, false, true);
-    // Lines missing from a short file read as "", never as a line of an earlier design.
-    const auto line = [this](int i) { return i <= m_designLines.getListSize() ? m_designLines.getElement(i) : QString(); };
-    m_BGpath = line(1);
-    m_SoundClick = line(2);
-    m_SoundStart = line(3);
-    m_SoundAlert = line(4);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_BGpath);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundClick);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundStart);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_SoundAlert);
-    m_ColorFont = Numbers::toInt32(line(5));
-    m_ColorBG = Numbers::toInt32(line(6));
-    m_ColorEntryFont = Numbers::toInt32(line(7));
-    m_ColorEntryBG = Numbers::toInt32(line(8));
-    // A rating colour that is no number is black rather than a failure later.
-    m_ColorRating = 0;
-    if (const auto rating = Numbers::tryParse(line(9))) {
-        try {
-            m_ColorRating = Numbers::toInt32(*rating);
-        } catch (const RuntimeError&) {
-        }
-    }
-    m_designProtected = Numbers::toByte(line(10));
+    // Nothing of a damaged file is taken: it is read whole first.
+    const DesignFile design = DesignFile::read(m_DesignPath);
+    m_BGpath = design.BGpath;
+    m_SoundClick = design.SoundClick;
+    m_SoundStart = design.SoundStart;
+    m_SoundAlert = design.SoundAlert;
+    m_design = design.colors;
 }
 
 void clsOptions::Save(const QString& path)
@@ -150,10 +134,5 @@ void clsOptions::setDesignDefaults()
     m_SoundClick.clear();
     m_SoundStart.clear();
     m_SoundAlert.clear();
-    m_ColorFont = 0;
-    m_ColorEntryFont = 0;
-    m_ColorBG = 16777215;
-    m_ColorEntryBG = 16777215;
-    m_ColorRating = 0;
-    m_designProtected = 0;
+    m_design = Design{};
 }

@@ -2,8 +2,6 @@
 
 #include "data/Design.h"
 
-#include "data/clsDefaultListFileHandler.h"
-
 #include <QString>
 #include <cstdint>
 
@@ -48,21 +46,18 @@ public:
     const QString& DesignPath() const { return m_DesignPath; }
     // Colours are 0x00BBGGRR; system colours are kept as Windows stored them
     // (negative, 0x800000nn as a signed 32-bit value).
-    void setColorRating(Color v) { m_ColorRating = v; }
-    Color ColorRating() const { return m_ColorRating; }
-    void setColorBG(Color v) { m_ColorBG = v; }
-    Color ColorBG() const { return m_ColorBG; }
-    void setColorFont(Color v) { m_ColorFont = v; }
-    Color ColorFont() const { return m_ColorFont; }
-    void setColorEntryBG(Color v) { m_ColorEntryBG = v; }
-    Color ColorEntryBG() const { return m_ColorEntryBG; }
-    void setColorEntryFont(Color v) { m_ColorEntryFont = v; }
-    Color ColorEntryFont() const { return m_ColorEntryFont; }
+    void setColorRating(Color v) { m_design.rating = v; }
+    Color ColorRating() const { return m_design.rating; }
+    void setColorBG(Color v) { m_design.background = v; }
+    Color ColorBG() const { return m_design.background; }
+    void setColorFont(Color v) { m_design.font = v; }
+    Color ColorFont() const { return m_design.font; }
+    void setColorEntryBG(Color v) { m_design.entryBackground = v; }
+    Color ColorEntryBG() const { return m_design.entryBackground; }
+    void setColorEntryFont(Color v) { m_design.entryFont = v; }
+    Color ColorEntryFont() const { return m_design.entryFont; }
     // The five colours of the active design in one value.
-    Design GetDesign() const
-    {
-        return {m_ColorFont, m_ColorBG, m_ColorEntryFont, m_ColorEntryBG, m_ColorRating};
-    }
+    Design GetDesign() const { return m_design; }
     void setDvdListpath(const QString& v) { m_DvdListpath = v; }
     const QString& DvdListpath() const { return m_DvdListpath; }
     void setNoticepath(const QString& v) { m_Noticepath = v; }
@@ -111,15 +106,8 @@ private:
     QString m_SoundStart;
     QString m_SoundAlert;
     QString m_DesignPath;
-    Color m_ColorRating = 0;
-    Color m_ColorBG = 0;
-    Color m_ColorFont = 0;
-    Color m_ColorEntryBG = 0;
-    Color m_ColorEntryFont = 0;
+    Design m_design;
     QString m_DvdListpath;
     QString m_Noticepath;
-    // Line 10 of the design file; the design page decides what it protects.
-    std::uint8_t m_designProtected = 0;
-    clsDefaultListFileHandler m_designLines;
     bool m_settingsFromFile = false;
 };

@@ -102,6 +102,19 @@ void Session::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLitera
 
 void Session::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }
 
+void Session::changeSettings(const std::function<void(clsOptions&)>& apply)
+{
+    const clsOptions before = m_options;
+    try {
+        apply(m_options);
+        SaveEinstellungen();
+    } catch (const RuntimeError&) {
+        // What the program runs with stays what the file holds.
+        m_options = before;
+        throw;
+    }
+}
+
 void Session::LoadLanguages()
 {
     const std::uint8_t language = m_options.Language();

@@ -64,6 +64,10 @@ public:
     const clsOptions& Options() const { return m_options; }
     void LoadEinstellungen();
     void SaveEinstellungen();
+    // The one way to change the settings: apply, write the settings file,
+    // and when either fails put every setting back as it was and throw the
+    // error.
+    void changeSettings(const std::function<void(clsOptions&)>& apply);
 
     // ---- language tables (captions, status messages, message-box texts)
     clsTranslation& StyleTexts() { return m_styleTexts; }
@@ -93,9 +97,8 @@ public:
     bool WexulUebernommen() const { return m_wexulUebernommen; }
     void setWexulUebernommen(bool v) { m_wexulUebernommen = v; }
 
-    // The lines of the design last chosen on the settings page, and whether
-    // that design is protected from being deleted.
-    clsDefaultListFileHandler& DesignList() { return m_designList; }
+    // Whether the design last chosen on the settings page is protected from
+    // being deleted.
     bool DesignGeschuetzt() const { return m_designGeschuetzt; }
     void setDesignGeschuetzt(bool v) { m_designGeschuetzt = v; }
 
@@ -119,6 +122,5 @@ private:
     QString m_serverUrl;
     clsPasswordFunctions m_passwordFunctions;
     bool m_wexulUebernommen = false;
-    clsDefaultListFileHandler m_designList;
     bool m_designGeschuetzt = false;
 };

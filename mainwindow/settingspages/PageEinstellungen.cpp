@@ -4,7 +4,7 @@
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
-#include "data/clsDefaultListFileHandler.h"
+#include "data/DesignFile.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -26,6 +26,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <optional>
 
 using PageControls::make;
 
@@ -38,12 +39,6 @@ constexpr int kSwatchWidth = 45;
 const QString kSoundFilter = QStringLiteral("Sound-Files (*.wav,*.mid) | *.wav;*.mid");
 
 QString inBrackets(const QString& text) { return QStringLiteral(" (") + text + u')'; }
-
-// Line i of a line list, or "" beyond its end (slots there may hold an older file's lines).
-QString lineOf(const clsDefaultListFileHandler& lines, int i)
-{
-    return i <= lines.getListSize() ? lines.getElement(i) : QString();
-}
 
 } // namespace
 
@@ -388,32 +383,29 @@ void PageEinstellungen::btEinstSpeichern_Click()
         return refuse(m_ucEntryEinstFeld->Caption());
 
     // The settings change only when their file was written.
-    clsOptions& o = session.Options();
-    const clsOptions before = o;
     const bool saved = runAction(m_host, 24, [&] {
-        const auto whole = [](const ucEntry* e) {
-            return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
-        };
-        o.setFormWidth(whole(m_ucEntryEinstBreite));
-        o.setFormHeight(whole(m_ucEntryEinstHoehe));
-        o.setTrailerWidth(whole(m_ucEntryEinstTrailerBreite));
-        o.setTrailerHeight(whole(m_ucEntryEinstTrailerHoehe));
-        o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
-        o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
-        o.setDesignPath(designsFolder() + u'/' + design);
-        o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
-        o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
-        o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
-        o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
-        o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
-        // What the user typed here may replace a settings file that could not be read.
-        o.markSettingsChosen();
-        session.SaveEinstellungen();
+        session.changeSettings([&](clsOptions& o) {
+            const auto whole = [](const ucEntry* e) {
+                return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
+            };
+            o.setFormWidth(whole(m_ucEntryEinstBreite));
+            o.setFormHeight(whole(m_ucEntryEinstHoehe));
+            o.setTrailerWidth(whole(m_ucEntryEinstTrailerBreite));
+            o.setTrailerHeight(whole(m_ucEntryEinstTrailerHoehe));
+            o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
+            o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
+            o.setDesignPath(designsFolder() + u'/' + design);
+            o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
+            o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
+            o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
+            o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
+            o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
+            // What the user typed here may replace a settings file that could not be read.
+            o.markSettingsChosen();
+        });
     });
-    if (!saved) {
-        o = before;
+    if (!saved)
         return;
-    }
 
     runAction(m_host, 24, [&] {
         // Background, sounds and colours now come from the chosen design.
@@ -460,42 +452,35 @@ void PageEinstellungen::FileDesign_Click()
     const QString name = selectedDesign();
     if (name.isEmpty())
         return;
-    Session& session = m_host.session();
 
     // The whole file is read and checked before the page takes any of it.
-    clsDefaultListFileHandler lines;
-    std::array<Color, 5> colors{};
-    bool isProtected = false;
-    bool readable = clsPathFunctions::checkIfFileExists(designsFolder() + u'/' + name, 0);
-    if (readable) {
+    const QString path = designsFolder() + u'/' + name;
+    std::optional<DesignFile> design;
+    if (clsPathFunctions::checkIfFileExists(path, 0)) {
         try {
-            lines.Load(designsFolder() + u'/' + name, false, true);
-            for (int i = 0; i < 5; ++i)
-                colors[static_cast<std::size_t>(i)] = Numbers::toInt32(lineOf(lines, 5 + i));
-            isProtected = Numbers::parse(lineOf(lines, 10)) == 1;
+            design = DesignFile::read(path);
         } catch (const RuntimeError&) {
-            readable = false;
+            // refused below, with the file's name
         }
     }
-    if (!readable) {
+    if (!design) {
         selectQuietly(m_chosenDesign);
         m_host.StatusMsg(27, inBrackets(name));
         return;
     }
 
-    session.DesignList() = lines;
     showWhole(m_ucEntryEinstDesignName, name.left(name.size() - 4));
-    const std::array<ucEntry*, 4> paths = {m_ucEntryEinstBG, m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
-                                           m_ucEntryEinstSoundHinweis};
-    for (int i = 0; i < 4; ++i) {
-        QString path = lineOf(lines, i + 1);
-        showWhole(paths[static_cast<std::size_t>(i)], clsPathFunctions::ChangeIntoFullPathIfRelative(path));
-    }
-    const std::array<ColorLabel*, 5> swatches = {m_btEinstColorFont, m_btEinstColorBG, m_btEinstColorEntryFont,
-                                                 m_btEinstColorEntryBG, m_btEinstColorRating};
-    for (std::size_t i = 0; i < swatches.size(); ++i)
-        swatches[i]->setColor(colors[i]);
-    session.setDesignGeschuetzt(isProtected);
+    showWhole(m_ucEntryEinstBG, design->BGpath);
+    showWhole(m_ucEntryEinstSoundKlick, design->SoundClick);
+    showWhole(m_ucEntryEinstSoundStart, design->SoundStart);
+    showWhole(m_ucEntryEinstSoundHinweis, design->SoundAlert);
+    const Design& colors = design->colors;
+    m_btEinstColorFont->setColor(colors.font);
+    m_btEinstColorBG->setColor(colors.background);
+    m_btEinstColorEntryFont->setColor(colors.entryFont);
+    m_btEinstColorEntryBG->setColor(colors.entryBackground);
+    m_btEinstColorRating->setColor(colors.rating);
+    m_host.session().setDesignGeschuetzt(design->refusesDelete());
     m_chosenDesign = name;
 }
 
@@ -542,14 +527,13 @@ void PageEinstellungen::btDesignSpeichern_Click()
                 showWhole(e, QString());
         }
 
-        clsDefaultListFileHandler lines;
-        lines.Add(background->value());
-        for (ucEntry* e : sounds)
-            lines.Add(e->value());
-        for (const ColorLabel* swatch : {m_btEinstColorFont, m_btEinstColorBG, m_btEinstColorEntryFont,
-                                         m_btEinstColorEntryBG, m_btEinstColorRating})
-            lines.Add(QString::number(swatch->color()));
-        lines.Add(QStringLiteral("0"));
+        DesignFile design;
+        design.BGpath = background->value();
+        design.SoundClick = sounds[0]->value();
+        design.SoundStart = sounds[1]->value();
+        design.SoundAlert = sounds[2]->value();
+        design.colors = {m_btEinstColorFont->color(), m_btEinstColorBG->color(), m_btEinstColorEntryFont->color(),
+                         m_btEinstColorEntryBG->color(), m_btEinstColorRating->color()};
 
         // The name makes a file in the designs folder and nowhere else.
         const QString name = m_ucEntryEinstDesignName->value();
@@ -559,9 +543,7 @@ void PageEinstellungen::btDesignSpeichern_Click()
         }
         const QString path = designsFolder() + u'/' + name + QStringLiteral(".asd");
         if (clsPathFunctions::checkIfFileExists(path, 0)) {
-            clsDefaultListFileHandler old;
-            old.Load(path, false, true);
-            if (Numbers::parse(lineOf(old, 10)) != 0) {
+            if (DesignFile::refusesOverwrite(path)) {
                 m_host.StatusMsg(35);
                 return;
             }
@@ -569,7 +551,7 @@ void PageEinstellungen::btDesignSpeichern_Click()
             if (Messages::get().messageBox(box.MultiWord(15), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
                 return;
         }
-        lines.Save(path);
+        design.write(path);
         m_host.StatusMsg(1);
         m_host.ShowPage(16);
     });

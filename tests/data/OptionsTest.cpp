@@ -142,23 +142,6 @@ TEST(Options, MissingDesignFileKeepsTheSettingsAndTakesDesignDefaultsSilently)
     expectDesignDefaults(o);
 }
 
-TEST(Options, RatingColourThatIsNoNumberGivesBlack)
-{
-    TempProgramFolder folder;
-    const QString path = folder.writeLines("settings.aef", settingsLines());
-    for (const QString& rating : {QStringLiteral("abc"), QString(), QStringLiteral("99999999999")}) {
-        QStringList design = designLines();
-        design[8] = rating;
-        folder.writeLines("designs/x.asd", design);
-        clsOptions o;
-        o.setColorRating(42);
-        o.Load(path);
-        EXPECT_EQ(o.ColorRating(), 0) << rating.toStdString();
-        EXPECT_EQ(o.ColorFont(), 255);
-        EXPECT_EQ(o.FormWidth(), 800);
-    }
-}
-
 TEST(Options, UnreadableSettingsFileGivesTheFormatMessageAndOtherDefaultsWithoutWriting)
 {
     struct Case {
@@ -209,6 +192,7 @@ TEST(Options, DamagedDesignFileGivesTheDefaultDesignNamesTheFileAndKeepsTheSetti
     const Case cases[] = {
         {"bad font colour", 4, QStringLiteral("red"), 10},
         {"background colour out of range", 5, QStringLiteral("99999999999"), 10},
+        {"rating colour is no number", 8, QStringLiteral("abc"), 10},
         {"short design file", -1, {}, 7},
         {"protection flag missing", -1, {}, 9},
     };

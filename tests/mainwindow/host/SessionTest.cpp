@@ -1,6 +1,9 @@
 #include "mainwindow/host/Session.h"
+#include "platform/Numbers.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +136,45 @@ TEST_F(SessionTest, AListThatCouldNotBeReadIsNeverOverwrittenUntilItReads)
     session.takeList(folder.file(QStringLiteral("lists/other.adl")));
     session.changeCollection([](L& l) { l.AddDVD(title(QStringLiteral("X"))); });
     EXPECT_EQ(names(session), QStringList({"X"}));
+}
+
+TEST_F(SessionTest, ASettingsChangeIsWrittenAtOnceAndOneThatFailsIsUndoneWhole)
+{
+    session.changeSettings([](clsOptions& o) {
+        o.setFormWidth(900);
+        o.setOwnLabelCaption(QStringLiteral("Notiz"));
+        o.markSettingsChosen();
+    });
+    Session other;
+    other.LoadEinstellungen();
+    EXPECT_EQ(other.Options().FormWidth(), 900);
+    EXPECT_EQ(other.Options().OwnLabelCaption(), QStringLiteral("Notiz"));
+
+    // A change that fails half-way leaves settings and file as they were.
+    const QByteArray written = folder.read(QStringLiteral("settings.aef"));
+    EXPECT_EQ(errorKindOf([&] {
+                  session.changeSettings([](clsOptions& o) {
+                      o.setFormWidth(1000);
+                      Numbers::parse(QStringLiteral("x"));
+                  });
+              }),
+              ErrorKind::Conversion);
+    EXPECT_EQ(session.Options().FormWidth(), 900);
+    EXPECT_EQ(folder.read(QStringLiteral("settings.aef")), written);
+
+    // So does a settings file that cannot be written: a folder stands in its place.
+    QFile::remove(folder.file(QStringLiteral("settings.aef")));
+    folder.write(QStringLiteral("settings.aef/inner"), "x");
+    EXPECT_EQ(errorKindOf([&] {
+                  session.changeSettings([](clsOptions& o) {
+                      o.setFormWidth(1000);
+                      o.setLanguage(1);
+                  });
+              }),
+              ErrorKind::InputOutput);
+    EXPECT_EQ(session.Options().FormWidth(), 900);
+    EXPECT_EQ(session.Options().Language(), 0);
+    EXPECT_EQ(session.Options().OwnLabelCaption(), QStringLiteral("Notiz"));
 }
 
 } // namespace
