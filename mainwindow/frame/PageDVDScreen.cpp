@@ -172,7 +172,7 @@ void PageDVDScreen::DVDScreenAufrufen(std::int16_t pos)
         return;
     m_host.HideAllPages();
     ShowDVDScreen();
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::ShowDVDScreen()
@@ -203,7 +203,7 @@ void PageDVDScreen::HideDVDScreen()
         s->hide();
 }
 
-void PageDVDScreen::FillDVDScreen(std::int16_t)
+void PageDVDScreen::FillDVDScreen()
 {
     HidePopUps();
     for (QLabel* s : m_switches)
@@ -304,7 +304,7 @@ void PageDVDScreen::btSkipvor_Click()
     if (!m_host.session().next())
         return;
     m_host.PlaySound(1);
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::btSkipzurueck_Click()
@@ -312,7 +312,7 @@ void PageDVDScreen::btSkipzurueck_Click()
     if (!m_host.session().previous())
         return;
     m_host.PlaySound(1);
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::btPosJump_Click()
@@ -320,7 +320,7 @@ void PageDVDScreen::btPosJump_Click()
     const int count = m_host.session().DVDListe().getListSize();
     if (m_posJump->IsValueNumericBetween(1, PageLayout::clamp16(count))) {
         m_host.session().selectTitle(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
-        FillDVDScreen(m_host.session().AktuelleDVDNr());
+        FillDVDScreen();
     } else {
         m_host.StatusMsg(25);
     }
