@@ -47,7 +47,7 @@ struct Fixture {
         window = std::make_unique<MainWindow>();
         window->session().Options().setDvdListpath(path);
         window->session().LoadDVDList();
-        window->session().setAktuelleDVDNr(1);
+        window->session().selectTitle(1);
         for (int i = 0; i < 500; ++i) {
             window->session().ActorList().Add(QStringLiteral("Actor %1").arg(i));
             window->session().DirectorList().Add(QStringLiteral("Director %1").arg(i));

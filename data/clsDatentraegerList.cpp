@@ -160,6 +160,17 @@ void clsDatentraegerList::setDVD(int index, const clsDatentraeger& dvd)
 
 clsDatentraeger clsDatentraegerList::getDVD(int index) const { return readSlot(index); }
 
+int clsDatentraegerList::indexOfFilmname(const QString& name, bool exact) const
+{
+    const QString lowerName = name.toLower();
+    for (int i = 1; i <= m_count; ++i) {
+        const QString& film = readSlot(i).GetFilmname();
+        if (exact ? film == name : film.toLower().startsWith(lowerName))
+            return i;
+    }
+    return 0;
+}
+
 const clsDatentraeger& clsDatentraegerList::titleAt(int index) const
 {
     if (index < 1 || index > m_count)

@@ -54,6 +54,10 @@ public:
     // the field then keeps its value.
     void setDVDString(int index, const QString& text, int field);
     int getListSize() const { return m_count; }
+    // Position of the first title, in list order, whose film name equals name
+    // (exact) or begins with it, both turned to lower case (not exact); 0 when
+    // none does. An empty name begins every film name.
+    int indexOfFilmname(const QString& name, bool exact) const;
     int getListVersion() const { return m_version; }
     void setDVD(int index, const clsDatentraeger& dvd);
     // A copy of slot index.

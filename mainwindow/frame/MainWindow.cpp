@@ -396,16 +396,13 @@ void MainWindow::takeOnlineTitle(const OnlineTitleEntries& entries) { m_pageDVDE
 
 void MainWindow::JumpToDVD(const QString& name, bool exact)
 {
-    const QString lowerName = name.toLower();
-    for (int i = 1; i <= m_session.DVDListe().getListSize(); ++i) {
-        const QString film = m_session.DVDListe().getDataString(i, clsDatentraegerList::FieldFilmname);
-        if (exact ? film == name : film.toLower().startsWith(lowerName)) {
-            m_session.setAktuelleDVDNr(static_cast<std::int16_t>(i));
-            ShowPage(1);
-            return;
-        }
+    const int found = m_session.DVDListe().indexOfFilmname(name, exact);
+    if (found == 0) {
+        StatusMsg(33);
+        return;
     }
-    StatusMsg(33);
+    m_session.selectTitle(found);
+    ShowPage(1);
 }
 
 // ---------------------------------------------------------------- status line and sounds
@@ -620,7 +617,7 @@ bool MainWindow::AskPassword()
 
 std::optional<QString> MainWindow::LoadCollection()
 {
-    m_session.setAktuelleDVDNr(0);
+    m_session.selectTitle(0);
     if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
         return std::nullopt;
     try {
@@ -628,7 +625,6 @@ std::optional<QString> MainWindow::LoadCollection()
     } catch (const RuntimeError& e) {
         return e.detail();
     }
-    m_session.setAktuelleDVDNr(m_session.DVDListe().getListSize() > 0 ? 1 : 0);
     return std::nullopt;
 }
 

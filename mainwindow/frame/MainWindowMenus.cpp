@@ -171,8 +171,8 @@ void MainWindow::BreakSchoner() { m_timerSchoner->stop(); }
 
 void MainWindow::ShowCoverVollbild()
 {
-    const int nr = m_session.AktuelleDVDNr();
-    if (nr >= 1 && nr <= m_session.DVDListe().getListSize()) {
+    if (m_session.hasCurrentTitle()) {
+        const int nr = m_session.AktuelleDVDNr();
         using L = clsDatentraegerList;
         if (FullScreen().OpenFullscreen(m_session.DVDListe().getDataString(nr, L::FieldBildpfad),
                                         m_session.DVDListe().getDataString(nr, L::FieldFormat))) {

@@ -168,12 +168,11 @@ PageDVDScreen::PageDVDScreen(PageHost& host) : QObject(host.clientArea()), m_hos
 void PageDVDScreen::DVDScreenAufrufen(std::int16_t pos)
 {
     // A position that names no title (the shelf may pass a stale one) changes nothing.
-    if (pos < 0 || pos > m_host.session().DVDListe().getListSize())
+    if (!m_host.session().selectTitle(pos))
         return;
-    m_host.session().setAktuelleDVDNr(pos);
     m_host.HideAllPages();
     ShowDVDScreen();
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::ShowDVDScreen()
@@ -204,7 +203,7 @@ void PageDVDScreen::HideDVDScreen()
         s->hide();
 }
 
-void PageDVDScreen::FillDVDScreen(std::int16_t)
+void PageDVDScreen::FillDVDScreen()
 {
     HidePopUps();
     for (QLabel* s : m_switches)
@@ -302,28 +301,26 @@ void PageDVDScreen::setSkipzurueckEnabled(bool enabled) { m_skipzurueck->setEnab
 
 void PageDVDScreen::btSkipvor_Click()
 {
-    if (m_host.session().AktuelleDVDNr() >= m_host.session().DVDListe().getListSize())
+    if (!m_host.session().next())
         return;
     m_host.PlaySound(1);
-    m_host.session().setAktuelleDVDNr(static_cast<std::int16_t>(m_host.session().AktuelleDVDNr() + 1));
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::btSkipzurueck_Click()
 {
-    if (m_host.session().AktuelleDVDNr() <= 1)
+    if (!m_host.session().previous())
         return;
     m_host.PlaySound(1);
-    m_host.session().setAktuelleDVDNr(static_cast<std::int16_t>(m_host.session().AktuelleDVDNr() - 1));
-    FillDVDScreen(m_host.session().AktuelleDVDNr());
+    FillDVDScreen();
 }
 
 void PageDVDScreen::btPosJump_Click()
 {
     const int count = m_host.session().DVDListe().getListSize();
     if (m_posJump->IsValueNumericBetween(1, PageLayout::clamp16(count))) {
-        m_host.session().setAktuelleDVDNr(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
-        FillDVDScreen(m_host.session().AktuelleDVDNr());
+        m_host.session().selectTitle(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
+        FillDVDScreen();
     } else {
         m_host.StatusMsg(25);
     }

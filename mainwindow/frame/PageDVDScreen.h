@@ -31,8 +31,8 @@ public:
     void SetDesignDVDScreen();
     void SetSizes(int W, int H);
 
-    // Fills the page with the title at AktuelleDVDNr (pos is that number).
-    void FillDVDScreen(std::int16_t pos);
+    // Fills the page with the session's current title.
+    void FillDVDScreen();
     void ShowPosition();
     // Centres the cover and its side switches in the client area's width.
     void centreCover();

@@ -32,7 +32,7 @@ void Session::setStatusCallback(StatusCallback callback)
     m_dvdListe->setStatusCallback(m_statusCallback);
 }
 
-void Session::changeCollection(const std::function<void(clsDatentraegerList&)>& apply)
+void Session::changeCollection(const std::function<void(clsDatentraegerList&)>& apply, AfterChange after)
 {
     clsDatentraegerList& list = *m_dvdListe;
     std::vector<clsDatentraeger> before;
@@ -43,6 +43,8 @@ void Session::changeCollection(const std::function<void(clsDatentraegerList&)>& 
     try {
         apply(list);
         SaveDVDList();
+        if (after == AfterChange::FirstTitle || m_aktuelleDVDNr > list.getListSize())
+            selectFirstTitle();
     } catch (const RuntimeError&) {
         // The collection stays what its file holds, so that trying again
         // neither loses a title nor adds one twice.
@@ -71,10 +73,12 @@ void Session::LoadDVDList()
     } catch (const RuntimeError&) {
         // Half a collection would be saved over the file; keep none.
         m_dvdListe->ClearList();
+        m_aktuelleDVDNr = 0;
         m_unreadList = path;
         throw;
     }
     m_unreadList.clear();
+    selectFirstTitle();
 }
 
 Session::StatusReports Session::takeList(const QString& path)
@@ -87,9 +91,23 @@ Session::StatusReports Session::takeList(const QString& path)
     m_dvdListe = std::move(list);
     m_options.setDvdListpath(path);
     m_unreadList.clear();
-    m_aktuelleDVDNr = m_dvdListe->getListSize() >= 1 ? 1 : 0;
+    selectFirstTitle();
     return reports;
 }
+
+bool Session::selectTitle(int n)
+{
+    if (n != 0 && !isTitle(n))
+        return false;
+    m_aktuelleDVDNr = static_cast<std::int16_t>(n);
+    return true;
+}
+
+bool Session::next() { return isTitle(m_aktuelleDVDNr + 1) && selectTitle(m_aktuelleDVDNr + 1); }
+
+bool Session::previous() { return m_aktuelleDVDNr > 1 && selectTitle(m_aktuelleDVDNr - 1); }
+
+void Session::selectFirstTitle() { m_aktuelleDVDNr = m_dvdListe->getListSize() >= 1 ? 1 : 0; }
 
 clsDatentraeger Session::recordAt(int n) const
 {

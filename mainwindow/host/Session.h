@@ -31,30 +31,45 @@ public:
     clsDatentraegerList& DVDListe() { return *m_dvdListe; }
     const clsDatentraegerList& DVDListe() const { return *m_dvdListe; }
 
-    // The one way to change the collection: apply, write the list file, and
-    // when either fails put the collection and the current title back as
-    // they were and throw the error.
-    void changeCollection(const std::function<void(clsDatentraegerList&)>& apply);
+    // Where the current title goes after a change of the collection.
+    enum class AfterChange {
+        SamePosition, // the position stays while it still names a title
+        FirstTitle,   // title 1, or none when the collection is empty
+    };
+    // The one way to change the collection: apply, write the list file and
+    // move the current title as `after` says; when either fails put the
+    // collection and the current title back as they were and throw the error.
+    void changeCollection(const std::function<void(clsDatentraegerList&)>& apply,
+                          AfterChange after = AfterChange::SamePosition);
 
     // Writes the list file of the settings; refuses to overwrite a list file
     // that could not be read.
     void SaveDVDList();
-    // Reads the list file of the settings; on failure the collection is empty
-    // and the file is guarded against being overwritten.
+    // Reads the list file of the settings and makes title 1 current; on
+    // failure the collection is empty, no title is current and the file is
+    // guarded against being overwritten.
     void LoadDVDList();
     // Numbered status messages with their suffixes, in the order reported.
     using StatusReports = QList<std::pair<int, QString>>;
     // Reads another list file and makes it the collection and the settings'
-    // list; a file that cannot be read changes nothing and throws. Answers
+    // list, with title 1 current; a file that cannot be read changes nothing
+    // and throws. Answers
     // what reading it reported (37 for a converted older layout) instead of
     // reporting it, so the caller can show it after the page it switches to.
     StatusReports takeList(const QString& path);
     // Where the older-layout conversion reports (message 37).
     void setStatusCallback(StatusCallback callback);
 
-    // ---- the current title: its number, and its record read from the collection
+    // ---- the current title: its number (0 for none), and its record read from the collection
     std::int16_t AktuelleDVDNr() const { return m_aktuelleDVDNr; }
-    void setAktuelleDVDNr(std::int16_t n) { m_aktuelleDVDNr = n; }
+    // Makes title n current, or none with 0; a number outside 0..count
+    // changes nothing and answers false.
+    bool selectTitle(int n);
+    // The next or previous title; false, and nothing changes, at either end.
+    bool next();
+    bool previous();
+    // Whether the current number names a title of the collection.
+    bool hasCurrentTitle() const { return isTitle(m_aktuelleDVDNr); }
     // Title n, or the placeholder of an empty list for a number outside 1..count.
     clsDatentraeger AktuelleDVD() const { return recordAt(m_aktuelleDVDNr); }
     clsDatentraeger recordAt(int n) const;
@@ -106,6 +121,9 @@ public:
     QString shelfFileOfList() const;
 
 private:
+    bool isTitle(int n) const { return n >= 1 && n <= m_dvdListe->getListSize(); }
+    void selectFirstTitle();
+
     std::unique_ptr<clsDatentraegerList> m_dvdListe;
     StatusCallback m_statusCallback;
     // A list file that could not be read: no save may overwrite it until it

@@ -152,8 +152,7 @@ void PageDVDEntry::ShowDVDEdit()
 
     // The copy of the current title may be stale after a delete or a mass
     // change: the page always shows what stands at the position now.
-    const int nr = m_host.session().AktuelleDVDNr();
-    if (nr < 1 || nr > m_host.session().DVDListe().getListSize()) {
+    if (!m_host.session().hasCurrentTitle()) {
         m_host.StatusMsg(29);
         return;
     }
@@ -324,8 +323,7 @@ bool PageDVDEntry::SaveDVDEntry(bool replace)
 std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
 {
     clsDatentraegerList& dvds = m_host.session().DVDListe();
-    const int current = m_host.session().AktuelleDVDNr();
-    if (replace && (current < 1 || current > dvds.getListSize())) {
+    if (replace && !m_host.session().hasCurrentTitle()) {
         m_host.StatusMsg(29);
         return std::nullopt;
     }

@@ -85,9 +85,11 @@ void PageLoeschen::btdvdjetztloeschen_Click()
                                    session.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
         return;
     const int p = m_list->row(item);
-    if (!runAction(m_host, 6, [&] { session.changeCollection([&](clsDatentraegerList& dvds) { dvds.RemoveDVD(p + 1); }); }))
+    if (!runAction(m_host, 6, [&] {
+            session.changeCollection([&](clsDatentraegerList& dvds) { dvds.RemoveDVD(p + 1); },
+                                     Session::AfterChange::FirstTitle);
+        }))
         return;
     delete m_list->takeItem(p);
     m_host.StatusMsg(5);
-    session.setAktuelleDVDNr(session.DVDListe().getListSize() > 0 ? 1 : 0);
 }

@@ -225,6 +225,26 @@ TEST(DatentraegerList, RemoveAndShiftsKeepSlotsAboveTheCount)
     EXPECT_EQ(errorKindOf([&] { list.ShiftDVDsUp(1, 9999); }), ErrorKind::Index);
 }
 
+TEST(DatentraegerList, IndexOfFilmnameFindsTheFirstMatchAmongTheTitlesOnly)
+{
+    L list;
+    EXPECT_EQ(list.indexOfFilmname(QString(), false), 0);
+    for (const char* n : {"Alien", "Aliens", "Heat", "Heat", "Brazil", "Straße"})
+        list.AddDVD(title(QString::fromUtf8(n)));
+    list.RemoveDVD(6); // "Straße" stays in the slot above the count
+    const struct {
+        const char* name;
+        bool exact;
+        int index;
+    } cases[] = {
+        {"alien", false, 1},  {"ALIENS", false, 2}, {"aliens", true, 0}, {"Aliens", true, 2},
+        {"Heat", true, 3},    {"he", false, 3},     {"", false, 1},      {"", true, 0},
+        {"Brazil ", false, 0}, {"Straße", true, 0},  {"str", false, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(list.indexOfFilmname(QString::fromUtf8(c.name), c.exact), c.index) << c.name << ' ' << c.exact;
+}
+
 TEST(DatentraegerList, TenThousandthTitleIsACapacityErrorAndChangesNothing)
 {
     L list;

@@ -141,7 +141,7 @@ TEST_F(RegalOpening, ViewModeShowsSpinesWithoutBoardsAndBlinksTheCurrentTitle)
     writeList(kThree);
     writeShelf({{"Alien", "10#100#7#100"}, {"brazil", "17#100#10#100"}}, {"0#200#300#0"});
     host.session().LoadDVDList();
-    host.session().setAktuelleDVDNr(2); // Brazil
+    host.session().selectTitle(2); // Brazil
 
     regal->OpenView();
     ASSERT_TRUE(regal->isVisible());
@@ -180,7 +180,7 @@ TEST_F(RegalOpening, ATitleNotOnTheShelfBlinksNothing)
     writeList(kThree);
     writeShelf({{"Alien", "10#100#7#100"}});
     host.session().LoadDVDList();
-    host.session().setAktuelleDVDNr(3);
+    host.session().selectTitle(3);
     regal->OpenView();
     EXPECT_FALSE(regal->Timer()->isActive());
     regal->Blinker_start(QStringLiteral("ALIEN"));
@@ -337,7 +337,7 @@ TEST_F(RegalOpening, OpeningAnOpenWindowBringsItToTheFrontWithoutLoadingAgain)
     writeList(kThree);
     writeShelf({{"Alien", "0#0#7#100"}, {"Brazil", "10#0#7#100"}});
     host.session().LoadDVDList();
-    host.session().setAktuelleDVDNr(1);
+    host.session().selectTitle(1);
     openEditor();
     clickMovie(2);
     ASSERT_TRUE(regal->editor().movePending());
@@ -369,7 +369,7 @@ TEST_F(RegalOpening, SwitchingAnUnsavedEditorToTheViewAsksFirst)
     writeList(kThree);
     writeShelf({{"Alien", "0#0#7#100"}, {"Brazil", "10#0#7#100"}});
     host.session().LoadDVDList();
-    host.session().setAktuelleDVDNr(1);
+    host.session().selectTitle(1);
     const QByteArray original = folder.read(QStringLiteral("shelves/a.arf"));
     openEditor();
     item("Menue_bretteinfuegen")->trigger();
@@ -491,7 +491,7 @@ TEST_F(RegalOpening, ViewModeClickShowsTheTitleInTheMainWindow)
     writeList({{"Alien", "DVD"}, {"alien", "DVD"}, {"Brazil", "VHS"}});
     writeShelf({{"ALIEN", "0#0#7#100"}, {"Brazil", "10#0#7#100"}, {"Gone", "20#0#7#100"}});
     host.session().LoadDVDList();
-    host.session().setAktuelleDVDNr(3);
+    host.session().selectTitle(3);
     regal->OpenView();
     host.log.clear();
 

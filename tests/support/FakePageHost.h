@@ -44,7 +44,7 @@ public:
     }
     void DVDScreenAufrufen(std::int16_t pos) override
     {
-        m_session.setAktuelleDVDNr(pos);
+        m_session.selectTitle(pos);
         log << QStringLiteral("DVDScreenAufrufen %1").arg(pos);
     }
     void HidePopUps() override {}

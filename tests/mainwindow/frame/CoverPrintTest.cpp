@@ -27,7 +27,7 @@ protected:
         d.SetBildpfad(cover);
         window->session().DVDListe().ClearList();
         window->session().DVDListe().AddDVD(d);
-        window->session().setAktuelleDVDNr(1);
+        window->session().selectTitle(1);
     }
 
     QString picture(const QString& relative, const char* format = nullptr)
@@ -122,7 +122,7 @@ TEST_F(CoverPrint, NothingIsPrintedWithoutAUsableCoverOrPrinter)
 
     // An empty collection has no cover.
     window->session().DVDListe().ClearList();
-    window->session().setAktuelleDVDNr(0);
+    window->session().selectTitle(0);
     printer.answer = PrintResult::Printed;
     EXPECT_EQ(print(), QStringLiteral("Meldung 27"));
     EXPECT_TRUE(printer.pages.isEmpty());

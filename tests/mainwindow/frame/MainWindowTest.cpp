@@ -121,7 +121,7 @@ TEST_F(FrameTest, MenuItemsHaveTheirShortcutsAndPages)
     };
     // With a title current, so that the title view leaves its items enabled.
     window->session().DVDListe().AddDVD(named("Brazil"));
-    window->session().setAktuelleDVDNr(1);
+    window->session().selectTitle(1);
     for (const MenuCase& c : cases) {
         QAction* a = window->menuAction(QString::fromLatin1(c.item));
         ASSERT_NE(a, nullptr) << c.item;
@@ -397,7 +397,7 @@ TEST_F(FrameTest, JumpToDVDFindsTheFirstMatchInCollectionOrder)
         {"alien", false, 1}, {"ALIENS", false, 2}, {"Alien", true, 1}, {"", false, 1},
     };
     for (const auto& [name, exact, pos] : cases) {
-        window->session().setAktuelleDVDNr(0);
+        window->session().selectTitle(0);
         window->ShowPage(4);
         window->JumpToDVD(QString::fromUtf8(name), exact);
         EXPECT_EQ(window->session().AktuelleDVDNr(), pos) << name;

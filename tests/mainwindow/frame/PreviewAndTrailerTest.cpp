@@ -88,7 +88,7 @@ protected:
         clsDatentraegerList& list = window->session().DVDListe();
         if (list.getListSize() == 0)
             list.AddDVD(clsDatentraeger());
-        window->session().setAktuelleDVDNr(1);
+        window->session().selectTitle(1);
         list.setDVDString(1, path, clsDatentraegerList::FieldTrailerpfad);
         window->Statusleiste()->setText(QString());
         window->ShowTrailer();

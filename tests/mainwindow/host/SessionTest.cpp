@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using L = clsDatentraegerList;
@@ -36,7 +38,7 @@ protected:
             list.AddSortedDVD(title(QStringLiteral("Alien")));
             list.AddSortedDVD(title(QStringLiteral("Heat")));
         });
-        session.setAktuelleDVDNr(2);
+        session.selectTitle(2);
     }
     // The list file can no longer be written: a folder stands in its place.
     void blockListFile()
@@ -71,6 +73,9 @@ TEST_F(SessionTest, AChangeThatFailsIsUndoneWholeAndReported)
         EXPECT_EQ(names(session), QStringList({"Alien", "Heat"})) << c.first;
         EXPECT_EQ(session.AktuelleDVDNr(), 2) << c.first;
     }
+    EXPECT_EQ(errorKindOf([&] { session.changeCollection([](L& l) { l.RemoveDVD(2); }, Session::AfterChange::FirstTitle); }),
+              ErrorKind::InputOutput);
+    EXPECT_EQ(session.AktuelleDVDNr(), 2);
     // A change that fails half-way is undone too, and nothing is written.
     session.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
     EXPECT_EQ(errorKindOf([&] {
@@ -89,10 +94,72 @@ TEST_F(SessionTest, TheCurrentTitleIsReadFromTheCollectionEachTime)
     session.DVDListe().setDVDString(2, QStringLiteral("Heat (1995)"), L::FieldFilmname);
     EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Heat (1995)"));
     for (int n : {0, -1, 3}) {
-        session.setAktuelleDVDNr(static_cast<std::int16_t>(n));
-        EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Leere Film-Liste")) << n;
-        EXPECT_EQ(session.AktuelleDVD().GetBewertung(), 5) << n;
+        EXPECT_EQ(session.recordAt(n).GetFilmname(), QStringLiteral("Leere Film-Liste")) << n;
+        EXPECT_EQ(session.recordAt(n).GetBewertung(), 5) << n;
     }
+    session.selectTitle(0);
+    EXPECT_EQ(session.AktuelleDVD().GetFilmname(), QStringLiteral("Leere Film-Liste"));
+}
+
+TEST_F(SessionTest, OnlyANumberOfTheCollectionOrNoneCanBeChosen)
+{
+    const std::tuple<int, bool, int> cases[] = {
+        {-1, false, 2}, {3, false, 2}, {32767, false, 2}, {0, true, 0}, {1, true, 1}, {2, true, 2},
+    };
+    for (const auto& [n, taken, after] : cases) {
+        ASSERT_TRUE(session.selectTitle(2));
+        EXPECT_EQ(session.selectTitle(n), taken) << n;
+        EXPECT_EQ(session.AktuelleDVDNr(), after) << n;
+        EXPECT_EQ(session.hasCurrentTitle(), after != 0) << n;
+    }
+}
+
+TEST_F(SessionTest, NextAndPreviousStopAtTheEnds)
+{
+    EXPECT_FALSE(session.next());
+    EXPECT_EQ(session.AktuelleDVDNr(), 2);
+    EXPECT_TRUE(session.previous());
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+    EXPECT_FALSE(session.previous());
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+    // From no title the first one is next; there is none before it.
+    session.selectTitle(0);
+    EXPECT_FALSE(session.previous());
+    EXPECT_EQ(session.AktuelleDVDNr(), 0);
+    EXPECT_TRUE(session.next());
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+    EXPECT_TRUE(session.next());
+    EXPECT_EQ(session.AktuelleDVDNr(), 2);
+}
+
+TEST_F(SessionTest, AChangeMovesTheCurrentTitleAsAsked)
+{
+    // The position stays while it names a title.
+    session.changeCollection([](L& l) { l.AddSortedDVD(title(QStringLiteral("Brazil"))); });
+    EXPECT_EQ(session.AktuelleDVDNr(), 2);
+    // A position the collection has shrunk below goes to the first title.
+    session.selectTitle(3);
+    session.changeCollection([](L& l) { l.RemoveDVD(3); });
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+    session.selectTitle(2);
+    session.changeCollection([](L& l) { l.RemoveDVD(1); }, Session::AfterChange::FirstTitle);
+    EXPECT_EQ(session.AktuelleDVDNr(), 1);
+    session.changeCollection([](L& l) { l.ClearList(); }, Session::AfterChange::FirstTitle);
+    EXPECT_EQ(session.AktuelleDVDNr(), 0);
+}
+
+TEST_F(SessionTest, LoadingMakesTheFirstTitleCurrentOrNone)
+{
+    Session other;
+    other.Options().setDvdListpath(folder.file(QStringLiteral("lists/main.adl")));
+    other.LoadDVDList();
+    EXPECT_EQ(other.AktuelleDVDNr(), 1);
+
+    folder.writeLines(QStringLiteral("lists/bad.adl"), {"LIST VERSION#0", "COUNT#2", "NEWDVD#"});
+    session.Options().setDvdListpath(folder.file(QStringLiteral("lists/bad.adl")));
+    EXPECT_ANY_THROW(session.LoadDVDList());
+    EXPECT_EQ(session.DVDListe().getListSize(), 0);
+    EXPECT_EQ(session.AktuelleDVDNr(), 0);
 }
 
 TEST_F(SessionTest, TakingAListThatCannotBeReadChangesNothing)

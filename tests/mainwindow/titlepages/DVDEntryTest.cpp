@@ -278,7 +278,7 @@ protected:
 
 TEST_F(DVDEditTest, TheEditPageShowsTheTitleAtTheCurrentPositionNow)
 {
-    window->session().setAktuelleDVDNr(3);
+    window->session().selectTitle(3);
     window->ShowPage(15);
 
     EXPECT_EQ(entry("ucEntryTitel")->value(), "Heat");
@@ -300,7 +300,7 @@ TEST_F(DVDEditTest, TheEditPageShowsTheTitleAtTheCurrentPositionNow)
 
 TEST_F(DVDEditTest, SavingAChangeReplacesTheTitleAndSendsNothing)
 {
-    window->session().setAktuelleDVDNr(3);
+    window->session().selectTitle(3);
     window->ShowPage(15);
     type("ucEntryPreis", "999");
     click("btDVDjetztBearbeiten");
@@ -327,7 +327,7 @@ TEST_F(DVDEditTest, SavingAChangeReplacesTheTitleAndSendsNothing)
 
 TEST_F(DVDEditTest, AFailedCheckKeepsThePageAndTheTitle)
 {
-    window->session().setAktuelleDVDNr(3);
+    window->session().selectTitle(3);
     window->ShowPage(15);
     type("ucEntryDauer", "5000");
     click("btDVDjetztBearbeiten");
@@ -339,7 +339,7 @@ TEST_F(DVDEditTest, AFailedCheckKeepsThePageAndTheTitle)
 
 TEST_F(DVDEditTest, AChangeThatCannotBeWrittenKeepsTheOldTitleInPlace)
 {
-    window->session().setAktuelleDVDNr(3);
+    window->session().selectTitle(3);
     window->ShowPage(15);
     type("ucEntryTitel", "Amadeus");
     QFile::remove(listPath());
@@ -354,16 +354,20 @@ TEST_F(DVDEditTest, AChangeThatCannotBeWrittenKeepsTheOldTitleInPlace)
 
 TEST_F(DVDEditTest, WithoutACurrentTitleNothingCanBeChanged)
 {
-    for (int position : {0, 5}) {
-        window->session().setAktuelleDVDNr(static_cast<std::int16_t>(position));
+    // No title chosen, and a position that the collection has shrunk below.
+    for (int position : {0, 4}) {
+        ASSERT_TRUE(window->session().selectTitle(position));
+        const int count = position == 0 ? 4 : 3;
+        if (position == 4)
+            window->session().DVDListe().RemoveDVD(4);
         window->ShowPage(15);
-        EXPECT_EQ(status(), "Meldung 29");
+        EXPECT_EQ(status(), "Meldung 29") << position;
         EXPECT_EQ(entry("ucEntryTitel")->value(), "");
         typeValidTitle(QStringLiteral("Typed anyway"));
         EXPECT_FALSE(save(true));
         EXPECT_EQ(status(), "Meldung 29");
         EXPECT_EQ(storedNames(), QStringList({"Alien", "Brazil", "Heat", "Zodiac"}));
-        EXPECT_EQ(window->session().DVDListe().getListSize(), 4);
+        EXPECT_EQ(window->session().DVDListe().getListSize(), count);
     }
 }
 

@@ -246,7 +246,7 @@ TEST_F(ListenTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
 TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
 {
     useCollection({title("Alien"), title("Brazil")});
-    window->session().setAktuelleDVDNr(2);
+    window->session().selectTitle(2);
     const QString before = window->session().Options().DvdListpath();
     // Announces three titles but holds one.
     const QString one = writeList(QStringLiteral("kaputt"), {title("Casablanca")});

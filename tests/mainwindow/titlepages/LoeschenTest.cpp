@@ -13,7 +13,7 @@ protected:
     {
         addTitles({"Alien", "Brazil", "Heat"});
         window->session().SaveDVDList();
-        window->session().setAktuelleDVDNr(3);
+        window->session().selectTitle(3);
         window->ShowPage(13);
     }
 

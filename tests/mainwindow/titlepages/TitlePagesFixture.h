@@ -79,7 +79,7 @@ protected:
         const QString path = writeList(name, titles);
         window->session().Options().setDvdListpath(path);
         window->session().LoadDVDList();
-        window->session().setAktuelleDVDNr(titles.empty() ? 0 : 1);
+        window->session().selectTitle(titles.empty() ? 0 : 1);
     }
 
     ScriptedMessages messages;
