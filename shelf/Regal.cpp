@@ -6,6 +6,7 @@
 #include "controls/clsFormFunctions.h"
 #include "controls/ucEntry.h"
 #include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "platform/MessageService.h"
@@ -270,13 +271,8 @@ bool Regal::initFromSettings(const QString& shelfPath)
 
 bool Regal::writeNewShelfFile(const QString& path)
 {
-    try {
-        clsRegalCtrl::WriteNewShelfFile(path);
-        return true;
-    } catch (const RuntimeError&) {
-        statusWithText(19, TextShelfNotSaved);
-        return false;
-    }
+    return runAction([&] { clsRegalCtrl::WriteNewShelfFile(path); },
+                     [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); });
 }
 
 void Regal::OpenView()
@@ -436,7 +432,8 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
     m_shelfFileFailed = false;
     m_movePending = false;
     UnloadShelfLabels();
-    try {
+    bool loaded = false;
+    runAction([&] {
         RandomSource& random = Random::get();
         for (int i = 1; i <= kColourCount; ++i) {
             const double r = random.next();
@@ -463,7 +460,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 
         if (!m_shelf.Load(shelfPath)) {
             m_shelfFileFailed = true;
-            return false;
+            return;
         }
         DrawShelf();
         showBackground();
@@ -474,9 +471,10 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         for (int i = 1; i <= m_list->getListSize(); ++i)
             names << m_list->getDataString(i, clsDatentraegerList::FieldFilmname);
         m_listMovies->addItems(names);
-    } catch (const RuntimeError&) {
+        loaded = true;
+    }, [](const RuntimeError&) {});
+    if (!loaded)
         return false;
-    }
     markSaved();
     m_initialised = true;
     return true;
@@ -661,12 +659,9 @@ void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStr
 
 bool Regal::saveShelf()
 {
-    try {
-        m_shelf.Save(m_shelfPath);
-    } catch (const RuntimeError&) {
-        statusWithText(19, TextShelfNotSaved);
+    if (!runAction([&] { m_shelf.Save(m_shelfPath); },
+                   [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); }))
         return false;
-    }
     markSaved();
     m_host.StatusMsg(1);
     return true;

@@ -11,6 +11,7 @@
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageControls.h"
@@ -19,7 +20,6 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -220,7 +220,7 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
     m_skipzurueck->setEnabled(nr > 1);
     ShowPosition();
 
-    try {
+    runAction(m_host, 36, [&] {
         const clsDatentraeger dvd = m_host.session().recordAt(nr);
         const clsOptions& o = m_host.session().Options();
         m_filmname->setCaption(dvd.GetFilmname());
@@ -259,9 +259,7 @@ void PageDVDScreen::FillDVDScreen(std::int16_t)
                 sw->raise();
             }
         }
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(36);
-    }
+    });
 }
 
 void PageDVDScreen::centreCover()
@@ -533,12 +531,9 @@ void PageDVDScreen::ShowZusatzinfo()
         return;
     }
     QString text;
-    try {
-        text = clsDefaultTextfileHandler::ReadTxtFile(path, true);
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(33); // there but unreadable: no text to show
+    // There but unreadable: no text to show.
+    if (!runAction(m_host, 33, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, true); }))
         return;
-    }
     coverOverlay(m_zusatzinfo);
     m_zusatzinfo->setText(text);
 }

@@ -150,12 +150,9 @@ void PageListen::btDVDtake_Click()
     if (!runAction(m_host, 27, [&] { reports = m_host.session().takeList(path); }))
         return;
 
-    bool settingsSaved = true;
-    try {
-        m_host.session().SaveEinstellungen();
-    } catch (const RuntimeError&) {
-        settingsSaved = false;
-    }
+    // Reported after page 1's own messages.
+    const bool settingsSaved =
+        runAction([&] { m_host.session().SaveEinstellungen(); }, [](const RuntimeError&) {});
     m_host.HideAllPages();
     m_host.ShowPage(1);
     m_host.resetSearch();
@@ -210,13 +207,11 @@ void PageListen::btDVDcopy_Click()
     if (listPath.isEmpty())
         return;
     bool written = false;
-    try {
-        written = clsDefaultTextfileHandler::WriteTxtFile(
-            listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(27);
+    if (!runAction(m_host, 27, [&] {
+            written = clsDefaultTextfileHandler::WriteTxtFile(
+                listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
+        }))
         return;
-    }
     refreshFileList(entry);
     if (!written) {
         m_host.StatusMsg(19);

@@ -5,13 +5,13 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <cmath>
 
@@ -93,12 +93,8 @@ void PageStatistik::ShowStatistik()
         m_host.StatusMsg(33);
         return;
     }
-    try {
-        m_ucTextStatistik->setText(StatistikText());
-    } catch (const RuntimeError&) {
+    if (!runAction(m_host, 36, [&] { m_ucTextStatistik->setText(StatistikText()); }))
         m_ucTextStatistik->setText(QString());
-        m_host.StatusMsg(36);
-    }
 }
 
 void PageStatistik::HideStatistik() { m_ucTextStatistik->hide(); }

@@ -3,11 +3,11 @@
 #include "controls/ucBarDiagram.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsSortedDiskList.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/titlepages/PageStatistik.h"
-#include "platform/RuntimeError.h"
 
 namespace {
 
@@ -28,12 +28,8 @@ void PageTop30::ShowTop30(std::uint8_t mode)
         static const int kCaption[] = {0, 5, 8, 9};
         const QString& path = m_host.session().Options().DvdListpath();
         clsSortedDiskList ranking;
-        bool read = true;
-        try {
-            ranking.loadDiskList(path, kField[mode]);
-        } catch (const RuntimeError&) {
-            read = false;
-        }
+        // An unreadable list shows empty bars and its message below.
+        const bool read = runAction([&] { ranking.loadDiskList(path, kField[mode]); }, [](const RuntimeError&) {});
         chart->setBetweenLineVisible(mode != 1);
         for (int i = 1; i <= kBars; ++i) {
             if (!read) {
