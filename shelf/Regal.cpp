@@ -5,6 +5,7 @@
 #include "controls/WindowPlacement.h"
 #include "controls/clsFormFunctions.h"
 #include "controls/ucEntry.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
@@ -259,7 +260,7 @@ void Regal::createEntryPanel()
 
 void Regal::loadTexts(std::uint8_t language)
 {
-    m_texts.Load(ProgramFolder::path() + QStringLiteral("/languages/english-shelf.ass"));
+    m_texts.Load(ProgramFiles::shelfTexts());
     m_texts.setLanguage(language);
 }
 

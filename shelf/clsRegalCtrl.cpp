@@ -1,10 +1,10 @@
 #include "shelf/clsRegalCtrl.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
@@ -769,11 +769,10 @@ void clsRegalCtrl::Save(const QString& path) const
 
 QString clsRegalCtrl::ShelfPathOfList(const QString& listPath)
 {
-    return ProgramFolder::path() + QStringLiteral("/shelves/") + clsPathFunctions::getFilename(listPath, false) +
-           QStringLiteral(".arf");
+    return ProgramFiles::shelfOf(listPath);
 }
 
-QString clsRegalCtrl::DefaultBGpath() { return ProgramFolder::path() + QStringLiteral("/shelf.gif"); }
+QString clsRegalCtrl::DefaultBGpath() { return ProgramFiles::shelfBackground(); }
 
 void clsRegalCtrl::WriteNewShelfFile(const QString& path)
 {

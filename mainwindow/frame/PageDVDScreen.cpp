@@ -8,6 +8,7 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "controls/ucZoom.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -19,7 +20,6 @@
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -623,7 +623,7 @@ void PageDVDScreen::ShowPortrait(int x, int y, const QString& name)
     HidePopUps();
     if (name.isEmpty())
         return;
-    const QString path = ProgramFolder::path() + QStringLiteral("/portraits/") + name + QStringLiteral(".jpg");
+    const QString path = ProgramFiles::portrait(name);
     if (!clsPathFunctions::checkIfFileExists(path, 1))
         return;
     // A file that cannot be decoded shows nothing, like a missing one.

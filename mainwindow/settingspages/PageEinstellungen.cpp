@@ -4,6 +4,7 @@
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
@@ -16,7 +17,6 @@
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/ScreenService.h"
 
@@ -117,7 +117,7 @@ PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()
     connect(m_btEinstSpeichern, &QPushButton::clicked, this, &PageEinstellungen::btEinstSpeichern_Click);
 }
 
-QString PageEinstellungen::designsFolder() { return ProgramFolder::path() + QStringLiteral("/designs"); }
+QString PageEinstellungen::designsFolder() { return ProgramFiles::designs(); }
 
 bool PageEinstellungen::isUsableDesignName(const QString& name)
 {

@@ -1,6 +1,7 @@
 #include "mainwindow/titlepages/PageListen.h"
 
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
@@ -12,7 +13,6 @@
 #include "mainwindow/titlepages/PageSuche.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -51,9 +51,9 @@ PageListen::PageListen(PageHost& host) : QObject(host.clientArea()), m_host(host
     connect(m_btDVDdelete, &QPushButton::clicked, this, &PageListen::btDVDdelete_Click);
 }
 
-QString PageListen::listsFolder() { return ProgramFolder::path() + QStringLiteral("/lists/"); }
+QString PageListen::listsFolder() { return ProgramFiles::lists() + u'/'; }
 
-QString PageListen::shelvesFolder() { return ProgramFolder::path() + QStringLiteral("/shelves/"); }
+QString PageListen::shelvesFolder() { return ProgramFiles::shelves() + u'/'; }
 
 int PageListen::listNameRefusal(const QString& name)
 {

@@ -2,6 +2,7 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
@@ -9,7 +10,6 @@
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
 
 #include <QPushButton>
 
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kEntryHeight = 25;
 
-QString notesPath() { return ProgramFolder::path() + QStringLiteral("/notes.txt"); }
+QString notesPath() { return ProgramFiles::notes(); }
 
 } // namespace
 

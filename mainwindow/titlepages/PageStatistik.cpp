@@ -2,6 +2,7 @@
 
 #include "controls/ucBarDiagram.h"
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
@@ -11,7 +12,6 @@
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/Numbers.h"
-#include "platform/ProgramFolder.h"
 
 #include <cmath>
 
@@ -28,10 +28,9 @@ QString pad(QString label)
 
 int portraitsOf(const clsDefaultListFileHandler& names)
 {
-    const QString folder = ProgramFolder::path() + QStringLiteral("/portraits/");
     int found = 0;
     for (int i = 1; i <= names.getListSize(); ++i) {
-        if (clsPathFunctions::checkIfFileExists(folder + names.getElement(i) + QStringLiteral(".jpg"), 1))
+        if (clsPathFunctions::checkIfFileExists(ProgramFiles::portrait(names.getElement(i)), 1))
             ++found;
     }
     return found;

@@ -1,6 +1,7 @@
 #include "mainwindow/titlepages/PageZusatztext.h"
 
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
@@ -9,7 +10,6 @@
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -25,7 +25,7 @@ PageZusatztext::PageZusatztext(PageHost& host) : QObject(host.clientArea()), m_h
     connect(m_btZusatztextLoeschen, &QPushButton::clicked, this, &PageZusatztext::btZusatztextLoeschen_Click);
 }
 
-QString PageZusatztext::templatePath() { return ProgramFolder::path() + QStringLiteral("/longtext-standard.txt"); }
+QString PageZusatztext::templatePath() { return ProgramFiles::longTextTemplate(); }
 
 void PageZusatztext::ShowZusatztext(bool standard)
 {
