@@ -8,6 +8,7 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "controls/ucZoom.h"
+#include "data/DiscFormat.h"
 #include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
@@ -281,15 +282,7 @@ void PageDVDScreen::ShowPosition()
 
 std::int16_t PageDVDScreen::GetCoverBreite(const QString& format, std::int16_t height)
 {
-    const int h = height;
-    int width;
-    if (format == QLatin1String("BluRay") || format == QLatin1String("VCD"))
-        width = h * 2;
-    else if (format == QLatin1String("HD-DVD"))
-        width = static_cast<int>(std::floor(h * 18 / 10.0));
-    else // "DVD", "VHS" and any other text
-        width = static_cast<int>(std::floor(h * 3 / 2.0));
-    return PageLayout::clamp16(width);
+    return PageLayout::clamp16(DiscFormat::of(format).coverWidthFor(height));
 }
 
 QString PageDVDScreen::PreisText(std::int16_t price) { return clsStringFunctions::PriceText(price); }
