@@ -121,13 +121,8 @@ QString PageEinstellungen::designsFolder() { return ProgramFiles::designs(); }
 
 bool PageEinstellungen::isUsableDesignName(const QString& name)
 {
-    if (name.isEmpty() || name.startsWith(u'.'))
-        return false;
-    for (const QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    // A hidden file would not show in the list of designs.
+    return !name.startsWith(u'.') && clsPathFunctions::isPlainFileName(name);
 }
 
 QList<QWidget*> PageEinstellungen::allControls() const
