@@ -184,15 +184,9 @@ void PageListen::btDVDcreate_Click()
     if (listPath.isEmpty())
         return;
     const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
-    refreshFileList(selectedEntry());
-    if (!written) {
-        m_host.StatusMsg(19);
-        return;
-    }
-    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
-    if (shelfPath.isEmpty())
-        return;
-    runAction(m_host, 19, [&] { clsRegalCtrl::WriteNewShelfFile(shelfPath); });
+    finishNewList(written, selectedEntry(), name, [](const QString& shelfPath) {
+        clsRegalCtrl::WriteNewShelfFile(shelfPath);
+    });
 }
 
 void PageListen::btDVDcopy_Click()
@@ -212,17 +206,23 @@ void PageListen::btDVDcopy_Click()
                 listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
         }))
         return;
-    refreshFileList(entry);
-    if (!written) {
+    finishNewList(written, entry, name, [&](const QString& shelfPath) {
+        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
+    });
+}
+
+void PageListen::finishNewList(bool listWritten, const QString& keepSelected, const QString& name,
+                               const std::function<void(const QString&)>& writeShelf)
+{
+    refreshFileList(keepSelected);
+    if (!listWritten) {
         m_host.StatusMsg(19);
         return;
     }
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
     if (shelfPath.isEmpty())
         return;
-    runAction(m_host, 19, [&] {
-        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
-    });
+    runAction(m_host, 19, [&] { writeShelf(shelfPath); });
 }
 
 void PageListen::btDVDdelete_Click()
