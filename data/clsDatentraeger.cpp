@@ -1,7 +1,7 @@
 #include "data/clsDatentraeger.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
-#include "platform/ProgramFolder.h"
 
 void clsDatentraeger::Clear() { *this = clsDatentraeger(); }
 
@@ -23,6 +23,5 @@ bool clsDatentraeger::IsComplete() const { return !m_Filmname.isEmpty() && !m_Bi
 
 QString clsDatentraeger::GetZusatztextPfad() const
 {
-    return ProgramFolder::path() + QStringLiteral("/longtexts/") + clsPathFunctions::getFilename(m_Bildpfad, false) +
-           QStringLiteral(".txt");
+    return ProgramFiles::longTextOf(m_Bildpfad);
 }

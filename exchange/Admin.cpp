@@ -3,6 +3,7 @@
 #include "controls/FontHelper.h"
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsListCompare.h"
+#include "mainwindow/host/PageAction.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
@@ -127,13 +128,13 @@ void Admin::Command1_Click()
             return;
         }
     }
-    try {
-        clsListCompare merge;
-        merge.FusionOfAandB(Paths::resolve(a), Paths::resolve(b), Paths::resolve(out));
-    } catch (const RuntimeError& e) {
-        // The export file is replaced whole or not at all.
-        showBox(QStringLiteral("Zusammenfügen fehlgeschlagen: ") + e.message());
-    }
+    // The export file is replaced whole or not at all.
+    runAction(
+        [&] {
+            clsListCompare merge;
+            merge.FusionOfAandB(Paths::resolve(a), Paths::resolve(b), Paths::resolve(out));
+        },
+        [&](const RuntimeError& e) { showBox(QStringLiteral("Zusammenfügen fehlgeschlagen: ") + e.message()); });
 }
 
 void Admin::Command2_Click()
@@ -144,11 +145,8 @@ void Admin::Command2_Click()
         return;
     }
     clsDefaultListFileHandler lines;
-    try {
-        lines.Load(Paths::resolve(path), true, true);
-    } catch (const RuntimeError& e) {
-        showBox(QStringLiteral("Zählen fehlgeschlagen: ") + e.message());
+    if (!runAction([&] { lines.Load(Paths::resolve(path), true, true); },
+                   [&](const RuntimeError& e) { showBox(QStringLiteral("Zählen fehlgeschlagen: ") + e.message()); }))
         return;
-    }
     showBox(QString::number(lines.getListSize()));
 }

@@ -1,10 +1,10 @@
 #include "exchange/OnlineService.h"
 
+#include "data/ProgramFiles.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
-#include "platform/ProgramFolder.h"
 
-QString OnlineService::addressFile() { return ProgramFolder::path() + QStringLiteral("/serverurl.txt"); }
+QString OnlineService::addressFile() { return ProgramFiles::serverAddress(); }
 
 bool OnlineService::hasAddress(PageHost& host)
 {

@@ -1,5 +1,6 @@
 #include "exchange/PageExport.h"
 
+#include "data/ProgramFiles.h"
 #include "pdf/clsSammlungToPDF.h"
 
 #include "controls/FontHelper.h"
@@ -18,7 +19,6 @@
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
 #include "platform/ProgressService.h"
-#include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -182,7 +182,7 @@ void PageExport::SetSizes(int W, int)
 
 void PageExport::btExcelExport_Click()
 {
-    const QString path = ProgramFolder::path() + QStringLiteral("/ExportExcel.xlsx");
+    const QString path = ProgramFiles::excelExport();
     bool exported = false;
     {
         const WaitCursor busy;
@@ -200,11 +200,11 @@ void PageExport::btPDFerstellen_Click()
     clsTranslation pdfTexts;
     if (!runAction(m_host, 19, [&] {
             pdfTexts.setLanguage(m_host.session().Options().Language());
-            pdfTexts.Load(ProgramFolder::path() + QStringLiteral("/languages/english-pdf.ass"));
+            pdfTexts.Load(ProgramFiles::pdfTexts());
         }))
         return;
     const PdfColumns columns = pdfColumns(m_ucOptionExport->Selected());
-    const QString path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung.pdf");
+    const QString path = ProgramFiles::collectionPdf();
     bool written = false;
     {
         const WaitCursor busy;

@@ -3,6 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
+#include "data/ProgramFiles.h"
 #include "mainwindow/host/WaitCursor.h"
 #include "mainwindow/host/PageControls.h"
 #include "mainwindow/host/PageHost.h"
@@ -223,7 +224,7 @@ void PageImport::btImportieren_Click()
         m_host.StatusMsg(11);
         return;
     }
-    const QString listPath = ProgramFolder::path() + QStringLiteral("/lists/") + listName + QStringLiteral(".adl");
+    const QString listPath = ProgramFiles::lists() + u'/' + listName + QStringLiteral(".adl");
     // Any file of that name counts, a hidden one too: the import must never replace it.
     if (QFileInfo::exists(listPath)) {
         m_host.StatusMsg(12);

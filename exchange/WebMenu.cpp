@@ -1,5 +1,6 @@
 #include "exchange/WebMenu.h"
 
+#include "data/ProgramFiles.h"
 #include "exchange/OnlineService.h"
 #include "exchange/clsInternetExport.h"
 #include "exchange/clsWeb.h"
@@ -7,7 +8,6 @@
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QWidget>
@@ -45,7 +45,7 @@ WebMenu::~WebMenu() = default;
 clsWeb& WebMenu::Web()
 {
     if (!m_web) {
-        m_web = std::make_unique<clsWeb>(ProgramFolder::path() + QStringLiteral("/favorites.txt"));
+        m_web = std::make_unique<clsWeb>(ProgramFiles::favourites());
         if (!m_web->readable())
             m_host.StatusMsg(kFileUnusable);
     }

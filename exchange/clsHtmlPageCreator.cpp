@@ -1,5 +1,6 @@
 #include "exchange/clsHtmlPageCreator.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsOptions.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -227,12 +228,12 @@ int clsHtmlPageCreator::Result::statusMessage() const
 
 QString clsHtmlPageCreator::templatePath(const QString& name)
 {
-    return ProgramFolder::path() + QStringLiteral("/html/") + name;
+    return ProgramFiles::html() + u'/' + name;
 }
 
 QString clsHtmlPageCreator::pagePath(int page)
 {
-    return ProgramFolder::path() + QStringLiteral("/website%1.htm").arg(page);
+    return ProgramFiles::webPage(page);
 }
 
 bool clsHtmlPageCreator::isColour(const QString& text)
@@ -292,7 +293,7 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     const Template menuEntry(texts[3], kMenuScope);
 
     clsOptions settings;
-    settings.Load(ProgramFolder::path() + QStringLiteral("/settings.aef"));
+    settings.Load(ProgramFiles::settings());
     std::array<QString, 10> labels;
     const int labelCaptions[] = {5, 4, 14, 6, 7, 8, 9, 10, 11};
     for (size_t k = 0; k < 9; ++k)

@@ -6,8 +6,6 @@
 // their windows.
 namespace GameText {
 
-inline QString file() { return QStringLiteral("languages/english-game.ass"); }
-
 enum : int {
     DirectorPersonQuestion = 1, // "PERSON" stands for the director
     DirectorMovieQuestion = 2,  // "MOVIE" stands for the film

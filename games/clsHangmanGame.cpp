@@ -1,9 +1,9 @@
 #include "games/clsHangmanGame.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsRndFunctions.h"
 #include "games/GameTexts.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 
@@ -21,11 +21,11 @@ bool clsHangmanGame::Open()
     LoadOptions();
     LoadTitleList(m_options.DvdListpath());
     m_texts.setLanguage(m_options.Language());
-    m_texts.Load(ProgramFolder::path() + u'/' + GameText::file());
+    m_texts.Load(ProgramFiles::gameTexts());
     return NewGame();
 }
 
-void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef")); }
+void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFiles::settings()); }
 
 void clsHangmanGame::LoadTitleList(const QString& path)
 {

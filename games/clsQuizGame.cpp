@@ -1,11 +1,11 @@
 #include "games/clsQuizGame.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsRndFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "games/GameTexts.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -33,17 +33,17 @@ std::array<int, 4> fourPersons(int n)
 
 clsQuizGame::clsQuizGame() : m_scores(QStringLiteral("games/quizscore.sco")) {}
 
-QString clsQuizGame::DirectorsFolder() { return ProgramFolder::path() + QStringLiteral("/games/filmographies/directors"); }
+QString clsQuizGame::DirectorsFolder() { return ProgramFiles::directorFilmographies(); }
 
-QString clsQuizGame::ActorsFolder() { return ProgramFolder::path() + QStringLiteral("/games/filmographies/actors"); }
+QString clsQuizGame::ActorsFolder() { return ProgramFiles::actorFilmographies(); }
 
 bool clsQuizGame::Open()
 {
-    m_options.Load(ProgramFolder::path() + QStringLiteral("/settings.aef"));
+    m_options.Load(ProgramFiles::settings());
     // A list that cannot be read or created is reported when a score is saved.
     m_scores.Load();
     m_texts.setLanguage(m_options.Language());
-    m_texts.Load(ProgramFolder::path() + u'/' + GameText::file());
+    m_texts.Load(ProgramFiles::gameTexts());
     return NewGame();
 }
 

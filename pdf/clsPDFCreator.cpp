@@ -1,8 +1,8 @@
 #include "pdf/clsPDFCreator.h"
 
+#include "data/ProgramFiles.h"
 #include "pdf/PdfText.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/WholeFileWriter.h"
@@ -196,7 +196,7 @@ void clsPDFCreator::InitPDFFile(QString& path)
     m_file.reset();
     if (path.isEmpty()) {
         const int digit = std::clamp(static_cast<int>(Random::get().next() * 10), 0, 9);
-        path = ProgramFolder::path() + QStringLiteral("/QuorDVDSammlung%1.pdf").arg(digit);
+        path = ProgramFiles::collectionPdf(digit);
     }
 
     const QString target = Paths::resolve(path);

@@ -5,7 +5,9 @@
 #include "controls/WindowPlacement.h"
 #include "controls/clsFormFunctions.h"
 #include "controls/ucEntry.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "platform/MessageService.h"
@@ -241,7 +243,7 @@ void Regal::createEntryPanel()
 
 void Regal::loadTexts(std::uint8_t language)
 {
-    m_texts.Load(ProgramFolder::path() + QStringLiteral("/languages/english-shelf.ass"));
+    m_texts.Load(ProgramFiles::shelfTexts());
     m_texts.setLanguage(language);
 }
 
@@ -253,13 +255,8 @@ bool Regal::initFromSettings(const QString& shelfPath)
 
 bool Regal::writeNewShelfFile(const QString& path)
 {
-    try {
-        clsRegalCtrl::WriteNewShelfFile(path);
-        return true;
-    } catch (const RuntimeError&) {
-        statusWithText(19, TextShelfNotSaved);
-        return false;
-    }
+    return runAction([&] { clsRegalCtrl::WriteNewShelfFile(path); },
+                     [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); });
 }
 
 void Regal::OpenView()
@@ -418,7 +415,8 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
     m_shelfFileFailed = false;
     m_editor.dropMove();
     UnloadShelfLabels();
-    try {
+    bool loaded = false;
+    runAction([&] {
         RandomSource& random = Random::get();
         for (int i = 1; i <= kColourCount; ++i) {
             const double r = random.next();
@@ -445,7 +443,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 
         if (!m_editor.shelf().Load(shelfPath)) {
             m_shelfFileFailed = true;
-            return false;
+            return;
         }
         DrawShelf();
         showBackground();
@@ -456,9 +454,10 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         for (int i = 1; i <= m_list->getListSize(); ++i)
             names << m_list->getDataString(i, clsDatentraegerList::FieldFilmname);
         m_listMovies->addItems(names);
-    } catch (const RuntimeError&) {
+        loaded = true;
+    }, [](const RuntimeError&) {});
+    if (!loaded)
         return false;
-    }
     markSaved();
     m_initialised = true;
     return true;
@@ -619,12 +618,9 @@ void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStr
 
 bool Regal::saveShelf()
 {
-    try {
-        m_editor.shelf().Save(m_shelfPath);
-    } catch (const RuntimeError&) {
-        statusWithText(19, TextShelfNotSaved);
+    if (!runAction([&] { m_editor.shelf().Save(m_shelfPath); },
+                   [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); }))
         return false;
-    }
     markSaved();
     m_host.StatusMsg(1);
     return true;

@@ -3,6 +3,7 @@
 
 #include "controls/ucEntry.h"
 #include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
@@ -103,14 +104,13 @@ void Regal::Menue_allehinzu_Click()
     for (int i = 1; i <= m_list->getListSize(); ++i)
         titles.append({m_list->getDataString(i, L::FieldFilmname), m_list->getDataString(i, L::FieldFormat)});
     UnloadShelfLabels();
-    try {
-        // Either every missing title finds room or none is added.
-        m_editor.shelf().AddMissingMovies(titles, InnerWidth());
-    } catch (const RuntimeError&) {
-        DrawShelf();
-        statusWithText(19, TextShelfFull);
+    // Either every missing title finds room or none is added.
+    if (!runAction([&] { m_editor.shelf().AddMissingMovies(titles, InnerWidth()); },
+                   [&](const RuntimeError&) {
+            DrawShelf();
+            statusWithText(19, TextShelfFull);
+        }))
         return;
-    }
     DrawShelf();
     m_host.StatusMsg(7);
 }
@@ -141,13 +141,12 @@ void Regal::bthinzufuegen_Click()
         return;
     }
     UnloadShelfLabels();
-    try {
-        m_editor.shelf().AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0);
-    } catch (const RuntimeError&) {
-        DrawShelf();
-        statusWithText(19, TextShelfFull);
+    if (!runAction([&] { m_editor.shelf().AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0); },
+                   [&](const RuntimeError&) {
+            DrawShelf();
+            statusWithText(19, TextShelfFull);
+        }))
         return;
-    }
     DrawShelf();
     m_host.StatusMsg(7);
     HideEntryPanel();

@@ -30,6 +30,7 @@
 #include "data/clsStringFunctions.h"
 #include "platform/MessageService.h"
 #include "platform/RandomSource.h"
+#include "mainwindow/host/PageAction.h"
 #include "platform/RuntimeError.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "platform/ProgramFolder.h"
@@ -620,11 +621,9 @@ std::optional<QString> MainWindow::LoadCollection()
     m_session.selectTitle(0);
     if (!clsPathFunctions::checkIfFileExists(m_session.Options().DvdListpath(), 0))
         return std::nullopt;
-    try {
-        m_session.LoadDVDList();
-    } catch (const RuntimeError& e) {
-        return e.detail();
-    }
+    std::optional<QString> failure;
+    if (!runAction([&] { m_session.LoadDVDList(); }, [&](const RuntimeError& e) { failure = e.detail(); }))
+        return failure;
     return std::nullopt;
 }
 

@@ -8,9 +8,12 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "controls/ucZoom.h"
+#include "data/DiscFormat.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageControls.h"
@@ -18,8 +21,6 @@
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -219,7 +220,7 @@ void PageDVDScreen::FillDVDScreen()
     m_skipzurueck->setEnabled(nr > 1);
     ShowPosition();
 
-    try {
+    runAction(m_host, 36, [&] {
         const clsDatentraeger dvd = m_host.session().recordAt(nr);
         const clsOptions& o = m_host.session().Options();
         m_filmname->setCaption(dvd.GetFilmname());
@@ -258,9 +259,7 @@ void PageDVDScreen::FillDVDScreen()
                 sw->raise();
             }
         }
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(36);
-    }
+    });
 }
 
 void PageDVDScreen::centreCover()
@@ -282,15 +281,7 @@ void PageDVDScreen::ShowPosition()
 
 std::int16_t PageDVDScreen::GetCoverBreite(const QString& format, std::int16_t height)
 {
-    const int h = height;
-    int width;
-    if (format == QLatin1String("BluRay") || format == QLatin1String("VCD"))
-        width = h * 2;
-    else if (format == QLatin1String("HD-DVD"))
-        width = static_cast<int>(std::floor(h * 18 / 10.0));
-    else // "DVD", "VHS" and any other text
-        width = static_cast<int>(std::floor(h * 3 / 2.0));
-    return PageLayout::clamp16(width);
+    return PageLayout::clamp16(DiscFormat::of(format).coverWidthFor(height));
 }
 
 QString PageDVDScreen::PreisText(std::int16_t price) { return clsStringFunctions::PriceText(price); }
@@ -530,12 +521,9 @@ void PageDVDScreen::ShowZusatzinfo()
         return;
     }
     QString text;
-    try {
-        text = clsDefaultTextfileHandler::ReadTxtFile(path, true);
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(33); // there but unreadable: no text to show
+    // There but unreadable: no text to show.
+    if (!runAction(m_host, 33, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, true); }))
         return;
-    }
     coverOverlay(m_zusatzinfo);
     m_zusatzinfo->setText(text);
 }
@@ -625,7 +613,7 @@ void PageDVDScreen::ShowPortrait(int x, int y, const QString& name)
     HidePopUps();
     if (name.isEmpty())
         return;
-    const QString path = ProgramFolder::path() + QStringLiteral("/portraits/") + name + QStringLiteral(".jpg");
+    const QString path = ProgramFiles::portrait(name);
     if (!clsPathFunctions::checkIfFileExists(path, 1))
         return;
     // A file that cannot be decoded shows nothing, like a missing one.

@@ -1,9 +1,9 @@
 #include "mainwindow/frame/PageHilfe.h"
 
+#include "data/ProgramFiles.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
-#include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -27,7 +27,7 @@ void PageHilfe::ShowHilfe()
 void PageHilfe::LoadHilfe()
 {
     const QString path =
-        ProgramFolder::path() + QStringLiteral("/help%1.html").arg(m_host.session().Options().Language());
+        ProgramFiles::help(m_host.session().Options().Language());
     if (!QFileInfo(path).isFile()) {
         // The browser's own word for a page it cannot find.
         m_browser->setSource(QUrl());

@@ -1,5 +1,6 @@
 #include "mainwindow/frame/frmFullScreen.h"
 
+#include "data/DiscFormat.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
@@ -33,16 +34,7 @@ frmFullScreen::frmFullScreen(PageHost& host)
 
 int frmFullScreen::GetCoverHeight(const QString& format, int width)
 {
-    // The inverses of the title view's cover widths, cut towards minus infinity.
-    auto part = [width](std::int64_t num, std::int64_t den) {
-        const std::int64_t product = std::int64_t(width) * num;
-        return static_cast<int>(product >= 0 ? product / den : -((-product + den - 1) / den));
-    };
-    if (format == QLatin1String("BluRay") || format == QLatin1String("VCD"))
-        return part(1, 2);
-    if (format == QLatin1String("HD-DVD"))
-        return part(10, 18);
-    return part(2, 3); // "DVD", "VHS" and any other text
+    return DiscFormat::of(format).coverHeightFor(width);
 }
 
 bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)

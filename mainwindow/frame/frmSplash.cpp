@@ -4,8 +4,8 @@
 
 #include "controls/FontHelper.h"
 #include "controls/PictureBox.h"
+#include "data/ProgramFiles.h"
 #include "mainwindow/frame/MainWindow.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Version.h"
 
 #include <QImageReader>
@@ -90,7 +90,7 @@ bool frmSplash::Form_Load()
     m_picY = 30;
     m_restY = 30;
     // A missing or unreadable picture leaves the box empty.
-    m_picture1->setPicture(QImageReader(ProgramFolder::path() + QStringLiteral("/Wexul.bmp")).read());
+    m_picture1->setPicture(QImageReader(ProgramFiles::splashPicture()).read());
     m_label2->setText(
         QStringLiteral("Version %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 

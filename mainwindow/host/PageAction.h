@@ -5,17 +5,27 @@
 
 #include <utility>
 
-// The one place where a run-time error of a page action becomes what the
-// user sees: the action's status message. Anything else is a programming
-// error and is not hidden here.
-template <class F>
-bool runAction(PageHost& host, int failureMessage, F&& action)
+// The one place where a run-time error of an action becomes what the user
+// sees. Anything else is a programming error and is not hidden here.
+
+// For windows that are not pages (the shelf, the admin tools) and for actions
+// whose failure shows as more than one status message: a run-time error
+// stops the action and goes to onError, which shows what the action shows.
+template <class F, class OnError>
+bool runAction(F&& action, OnError&& onError)
 {
     try {
         std::forward<F>(action)();
         return true;
-    } catch (const RuntimeError&) {
-        host.StatusMsg(failureMessage);
+    } catch (const RuntimeError& error) {
+        std::forward<OnError>(onError)(error);
         return false;
     }
+}
+
+// A page action: a run-time error becomes the action's status message.
+template <class F>
+bool runAction(PageHost& host, int failureMessage, F&& action)
+{
+    return runAction(std::forward<F>(action), [&](const RuntimeError&) { host.StatusMsg(failureMessage); });
 }

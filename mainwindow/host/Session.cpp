@@ -1,15 +1,14 @@
 #include "mainwindow/host/Session.h"
 
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
+#include <QFileInfo>
 #include <vector>
 
 namespace {
-
-QString inProgramFolder(const QString& relative) { return ProgramFolder::path() + u'/' + relative; }
 
 // What an empty list shows in place of a title.
 clsDatentraeger placeholder()
@@ -116,9 +115,9 @@ clsDatentraeger Session::recordAt(int n) const
     return m_dvdListe->getDVD(n);
 }
 
-void Session::LoadEinstellungen() { m_options.Load(inProgramFolder(QStringLiteral("settings.aef"))); }
+void Session::LoadEinstellungen() { m_options.Load(ProgramFiles::settings()); }
 
-void Session::SaveEinstellungen() { m_options.Save(inProgramFolder(QStringLiteral("settings.aef"))); }
+void Session::SaveEinstellungen() { m_options.Save(ProgramFiles::settings()); }
 
 void Session::changeSettings(const std::function<void(clsOptions&)>& apply)
 {
@@ -137,27 +136,27 @@ void Session::LoadLanguages()
 {
     const std::uint8_t language = m_options.Language();
     m_styleTexts.setLanguage(language);
-    m_styleTexts.Load(inProgramFolder(QStringLiteral("languages/english-style.ass")));
+    m_styleTexts.Load(ProgramFiles::styleTexts());
     m_messageTexts.setLanguage(language);
-    m_messageTexts.Load(inProgramFolder(QStringLiteral("languages/english-message.ass")));
+    m_messageTexts.Load(ProgramFiles::messageTexts());
     m_boxTexts.setLanguage(language);
-    m_boxTexts.Load(inProgramFolder(QStringLiteral("languages/english-box.ass")));
+    m_boxTexts.Load(ProgramFiles::boxTexts());
 }
 
 QStringList Session::LoadNameLists()
 {
     const std::pair<clsDefaultListFileHandler*, QString> lists[] = {
-        {&m_actorList, QStringLiteral("actor.txt")},
-        {&m_directorList, QStringLiteral("director.txt")},
-        {&m_genreList, QStringLiteral("genre%1.txt").arg(m_options.Language())},
+        {&m_actorList, ProgramFiles::actors()},
+        {&m_directorList, ProgramFiles::directors()},
+        {&m_genreList, ProgramFiles::genres(m_options.Language())},
     };
     QStringList failed;
-    for (const auto& [list, name] : lists) {
+    for (const auto& [list, path] : lists) {
         try {
-            list->Load(inProgramFolder(name), true, true);
+            list->Load(path, true, true);
         } catch (const RuntimeError&) {
             list->Clear();
-            failed << name;
+            failed << QFileInfo(path).fileName();
         }
     }
     return failed;
@@ -166,7 +165,7 @@ QStringList Session::LoadNameLists()
 void Session::LoadServerUrl()
 {
     // Every line comes back ended by CR LF; the last one is dropped.
-    QString text = clsDefaultTextfileHandler::ReadTxtFile(inProgramFolder(QStringLiteral("serverurl.txt")), false);
+    QString text = clsDefaultTextfileHandler::ReadTxtFile(ProgramFiles::serverAddress(), false);
     if (text.size() < 2)
         text.clear();
     else
@@ -174,12 +173,11 @@ void Session::LoadServerUrl()
     m_serverUrl = text;
 }
 
-void Session::LoadPassword() { m_passwordFunctions.LoadFromFile(inProgramFolder(QStringLiteral("password.apw"))); }
+void Session::LoadPassword() { m_passwordFunctions.LoadFromFile(ProgramFiles::password()); }
 
-void Session::SavePassword() { m_passwordFunctions.SaveIntoFile(inProgramFolder(QStringLiteral("password.apw"))); }
+void Session::SavePassword() { m_passwordFunctions.SaveIntoFile(ProgramFiles::password()); }
 
 QString Session::shelfFileOfList() const
 {
-    return ProgramFolder::path() + QStringLiteral("/shelves/") +
-           clsPathFunctions::getFilename(m_options.DvdListpath(), false) + QStringLiteral(".arf");
+    return ProgramFiles::shelfOf(m_options.DvdListpath());
 }

@@ -5,6 +5,7 @@
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "data/DesignFile.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
@@ -16,7 +17,6 @@
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/ScreenService.h"
 
@@ -112,17 +112,12 @@ PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()
     connect(m_btEinstSpeichern, &QPushButton::clicked, this, &PageEinstellungen::btEinstSpeichern_Click);
 }
 
-QString PageEinstellungen::designsFolder() { return ProgramFolder::path() + QStringLiteral("/designs"); }
+QString PageEinstellungen::designsFolder() { return ProgramFiles::designs(); }
 
 bool PageEinstellungen::isUsableDesignName(const QString& name)
 {
-    if (name.isEmpty() || name.startsWith(u'.'))
-        return false;
-    for (const QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    // A hidden file would not show in the list of designs.
+    return !name.startsWith(u'.') && clsPathFunctions::isPlainFileName(name);
 }
 
 QList<QWidget*> PageEinstellungen::allControls() const

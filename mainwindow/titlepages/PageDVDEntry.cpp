@@ -2,6 +2,7 @@
 
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDatentraeger.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -15,7 +16,6 @@
 #include "platform/HttpClient.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QPushButton>
@@ -206,9 +206,9 @@ void PageDVDEntry::SetDesignDVDEntry()
     for (int i = 0; i < 3; ++i)
         designEntry(m_genre[i], style.MultiWord(14) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
 
-    m_bild->setDialogFolder(ProgramFolder::path() + QStringLiteral("/cover"));
+    m_bild->setDialogFolder(ProgramFiles::covers());
     m_bild->setDialogFilter(ucEntry::kPictureFilter);
-    m_trailer->setDialogFolder(ProgramFolder::path() + QStringLiteral("/trailer"));
+    m_trailer->setDialogFolder(ProgramFiles::trailers());
     m_trailer->setDialogFilter(ucEntry::kVideoFilter);
     m_btHinzufuegen->setText(style.MultiWord(15));
     m_btBearbeiten->setText(style.MultiWord(16));
@@ -409,10 +409,9 @@ void PageDVDEntry::writeNameFiles()
     takeCombo(m_host.session().ActorList(), m_schauspieler[0]);
     takeCombo(m_host.session().GenreList(), m_genre[0]);
     takeCombo(m_host.session().DirectorList(), m_regie);
-    const QString folder = ProgramFolder::path();
-    m_host.session().DirectorList().Save(folder + QStringLiteral("/director.txt"));
-    m_host.session().GenreList().Save(folder + QStringLiteral("/genre%1.txt").arg(m_host.session().Options().Language()));
-    m_host.session().ActorList().Save(folder + QStringLiteral("/actor.txt"));
+    m_host.session().DirectorList().Save(ProgramFiles::directors());
+    m_host.session().GenreList().Save(ProgramFiles::genres(m_host.session().Options().Language()));
+    m_host.session().ActorList().Save(ProgramFiles::actors());
 }
 
 void PageDVDEntry::uploadTitle(const clsDatentraeger& title)

@@ -1,6 +1,7 @@
 #include "mainwindow/titlepages/PageListen.h"
 
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "mainwindow/host/PageAction.h"
@@ -12,7 +13,6 @@
 #include "mainwindow/titlepages/PageSuche.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -51,9 +51,9 @@ PageListen::PageListen(PageHost& host) : QObject(host.clientArea()), m_host(host
     connect(m_btDVDdelete, &QPushButton::clicked, this, &PageListen::btDVDdelete_Click);
 }
 
-QString PageListen::listsFolder() { return ProgramFolder::path() + QStringLiteral("/lists/"); }
+QString PageListen::listsFolder() { return ProgramFiles::lists() + u'/'; }
 
-QString PageListen::shelvesFolder() { return ProgramFolder::path() + QStringLiteral("/shelves/"); }
+QString PageListen::shelvesFolder() { return ProgramFiles::shelves() + u'/'; }
 
 int PageListen::listNameRefusal(const QString& name)
 {
@@ -150,12 +150,9 @@ void PageListen::btDVDtake_Click()
     if (!runAction(m_host, 27, [&] { reports = m_host.session().takeList(path); }))
         return;
 
-    bool settingsSaved = true;
-    try {
-        m_host.session().SaveEinstellungen();
-    } catch (const RuntimeError&) {
-        settingsSaved = false;
-    }
+    // Reported after page 1's own messages.
+    const bool settingsSaved =
+        runAction([&] { m_host.session().SaveEinstellungen(); }, [](const RuntimeError&) {});
     m_host.HideAllPages();
     m_host.ShowPage(1);
     m_host.resetSearch();
@@ -187,15 +184,9 @@ void PageListen::btDVDcreate_Click()
     if (listPath.isEmpty())
         return;
     const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
-    refreshFileList(selectedEntry());
-    if (!written) {
-        m_host.StatusMsg(19);
-        return;
-    }
-    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
-    if (shelfPath.isEmpty())
-        return;
-    runAction(m_host, 19, [&] { clsRegalCtrl::WriteNewShelfFile(shelfPath); });
+    finishNewList(written, selectedEntry(), name, [](const QString& shelfPath) {
+        clsRegalCtrl::WriteNewShelfFile(shelfPath);
+    });
 }
 
 void PageListen::btDVDcopy_Click()
@@ -210,24 +201,28 @@ void PageListen::btDVDcopy_Click()
     if (listPath.isEmpty())
         return;
     bool written = false;
-    try {
-        written = clsDefaultTextfileHandler::WriteTxtFile(
-            listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(27);
+    if (!runAction(m_host, 27, [&] {
+            written = clsDefaultTextfileHandler::WriteTxtFile(
+                listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
+        }))
         return;
-    }
-    refreshFileList(entry);
-    if (!written) {
+    finishNewList(written, entry, name, [&](const QString& shelfPath) {
+        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
+    });
+}
+
+void PageListen::finishNewList(bool listWritten, const QString& keepSelected, const QString& name,
+                               const std::function<void(const QString&)>& writeShelf)
+{
+    refreshFileList(keepSelected);
+    if (!listWritten) {
         m_host.StatusMsg(19);
         return;
     }
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
     if (shelfPath.isEmpty())
         return;
-    runAction(m_host, 19, [&] {
-        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
-    });
+    runAction(m_host, 19, [&] { writeShelf(shelfPath); });
 }
 
 void PageListen::btDVDdelete_Click()

@@ -135,12 +135,9 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
         if (!clsPathFunctions::checkIfFileExists(path, 0))
             continue;
         QString text;
-        try {
-            text = clsDefaultTextfileHandler::ReadTxtFile(path, false);
-        } catch (const RuntimeError&) {
-            failed = true;
+        if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
+                       [&](const RuntimeError&) { failed = true; }))
             continue;
-        }
         switch (mode) {
         case 1: text = replace; break;
         case 2:

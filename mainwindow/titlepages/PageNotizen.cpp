@@ -2,14 +2,14 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <QPushButton>
 
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kEntryHeight = 25;
 
-QString notesPath() { return ProgramFolder::path() + QStringLiteral("/notes.txt"); }
+QString notesPath() { return ProgramFiles::notes(); }
 
 } // namespace
 
@@ -38,12 +38,9 @@ PageNotizen::PageNotizen(PageHost& host) : QObject(host.clientArea()), m_host(ho
 
 void PageNotizen::LoadNotizen()
 {
-    try {
-        m_ucTextNotizen->setText(clsDefaultTextfileHandler::ReadTxtFile(notesPath(), true));
-    } catch (const RuntimeError&) {
+    if (!runAction(m_host, 27,
+                   [&] { m_ucTextNotizen->setText(clsDefaultTextfileHandler::ReadTxtFile(notesPath(), true)); }))
         m_ucTextNotizen->setText(QString());
-        m_host.StatusMsg(27);
-    }
 }
 
 bool PageNotizen::SaveNotizen()

@@ -2,16 +2,16 @@
 
 #include "controls/ucBarDiagram.h"
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/Numbers.h"
-#include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <cmath>
 
@@ -28,10 +28,9 @@ QString pad(QString label)
 
 int portraitsOf(const clsDefaultListFileHandler& names)
 {
-    const QString folder = ProgramFolder::path() + QStringLiteral("/portraits/");
     int found = 0;
     for (int i = 1; i <= names.getListSize(); ++i) {
-        if (clsPathFunctions::checkIfFileExists(folder + names.getElement(i) + QStringLiteral(".jpg"), 1))
+        if (clsPathFunctions::checkIfFileExists(ProgramFiles::portrait(names.getElement(i)), 1))
             ++found;
     }
     return found;
@@ -93,12 +92,8 @@ void PageStatistik::ShowStatistik()
         m_host.StatusMsg(33);
         return;
     }
-    try {
-        m_ucTextStatistik->setText(StatistikText());
-    } catch (const RuntimeError&) {
+    if (!runAction(m_host, 36, [&] { m_ucTextStatistik->setText(StatistikText()); }))
         m_ucTextStatistik->setText(QString());
-        m_host.StatusMsg(36);
-    }
 }
 
 void PageStatistik::HideStatistik() { m_ucTextStatistik->hide(); }

@@ -6,6 +6,7 @@
 #include "controls/ucOption.h"
 #include "controls/ucText.h"
 #include "data/clsStringFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageControls.h"
@@ -180,34 +181,32 @@ void PageSuche::btDVDjetztsuchen_Click()
     const clsDatentraegerList& list = m_host.session().DVDListe();
     auto& hits = mSearch::Hits();
     const int count = mSearch::HitCount();
-    try {
-        // Titles deleted since the reset fail every step.
-        bool dropped = false;
-        for (int i = 1; i <= count; ++i) {
-            if (hits[i].Treffer && (hits[i].DVDNr < 1 || hits[i].DVDNr > list.getListSize())) {
-                hits[i].Treffer = false;
-                dropped = true;
-            }
-        }
-        if (k >= 1 && k <= mSearch::kCriteria) {
-            const mSearch::Criterion criterion(k, s);
+    if (!runAction(m_host, 21, [&] {
+            // Titles deleted since the reset fail every step.
+            bool dropped = false;
             for (int i = 1; i <= count; ++i) {
-                if (!hits[i].Treffer)
-                    continue;
-                if (k == mSearch::kRandomPick) {
-                    if (dropped)
-                        ShowSuchergebnisse();
-                    randomPick();
-                    break;
-                }
-                if (!criterion.keeps(list, hits[i].DVDNr))
+                if (hits[i].Treffer && (hits[i].DVDNr < 1 || hits[i].DVDNr > list.getListSize())) {
                     hits[i].Treffer = false;
+                    dropped = true;
+                }
             }
-        }
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(21);
+            if (k >= 1 && k <= mSearch::kCriteria) {
+                const mSearch::Criterion criterion(k, s);
+                for (int i = 1; i <= count; ++i) {
+                    if (!hits[i].Treffer)
+                        continue;
+                    if (k == mSearch::kRandomPick) {
+                        if (dropped)
+                            ShowSuchergebnisse();
+                        randomPick();
+                        break;
+                    }
+                    if (!criterion.keeps(list, hits[i].DVDNr))
+                        hits[i].Treffer = false;
+                }
+            }
+        }))
         return;
-    }
     ShowSuchergebnisse();
     m_filter->setText(clsStringFunctions::TrimFirstChars(m_filter->text() + QStringLiteral(" \u00BB ") +
                                                              m_option->GetCaption(static_cast<std::int16_t>(k)) +

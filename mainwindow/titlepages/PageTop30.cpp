@@ -3,11 +3,11 @@
 #include "controls/ucBarDiagram.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsSortedDiskList.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/titlepages/PageStatistik.h"
-#include "platform/RuntimeError.h"
 
 namespace {
 
@@ -28,19 +28,19 @@ void PageTop30::ShowTop30(std::uint8_t mode)
         static const int kCaption[] = {0, 5, 8, 9};
         const QString& path = m_host.session().Options().DvdListpath();
         clsSortedDiskList ranking;
-        bool read = true;
-        try {
-            // The collection is written to its file after every change: while
-            // the file is the one last written or read, the titles in memory
-            // are its titles, and only the bars shown need ranking.
-            const clsDatentraegerList& titles = m_host.session().DVDListe();
-            if (titles.isFileUnchanged(path))
-                ranking.rankTitles(titles, kField[mode], kBars);
-            else
-                ranking.loadDiskList(path, kField[mode]);
-        } catch (const RuntimeError&) {
-            read = false;
-        }
+        // The collection is written to its file after every change: while
+        // the file is the one last written or read, the titles in memory
+        // are its titles, and only the bars shown need ranking. An
+        // unreadable list shows empty bars and its message below.
+        const clsDatentraegerList& titles = m_host.session().DVDListe();
+        const bool read = runAction(
+            [&] {
+                if (titles.isFileUnchanged(path))
+                    ranking.rankTitles(titles, kField[mode], kBars);
+                else
+                    ranking.loadDiskList(path, kField[mode]);
+            },
+            [](const RuntimeError&) {});
         chart->setBetweenLineVisible(mode != 1);
         for (int i = 1; i <= kBars; ++i) {
             if (!read) {

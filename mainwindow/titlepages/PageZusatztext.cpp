@@ -1,15 +1,15 @@
 #include "mainwindow/titlepages/PageZusatztext.h"
 
 #include "controls/ucText.h"
+#include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
+#include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/host/PageControls.h"
 #include "platform/MessageService.h"
-#include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -25,7 +25,7 @@ PageZusatztext::PageZusatztext(PageHost& host) : QObject(host.clientArea()), m_h
     connect(m_btZusatztextLoeschen, &QPushButton::clicked, this, &PageZusatztext::btZusatztextLoeschen_Click);
 }
 
-QString PageZusatztext::templatePath() { return ProgramFolder::path() + QStringLiteral("/longtext-standard.txt"); }
+QString PageZusatztext::templatePath() { return ProgramFiles::longTextTemplate(); }
 
 void PageZusatztext::ShowZusatztext(bool standard)
 {
@@ -39,11 +39,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
             path = own;
     }
     QString text;
-    try {
-        text = clsDefaultTextfileHandler::ReadTxtFile(path, false);
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(27);
-    }
+    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
     m_ucTextZusatztextBearbeitung->setText(text);
     m_ucTextZusatztextBearbeitung->setChanged(false);
 }
@@ -99,11 +95,7 @@ void PageZusatztext::btZusatztextLoeschen_Click()
         return;
     }
     QString text;
-    try {
-        text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true);
-    } catch (const RuntimeError&) {
-        m_host.StatusMsg(27);
-    }
+    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true); });
     // A text that differs from the one shown marks the editor as changed.
     m_ucTextZusatztextBearbeitung->setText(text);
     m_host.StatusMsg(5);

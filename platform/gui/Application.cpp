@@ -2,6 +2,10 @@
 
 #include "platform/MessageService.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 void Application::setNames()
@@ -15,6 +19,10 @@ bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::logic_error& error) {
+        // A programming error (a missing seam, say): going on would hide it.
+        std::fprintf(stderr, "QuorDVD: programming error: %s\n", error.what());
+        std::abort();
     } catch (const std::exception& error) {
         reportEscaped(error);
         return false;

@@ -7,7 +7,7 @@
 // The program's application object. An exception that slips out of an event
 // handler anyway is caught here, the last place before Qt's event loop, and
 // shown in a message box; the program goes on instead of ending with
-// unsaved work.
+// unsaved work. A logic error is a programming error and ends the program.
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);

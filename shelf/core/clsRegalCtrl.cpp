@@ -1,10 +1,11 @@
 #include "shelf/core/clsRegalCtrl.h"
 
+#include "data/DiscFormat.h"
+#include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
@@ -123,20 +124,12 @@ void clsRegalCtrl::requireMovieRoom(int more) const
 
 int clsRegalCtrl::GetDefaultMovieWidth(const QString& format)
 {
-    if (format == u"BluRay" || format == u"HD-DVD" || format == u"VCD")
-        return 100 / 15;
-    if (format == u"VHS")
-        return 100 / 10;
-    return 100 / 13;
+    return DiscFormat::of(format).spineWidth;
 }
 
 int clsRegalCtrl::GetDefaultMovieHeight(const QString& format)
 {
-    if (format == u"BluRay" || format == u"HD-DVD")
-        return 80;
-    if (format == u"VCD")
-        return 50;
-    return 100;
+    return DiscFormat::of(format).spineHeight;
 }
 
 // Titles index to count move up by one place; the caller fills slot index.
@@ -769,11 +762,10 @@ void clsRegalCtrl::Save(const QString& path) const
 
 QString clsRegalCtrl::ShelfPathOfList(const QString& listPath)
 {
-    return ProgramFolder::path() + QStringLiteral("/shelves/") + clsPathFunctions::getFilename(listPath, false) +
-           QStringLiteral(".arf");
+    return ProgramFiles::shelfOf(listPath);
 }
 
-QString clsRegalCtrl::DefaultBGpath() { return ProgramFolder::path() + QStringLiteral("/shelf.gif"); }
+QString clsRegalCtrl::DefaultBGpath() { return ProgramFiles::shelfBackground(); }
 
 void clsRegalCtrl::WriteNewShelfFile(const QString& path)
 {

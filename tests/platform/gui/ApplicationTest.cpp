@@ -1,3 +1,4 @@
+#include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/ScriptedMessages.h"
 
@@ -42,6 +43,33 @@ TEST(Application, AnExceptionEscapingAHandlerIsShownAndTheProgramGoesOn)
     QTimer::singleShot(0, [&] { ran = true; });
     QCoreApplication::processEvents();
     EXPECT_TRUE(ran);
+}
+
+// A handler that reaches a service nobody installed.
+class MissingSeam : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        Random::get();
+        return true;
+    }
+};
+
+TEST(ApplicationDeathTest, AMissingSeamEndsTheProgramInsteadOfShowingABox)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            // A box would be answered here; the program must end before it.
+            ScriptedMessages messages;
+            messages.expectMessage();
+            MissingSeam object;
+            QEvent sent(QEvent::User);
+            QCoreApplication::sendEvent(&object, &sent);
+        },
+        "no implementation installed");
 }
 
 } // namespace
