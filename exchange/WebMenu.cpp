@@ -1,8 +1,8 @@
 #include "exchange/WebMenu.h"
 
 #include "exchange/OnlineService.h"
-#include "exchange/clsInternetExport.h"
-#include "exchange/clsWeb.h"
+#include "exchange/core/clsInternetExport.h"
+#include "exchange/core/clsWeb.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"

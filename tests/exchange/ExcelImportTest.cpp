@@ -1,4 +1,4 @@
-#include "exchange/clsExcelHandler.h"
+#include "exchange/core/clsExcelHandler.h"
 #include "platform/Paths.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/support/TempProgramFolder.h"

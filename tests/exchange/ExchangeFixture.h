@@ -3,8 +3,8 @@
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
-#include "exchange/Workbook.h"
-#include "exchange/ZipArchive.h"
+#include "exchange/core/Workbook.h"
+#include "exchange/core/ZipArchive.h"
 
 #include <QDir>
 #include <QFile>

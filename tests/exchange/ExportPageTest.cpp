@@ -1,6 +1,6 @@
 #include "controls/ucOption.h"
 #include "exchange/PageExport.h"
-#include "exchange/clsInternetExport.h"
+#include "exchange/core/clsInternetExport.h"
 #include "platform/HttpClient.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"

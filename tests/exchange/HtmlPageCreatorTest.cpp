@@ -1,5 +1,5 @@
 #include "data/clsTranslation.h"
-#include "exchange/clsHtmlPageCreator.h"
+#include "exchange/core/clsHtmlPageCreator.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"

@@ -1,5 +1,5 @@
 #include "data/clsDatentraegerList.h"
-#include "exchange/clsInternetExport.h"
+#include "exchange/core/clsInternetExport.h"
 #include "platform/HttpClient.h"
 #include "tests/support/LocalHttpServer.h"
 

@@ -1,5 +1,5 @@
-#include "exchange/Workbook.h"
-#include "exchange/XlsxWorkbook.h"
+#include "exchange/core/Workbook.h"
+#include "exchange/core/XlsxWorkbook.h"
 #include "platform/RuntimeError.h"
 #include "tests/exchange/ExchangeFixture.h"
 #include "tests/support/ErrorKindOf.h"

@@ -1,5 +1,5 @@
-#include "exchange/Workbook.h"
-#include "exchange/XlsWorkbook.h"
+#include "exchange/core/Workbook.h"
+#include "exchange/core/XlsWorkbook.h"
 #include "exchange/xlsreader/ActiveSheet.h"
 #include "platform/RuntimeError.h"
 #include "tests/exchange/ExchangeFixture.h"

@@ -1,5 +1,5 @@
-#include "games/clsHangman.h"
-#include "games/clsHangmanGame.h"
+#include "games/core/clsHangman.h"
+#include "games/core/clsHangmanGame.h"
 #include "tests/games/GameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"

@@ -1,4 +1,4 @@
-#include "games/clsHighScore.h"
+#include "games/core/clsHighScore.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
 

@@ -1,5 +1,5 @@
-#include "games/clsQuiz.h"
-#include "games/clsQuizGame.h"
+#include "games/core/clsQuiz.h"
+#include "games/core/clsQuizGame.h"
 #include "tests/games/GameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"

@@ -1,4 +1,4 @@
-#include "games/clsHighScore.h"
+#include "games/core/clsHighScore.h"
 
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"

@@ -1,4 +1,4 @@
-#include "exchange/clsWeb.h"
+#include "exchange/core/clsWeb.h"
 
 #include "data/clsStringFunctions.h"
 #include "platform/RuntimeError.h"

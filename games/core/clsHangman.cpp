@@ -1,4 +1,4 @@
-#include "games/clsHangman.h"
+#include "games/core/clsHangman.h"
 
 #include <limits>
 

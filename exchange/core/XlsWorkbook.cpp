@@ -1,4 +1,4 @@
-#include "exchange/XlsWorkbook.h"
+#include "exchange/core/XlsWorkbook.h"
 
 #include "exchange/xlsreader/XlsAnswer.h"
 #include "platform/RuntimeError.h"

@@ -1,4 +1,4 @@
-#include "games/clsQuiz.h"
+#include "games/core/clsQuiz.h"
 
 #include "data/clsRndFunctions.h"
 #include "data/clsStringFunctions.h"

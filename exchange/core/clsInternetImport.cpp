@@ -1,4 +1,4 @@
-#include "exchange/clsInternetImport.h"
+#include "exchange/core/clsInternetImport.h"
 
 #include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"

@@ -3,8 +3,8 @@
 #include "data/clsDatentraegerList.h"
 #include "data/clsOptions.h"
 #include "data/clsTranslation.h"
-#include "games/clsHangman.h"
-#include "games/clsHighScore.h"
+#include "games/core/clsHangman.h"
+#include "games/core/clsHighScore.h"
 
 #include <QString>
 #include <QStringList>

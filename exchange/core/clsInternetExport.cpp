@@ -1,4 +1,4 @@
-#include "exchange/clsInternetExport.h"
+#include "exchange/core/clsInternetExport.h"
 
 #include "data/clsDatentraegerList.h"
 #include "data/clsStringFunctions.h"

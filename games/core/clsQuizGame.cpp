@@ -1,9 +1,9 @@
-#include "games/clsQuizGame.h"
+#include "games/core/clsQuizGame.h"
 
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsRndFunctions.h"
 #include "data/clsStringFunctions.h"
-#include "games/GameTexts.h"
+#include "games/core/GameTexts.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/Workbook.h"
+#include "exchange/core/Workbook.h"
 
 #include <QByteArray>
 #include <vector>

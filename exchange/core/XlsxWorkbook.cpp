@@ -1,6 +1,6 @@
-#include "exchange/XlsxWorkbook.h"
+#include "exchange/core/XlsxWorkbook.h"
 
-#include "exchange/ZipArchive.h"
+#include "exchange/core/ZipArchive.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 

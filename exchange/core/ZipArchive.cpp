@@ -1,4 +1,4 @@
-#include "exchange/ZipArchive.h"
+#include "exchange/core/ZipArchive.h"
 
 #include "platform/RuntimeError.h"
 #include "platform/WholeFileWriter.h"

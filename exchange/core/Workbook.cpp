@@ -1,7 +1,7 @@
-#include "exchange/Workbook.h"
+#include "exchange/core/Workbook.h"
 
-#include "exchange/XlsWorkbook.h"
-#include "exchange/XlsxWorkbook.h"
+#include "exchange/core/XlsWorkbook.h"
+#include "exchange/core/XlsxWorkbook.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 

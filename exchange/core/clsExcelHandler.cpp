@@ -1,11 +1,11 @@
-#include "exchange/clsExcelHandler.h"
+#include "exchange/core/clsExcelHandler.h"
 
 #include "data/clsPathFunctions.h"
 
 #include "data/clsDatentraeger.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
-#include "exchange/Workbook.h"
+#include "exchange/core/Workbook.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"

@@ -2,8 +2,8 @@
 
 #include "data/clsOptions.h"
 #include "data/clsTranslation.h"
-#include "games/clsHighScore.h"
-#include "games/clsQuiz.h"
+#include "games/core/clsHighScore.h"
+#include "games/core/clsQuiz.h"
 
 #include <QString>
 #include <QStringList>

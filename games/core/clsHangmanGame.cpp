@@ -1,7 +1,7 @@
-#include "games/clsHangmanGame.h"
+#include "games/core/clsHangmanGame.h"
 
 #include "data/clsRndFunctions.h"
-#include "games/GameTexts.h"
+#include "games/core/GameTexts.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"

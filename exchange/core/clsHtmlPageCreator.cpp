@@ -1,4 +1,4 @@
-#include "exchange/clsHtmlPageCreator.h"
+#include "exchange/core/clsHtmlPageCreator.h"
 
 #include "data/clsOptions.h"
 #include "data/clsPathFunctions.h"
