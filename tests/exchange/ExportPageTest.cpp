@@ -2,7 +2,7 @@
 #include "exchange/PageExport.h"
 #include "exchange/core/clsInternetExport.h"
 #include "platform/HttpClient.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingServices.h"

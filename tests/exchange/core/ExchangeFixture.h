@@ -4,6 +4,7 @@
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
 #include "exchange/core/Workbook.h"
+#include "exchange/core/XlsWorkbook.h"
 #include "exchange/core/ZipArchive.h"
 
 #include <QDir>
@@ -20,6 +21,13 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace exchange_test {
+
+// The tests do not run beside the program, so every executable that reads
+// workbooks points at the built reader.
+[[maybe_unused]] inline const bool kReaderSet = [] {
+    XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+    return true;
+}();
 
 // Not from __FILE__: a compiler cache may make that relative to the build folder.
 inline QString sourceFolder() { return QStringLiteral(QUORDVD_SOURCE_DIR "/tests/exchange"); }

@@ -2,7 +2,7 @@
 #include "data/clsTranslation.h"
 #include "games/core/GameTexts.h"
 #include "games/core/clsQuizGame.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"

@@ -1,7 +1,7 @@
 #include "controls/ucText.h"
 #include "games/HangMan.h"
 #include "games/Quiz.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"

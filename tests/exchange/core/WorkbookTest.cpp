@@ -1,7 +1,7 @@
 #include "exchange/core/Workbook.h"
 #include "exchange/core/XlsxWorkbook.h"
 #include "platform/RuntimeError.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"
 

@@ -1,6 +1,6 @@
 #include "games/core/clsHangman.h"
 #include "games/core/clsHangmanGame.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"

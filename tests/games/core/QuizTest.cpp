@@ -1,6 +1,6 @@
 #include "games/core/clsQuiz.h"
 #include "games/core/clsQuizGame.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempProgramFolder.h"

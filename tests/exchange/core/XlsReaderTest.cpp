@@ -2,7 +2,7 @@
 #include "exchange/core/XlsWorkbook.h"
 #include "exchange/xlsreader/ActiveSheet.h"
 #include "platform/RuntimeError.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/support/ErrorKindOf.h"
 
 #include <QElapsedTimer>
@@ -16,12 +16,6 @@
 using namespace exchange_test;
 
 namespace {
-
-// The tests do not run beside the program, so they point at the built reader.
-[[maybe_unused]] const bool kReaderSet = [] {
-    XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
-    return true;
-}();
 
 std::vector<std::uint8_t> bytesOf(const QString& path)
 {

@@ -1,6 +1,6 @@
 #include "exchange/core/clsExcelHandler.h"
 #include "platform/Paths.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "exchange/core/clsExcelHandler.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QJsonArray>
