@@ -5,7 +5,7 @@
 #include "bench/BenchTitles.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
-#include "exchange/clsExcelHandler.h"
+#include "exchange/core/clsExcelHandler.h"
 #include "platform/ProgramFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "exchange/Workbook.h"
+#include "exchange/core/Workbook.h"
 
 #include <chrono>
 #include <map>

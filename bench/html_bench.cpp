@@ -6,7 +6,7 @@
 // shows the program's own share.
 #include "bench/BenchTitles.h"
 #include "data/clsTranslation.h"
-#include "exchange/clsHtmlPageCreator.h"
+#include "exchange/core/clsHtmlPageCreator.h"
 #include "platform/ProgramFolder.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/clsExcelHandler.h"
+#include "exchange/core/clsExcelHandler.h"
 
 #include <QList>
 #include <QObject>

@@ -4,7 +4,7 @@
 #include "controls/FontHelper.h"
 #include "mainwindow/host/WaitCursor.h"
 #include "exchange/OnlineService.h"
-#include "exchange/clsInternetExport.h"
+#include "exchange/core/clsInternetExport.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageControls.h"
 #include "mainwindow/host/PageHost.h"

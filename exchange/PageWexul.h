@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/clsInternetImport.h"
+#include "exchange/core/clsInternetImport.h"
 
 #include <QObject>
 

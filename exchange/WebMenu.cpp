@@ -2,8 +2,8 @@
 
 #include "data/ProgramFiles.h"
 #include "exchange/OnlineService.h"
-#include "exchange/clsInternetExport.h"
-#include "exchange/clsWeb.h"
+#include "exchange/core/clsInternetExport.h"
+#include "exchange/core/clsWeb.h"
 #include "mainwindow/host/PageAction.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"

@@ -2,7 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "games/GameTexts.h"
+#include "games/core/GameTexts.h"
 #include "games/GameWindow.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/clsHangmanGame.h"
+#include "games/core/clsHangmanGame.h"
 
 #include <QColor>
 #include <QLine>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/clsQuizGame.h"
+#include "games/core/clsQuizGame.h"
 
 #include <QWidget>
 #include <array>

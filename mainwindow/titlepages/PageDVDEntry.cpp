@@ -7,7 +7,7 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "mainwindow/host/WaitCursor.h"
-#include "exchange/clsInternetExport.h"
+#include "exchange/core/clsInternetExport.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageAction.h"

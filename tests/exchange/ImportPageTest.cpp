@@ -1,6 +1,6 @@
 #include "exchange/PageImport.h"
 #include "platform/Paths.h"
-#include "tests/exchange/ExchangeFixture.h"
+#include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
 #include "tests/support/ScriptedFileDialogs.h"
 

@@ -1,5 +1,5 @@
 #include "exchange/WebMenu.h"
-#include "exchange/clsWeb.h"
+#include "exchange/core/clsWeb.h"
 #include "platform/RuntimeError.h"
 #include "tests/exchange/OnlineFixture.h"
 #include "tests/support/RecordingServices.h"

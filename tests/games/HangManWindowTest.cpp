@@ -1,6 +1,6 @@
 #include "games/GameWindow.h"
 #include "games/HangMan.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/games/WindowFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"

@@ -1,7 +1,7 @@
 #include "controls/ucText.h"
 #include "games/Quiz.h"
 #include "shelf/Regal.h"
-#include "tests/games/GameFixture.h"
+#include "tests/games/core/GameFixture.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 #include "tests/support/ScriptedRandom.h"
 

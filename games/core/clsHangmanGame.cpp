@@ -1,0 +1,156 @@
+#include "games/core/clsHangmanGame.h"
+
+#include "data/ProgramFiles.h"
+#include "data/clsRndFunctions.h"
+#include "games/core/GameTexts.h"
+#include "platform/MessageService.h"
+#include "platform/RandomSource.h"
+#include "platform/RuntimeError.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <limits>
+
+clsHangmanGame::clsHangmanGame() : m_scores(QStringLiteral("games/hangmanscore.sco")) {}
+
+bool clsHangmanGame::Open()
+{
+    Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    // A list that cannot be read or created is reported when a score is saved.
+    m_scores.Load();
+    LoadOptions();
+    LoadTitleList(m_options.DvdListpath());
+    m_texts.setLanguage(m_options.Language());
+    m_texts.Load(ProgramFiles::gameTexts());
+    return NewGame();
+}
+
+void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFiles::settings()); }
+
+void clsHangmanGame::LoadTitleList(const QString& path)
+{
+    m_titles.ClearList();
+    m_wordCount = 0;
+    try {
+        m_titles.Load(path);
+    } catch (const RuntimeError&) {
+        m_titles.ClearList(); // half a list is no list: nothing to guess
+        return;
+    }
+    for (int i = 1; i <= m_titles.getListSize(); ++i) {
+        for (int f : {clsDatentraegerList::FieldFilmname, clsDatentraegerList::FieldSchauspieler1,
+                      clsDatentraegerList::FieldSchauspieler2, clsDatentraegerList::FieldSchauspieler3,
+                      clsDatentraegerList::FieldSchauspieler4, clsDatentraegerList::FieldSchauspieler5,
+                      clsDatentraegerList::FieldRegie}) {
+            if (!m_titles.getDataString(i, f).isEmpty())
+                ++m_wordCount;
+        }
+    }
+}
+
+// Index, kind and actor are drawn on every pass, whatever the kind; the
+// rounded end values come up half as often, so a pass asks for a film name
+// 1 time in 6 and for an actor or the director 1 time in 3 each.
+QString clsHangmanGame::GetRandomWord() const
+{
+    if (m_wordCount == 0)
+        return QString(); // the draw below would never end
+    const int n = m_titles.getListSize();
+    QString word;
+    while (word.isEmpty()) {
+        const int index = clsRndFunctions::RndBetween(1, n + 1); // n + 1: past the last title
+        const int kind = clsRndFunctions::RndBetween(1, 4);
+        const int actor = clsRndFunctions::RndBetween(1, 6);
+        if (index > n)
+            continue;
+        if (kind == 1)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldFilmname);
+        else if (kind == 2 && actor <= 5)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldSchauspieler1 + actor - 1);
+        else if (kind == 3)
+            word = m_titles.getDataString(index, clsDatentraegerList::FieldRegie);
+    }
+    return word;
+}
+
+bool clsHangmanGame::NewGame()
+{
+    const QString word = GetRandomWord();
+    m_seconds = 0;
+    if (word.isEmpty()) {
+        m_game.Start(QString());
+        m_state = State::NoWord;
+        Messages::get().messageBox(m_texts.MultiWord(GameText::NoWord), MsgButtons::Ok,
+                                   m_texts.MultiWord(GameText::HangmanTitle));
+        return false;
+    }
+    m_game.Start(word);
+    m_state = State::Running;
+    return true;
+}
+
+clsHangmanGame::Outcome clsHangmanGame::Guess(const QString& text)
+{
+    if (text.isEmpty() || m_state != State::Running)
+        return Outcome::Ignored;
+    m_game.GiveChar(text);
+    switch (m_game.GameStatus()) {
+    case clsHangman::kLost:
+        m_state = State::Lost;
+        return Outcome::Lost;
+    case clsHangman::kWon:
+        m_state = State::Won; // the clock stops: the points stay those of the winning guess
+        return Outcome::Won;
+    default:
+        return Outcome::Running;
+    }
+}
+
+bool clsHangmanGame::FinishGame()
+{
+    if (m_state == State::Running || m_state == State::NoWord)
+        return false;
+    if (m_state == State::Lost) {
+        Messages::get().messageBox(m_texts.MultiWord(GameText::Lost) + QStringLiteral(":\r\n") + m_game.GetCompleteWord(),
+                                   MsgButtons::Ok);
+    } else {
+        const int points = GetPoints();
+        if (points < 1) {
+            Messages::get().messageBox(m_texts.MultiWord(GameText::NoPoints), MsgButtons::Ok,
+                                       m_texts.MultiWord(GameText::HangmanTitle));
+        } else {
+            const QString prompt = m_texts.MultiWord(GameText::NamePrompt) + QStringLiteral(": ") +
+                                   QString::number(points) + QStringLiteral("\r\n") +
+                                   m_texts.MultiWord(GameText::NamePromptLine2);
+            const QString name = clsHighScore::AskName(prompt, m_texts.MultiWord(GameText::NameTitle));
+            m_scores.Add(name, static_cast<int>(m_game.GetCompleteWord().size()), static_cast<std::int16_t>(points));
+        }
+        if (!m_scores.Save())
+            ReportUnsaved();
+        m_scores.Show(m_texts.MultiWord(GameText::HangmanHighscoreTitle));
+    }
+    return NewGame();
+}
+
+void clsHangmanGame::ReportUnsaved() const
+{
+    Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
+                               MsgButtons::Ok, m_texts.MultiWord(GameText::HangmanTitle));
+}
+
+void clsHangmanGame::Tick()
+{
+    if (m_state == State::Running && m_seconds < std::numeric_limits<int>::max())
+        ++m_seconds;
+}
+
+void clsHangmanGame::ShowHighscore() const { m_scores.Show(QStringLiteral("HangMan-Highscore")); }
+
+QString clsHangmanGame::PointsText() const { return QString::number(GetPoints()) + QStringLiteral(" P."); }
+
+int clsHangmanGame::PointsFor(int misses, int seconds)
+{
+    const long long p = kStartPoints - static_cast<long long>(kPointsPerMiss) * misses -
+                        static_cast<long long>(kPointsPerSecond) * seconds;
+    return p < 0 ? 0 : static_cast<int>(std::min<long long>(p, std::numeric_limits<int>::max()));
+}

@@ -1,0 +1,212 @@
+#include "exchange/core/Workbook.h"
+#include "exchange/core/XlsWorkbook.h"
+#include "exchange/xlsreader/ActiveSheet.h"
+#include "platform/RuntimeError.h"
+#include "tests/exchange/core/ExchangeFixture.h"
+#include "tests/support/ErrorKindOf.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+using namespace exchange_test;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const QString& path)
+{
+    const QByteArray b = readFile(path);
+    return {b.begin(), b.end()};
+}
+
+std::uint32_t get32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    std::uint32_t v = 0;
+    std::memcpy(&v, b.data() + at, 4);
+    return v;
+}
+
+void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) { std::memcpy(b.data() + at, &v, 4); }
+
+// A stand-in for the reader that writes the given answer and ends as told.
+class FakeReader {
+public:
+    FakeReader(const QByteArray& answer, const QString& ending)
+    {
+        const QString answerPath = m_dir.path() + QStringLiteral("/answer.bin");
+        QFile a(answerPath);
+        EXPECT_TRUE(a.open(QIODevice::WriteOnly));
+        a.write(answer);
+        a.close();
+        const QString script = m_dir.path() + QStringLiteral("/reader.sh");
+        QFile s(script);
+        EXPECT_TRUE(s.open(QIODevice::WriteOnly));
+        s.write(QStringLiteral("#!/bin/sh\ncat '%1'\n%2\n").arg(answerPath, ending).toUtf8());
+        s.close();
+        s.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        XlsWorkbook::setReaderProgram(script);
+    }
+    ~FakeReader()
+    {
+        XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+        XlsWorkbook::setWallTime(0);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// An answer in the reader's form, built up piece by piece.
+struct Answer {
+    QByteArray bytes;
+    Answer& raw(const QByteArray& b) { bytes += b; return *this; }
+    Answer& u8(quint8 v) { bytes += char(v); return *this; }
+    Answer& u32(quint32 v)
+    {
+        for (int i = 0; i < 4; ++i)
+            bytes += char((v >> (8 * i)) & 0xFF);
+        return *this;
+    }
+    Answer& number(quint32 row, quint32 column, double v)
+    {
+        quint64 bits = 0;
+        std::memcpy(&bits, &v, 8);
+        u8(1).u32(row).u32(column).u32(quint32(bits)).u32(quint32(bits >> 32));
+        return *this;
+    }
+    Answer& text(quint32 row, quint32 column, const QByteArray& t)
+    {
+        return u8(2).u32(row).u32(column).u32(quint32(t.size())).raw(t);
+    }
+    Answer& end() { return u8(0); }
+};
+
+Answer header(quint32 rows, quint32 columns) { return Answer().raw("QXLS").u32(1).u32(rows).u32(columns); }
+
+} // namespace
+
+// The tab that is active once opened, from the workbook's window record.
+TEST(XlsReader, FindsTheActiveTab)
+{
+    EXPECT_EQ(xlsreader::activeSheetIndex(bytesOf(fixture(QStringLiteral("second-active.xls")))), 1u);
+    EXPECT_EQ(xlsreader::activeSheetIndex(bytesOf(fixture(QStringLiteral("titles.xls")))), 0u);
+    EXPECT_EQ(xlsreader::activeSheetIndex({}), 0u);
+    EXPECT_EQ(xlsreader::activeSheetIndex(bytesOf(fixture(QStringLiteral("damaged.xls")))), 0u);
+    for (int i = 1; i <= 7; ++i) {
+        SCOPED_TRACE(i);
+        xlsreader::activeSheetIndex(bytesOf(fixture(QStringLiteral("damaged-%1.xls").arg(i))));
+    }
+}
+
+// A damaged container gives the first tab, never a loop or a read beyond
+// the file (the sanitizer build checks the latter).
+TEST(XlsReader, DamagedContainerGivesTheFirstTab)
+{
+    const std::vector<std::uint8_t> good = bytesOf(fixture(QStringLiteral("second-active.xls")));
+    ASSERT_GE(good.size(), 1024u);
+    const std::uint32_t dirStart = get32(good, 0x30);
+    const std::uint32_t firstFat = get32(good, 0x4C);
+    const std::size_t fatAt = (std::size_t{firstFat} + 1) * 512;
+    const std::pair<const char*, std::function<void(std::vector<std::uint8_t>&)>> damages[] = {
+        {"directory chain in a loop", [&](auto& b) { put32(b, fatAt + 4 * dirStart, dirStart); }},
+        {"directory beyond the file", [](auto& b) { put32(b, 0x30, 0x00FFFFFF); }},
+        {"FAT sector beyond the file", [](auto& b) { put32(b, 0x4C, 0x00FFFFFF); }},
+        {"no FAT sector", [](auto& b) { put32(b, 0x4C, 0xFFFFFFFF); }},
+        {"list sectors in a loop", [](auto& b) { put32(b, 0x44, 0); std::fill(b.begin() + 512, b.begin() + 1024, 0); }},
+        {"odd sector size", [](auto& b) { b[0x1E] = 20; }},
+        {"cut after the header", [](auto& b) { b.resize(600); }},
+        {"every FAT entry pointing at itself",
+         [&](auto& b) {
+             for (std::uint32_t i = 0; i < 128; ++i)
+                 put32(b, fatAt + 4 * i, i);
+         }},
+    };
+    for (const auto& [what, damage] : damages) {
+        SCOPED_TRACE(what);
+        std::vector<std::uint8_t> bytes = good;
+        damage(bytes);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(xlsreader::activeSheetIndex(bytes), 0u);
+        EXPECT_LT(timer.elapsed(), 2000);
+    }
+}
+
+// The reader's answer is read as hostile: anything out of form is a damaged
+// workbook, and a well-formed one gives its cells.
+TEST(XlsReader, ChecksTheAnswer)
+{
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    {
+        FakeReader reader(header(3, 2).number(1, 2, 2.5).text(3, 1, "zwölf").end().bytes, QStringLiteral("exit 0"));
+        const auto wb = Workbook::open(book);
+        EXPECT_EQ(wb->cell(1, 2).number, 2.5);
+        EXPECT_EQ(wb->cell(3, 1).asText(), QString::fromUtf8("zwölf"));
+        EXPECT_TRUE(wb->cell(1, 1).isEmpty());
+        EXPECT_TRUE(wb->cell(4, 1).isEmpty());
+        EXPECT_TRUE(wb->cell(1, 3).isEmpty());
+    }
+    const std::pair<const char*, QByteArray> bad[] = {
+        {"nothing", QByteArray()},
+        {"wrong magic", Answer().raw("QXLT").u32(1).u32(1).u32(1).end().bytes},
+        {"wrong version", Answer().raw("QXLS").u32(2).u32(1).u32(1).end().bytes},
+        {"truncated header", header(1, 1).bytes.left(10)},
+        {"too many rows", header(65537, 1).end().bytes},
+        {"too many columns", header(1, 257).end().bytes},
+        {"no end", header(1, 1).number(1, 1, 1).bytes},
+        {"truncated number", header(1, 1).number(1, 1, 1).bytes.chopped(3)},
+        {"truncated text", header(1, 1).text(1, 1, "abc").bytes.chopped(1)},
+        {"text longer than the answer", header(1, 1).u8(2).u32(1).u32(1).u32(0xFFFFFFFF).raw("ab").end().bytes},
+        {"empty text", header(1, 1).text(1, 1, "").end().bytes},
+        {"invalid UTF-8", header(1, 1).text(1, 1, "\xC3\x28").end().bytes},
+        {"not a number", header(1, 1).number(1, 1, std::nan("")).end().bytes},
+        {"row zero", header(2, 2).number(0, 1, 1).end().bytes},
+        {"row beyond the sheet", header(2, 2).number(3, 1, 1).end().bytes},
+        {"column beyond the sheet", header(2, 2).number(1, 3, 1).end().bytes},
+        {"same cell twice", header(2, 2).number(1, 1, 1).number(1, 1, 2).end().bytes},
+        {"cells out of order", header(2, 2).number(2, 1, 1).number(1, 2, 2).end().bytes},
+        {"unknown kind", header(1, 1).u8(7).u32(1).u32(1).end().bytes},
+        {"bytes after the end", header(1, 1).end().raw("x").bytes},
+    };
+    for (const auto& [what, answer] : bad) {
+        SCOPED_TRACE(what);
+        FakeReader reader(answer, QStringLiteral("exit 0"));
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
+    }
+}
+
+// A good answer still fails when the reader crashes, fails or overruns.
+TEST(XlsReader, ReaderFailuresAreFailedReads)
+{
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    const QByteArray good = header(1, 1).number(1, 1, 1).end().bytes;
+    for (const char* ending : {"kill -SEGV $$", "exit 3", "exit 4"}) {
+        SCOPED_TRACE(ending);
+        FakeReader reader(good, QString::fromLatin1(ending));
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
+    }
+    {
+        SCOPED_TRACE("too much output");
+        FakeReader reader(good, QStringLiteral("head -c %1 /dev/zero").arg(XlsWorkbook::kMaxAnswerBytes + 1));
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
+    }
+    {
+        SCOPED_TRACE("wall time");
+        FakeReader reader(good, QStringLiteral("exec sleep 30"));
+        XlsWorkbook::setWallTime(300);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
+        EXPECT_LT(timer.elapsed(), 10000);
+    }
+    {
+        SCOPED_TRACE("no reader");
+        XlsWorkbook::setReaderProgram(QStringLiteral("/nonexistent/quordvd-xls"));
+        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
+        XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+    }
+}
