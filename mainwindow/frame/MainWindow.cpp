@@ -88,7 +88,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_timerSchoner->setObjectName(QStringLiteral("TimerSchoner"));
     m_timerSchoner->setInterval(5000);
     connect(m_timerSchoner, &QTimer::timeout, this, &MainWindow::TimerSchoner_Timer);
-    ucEntry::setPreviewHook([this](const QString& path) { ShowPreview(path); });
     // An older-layout list converted when it is taken says so.
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
@@ -100,7 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_pageNotizen = new PageNotizen(*this);
     m_pageHilfe = new PageHilfe(*this);
     m_pageStatistik = new PageStatistik(*this);
-    m_pageTop30 = new PageTop30(*this);
+    m_pageTop30 = new PageTop30(*this, m_pageStatistik->BarStatistik());
     m_pageEinstellungen = new PageEinstellungen(*this);
     m_pageDVDScreen = new PageDVDScreen(*this);
     m_pageExport = new PageExport(*this);
@@ -112,15 +111,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_pageAbout = new PageAbout(*this);
     m_pageMB = new PageMB(*this);
 
+    // What one page wants of another or of a window beside the main window.
+    connect(m_pageDVDEntry, &PageDVDEntry::previewWanted, this, &MainWindow::ShowPreview);
+    connect(m_pageWexul, &PageWexul::titleTaken, m_pageDVDEntry, &PageDVDEntry::takeOnlineTitle);
+
     // The status line stays above every page's controls.
     m_statusleiste->raise();
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
 }
 
-MainWindow::~MainWindow()
-{
-    ucEntry::setPreviewHook({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setSeiten(int aktuelle, int vorherige)
 {
@@ -384,15 +384,12 @@ void MainWindow::btClose_Click() { ShowPage(1); }
 
 void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScreenAufrufen(pos); }
 
-ucBarDiagram* MainWindow::sharedBarChart() { return m_pageStatistik->BarStatistik(); }
-
 void MainWindow::resetSearch() { m_pageSuche->btNewSearch_Click(); }
 
 QWidget* MainWindow::backgroundImage() { return m_bgImage; }
 
 void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
 
-void MainWindow::takeOnlineTitle(const OnlineTitleEntries& entries) { m_pageDVDEntry->takeOnlineTitle(entries); }
 
 void MainWindow::JumpToDVD(const QString& name, bool exact)
 {

@@ -80,7 +80,6 @@ public:
     PageDVDScreen& DVDScreen() const { return *m_pageDVDScreen; }
     PageDVDEntry& DVDEntry() const { return *m_pageDVDEntry; }
     PageSuche& Suche() const { return *m_pageSuche; }
-    ucBarDiagram* sharedBarChart() override;
     void resetSearch() override;
 
     // Page switching.
@@ -91,7 +90,6 @@ public:
     void DVDScreenAufrufen(std::int16_t pos) override;
     void HidePopUps() override;
     void JumpToDVD(const QString& name, bool exact) override;
-    void takeOnlineTitle(const OnlineTitleEntries& entries) override;
 
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString()) override;
@@ -130,7 +128,7 @@ public:
     void BreakSchoner() override;
     void ShowCoverVollbild() override;
     // The preview button of an entry: the picture in the preview window.
-    void ShowPreview(const QString& path) override;
+    void ShowPreview(const QString& path);
 
     // The windows beside the main window; the first two are made on first
     // use, the trailer window is null while it is closed.

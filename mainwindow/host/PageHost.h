@@ -7,20 +7,7 @@
 class QWidget;
 class Session;
 class clsFormFunctions;
-class ucBarDiagram;
 class ucText;
-
-// The entries of the new-title page that an online search result fills,
-// as texts: the page checks them when the title is saved.
-struct OnlineTitleEntries {
-    QString filmname;
-    QString genres[3];
-    QString landJahr;
-    QString fsk;
-    QString dauer;
-    QString regie;
-    QString actors[5];
-};
 
 // What the pages and the windows beside the main window see of it: the
 // status line and sounds, page switching, the title view, menu items, the
@@ -42,8 +29,6 @@ public:
     virtual void JumpToDVD(const QString& name, bool exact) = 0;
     virtual void DVDScreenAufrufen(std::int16_t pos) = 0;
     virtual void HidePopUps() = 0;
-    // Fills the new-title page (shown and cleared just before) with a search result.
-    virtual void takeOnlineTitle(const OnlineTitleEntries& entries) = 0;
 
     // A menu item or submenu by its name ("menue_sammlungStatistik", "dvd").
     virtual void setMenuEnabled(const QString& name, bool enabled) = 0;
@@ -57,13 +42,10 @@ public:
     // page and the layout for the window size follow the settings again.
     virtual void applyLanguageAndDesign() = 0;
 
-    // The bar chart of the statistics page, which the top-30 pages fill too.
-    virtual ucBarDiagram* sharedBarChart() = 0;
     // Starts the search page afresh (after the collection changed).
     virtual void resetSearch() = 0;
 
     // Commands of the windows beside the main window.
-    virtual void ShowPreview(const QString& path) = 0;
     virtual void ShowTrailer() = 0;
     virtual void ShowRegal() = 0;
     virtual void ShowCoverVollbild() = 0;

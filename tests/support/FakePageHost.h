@@ -1,7 +1,6 @@
 #pragma once
 
 #include "controls/clsFormFunctions.h"
-#include "controls/ucBarDiagram.h"
 #include "controls/ucText.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
@@ -21,11 +20,10 @@ class FakePageHost : public PageHost {
 public:
     FakePageHost()
         : m_window(std::make_unique<QWidget>()), m_client(new QWidget(m_window.get())),
-          m_background(new QLabel(m_client)), m_status(new ucText(m_client)), m_chart(new ucBarDiagram(m_client))
+          m_background(new QLabel(m_client)), m_status(new ucText(m_client))
     {
         m_window->resize(800, 600);
         m_client->resize(800, 600);
-        m_chart->hide();
     }
 
     Session& session() override { return m_session; }
@@ -48,20 +46,13 @@ public:
         log << QStringLiteral("DVDScreenAufrufen %1").arg(pos);
     }
     void HidePopUps() override {}
-    void takeOnlineTitle(const OnlineTitleEntries& entries) override
-    {
-        taken = entries;
-        log << QStringLiteral("takeOnlineTitle %1").arg(entries.filmname);
-    }
     void setMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
     QWidget* clientArea() override { return m_client; }
     clsFormFunctions& FormFunctions() override { return m_formFunctions; }
     ucText* statusLine() override { return m_status; }
     QWidget* backgroundImage() override { return m_background; }
     void applyLanguageAndDesign() override { log << QStringLiteral("applyLanguageAndDesign"); }
-    ucBarDiagram* sharedBarChart() override { return m_chart; }
     void resetSearch() override { log << QStringLiteral("resetSearch"); }
-    void ShowPreview(const QString& path) override { log << QStringLiteral("ShowPreview %1").arg(path); }
     void ShowTrailer() override { log << QStringLiteral("ShowTrailer"); }
     void ShowRegal() override { log << QStringLiteral("ShowRegal"); }
     void ShowCoverVollbild() override { log << QStringLiteral("ShowCoverVollbild"); }
@@ -73,7 +64,6 @@ public:
     QStringList log;
     std::vector<int> statusMessages;
     QHash<QString, bool> menuEnabled;
-    OnlineTitleEntries taken;
 
 private:
     Session m_session;
@@ -82,5 +72,4 @@ private:
     QWidget* m_client;
     QLabel* m_background;
     ucText* m_status;
-    ucBarDiagram* m_chart;
 };
