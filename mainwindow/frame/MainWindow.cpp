@@ -100,7 +100,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_pageHilfe = new PageHilfe(*this);
     m_pageStatistik = new PageStatistik(*this);
     m_pageTop30 = new PageTop30(*this, m_pageStatistik->BarStatistik());
-    m_pageEinstellungen = new PageEinstellungen(*this);
+    m_pageEinstellungen = new PageEinstellungen(*this, [this] { applyLanguageAndDesign(); });
     m_pageDVDScreen = new PageDVDScreen(*this);
     m_pageExport = new PageExport(*this);
     m_pageImport = new PageImport(*this);
@@ -114,6 +114,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // What one page wants of another or of a window beside the main window.
     connect(m_pageDVDEntry, &PageDVDEntry::previewWanted, this, &MainWindow::ShowPreview);
     connect(m_pageWexul, &PageWexul::titleTaken, m_pageDVDEntry, &PageDVDEntry::takeOnlineTitle);
+    connect(m_pageListen, &PageListen::newSearchWanted, m_pageSuche, &PageSuche::btNewSearch_Click);
 
     // The status line stays above every page's controls.
     m_statusleiste->raise();
@@ -383,8 +384,6 @@ void MainWindow::zurueck_Click()
 void MainWindow::btClose_Click() { ShowPage(1); }
 
 void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScreenAufrufen(pos); }
-
-void MainWindow::resetSearch() { m_pageSuche->btNewSearch_Click(); }
 
 QWidget* MainWindow::backgroundImage() { return m_bgImage; }
 

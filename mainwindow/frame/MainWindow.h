@@ -80,7 +80,6 @@ public:
     PageDVDScreen& DVDScreen() const { return *m_pageDVDScreen; }
     PageDVDEntry& DVDEntry() const { return *m_pageDVDEntry; }
     PageSuche& Suche() const { return *m_pageSuche; }
-    void resetSearch() override;
 
     // Page switching.
     void ShowPage(int page) override;
@@ -103,7 +102,9 @@ public:
     void SetLanguageAndDesign();
     void SetDesignMenue();
     void SetAllSizes(int W, int H);
-    void applyLanguageAndDesign() override;
+    // After the settings were saved: the language tables, the design of every
+    // page and the layout for the window size follow the settings again.
+    void applyLanguageAndDesign();
     QLabel* BGImage() const { return m_bgImage; }
     QWidget* backgroundImage() override;
     // The caption the shelf window takes when it opens.

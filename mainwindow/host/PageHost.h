@@ -38,12 +38,7 @@ public:
     virtual clsFormFunctions& FormFunctions() = 0;
     virtual ucText* statusLine() = 0;
     virtual QWidget* backgroundImage() = 0;
-    // After the settings were saved: the language tables, the design of every
-    // page and the layout for the window size follow the settings again.
-    virtual void applyLanguageAndDesign() = 0;
 
-    // Starts the search page afresh (after the collection changed).
-    virtual void resetSearch() = 0;
 
     // Commands of the windows beside the main window.
     virtual void ShowTrailer() = 0;

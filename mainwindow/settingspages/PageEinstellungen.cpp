@@ -26,6 +26,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <utility>
 
 using PageControls::make;
 
@@ -47,7 +48,8 @@ QString lineOf(const clsDefaultListFileHandler& lines, int i)
 
 } // namespace
 
-PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()), m_host(host)
+PageEinstellungen::PageEinstellungen(PageHost& host, std::function<void()> applyLanguageAndDesign)
+    : QObject(host.clientArea()), m_host(host), m_applyLanguageAndDesign(std::move(applyLanguageAndDesign))
 {
     using namespace PageControls;
     QWidget* area = host.clientArea();
@@ -418,7 +420,7 @@ void PageEinstellungen::btEinstSpeichern_Click()
     runAction(m_host, 24, [&] {
         // Background, sounds and colours now come from the chosen design.
         session.LoadEinstellungen();
-        m_host.applyLanguageAndDesign();
+        m_applyLanguageAndDesign();
         m_host.ShowPage(16);
         m_host.StatusMsg(1);
     });

@@ -51,8 +51,6 @@ public:
     clsFormFunctions& FormFunctions() override { return m_formFunctions; }
     ucText* statusLine() override { return m_status; }
     QWidget* backgroundImage() override { return m_background; }
-    void applyLanguageAndDesign() override { log << QStringLiteral("applyLanguageAndDesign"); }
-    void resetSearch() override { log << QStringLiteral("resetSearch"); }
     void ShowTrailer() override { log << QStringLiteral("ShowTrailer"); }
     void ShowRegal() override { log << QStringLiteral("ShowRegal"); }
     void ShowCoverVollbild() override { log << QStringLiteral("ShowCoverVollbild"); }
