@@ -86,16 +86,15 @@ public:
     void HideAllPages() override;
     void zurueck_Click();
     void btClose_Click();
-    void DVDScreenAufrufen(std::int16_t pos) override;
+    void DVDScreenAufrufen(std::int16_t pos);
     void HidePopUps() override;
     void JumpToDVD(const QString& name, bool exact) override;
 
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString()) override;
     void StatusTimer_Timer();
-    void PlaySound(std::uint8_t kind) override;
+    void PlaySound(std::uint8_t kind);
     ucText* Statusleiste() const { return m_statusleiste; }
-    ucText* statusLine() override { return m_statusleiste; }
     QTimer* StatusTimer() const { return m_statusTimer; }
 
     // Language, design and layout.
@@ -106,7 +105,6 @@ public:
     // page and the layout for the window size follow the settings again.
     void applyLanguageAndDesign();
     QLabel* BGImage() const { return m_bgImage; }
-    QWidget* backgroundImage() override;
     // The caption the shelf window takes when it opens.
     const QString& RegalCaption() const { return m_regalCaption; }
 
@@ -118,16 +116,16 @@ public:
     // The favourites and update commands of the Internet menu, made on first use.
     WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
-    void ShowRegal() override;
+    void ShowRegal();
     void menue_sammlungRegal_Click();
     void menue_spieleQuiz_Click();
     void menue_spieleHangman_Click();
     void admintools_Click();
-    void ShowTrailer() override;
+    void ShowTrailer();
     void menue_sammlungSchoner_Click();
     void TimerSchoner_Timer();
-    void BreakSchoner() override;
-    void ShowCoverVollbild() override;
+    void BreakSchoner();
+    void ShowCoverVollbild();
     // The preview button of an entry: the picture in the preview window.
     void ShowPreview(const QString& path);
 
