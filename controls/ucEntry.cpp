@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QValidator>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -50,12 +51,6 @@ private:
     std::function<std::pair<int, int>()> m_limit;
 };
 
-ucEntry::PreviewHook& previewHook()
-{
-    static ucEntry::PreviewHook hook;
-    return hook;
-}
-
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -70,7 +65,6 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 const QString ucEntry::kPictureFilter = QStringLiteral("Grafiken (*.jpg,*.gif,*.bmp) | *.bmp;*.gif;*.jpg");
 const QString ucEntry::kVideoFilter = QStringLiteral("Videos (*.swf,*.avi,*.mpg,*.wmv) | *.swf;*.avi;*.mpg;*.wmv");
 
-void ucEntry::setPreviewHook(PreviewHook hook) { previewHook() = std::move(hook); }
 
 ucEntry::ucEntry(QWidget* parent)
     : ucLabelledField(parent, QStringLiteral("label"), 100, 16711680),
@@ -362,8 +356,4 @@ void ucEntry::onFile()
     m_codeWrite = false;
 }
 
-void ucEntry::onPreview()
-{
-    if (previewHook())
-        previewHook()(m_value);
-}
+void ucEntry::onPreview() { emit previewRequested(m_value); }

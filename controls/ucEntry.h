@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -14,8 +13,8 @@ class QPushButton;
 class QValidator;
 
 // A one-line input field: a caption on the left, a text box or an editable
-// combo box beside it and up to two small buttons at its right end. It raises
-// no events; owners read value() and ChangedEntry() when they act.
+// combo box beside it and up to two small buttons at its right end. Owners
+// read value() and ChangedEntry() when they act.
 class ucEntry : public ucLabelledField {
     Q_OBJECT
 public:
@@ -27,10 +26,6 @@ public:
 
     static const QString kPictureFilter;
     static const QString kVideoFilter;
-
-    // The picture preview window hooks in here; without it the preview button does nothing.
-    using PreviewHook = std::function<void(const QString& path)>;
-    static void setPreviewHook(PreviewHook hook);
 
     std::int16_t MaxCharacters() const { return m_maxCharacters; }
     void setMaxCharacters(std::int16_t max);
@@ -73,6 +68,8 @@ public:
 signals:
     // Enter was pressed in the text box.
     void returnPressed();
+    // The preview button was pressed; path is the entry's value.
+    void previewRequested(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -186,7 +186,7 @@ void PageWexul::btWexul_Click()
         entries.actors[i] = field(Actor1 + i);
 
     m_host.ShowPage(12);
-    m_host.takeOnlineTitle(entries);
+    emit titleTaken(entries);
     // Set after the page was cleared: a taken title is not sent back to the service.
     m_host.session().setWexulUebernommen(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/core/clsInternetImport.h"
+#include "mainwindow/host/OnlineTitleEntries.h"
 
 #include <QObject>
 
@@ -11,6 +12,7 @@ class QPushButton;
 // The online search page (page 7): asks for a search text, lists the
 // service's answers in fixed-width rows and takes one into the new-title page.
 class PageWexul : public QObject {
+    Q_OBJECT
 public:
     explicit PageWexul(PageHost& host);
 
@@ -27,6 +29,11 @@ public:
 
     // The list row of record recordNr of the answer.
     static QString rowText(const clsInternetImport& answer, int recordNr);
+
+signals:
+    // A search result to fill the new-title page with; the page was shown
+    // and cleared just before.
+    void titleTaken(const OnlineTitleEntries& entries);
 
 private:
     void search(const QString& text);

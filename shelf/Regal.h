@@ -122,6 +122,10 @@ public:
 
     void Timer_Timer();
 
+signals:
+    // A spine of the view was clicked: the title view shows the title at pos.
+    void titleChosen(std::int16_t pos);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -57,7 +57,7 @@ void Regal::RegalFilm_Click(int index, Qt::KeyboardModifiers keys)
         if (m_list->getDataString(i, clsDatentraegerList::FieldFilmname).toLower() == name) {
             hide();
             StopBlinkerAndClear();
-            m_host.DVDScreenAufrufen(static_cast<std::int16_t>(i));
+            emit titleChosen(static_cast<std::int16_t>(i));
             return;
         }
     }

@@ -14,6 +14,7 @@
 #include "exchange/PageWexul.h"
 #include "mainwindow/frame/PageAbout.h"
 #include "mainwindow/frame/PageDVDScreen.h"
+#include "mainwindow/host/DesignSound.h"
 #include "mainwindow/frame/PageHilfe.h"
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "mainwindow/settingspages/PagePasswort.h"
@@ -89,7 +90,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_timerSchoner->setObjectName(QStringLiteral("TimerSchoner"));
     m_timerSchoner->setInterval(5000);
     connect(m_timerSchoner, &QTimer::timeout, this, &MainWindow::TimerSchoner_Timer);
-    ucEntry::setPreviewHook([this](const QString& path) { ShowPreview(path); });
     // An older-layout list converted when it is taken says so.
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
@@ -101,9 +101,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_pageNotizen = new PageNotizen(*this);
     m_pageHilfe = new PageHilfe(*this);
     m_pageStatistik = new PageStatistik(*this);
-    m_pageTop30 = new PageTop30(*this);
-    m_pageEinstellungen = new PageEinstellungen(*this);
-    m_pageDVDScreen = new PageDVDScreen(*this);
+    m_pageTop30 = new PageTop30(*this, m_pageStatistik->BarStatistik());
+    m_pageEinstellungen = new PageEinstellungen(*this, [this] { applyLanguageAndDesign(); });
+    m_pageDVDScreen = new PageDVDScreen(*this, m_statusleiste, m_bgImage);
     m_pageExport = new PageExport(*this);
     m_pageImport = new PageImport(*this);
     m_pageWexul = new PageWexul(*this);
@@ -113,15 +113,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_pageAbout = new PageAbout(*this);
     m_pageMB = new PageMB(*this);
 
+    // What one page wants of another or of a window beside the main window.
+    connect(m_pageDVDEntry, &PageDVDEntry::previewWanted, this, &MainWindow::ShowPreview);
+    connect(m_pageWexul, &PageWexul::titleTaken, m_pageDVDEntry, &PageDVDEntry::takeOnlineTitle);
+    connect(m_pageListen, &PageListen::newSearchWanted, m_pageSuche, &PageSuche::btNewSearch_Click);
+    connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::ShowTrailer);
+    connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::ShowRegal);
+    connect(m_pageDVDScreen, &PageDVDScreen::coverFullScreenWanted, this, &MainWindow::ShowCoverVollbild);
+
     // The status line stays above every page's controls.
     m_statusleiste->raise();
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
 }
 
-MainWindow::~MainWindow()
-{
-    ucEntry::setPreviewHook({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setSeiten(int aktuelle, int vorherige)
 {
@@ -385,15 +390,8 @@ void MainWindow::btClose_Click() { ShowPage(1); }
 
 void MainWindow::DVDScreenAufrufen(std::int16_t pos) { m_pageDVDScreen->DVDScreenAufrufen(pos); }
 
-ucBarDiagram* MainWindow::sharedBarChart() { return m_pageStatistik->BarStatistik(); }
-
-void MainWindow::resetSearch() { m_pageSuche->btNewSearch_Click(); }
-
-QWidget* MainWindow::backgroundImage() { return m_bgImage; }
-
 void MainWindow::HidePopUps() { m_pageDVDScreen->HidePopUps(); }
 
-void MainWindow::takeOnlineTitle(const OnlineTitleEntries& entries) { m_pageDVDEntry->takeOnlineTitle(entries); }
 
 void MainWindow::JumpToDVD(const QString& name, bool exact)
 {
@@ -424,21 +422,7 @@ void MainWindow::StatusTimer_Timer()
     m_statusleiste->setVisible(false);
 }
 
-void MainWindow::PlaySound(std::uint8_t kind)
-{
-    if (m_session.Options().Sound() != 1)
-        return;
-    QString path;
-    switch (kind) {
-    case 1: path = m_session.Options().SoundClick(); break;
-    case 2: path = m_session.Options().SoundStart(); break;
-    case 3: path = m_session.Options().SoundAlert(); break;
-    default: return;
-    }
-    if (path.isEmpty() || !clsPathFunctions::checkIfFileExists(path, 2))
-        return;
-    Sounds::get().play(path);
-}
+void MainWindow::PlaySound(std::uint8_t kind) { playDesignSound(m_session.Options(), kind); }
 
 // ---------------------------------------------------------------- language, design, layout
 

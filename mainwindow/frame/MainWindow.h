@@ -80,34 +80,31 @@ public:
     PageDVDScreen& DVDScreen() const { return *m_pageDVDScreen; }
     PageDVDEntry& DVDEntry() const { return *m_pageDVDEntry; }
     PageSuche& Suche() const { return *m_pageSuche; }
-    ucBarDiagram* sharedBarChart() override;
-    void resetSearch() override;
 
     // Page switching.
     void ShowPage(int page) override;
     void HideAllPages() override;
     void zurueck_Click();
     void btClose_Click();
-    void DVDScreenAufrufen(std::int16_t pos) override;
+    void DVDScreenAufrufen(std::int16_t pos);
     void HidePopUps() override;
     void JumpToDVD(const QString& name, bool exact) override;
-    void takeOnlineTitle(const OnlineTitleEntries& entries) override;
 
     // Status line and sounds: 1 click, 2 start, 3 alert.
     void StatusMsg(int msgNo, const QString& suffix = QString()) override;
     void StatusTimer_Timer();
-    void PlaySound(std::uint8_t kind) override;
+    void PlaySound(std::uint8_t kind);
     ucText* Statusleiste() const { return m_statusleiste; }
-    ucText* statusLine() override { return m_statusleiste; }
     QTimer* StatusTimer() const { return m_statusTimer; }
 
     // Language, design and layout.
     void SetLanguageAndDesign();
     void SetDesignMenue();
     void SetAllSizes(int W, int H);
-    void applyLanguageAndDesign() override;
+    // After the settings were saved: the language tables, the design of every
+    // page and the layout for the window size follow the settings again.
+    void applyLanguageAndDesign();
     QLabel* BGImage() const { return m_bgImage; }
-    QWidget* backgroundImage() override;
     // The caption the shelf window takes when it opens.
     const QString& RegalCaption() const { return m_regalCaption; }
 
@@ -119,18 +116,18 @@ public:
     // The favourites and update commands of the Internet menu, made on first use.
     WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
-    void ShowRegal() override;
+    void ShowRegal();
     void menue_sammlungRegal_Click();
     void menue_spieleQuiz_Click();
     void menue_spieleHangman_Click();
     void admintools_Click();
-    void ShowTrailer() override;
+    void ShowTrailer();
     void menue_sammlungSchoner_Click();
     void TimerSchoner_Timer();
-    void BreakSchoner() override;
-    void ShowCoverVollbild() override;
+    void BreakSchoner();
+    void ShowCoverVollbild();
     // The preview button of an entry: the picture in the preview window.
-    void ShowPreview(const QString& path) override;
+    void ShowPreview(const QString& path);
 
     // The windows beside the main window; the first two are made on first
     // use, the trailer window is null while it is closed.

@@ -64,8 +64,10 @@ void MainWindow::menue_dvdCoverDrucken_Click()
 
 Regal& MainWindow::RegalFenster()
 {
-    if (!m_regal)
+    if (!m_regal) {
         m_regal = new Regal(*this, this);
+        connect(m_regal, &Regal::titleChosen, this, &MainWindow::DVDScreenAufrufen);
+    }
     m_regal->setWindowTitle(m_regalCaption);
     return *m_regal;
 }
@@ -140,8 +142,10 @@ Trailer* MainWindow::TrailerWindow() const { return m_trailer.data(); }
 
 frmFullScreen& MainWindow::FullScreen()
 {
-    if (!m_fullScreen)
+    if (!m_fullScreen) {
         m_fullScreen = new frmFullScreen(*this);
+        connect(m_fullScreen, &frmFullScreen::dismissed, this, &MainWindow::BreakSchoner);
+    }
     return *m_fullScreen;
 }
 

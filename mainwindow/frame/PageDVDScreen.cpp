@@ -14,6 +14,7 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "mainwindow/host/PageAction.h"
+#include "mainwindow/host/DesignSound.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageControls.h"
@@ -85,7 +86,8 @@ QImage readPicture(const QString& path)
 
 } // namespace
 
-PageDVDScreen::PageDVDScreen(PageHost& host) : QObject(host.clientArea()), m_host(host)
+PageDVDScreen::PageDVDScreen(PageHost& host, ucText* statusLine, QWidget* backgroundImage)
+    : QObject(host.clientArea()), m_host(host), m_statusLine(statusLine), m_backgroundImage(backgroundImage)
 {
     QWidget* area = host.clientArea();
     m_rating = make<ucRating>(area, "ucRating");
@@ -149,12 +151,12 @@ PageDVDScreen::PageDVDScreen(PageHost& host) : QObject(host.clientArea()), m_hos
     connect(m_posJump, &ucEntry::returnPressed, this, &PageDVDScreen::btPosJump_Click);
     m_anzeige->installEventFilter(this);
     m_pos->installEventFilter(this);
-    host.backgroundImage()->installEventFilter(this);
+    m_backgroundImage->installEventFilter(this);
 
     connect(m_coverPopUp, &ucPopUpMenu::element1Clicked, this, [this] { ImAnzeige_DblClick(); });
     connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, [this] { m_host.ShowPage(2); });
-    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, [this] { m_host.ShowTrailer(); });
-    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, [this] { m_host.ShowRegal(); });
+    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, &PageDVDScreen::trailerWanted);
+    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, &PageDVDScreen::regalWanted);
     connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, [this] { m_host.ShowPage(3); });
     connect(m_skipBarPopUp, &ucPopUpMenu::element1Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element1Clicked);
     connect(m_skipBarPopUp, &ucPopUpMenu::element2Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element2Clicked);
@@ -294,7 +296,7 @@ void PageDVDScreen::btSkipvor_Click()
 {
     if (!m_host.session().next())
         return;
-    m_host.PlaySound(1);
+    playDesignSound(m_host.session().Options(), 1);
     FillDVDScreen();
 }
 
@@ -302,7 +304,7 @@ void PageDVDScreen::btSkipzurueck_Click()
 {
     if (!m_host.session().previous())
         return;
-    m_host.PlaySound(1);
+    playDesignSound(m_host.session().Options(), 1);
     FillDVDScreen();
 }
 
@@ -347,9 +349,9 @@ void PageDVDScreen::sw_zoom_Click() { m_host.ShowPage(2); }
 
 void PageDVDScreen::sw_zusatz_Click() { m_host.ShowPage(3); }
 
-void PageDVDScreen::sw_trailer_Click() { m_host.ShowTrailer(); }
+void PageDVDScreen::sw_trailer_Click() { emit trailerWanted(); }
 
-void PageDVDScreen::sw_regal_Click() { m_host.ShowRegal(); }
+void PageDVDScreen::sw_regal_Click() { emit regalWanted(); }
 
 bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
 {
@@ -365,7 +367,7 @@ bool PageDVDScreen::eventFilter(QObject* watched, QEvent* event)
             ImAnzeige_MouseDown(mouse->button(), global);
     } else if (watched == m_pos && type == QEvent::MouseButtonPress) {
         lbPos_MouseDown(mouse->button(), global);
-    } else if (watched == m_host.backgroundImage() && type == QEvent::MouseButtonPress) {
+    } else if (watched == m_backgroundImage && type == QEvent::MouseButtonPress) {
         BGImage_Click();
     } else if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         if (watched == m_switches[0])
@@ -415,7 +417,7 @@ void PageDVDScreen::SetDesignDVDScreen()
     ColorHelper::setLabelColors(m_pos, o.ColorFont(), o.ColorBG());
     m_pos->setAutoFillBackground(true);
 
-    m_host.statusLine()->SetDesign(style.MultiWord(79), 1, 30, design, 56, true, false);
+    m_statusLine->SetDesign(style.MultiWord(79), 1, 30, design, 56, true, false);
 
     m_btPosJump->setText(style.MultiWord(80));
 }
@@ -474,7 +476,7 @@ void PageDVDScreen::SetSizes(int W, int)
     l.row(m_anzeige, m_anzeige->height());
 
     // The position row stands on the status line; the cover fills the room above it.
-    const int statusTop = m_host.statusLine()->y();
+    const int statusTop = m_statusLine->y();
     l.setTop(m_pos, statusTop - m_pos->height());
     for (QWidget* w : std::initializer_list<QWidget*>{m_posJump, m_btPosJump, m_skipzurueck, m_skipvor})
         l.setTop(w, m_pos->y());
@@ -589,7 +591,7 @@ void PageDVDScreen::ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& gl
     }
 }
 
-void PageDVDScreen::ImAnzeige_DblClick() { m_host.ShowCoverVollbild(); }
+void PageDVDScreen::ImAnzeige_DblClick() { emit coverFullScreenWanted(); }
 
 void PageDVDScreen::ucSkipBarPopUp_element1Clicked() { showPositionEntry(); }
 

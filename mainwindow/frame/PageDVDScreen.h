@@ -23,7 +23,9 @@ class QWidget;
 class PageDVDScreen : public QObject {
     Q_OBJECT
 public:
-    explicit PageDVDScreen(PageHost& host);
+    // statusLine and backgroundImage are the main window's: the page designs
+    // the one and takes clicks on the other.
+    PageDVDScreen(PageHost& host, ucText* statusLine, QWidget* backgroundImage);
 
     void DVDScreenAufrufen(std::int16_t pos);
     void ShowDVDScreen();
@@ -75,6 +77,11 @@ public:
     void picTimer_Timer();
     void HidePortrait();
 
+signals:
+    void trailerWanted();
+    void regalWanted();
+    void coverFullScreenWanted();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -88,6 +95,8 @@ private:
     void coverOverlay(QWidget* overlay);
 
     PageHost& m_host;
+    ucText* m_statusLine;
+    QWidget* m_backgroundImage;
 
     ucRating* m_rating;
     ucTitle* m_filmname;

@@ -65,7 +65,7 @@ bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)
 
 void frmFullScreen::imPic_Click()
 {
-    m_host.BreakSchoner();
+    emit dismissed();
     hide();
 }
 
@@ -78,7 +78,7 @@ void frmFullScreen::resizeEvent(QResizeEvent* event)
 void frmFullScreen::closeEvent(QCloseEvent* event)
 {
     // Closed by the desktop: the saver ends as with a click, and the window only hides.
-    m_host.BreakSchoner();
+    emit dismissed();
     QWidget::closeEvent(event);
 }
 

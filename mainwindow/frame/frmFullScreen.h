@@ -24,6 +24,10 @@ public:
     QLabel* imPic() const { return m_imPic; }
     void imPic_Click();
 
+signals:
+    // A click or the desktop ended the view: a running saver stops.
+    void dismissed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

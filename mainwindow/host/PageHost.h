@@ -2,48 +2,28 @@
 
 #include <QString>
 
-#include <cstdint>
-
 class QWidget;
 class Session;
 class clsFormFunctions;
-class ucBarDiagram;
-class ucText;
-
-// The entries of the new-title page that an online search result fills,
-// as texts: the page checks them when the title is saved.
-struct OnlineTitleEntries {
-    QString filmname;
-    QString genres[3];
-    QString landJahr;
-    QString fsk;
-    QString dauer;
-    QString regie;
-    QString actors[5];
-};
 
 // What the pages and the windows beside the main window see of it: the
-// status line and sounds, page switching, the title view, menu items, the
-// client area and the layout helper, a few shared controls and commands,
-// and the program's state.
+// program's state, the status line, page switching and the jump to a title,
+// menu items, the client area and the layout helper. A page that wants
+// another page or window to act emits a signal that the main window connects.
 class PageHost {
 public:
     virtual ~PageHost() = default;
 
     virtual Session& session() = 0;
 
-    // Status line and sounds: 1 click, 2 start, 3 alert.
+    // Shows message msgNo of the message table (with the alert sound).
     virtual void StatusMsg(int msgNo, const QString& suffix = QString()) = 0;
-    virtual void PlaySound(std::uint8_t kind) = 0;
 
     // Pages and the title view.
     virtual void ShowPage(int page) = 0;
     virtual void HideAllPages() = 0;
     virtual void JumpToDVD(const QString& name, bool exact) = 0;
-    virtual void DVDScreenAufrufen(std::int16_t pos) = 0;
     virtual void HidePopUps() = 0;
-    // Fills the new-title page (shown and cleared just before) with a search result.
-    virtual void takeOnlineTitle(const OnlineTitleEntries& entries) = 0;
 
     // A menu item or submenu by its name ("menue_sammlungStatistik", "dvd").
     virtual void setMenuEnabled(const QString& name, bool enabled) = 0;
@@ -51,21 +31,4 @@ public:
     // Where pages place their controls, and the placement helper they share.
     virtual QWidget* clientArea() = 0;
     virtual clsFormFunctions& FormFunctions() = 0;
-    virtual ucText* statusLine() = 0;
-    virtual QWidget* backgroundImage() = 0;
-    // After the settings were saved: the language tables, the design of every
-    // page and the layout for the window size follow the settings again.
-    virtual void applyLanguageAndDesign() = 0;
-
-    // The bar chart of the statistics page, which the top-30 pages fill too.
-    virtual ucBarDiagram* sharedBarChart() = 0;
-    // Starts the search page afresh (after the collection changed).
-    virtual void resetSearch() = 0;
-
-    // Commands of the windows beside the main window.
-    virtual void ShowPreview(const QString& path) = 0;
-    virtual void ShowTrailer() = 0;
-    virtual void ShowRegal() = 0;
-    virtual void ShowCoverVollbild() = 0;
-    virtual void BreakSchoner() = 0;
 };

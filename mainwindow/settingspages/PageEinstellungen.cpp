@@ -27,6 +27,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 using PageControls::make;
 
@@ -42,7 +43,8 @@ QString inBrackets(const QString& text) { return QStringLiteral(" (") + text + u
 
 } // namespace
 
-PageEinstellungen::PageEinstellungen(PageHost& host) : QObject(host.clientArea()), m_host(host)
+PageEinstellungen::PageEinstellungen(PageHost& host, std::function<void()> applyLanguageAndDesign)
+    : QObject(host.clientArea()), m_host(host), m_applyLanguageAndDesign(std::move(applyLanguageAndDesign))
 {
     using namespace PageControls;
     QWidget* area = host.clientArea();
@@ -405,7 +407,7 @@ void PageEinstellungen::btEinstSpeichern_Click()
     runAction(m_host, 24, [&] {
         // Background, sounds and colours now come from the chosen design.
         session.LoadEinstellungen();
-        m_host.applyLanguageAndDesign();
+        m_applyLanguageAndDesign();
         m_host.ShowPage(16);
         m_host.StatusMsg(1);
     });

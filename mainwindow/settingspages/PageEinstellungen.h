@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class ColorLabel;
 class PageHost;
@@ -17,7 +18,11 @@ class ucText;
 // design files, their colours and sounds.
 class PageEinstellungen : public QObject {
 public:
-    explicit PageEinstellungen(PageHost& host);
+    // applyLanguageAndDesign runs after the settings were saved: the language
+    // tables, every page's design and the layout follow them again. It is a
+    // call, not a signal, because its run-time errors belong to this page's
+    // save action.
+    PageEinstellungen(PageHost& host, std::function<void()> applyLanguageAndDesign);
 
     void ShowEinstellungen();
     void HideEinstellungen();
@@ -57,6 +62,7 @@ private:
     static void showWhole(ucEntry* entry, const QString& text);
 
     PageHost& m_host;
+    std::function<void()> m_applyLanguageAndDesign;
 
     ucEntry* m_ucEntryEinstBreite;
     ucEntry* m_ucEntryEinstHoehe;

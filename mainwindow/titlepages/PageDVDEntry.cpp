@@ -86,6 +86,7 @@ PageDVDEntry::PageDVDEntry(PageHost& host) : QObject(host.clientArea()), m_host(
         m_schauspieler[i] = make<ucEntry>(area, QStringLiteral("ucEntrySchauspieler%1").arg(i + 1));
     m_bild = make<ucEntry>(area, QStringLiteral("ucEntryBild"));
     m_trailer = make<ucEntry>(area, QStringLiteral("ucEntryTrailer"));
+    connect(m_bild, &ucEntry::previewRequested, this, &PageDVDEntry::previewWanted);
 
     m_btInternetImport = make<QPushButton>(area, QStringLiteral("btInternetImport"));
     m_btInternetImport->setText(QStringLiteral("Internet"));
@@ -322,7 +323,6 @@ bool PageDVDEntry::SaveDVDEntry(bool replace)
 
 std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
 {
-    clsDatentraegerList& dvds = m_host.session().DVDListe();
     if (replace && !m_host.session().hasCurrentTitle()) {
         m_host.StatusMsg(29);
         return std::nullopt;

@@ -2,18 +2,19 @@
 
 #include <QObject>
 #include "data/clsDatentraeger.h"
+#include "mainwindow/host/OnlineTitleEntries.h"
 
 #include <QString>
 #include <optional>
 
 class PageHost;
-struct OnlineTitleEntries;
 class QPushButton;
 class ucEntry;
 
 // The title entry page (page 12) and the edit page (page 15), which share
 // their entries.
 class PageDVDEntry : public QObject {
+    Q_OBJECT
 public:
     explicit PageDVDEntry(PageHost& host);
 
@@ -38,6 +39,10 @@ public:
     void btDVDjetztBearbeiten_Click();
     void btReset_Click();
     void btInternetImport_Click();
+
+signals:
+    // The picture entry's preview button was pressed.
+    void previewWanted(const QString& path);
 
 private:
     // The title the entries describe, or none after a failed check (its

@@ -155,7 +155,7 @@ void PageListen::btDVDtake_Click()
         runAction([&] { m_host.session().SaveEinstellungen(); }, [](const RuntimeError&) {});
     m_host.HideAllPages();
     m_host.ShowPage(1);
-    m_host.resetSearch();
+    emit newSearchWanted();
     // Page 1 has messages of its own (a missing cover) that would hide these.
     for (const auto& report : reports)
         m_host.StatusMsg(report.first, report.second);

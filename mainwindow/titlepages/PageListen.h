@@ -13,6 +13,7 @@ class ucText;
 // The list-files page (page 4): the list files of the lists folder, taken as
 // the collection, created, copied and deleted together with their shelf files.
 class PageListen : public QObject {
+    Q_OBJECT
 public:
     explicit PageListen(PageHost& host);
 
@@ -29,6 +30,10 @@ public:
     // The message that refuses a list name the user typed: 11 for none,
     // 10 for a name that is no plain file name; 0 for a usable one.
     static int listNameRefusal(const QString& name);
+
+signals:
+    // A list was taken as the collection: the search starts afresh.
+    void newSearchWanted();
 
 private:
     // Re-reads the lists folder; the entry of that name stays selected.

@@ -8,6 +8,7 @@
 #include "mainwindow/host/Session.h"
 #include "mainwindow/host/PageLayout.h"
 #include "mainwindow/titlepages/PageStatistik.h"
+#include "platform/RuntimeError.h"
 
 namespace {
 
@@ -16,11 +17,11 @@ constexpr int kChartWidth = 670;
 
 } // namespace
 
-PageTop30::PageTop30(PageHost& host) : QObject(host.clientArea()), m_host(host) {}
+PageTop30::PageTop30(PageHost& host, ucBarDiagram* chart) : QObject(host.clientArea()), m_host(host), m_chart(chart) {}
 
 void PageTop30::ShowTop30(std::uint8_t mode)
 {
-    ucBarDiagram* chart = m_host.sharedBarChart();
+    ucBarDiagram* chart = m_chart;
     chart->Clear();
     if (mode >= 1 && mode <= 3) {
         static const int kField[] = {0, clsDatentraegerList::FieldBewertung, clsDatentraegerList::FieldLaenge,
@@ -62,12 +63,12 @@ void PageTop30::ShowTop30(std::uint8_t mode)
     chart->show();
 }
 
-void PageTop30::HideTop30() { m_host.sharedBarChart()->hide(); }
+void PageTop30::HideTop30() { m_chart->hide(); }
 
 void PageTop30::SetDesignTop30()
 {
     const clsOptions& o = m_host.session().Options();
-    ucBarDiagram* chart = m_host.sharedBarChart();
+    ucBarDiagram* chart = m_chart;
     chart->setbackColor(o.ColorBG());
     chart->setbgcolor(o.ColorEntryBG());
     chart->setbarColor(o.ColorRating());
@@ -77,7 +78,7 @@ void PageTop30::SetDesignTop30()
 
 void PageTop30::SetSizes(int W, int H)
 {
-    ucBarDiagram* chart = m_host.sharedBarChart();
+    ucBarDiagram* chart = m_chart;
     PageLayout l(m_host.FormFunctions(), W);
     PageLayout::setWidth(chart, kChartWidth);
     PageLayout::setLeft(chart, m_host.FormFunctions().CenterScreenWidth(PageLayout::clamp16(W), kChartWidth));

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -334,16 +335,14 @@ TEST_F(EntryTest, CancelledFileDialogKeepsTheEntry)
     EXPECT_EQ(dialogs.folders[0], folder.path());
 }
 
-TEST_F(EntryTest, PreviewButtonHandsTheValueToTheHook)
+TEST_F(EntryTest, PreviewButtonAnnouncesTheValue)
 {
     design(4, 400);
     entry.setValue(QStringLiteral("cover/b.jpg"));
-    QTest::mouseClick(button("btPreview"), Qt::LeftButton); // no hook: nothing happens
-    QStringList previewed;
-    ucEntry::setPreviewHook([&](const QString& path) { previewed << path; });
+    QSignalSpy previewed(&entry, &ucEntry::previewRequested);
     QTest::mouseClick(button("btPreview"), Qt::LeftButton);
-    ucEntry::setPreviewHook({});
-    EXPECT_EQ(previewed, QStringList{QStringLiteral("cover/b.jpg")});
+    ASSERT_EQ(previewed.size(), 1);
+    EXPECT_EQ(previewed[0][0].toString(), QStringLiteral("cover/b.jpg"));
 }
 
 } // namespace

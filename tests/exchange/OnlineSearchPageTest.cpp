@@ -20,6 +20,10 @@ protected:
         page.SetDesignWexul();
         page.SetSizes(800, 600);
         host.clientArea()->window()->show();
+        QObject::connect(&page, &PageWexul::titleTaken, [this](const OnlineTitleEntries& entries) {
+            taken = entries;
+            host.log << QStringLiteral("takeOnlineTitle %1").arg(entries.filmname);
+        });
     }
 
     template <class T>
@@ -50,6 +54,7 @@ protected:
     }
 
     PageWexul page{host};
+    OnlineTitleEntries taken;
 };
 
 const QString kAnswer = QStringLiteral(
@@ -180,7 +185,7 @@ TEST_F(OnlineSearchPageTest, TakingARowFillsTheNewTitlePageWithItsRecord)
     selectRow(1); // the row of record 3
     QTest::mouseClick(child<QPushButton>("btWexul"), Qt::LeftButton);
     EXPECT_EQ(host.log, (QStringList{"ShowPage 12", "takeOnlineTitle Ronin"}));
-    const OnlineTitleEntries& t = host.taken;
+    const OnlineTitleEntries& t = taken;
     EXPECT_EQ(t.genres[0], "Action");
     EXPECT_EQ(t.genres[1], "Science-Fiction");
     EXPECT_EQ(t.genres[2], "");
@@ -202,7 +207,7 @@ TEST_F(OnlineSearchPageTest, ATakenRecordBringsNoLineBreakOrCountTagIntoTheEntri
     EXPECT_TRUE(rows()[0].startsWith("1)" + blanks(8) + "Alien  Director's Cut" + blanks(24) + " - USA 1979 ")) << rows()[0].toStdString();
     selectRow(0);
     page.btWexul_Click();
-    const OnlineTitleEntries& t = host.taken;
+    const OnlineTitleEntries& t = taken;
     for (const QString& value : {t.filmname, t.genres[0], t.landJahr, t.regie})
         EXPECT_FALSE(value.contains(u'\r') || value.contains(u'\n') || value.contains(u'#')) << value.toStdString();
     EXPECT_EQ(t.filmname, "Alien  Director's Cut");

@@ -47,6 +47,11 @@ protected:
         o.setColorEntryBG(0x00FFFFFF);
         host.session().LoadLanguages();
         regal = std::make_unique<Regal>(host);
+        // What the main window does with a chosen title, as far as the shelf sees it.
+        QObject::connect(regal.get(), &Regal::titleChosen, [this](std::int16_t pos) {
+            host.session().selectTitle(pos);
+            host.log << QStringLiteral("DVDScreenAufrufen %1").arg(pos);
+        });
     }
 
     void writeTable(const char* file, const char* german, const char* english)

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "controls/clsFormFunctions.h"
-#include "controls/ucBarDiagram.h"
-#include "controls/ucText.h"
 #include "mainwindow/host/PageHost.h"
 #include "mainwindow/host/Session.h"
 
 #include <QHash>
-#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,12 +17,10 @@
 class FakePageHost : public PageHost {
 public:
     FakePageHost()
-        : m_window(std::make_unique<QWidget>()), m_client(new QWidget(m_window.get())),
-          m_background(new QLabel(m_client)), m_status(new ucText(m_client)), m_chart(new ucBarDiagram(m_client))
+        : m_window(std::make_unique<QWidget>()), m_client(new QWidget(m_window.get()))
     {
         m_window->resize(800, 600);
         m_client->resize(800, 600);
-        m_chart->hide();
     }
 
     Session& session() override { return m_session; }
@@ -35,37 +30,16 @@ public:
         statusMessages.push_back(msgNo);
         log << QStringLiteral("StatusMsg %1%2").arg(msgNo).arg(suffix);
     }
-    void PlaySound(std::uint8_t kind) override { log << QStringLiteral("PlaySound %1").arg(kind); }
     void ShowPage(int page) override { log << QStringLiteral("ShowPage %1").arg(page); }
     void HideAllPages() override { log << QStringLiteral("HideAllPages"); }
     void JumpToDVD(const QString& name, bool exact) override
     {
         log << QStringLiteral("JumpToDVD %1%2").arg(name, exact ? QString() : QStringLiteral(" (prefix)"));
     }
-    void DVDScreenAufrufen(std::int16_t pos) override
-    {
-        m_session.selectTitle(pos);
-        log << QStringLiteral("DVDScreenAufrufen %1").arg(pos);
-    }
     void HidePopUps() override {}
-    void takeOnlineTitle(const OnlineTitleEntries& entries) override
-    {
-        taken = entries;
-        log << QStringLiteral("takeOnlineTitle %1").arg(entries.filmname);
-    }
     void setMenuEnabled(const QString& name, bool enabled) override { menuEnabled[name] = enabled; }
     QWidget* clientArea() override { return m_client; }
     clsFormFunctions& FormFunctions() override { return m_formFunctions; }
-    ucText* statusLine() override { return m_status; }
-    QWidget* backgroundImage() override { return m_background; }
-    void applyLanguageAndDesign() override { log << QStringLiteral("applyLanguageAndDesign"); }
-    ucBarDiagram* sharedBarChart() override { return m_chart; }
-    void resetSearch() override { log << QStringLiteral("resetSearch"); }
-    void ShowPreview(const QString& path) override { log << QStringLiteral("ShowPreview %1").arg(path); }
-    void ShowTrailer() override { log << QStringLiteral("ShowTrailer"); }
-    void ShowRegal() override { log << QStringLiteral("ShowRegal"); }
-    void ShowCoverVollbild() override { log << QStringLiteral("ShowCoverVollbild"); }
-    void BreakSchoner() override { log << QStringLiteral("BreakSchoner"); }
 
     // The last status message, or 0 when none was shown.
     int lastStatus() const { return statusMessages.empty() ? 0 : statusMessages.back(); }
@@ -73,14 +47,10 @@ public:
     QStringList log;
     std::vector<int> statusMessages;
     QHash<QString, bool> menuEnabled;
-    OnlineTitleEntries taken;
 
 private:
     Session m_session;
     clsFormFunctions m_formFunctions;
     std::unique_ptr<QWidget> m_window;
     QWidget* m_client;
-    QLabel* m_background;
-    ucText* m_status;
-    ucBarDiagram* m_chart;
 };

@@ -61,18 +61,21 @@ TEST_F(FrameTest, PreviewButtonOfAnEntryOpensThePreviewForAPictureOnly)
     img.save(folder.file(QStringLiteral("cover.jpg")), "JPG");
     folder.write(QStringLiteral("notes.txt"), "text");
 
-    ucEntry entry;
-    entry.setStyle(4);
-    entry.resize(400, 25);
-    entry.show();
-    auto* button = entry.findChild<QPushButton*>(QStringLiteral("btPreview"));
+    // The picture entry of the title entry page.
+    auto* entry = window->findChild<ucEntry*>(QStringLiteral("ucEntryBild"));
+    ASSERT_NE(entry, nullptr);
+    entry->setStyle(4);
+    entry->resize(400, 25);
+    window->show();
+    entry->show();
+    auto* button = entry->findChild<QPushButton*>(QStringLiteral("btPreview"));
     ASSERT_NE(button, nullptr);
 
-    entry.setValue(folder.file(QStringLiteral("notes.txt")));
+    entry->setValue(folder.file(QStringLiteral("notes.txt")));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(window->PreviewWindow().isVisible());
 
-    entry.setValue(folder.file(QStringLiteral("cover.jpg")));
+    entry->setValue(folder.file(QStringLiteral("cover.jpg")));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(window->PreviewWindow().isVisible());
     EXPECT_EQ(window->PreviewWindow().ucZoom1()->ImagePath(), folder.file(QStringLiteral("cover.jpg")));

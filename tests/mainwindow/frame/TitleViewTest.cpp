@@ -267,6 +267,8 @@ TEST_F(StartupTest, SideSwitchesLeadToZoomLongTextTrailerAndShelf)
     window->ShowPage(1);
     QTest::mouseClick(child("sw_regal"), Qt::LeftButton); // no shelf file: message 32
     EXPECT_EQ(status(), QStringLiteral("Meldung 32"));
+    QTest::mouseClick(child("sw_trailer"), Qt::LeftButton); // no trailer: message 33
+    EXPECT_EQ(status(), QStringLiteral("Meldung 33"));
 }
 
 TEST_F(StartupTest, PortraitShowsOverTheCoverForOneAndAHalfSeconds)

@@ -48,7 +48,8 @@ protected:
         Session& s = host.session();
         s.LoadEinstellungen();
         s.LoadLanguages();
-        page = std::make_unique<PageEinstellungen>(host);
+        page = std::make_unique<PageEinstellungen>(
+            host, [this] { host.log << QStringLiteral("applyLanguageAndDesign"); });
         page->SetDesignEinstellungen();
         page->ShowEinstellungen();
         host.log.clear();

@@ -212,9 +212,15 @@ TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
 {
     useCollection({title("Alien")});
     writeList(QStringLiteral("zwei"), {title("Brazil"), title("Casablanca")});
+    child<ucText>("ucFilter")->setText(QStringLiteral("Genre = Drama"));
     window->ShowPage(4);
     select(QStringLiteral("zwei.adl"));
     click("btDVDtake");
+    // The search starts afresh on the new collection.
+    EXPECT_EQ(child<ucText>("ucFilter")->text(), QString());
+    const auto* hits = child<QListWidget>("ListSuchen");
+    ASSERT_EQ(hits->count(), 2);
+    EXPECT_EQ(hits->item(0)->text(), QStringLiteral("Brazil"));
     EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
     EXPECT_EQ(window->session().DVDListe().getDataString(1, 1), QStringLiteral("Brazil"));
     EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
