@@ -3,7 +3,7 @@
 #include "controls/FontHelper.h"
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsListCompare.h"
-#include "mainwindow/host/PageAction.h"
+#include "host/PageAction.h"
 #include "platform/MessageService.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"

@@ -1,8 +1,8 @@
 #include "exchange/OnlineService.h"
 
 #include "data/ProgramFiles.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
 
 QString OnlineService::addressFile() { return ProgramFiles::serverAddress(); }
 

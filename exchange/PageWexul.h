@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exchange/core/clsInternetImport.h"
-#include "mainwindow/host/OnlineTitleEntries.h"
+#include "host/OnlineTitleEntries.h"
 
 #include <QObject>
 

@@ -4,9 +4,9 @@
 #include "exchange/OnlineService.h"
 #include "exchange/core/clsInternetExport.h"
 #include "exchange/core/clsWeb.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
+#include "host/PageAction.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
 #include "platform/MessageService.h"
 
 #include <QAction>

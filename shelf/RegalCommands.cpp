@@ -3,8 +3,8 @@
 
 #include "controls/ucEntry.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageHost.h"
+#include "host/PageAction.h"
+#include "host/PageHost.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
 #include "shelf/ShelfCanvas.h"

@@ -2,7 +2,7 @@
 // the canvas's mouse events go to the editor, which holds the selection.
 #include "shelf/Regal.h"
 
-#include "mainwindow/host/PageHost.h"
+#include "host/PageHost.h"
 #include "shelf/ShelfCanvas.h"
 
 #include <QAction>

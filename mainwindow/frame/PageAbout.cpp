@@ -2,9 +2,9 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
-#include "mainwindow/host/PageLayout.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
+#include "host/PageLayout.h"
 #include "platform/Version.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "mainwindow/frame/PageHilfe.h"
 
 #include "data/ProgramFiles.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
-#include "mainwindow/host/PageLayout.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
+#include "host/PageLayout.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>

@@ -2,8 +2,8 @@
 
 #include "data/DiscFormat.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
 #include "platform/Paths.h"
 #include "platform/ScreenService.h"
 

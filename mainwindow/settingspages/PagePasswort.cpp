@@ -1,11 +1,11 @@
 #include "mainwindow/settingspages/PagePasswort.h"
 
 #include "controls/ucEntry.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageControls.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/PageLayout.h"
-#include "mainwindow/host/Session.h"
+#include "host/PageAction.h"
+#include "host/PageControls.h"
+#include "host/PageHost.h"
+#include "host/PageLayout.h"
+#include "session/Session.h"
 
 #include <QPushButton>
 

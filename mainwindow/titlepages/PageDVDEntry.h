@@ -2,7 +2,7 @@
 
 #include <QObject>
 #include "data/clsDatentraeger.h"
-#include "mainwindow/host/OnlineTitleEntries.h"
+#include "host/OnlineTitleEntries.h"
 
 #include <QString>
 #include <optional>

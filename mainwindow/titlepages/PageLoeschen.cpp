@@ -2,10 +2,10 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageLayout.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
+#include "host/PageAction.h"
+#include "host/PageLayout.h"
 #include "platform/MessageService.h"
 
 #include <QListWidget>

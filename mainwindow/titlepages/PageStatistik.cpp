@@ -6,11 +6,11 @@
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
-#include "mainwindow/host/PageLayout.h"
-#include "mainwindow/host/PageControls.h"
+#include "host/PageAction.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
+#include "host/PageLayout.h"
+#include "host/PageControls.h"
 #include "platform/Numbers.h"
 
 #include <cmath>

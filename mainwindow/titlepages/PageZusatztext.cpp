@@ -4,11 +4,11 @@
 #include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
-#include "mainwindow/host/PageAction.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
-#include "mainwindow/host/PageLayout.h"
-#include "mainwindow/host/PageControls.h"
+#include "host/PageAction.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
+#include "host/PageLayout.h"
+#include "host/PageControls.h"
 #include "platform/MessageService.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/clsFormFunctions.h"
-#include "mainwindow/host/PageHost.h"
-#include "mainwindow/host/Session.h"
+#include "host/PageHost.h"
+#include "session/Session.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "mainwindow/host/DesignSound.h"
+#include "host/DesignSound.h"
 
 #include "data/clsOptions.h"
 #include "data/clsPathFunctions.h"

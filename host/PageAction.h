@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/host/PageHost.h"
+#include "host/PageHost.h"
 #include "platform/RuntimeError.h"
 
 #include <utility>

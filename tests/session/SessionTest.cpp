@@ -1,4 +1,4 @@
-#include "mainwindow/host/Session.h"
+#include "session/Session.h"
 #include "platform/Numbers.h"
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/host/Session.h"
+#include "session/Session.h"
 
 #include "data/ProgramFiles.h"
 #include "data/clsDefaultTextfileHandler.h"
