@@ -10,7 +10,16 @@ namespace {
 
 double valueOf(const clsDatentraegerList& list, int i, int field)
 {
-    return Numbers::parse(list.getDataString(i, field));
+    // The numeric fields are read as numbers: their text would only be
+    // parsed back, and that was most of the time of a statistics page.
+    const clsDatentraeger& title = list.titleAt(i);
+    switch (field) {
+    case clsDatentraegerList::FieldBewertung: return title.GetBewertung();
+    case clsDatentraegerList::FieldFsk: return title.GetFsk();
+    case clsDatentraegerList::FieldLaenge: return title.GetLaenge();
+    case clsDatentraegerList::FieldKaufpreis: return title.GetKaufpreis();
+    default: return Numbers::parse(list.getDataString(i, field));
+    }
 }
 
 double sumOf(const clsDatentraegerList& list, int field)
