@@ -12,6 +12,8 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -25,18 +27,25 @@ constexpr int kMinLegendHeight = 30;
 // Small maxima would ask for ever more decimals; the scale column shows a few.
 constexpr int kMaxDecimals = 10;
 
+// One palette change per widget, none when it already shows these colours:
+// each change is propagated and repainted, and the chart is redrawn often.
+void setColors(QWidget* w, std::initializer_list<std::pair<QPalette::ColorRole, Color>> roles)
+{
+    QPalette pal = w->palette();
+    for (const auto& [role, color] : roles)
+        pal.setColor(role, ColorHelper::toQColor(color));
+    if (w->testAttribute(Qt::WA_SetPalette) && pal.resolveMask() == w->palette().resolveMask() && pal == w->palette())
+        return;
+    w->setPalette(pal);
+}
+
 void setBack(QWidget* w, Color color)
 {
-    ColorHelper::setColorRole(w, QPalette::Window, color);
-    ColorHelper::setColorRole(w, QPalette::Base, color);
+    setColors(w, {{QPalette::Window, color}, {QPalette::Base, color}});
     w->setAutoFillBackground(true);
 }
 
-void setFore(QWidget* w, Color color)
-{
-    ColorHelper::setColorRole(w, QPalette::WindowText, color);
-    ColorHelper::setColorRole(w, QPalette::Text, color);
-}
+void setFore(QWidget* w, Color color) { setColors(w, {{QPalette::WindowText, color}, {QPalette::Text, color}}); }
 
 QWidget* makeShape(QWidget* parent, const QString& name)
 {
@@ -185,7 +194,7 @@ void ucBarDiagram::Clear()
 void ucBarDiagram::SetDiagram()
 {
     const int count = m_barCount;
-    removeBars();
+    removeBars(count);
     createBars(count);
     m_maximum = 0.0;
     for (int i = 1; i <= count; ++i)
@@ -201,9 +210,11 @@ void ucBarDiagram::SetDiagram()
     m_label04->show();
 }
 
-void ucBarDiagram::removeBars()
+// Bars up to the new count are kept and redrawn in place: making and
+// showing the child widgets afresh was most of the cost of a redraw.
+void ucBarDiagram::removeBars(int keep)
 {
-    for (int i = 1; i <= kMaxBars; ++i) {
+    for (int i = keep + 1; i <= kMaxBars; ++i) {
         delete m_sBar[i];
         m_sBar[i] = nullptr;
         delete m_lBarCaption[i];
@@ -214,12 +225,18 @@ void ucBarDiagram::removeBars()
 void ucBarDiagram::createBars(int count)
 {
     for (int i = 1; i <= count; ++i) {
-        m_sBar[i] = makeShape(this, QStringLiteral("sBar(%1)").arg(i));
-        m_sBar[i]->resize(m_sBar[0]->size());
-        m_sBar[i]->show();
-        m_lBarCaption[i] = makeNumberBox(this, i);
-        m_lBarCaption[i]->resize(m_lBarCaption[0]->size());
-        m_lBarCaption[i]->show();
+        if (!m_sBar[i]) {
+            m_sBar[i] = makeShape(this, QStringLiteral("sBar(%1)").arg(i));
+            m_sBar[i]->resize(m_sBar[0]->size());
+        }
+        if (m_sBar[i]->isHidden())
+            m_sBar[i]->show();
+        if (!m_lBarCaption[i]) {
+            m_lBarCaption[i] = makeNumberBox(this, i);
+            m_lBarCaption[i]->resize(m_lBarCaption[0]->size());
+        }
+        if (m_lBarCaption[i]->isHidden())
+            m_lBarCaption[i]->show();
     }
 }
 
@@ -288,8 +305,11 @@ void ucBarDiagram::applyColors(int count)
 {
     for (int i = 1; i <= count; ++i) {
         setBack(m_sBar[i], m_barColor);
-        setBack(m_lBarCaption[i], m_backColor);
-        setFore(m_lBarCaption[i], m_fontcolor);
+        setColors(m_lBarCaption[i], {{QPalette::Window, m_backColor},
+                                     {QPalette::Base, m_backColor},
+                                     {QPalette::WindowText, m_fontcolor},
+                                     {QPalette::Text, m_fontcolor}});
+        m_lBarCaption[i]->setAutoFillBackground(true);
     }
     setBack(m_txtIndex, m_bgcolor);
     setFore(m_txtIndex, m_fontcolor2);
@@ -304,7 +324,9 @@ void ucBarDiagram::applyColors(int count)
 void ucBarDiagram::applyTexts(int count)
 {
     for (int i = 1; i <= count; ++i) {
-        m_lBarCaption[i]->setText(QString::number(i));
+        const QString number = QString::number(i);
+        if (m_lBarCaption[i]->text() != number) // a kept box has its number already
+            m_lBarCaption[i]->setText(number);
         m_lBarCaption[i]->setToolTip(m_barCaption[i]);
     }
 
@@ -330,7 +352,11 @@ void ucBarDiagram::applyTexts(int count)
         clsStringFunctions::SetStringToLength(value, 5, true, blank);
         lines << number + QStringLiteral(" : ") + value + QStringLiteral(" - ") + m_barCaption[i];
     }
-    m_txtIndex->setPlainText(lines.join(QLatin1Char('\n')));
+    const QString legend = lines.join(QLatin1Char('\n'));
+    if (legend != m_legend) {
+        m_legend = legend;
+        m_txtIndex->setPlainText(legend);
+    }
 
     m_lbCaption->setText(m_caption);
 }

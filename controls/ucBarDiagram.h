@@ -61,7 +61,8 @@ protected:
 private:
     static constexpr int kSlots = 42;
 
-    void removeBars();
+    // Removes the bars above keep.
+    void removeBars(int keep);
     void createBars(int count);
     int barPixelHeight(int index) const;
     void layOut(int count);
@@ -81,6 +82,8 @@ private:
     QString m_caption;
     bool m_betweenLineVisible = true;
     double m_maximum = 0.0;
+    // The legend text last shown; laying it out again costs.
+    QString m_legend;
 
     QLabel* m_lbCaption;
     QWidget* m_shapeBG;

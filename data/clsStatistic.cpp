@@ -10,7 +10,16 @@ namespace {
 
 double valueOf(const clsDatentraegerList& list, int i, int field)
 {
-    return Numbers::parse(list.getDataString(i, field));
+    // The numeric fields are read as numbers: their text would only be
+    // parsed back, and that was most of the time of a statistics page.
+    const clsDatentraeger& title = list.titleAt(i);
+    switch (field) {
+    case clsDatentraegerList::FieldBewertung: return title.GetBewertung();
+    case clsDatentraegerList::FieldFsk: return title.GetFsk();
+    case clsDatentraegerList::FieldLaenge: return title.GetLaenge();
+    case clsDatentraegerList::FieldKaufpreis: return title.GetKaufpreis();
+    default: return Numbers::parse(list.getDataString(i, field));
+    }
 }
 
 double sumOf(const clsDatentraegerList& list, int field)
@@ -98,4 +107,26 @@ double clsStatistic::GetAllLength(const clsDatentraegerList& list)
 double clsStatistic::GetAllPrices(const clsDatentraegerList& list)
 {
     return sumOf(list, clsDatentraegerList::FieldKaufpreis) / 100;
+}
+
+clsStatistic::Summary clsStatistic::GetSummary(const clsDatentraegerList& list)
+{
+    // Summed in the same order as the single-field getters, so the results are the same.
+    double rating = 0, fsk = 0, length = 0, price = 0;
+    const int n = list.getListSize();
+    for (int i = 1; i <= n; ++i) {
+        const clsDatentraeger& title = list.titleAt(i);
+        rating += title.GetBewertung();
+        fsk += title.GetFsk();
+        length += title.GetLaenge();
+        price += title.GetKaufpreis();
+    }
+    Summary s;
+    s.allLength = length;
+    s.allPrices = price / 100;
+    s.averageRating = rounded2(rating, n);
+    s.averageFSK = rounded2(fsk, n);
+    s.averageLength = rounded2(length, n);
+    s.averagePrice = rounded2(price, 100LL * n);
+    return s;
 }

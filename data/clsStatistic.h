@@ -21,4 +21,15 @@ public:
     static double GetAllLength(const clsDatentraegerList& list);
     // In currency units (prices are kept in hundredths).
     static double GetAllPrices(const clsDatentraegerList& list);
+
+    // The four totals and four averages above, taken in one pass over the titles.
+    struct Summary {
+        double allLength = 0;
+        double allPrices = 0;
+        double averageRating = 0;
+        double averageFSK = 0;
+        double averageLength = 0;
+        double averagePrice = 0;
+    };
+    static Summary GetSummary(const clsDatentraegerList& list);
 };

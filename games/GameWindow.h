@@ -32,15 +32,15 @@ void setWindowColors(QWidget* window, Color font, Color back);
 
 // Shows a game window: made and loaded on first use, brought to the front
 // when it is open already. A window whose loading ends it (nothing to play)
-// is not kept; a closed window is made afresh next time.
-template <class W>
-W* showGameWindow(QPointer<W>& window, QWidget* parent)
+// is not kept; a closed window is made afresh next time. load goes to its Form_Load.
+template <class W, class... Load>
+W* showGameWindow(QPointer<W>& window, QWidget* parent, const Load&... load)
 {
     if (window && window->isHidden())
         delete window.data(); // closed, waiting for its deferred deletion
     if (!window) {
         auto* fresh = new W(parent);
-        if (!fresh->Form_Load()) {
+        if (!fresh->Form_Load(load...)) {
             delete fresh;
             return nullptr;
         }

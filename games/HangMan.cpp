@@ -120,9 +120,9 @@ HangMan::HangMan(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(m_timer, &QTimer::timeout, this, &HangMan::Timer_Timer);
 }
 
-bool HangMan::Form_Load()
+bool HangMan::Form_Load(const clsDatentraegerList* current)
 {
-    if (!m_game.Open())
+    if (!m_game.Open(current))
         return false;
     SetDesignHangman();
     m_btNew->setText(GameWindow::literalCaption(m_game.Texts().MultiWord(GameText::NewGameCaption)));

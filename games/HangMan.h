@@ -46,7 +46,9 @@ public:
 
     // Opening: the game reads its files and starts; false when there is
     // nothing to guess (the game has said so), and the window is not shown.
-    bool Form_Load();
+    // current: the main window's collection, read instead of the list file
+    // while that file is unchanged.
+    bool Form_Load(const clsDatentraegerList* current = nullptr);
 
     // The window's handlers.
     void btCheck_Click();

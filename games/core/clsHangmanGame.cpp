@@ -13,13 +13,13 @@
 
 clsHangmanGame::clsHangmanGame() : m_scores(QStringLiteral("games/hangmanscore.sco")) {}
 
-bool clsHangmanGame::Open()
+bool clsHangmanGame::Open(const clsDatentraegerList* current)
 {
     Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     // A list that cannot be read or created is reported when a score is saved.
     m_scores.Load();
     LoadOptions();
-    LoadTitleList(m_options.DvdListpath());
+    LoadTitleList(m_options.DvdListpath(), current);
     m_texts.setLanguage(m_options.Language());
     m_texts.Load(ProgramFiles::gameTexts());
     return NewGame();
@@ -27,24 +27,35 @@ bool clsHangmanGame::Open()
 
 void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFiles::settings()); }
 
-void clsHangmanGame::LoadTitleList(const QString& path)
+void clsHangmanGame::LoadTitleList(const QString& path, const clsDatentraegerList* current)
 {
-    m_titles.ClearList();
+    m_words.clear();
     m_wordCount = 0;
-    try {
-        m_titles.Load(path);
-    } catch (const RuntimeError&) {
-        m_titles.ClearList(); // half a list is no list: nothing to guess
+    if (current && current->isFileUnchanged(path)) {
+        takeWords(*current);
         return;
     }
-    for (int i = 1; i <= m_titles.getListSize(); ++i) {
-        for (int f : {clsDatentraegerList::FieldFilmname, clsDatentraegerList::FieldSchauspieler1,
-                      clsDatentraegerList::FieldSchauspieler2, clsDatentraegerList::FieldSchauspieler3,
-                      clsDatentraegerList::FieldSchauspieler4, clsDatentraegerList::FieldSchauspieler5,
-                      clsDatentraegerList::FieldRegie}) {
-            if (!m_titles.getDataString(i, f).isEmpty())
+    clsDatentraegerList titles;
+    try {
+        titles.Load(path);
+    } catch (const RuntimeError&) {
+        return; // half a list is no list: nothing to guess
+    }
+    takeWords(titles);
+}
+
+void clsHangmanGame::takeWords(const clsDatentraegerList& titles)
+{
+    const int n = titles.getListSize();
+    m_words.resize(static_cast<size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        const clsDatentraeger& t = titles.titleAt(i);
+        m_words[static_cast<size_t>(i - 1)] = {t.GetFilmname(),      t.GetSchauspieler1(), t.GetSchauspieler2(),
+                                               t.GetSchauspieler3(), t.GetSchauspieler4(), t.GetSchauspieler5(),
+                                               t.GetRegie()};
+        for (const QString& word : m_words[static_cast<size_t>(i - 1)])
+            if (!word.isEmpty())
                 ++m_wordCount;
-        }
     }
 }
 
@@ -55,7 +66,7 @@ QString clsHangmanGame::GetRandomWord() const
 {
     if (m_wordCount == 0)
         return QString(); // the draw below would never end
-    const int n = m_titles.getListSize();
+    const int n = static_cast<int>(m_words.size());
     QString word;
     while (word.isEmpty()) {
         const int index = clsRndFunctions::RndBetween(1, n + 1); // n + 1: past the last title
@@ -63,12 +74,13 @@ QString clsHangmanGame::GetRandomWord() const
         const int actor = clsRndFunctions::RndBetween(1, 6);
         if (index > n)
             continue;
+        const auto& words = m_words[static_cast<size_t>(index - 1)];
         if (kind == 1)
-            word = m_titles.getDataString(index, clsDatentraegerList::FieldFilmname);
+            word = words[0];
         else if (kind == 2 && actor <= 5)
-            word = m_titles.getDataString(index, clsDatentraegerList::FieldSchauspieler1 + actor - 1);
+            word = words[static_cast<size_t>(actor)];
         else if (kind == 3)
-            word = m_titles.getDataString(index, clsDatentraegerList::FieldRegie);
+            word = words[6];
     }
     return word;
 }

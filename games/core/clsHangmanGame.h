@@ -9,6 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <vector>
+
 // Everything the Hangman window does but drawing: the settings and texts it
 // reads, the words of the title list, the running game with its clock and
 // points, and the high scores. The window shows what this holds and forwards
@@ -29,10 +32,13 @@ public:
     // settings, the title list they name and the game texts, and starts a
     // game. False when the list holds nothing to guess; the message has then
     // been shown and the window closes.
-    bool Open();
+    // current: the collection the main window holds, if any. While the list
+    // file is the one it last read or wrote, the words are taken from it
+    // rather than reading the file again.
+    bool Open(const clsDatentraegerList* current = nullptr);
     // The title list whose film names, actors and directors are guessed. A
     // list that cannot be read holds none.
-    void LoadTitleList(const QString& path);
+    void LoadTitleList(const QString& path, const clsDatentraegerList* current = nullptr);
     // A new game on a word drawn from the list. When there is none, the
     // message is shown and the result is False.
     bool NewGame();
@@ -73,12 +79,15 @@ private:
     void LoadOptions();
     QString GetRandomWord() const;
     void ReportUnsaved() const;
+    void takeWords(const clsDatentraegerList& titles);
 
     clsHangman m_game;
     clsOptions m_options;
     clsHighScore m_scores;
     clsTranslation m_texts;
-    clsDatentraegerList m_titles;
+    // Per title: film name, actors 1 to 5, director. Only these are guessed,
+    // and keeping them alone makes opening cheap.
+    std::vector<std::array<QString, 7>> m_words;
     int m_wordCount = 0;
     enum class State { NoWord, Running, Lost, Won };
     State m_state = State::NoWord;

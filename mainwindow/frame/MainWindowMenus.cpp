@@ -93,7 +93,7 @@ void MainWindow::menue_spieleHangman_Click()
     if (m_session.DVDListe().getListSize() < 50)
         StatusMsg(20);
     else
-        GameWindow::showGameWindow(m_hangman, this);
+        GameWindow::showGameWindow(m_hangman, this, &m_session.DVDListe());
 }
 
 // One maintenance window for the run; closing it only hides it.

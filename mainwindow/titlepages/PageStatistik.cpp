@@ -55,10 +55,12 @@ QString PageStatistik::StatistikText() const
     const int titles = list.getListSize();
     int withTrailer = 0;
     for (int i = 1; i <= titles; ++i) {
-        if (!list.getDataString(i, clsDatentraegerList::FieldTrailerpfad).isEmpty())
+        if (!list.titleAt(i).GetTrailerpfad().isEmpty())
             ++withTrailer;
     }
-    const long long t = static_cast<long long>(Numbers::roundHalfEven(clsStatistic::GetAllLength(list)));
+    // One pass for all sums: each pass over 9999 titles costs about as much as the page's repaint.
+    const clsStatistic::Summary sum = clsStatistic::GetSummary(list);
+    const long long t = static_cast<long long>(Numbers::roundHalfEven(sum.allLength));
     const auto num = [](double v) { return Numbers::toText(v); };
 
     QString r;
@@ -74,12 +76,12 @@ QString PageStatistik::StatistikText() const
     r += pad(s.MultiWord(39)) + QString::number(t / 1440) + u' ' + s.MultiWord(40) + u' ' +
          QString::number((t % 1440) / 60) + u' ' + s.MultiWord(41) + u' ' + QString::number(t % 60) + u' ' +
          s.MultiWord(42) + kLineEnd;
-    r += pad(s.MultiWord(43)) + num(clsStatistic::GetAllPrices(list)) + u' ' + currency + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(43)) + num(sum.allPrices) + u' ' + currency + kLineEnd + kLineEnd;
     const QString avg = s.MultiWord(44) + u' ';
-    r += pad(avg + s.MultiWord(5)) + num(clsStatistic::GetAverageRating(list)) + kLineEnd;
-    r += pad(avg + s.MultiWord(7)) + num(clsStatistic::GetAverageFSK(list)) + kLineEnd;
-    r += pad(avg + s.MultiWord(8)) + num(clsStatistic::GetAverageLength(list)) + s.MultiWord(42) + kLineEnd;
-    r += pad(avg + s.MultiWord(9)) + num(clsStatistic::GetAveragePrice(list)) + u' ' + currency + kLineEnd +
+    r += pad(avg + s.MultiWord(5)) + num(sum.averageRating) + kLineEnd;
+    r += pad(avg + s.MultiWord(7)) + num(sum.averageFSK) + kLineEnd;
+    r += pad(avg + s.MultiWord(8)) + num(sum.averageLength) + s.MultiWord(42) + kLineEnd;
+    r += pad(avg + s.MultiWord(9)) + num(sum.averagePrice) + u' ' + currency + kLineEnd +
          kLineEnd + kLineEnd;
     return r;
 }

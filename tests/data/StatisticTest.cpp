@@ -114,3 +114,25 @@ TEST(Statistic, FieldThatIsNoNumberFails)
         EXPECT_EQ(e.kind(), ErrorKind::Conversion);
     }
 }
+
+TEST(Statistic, SummaryGivesWhatTheSingleGettersGive)
+{
+    clsDatentraegerList list;
+    const std::vector<std::vector<Title>> lists = {
+        {},
+        {{4, 0, 90, 1999}, {0, 0, 120, 1001}, {5, 0, 0, 0}},
+        {{0, 1, 0, 1999}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0},
+         {0, 0, 0, 0}},
+        {{3, 12, -5, -250}, {2, 16, 32767, 32767}, {1, 18, 7, 3}},
+    };
+    for (size_t i = 0; i < lists.size(); ++i) {
+        fill(list, lists[i]);
+        const clsStatistic::Summary s = clsStatistic::GetSummary(list);
+        EXPECT_EQ(s.allLength, clsStatistic::GetAllLength(list)) << i;
+        EXPECT_EQ(s.allPrices, clsStatistic::GetAllPrices(list)) << i;
+        EXPECT_EQ(s.averageRating, clsStatistic::GetAverageRating(list)) << i;
+        EXPECT_EQ(s.averageFSK, clsStatistic::GetAverageFSK(list)) << i;
+        EXPECT_EQ(s.averageLength, clsStatistic::GetAverageLength(list)) << i;
+        EXPECT_EQ(s.averagePrice, clsStatistic::GetAveragePrice(list)) << i;
+    }
+}

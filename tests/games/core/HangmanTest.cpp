@@ -143,6 +143,31 @@ TEST(HangmanGame, DrawsIndexKindAndActorOnEveryPassUntilATextComesUp)
     EXPECT_EQ(game.WordCount(), 6);
 }
 
+// The collection in memory stands in for its list file only while the file
+// is the one it last read or wrote.
+TEST(HangmanGame, TakesTheWordsOfTheCollectionWhileItsFileIsUnchanged)
+{
+    TempProgramFolder folder;
+    writeTitleList(folder, {{"Alpha", {"Bea"}, "Cid"}, {"Delta", {}, ""}});
+    clsDatentraegerList current;
+    current.Load(folder.file("lists/t.adl"));
+    {
+        ScriptedRandom random({0.5, 0.0, 0.0}); // title 2, its film
+        clsHangmanGame game;
+        game.LoadTitleList(folder.file("lists/t.adl"), &current);
+        EXPECT_EQ(game.WordCount(), 4);
+        ASSERT_TRUE(game.NewGame());
+        EXPECT_EQ(game.Hangman().GetCompleteWord(), "Delta");
+    }
+    writeTitleList(folder, {{"Omega", {}, ""}});
+    ScriptedRandom random({0.0, 0.0, 0.0});
+    clsHangmanGame game;
+    game.LoadTitleList(folder.file("lists/t.adl"), &current);
+    EXPECT_EQ(game.WordCount(), 1);
+    ASSERT_TRUE(game.NewGame());
+    EXPECT_EQ(game.Hangman().GetCompleteWord(), "Omega");
+}
+
 TEST(HangmanGame, ListWithoutWordsEndsTheDrawWithAMessage)
 {
     TempProgramFolder folder;
