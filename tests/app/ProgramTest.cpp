@@ -234,27 +234,34 @@ private:
     int m_fd;
 };
 
-TEST(Executable, StartsPortableReadsTheDemoListAndShowsTheFirstCover)
+// A portable install: the program and a settings file in one folder, the
+// program ready to start there on the offscreen platform.
+bool preparePortable(const QTemporaryDir& dir, QProcess& program)
 {
-    // A portable install: the program and a settings file in one folder.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString exe = dir.filePath(QStringLiteral("quordvd"));
-    ASSERT_TRUE(QFile::copy(kExecutable, exe));
-    ASSERT_TRUE(QFile::copy(kResources + QStringLiteral("/settings.aef"), dir.filePath(QStringLiteral("settings.aef"))));
-    QDir(dir.path()).mkpath(QStringLiteral("lists"));
-    QDir(dir.path()).mkpath(QStringLiteral("cover"));
-    OpenWatch opens;
-    opens.watch(dir.filePath(QStringLiteral("lists")));
-    opens.watch(dir.filePath(QStringLiteral("cover")));
-
-    QProcess program;
+    if (!dir.isValid() || !QFile::copy(kExecutable, exe) ||
+        !QFile::copy(kResources + QStringLiteral("/settings.aef"), dir.filePath(QStringLiteral("settings.aef"))))
+        return false;
     program.setProgram(exe);
     program.setWorkingDirectory(dir.path());
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(env);
+    return true;
+}
+
+TEST(Executable, StartsPortableReadsTheDemoListAndShowsTheFirstCover)
+{
+    QTemporaryDir dir;
+    QProcess program;
+    ASSERT_TRUE(preparePortable(dir, program));
+    QDir(dir.path()).mkpath(QStringLiteral("lists"));
+    QDir(dir.path()).mkpath(QStringLiteral("cover"));
+    OpenWatch opens;
+    opens.watch(dir.filePath(QStringLiteral("lists")));
+    opens.watch(dir.filePath(QStringLiteral("cover")));
+
     program.start();
     ASSERT_TRUE(program.waitForStarted(10000));
 
@@ -280,18 +287,8 @@ TEST(Executable, AFileSizeLimitDoesNotEndTheProgram)
     // The first start copies covers larger than the limit: each copy fails
     // with its error, and the program goes on.
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString exe = dir.filePath(QStringLiteral("quordvd"));
-    ASSERT_TRUE(QFile::copy(kExecutable, exe));
-    ASSERT_TRUE(QFile::copy(kResources + QStringLiteral("/settings.aef"), dir.filePath(QStringLiteral("settings.aef"))));
-
     QProcess program;
-    program.setProgram(exe);
-    program.setWorkingDirectory(dir.path());
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
+    ASSERT_TRUE(preparePortable(dir, program));
     program.setChildProcessModifier([] {
         rlimit limit{16 * 1024, 16 * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
