@@ -50,21 +50,26 @@ bool PageNotizen::SaveNotizen()
 
 void PageNotizen::ShowNotizen()
 {
-    LoadNotizen();
+    if (!m_keptUnsaved)
+        LoadNotizen();
     m_ucTextNotizen->show();
     m_btNotizenSpeichern->show();
     m_btNotizenSuche->show();
     m_ucEntryNotizsuche->show();
-    m_ucTextNotizen->setChanged(false);
+    m_ucTextNotizen->setChanged(m_keptUnsaved);
 }
 
 void PageNotizen::HideNotizen()
 {
+    if (m_ucTextNotizen->isVisible())
+        m_keptUnsaved = false;
     if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed()) {
         const clsTranslation& box = m_host.session().BoxTexts();
         if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes &&
-            !SaveNotizen())
+            !SaveNotizen()) {
             m_host.StatusMsg(19);
+            m_keptUnsaved = true;
+        }
     }
     m_ucTextNotizen->hide();
     m_btNotizenSpeichern->hide();
@@ -74,8 +79,8 @@ void PageNotizen::HideNotizen()
 
 bool PageNotizen::queryClose()
 {
-    // A hidden page was asked when it was left, and reloads when it shows again.
-    if (m_ucTextNotizen->isHidden() || !m_ucTextNotizen->Changed())
+    // A hidden page was asked when it was left; it holds notes only when their save failed then.
+    if (m_ucTextNotizen->isHidden() ? !m_keptUnsaved : !m_ucTextNotizen->Changed())
         return true;
     const clsTranslation& box = m_host.session().BoxTexts();
     switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
@@ -85,6 +90,7 @@ bool PageNotizen::queryClose()
             return false;
         }
         m_ucTextNotizen->setChanged(false);
+        m_keptUnsaved = false;
         return true;
     case MsgAnswer::No: return true;
     default: return false;

@@ -33,4 +33,7 @@ private:
     ucEntry* m_ucEntryNotizsuche;
     QPushButton* m_btNotizenSpeichern;
     QPushButton* m_btNotizenSuche;
+    // Notes whose save failed as the page was left: shown again instead of
+    // the file, and asked about on closing.
+    bool m_keptUnsaved = false;
 };

@@ -86,6 +86,17 @@ TEST_F(NotizenTest, AFailedSaveIsReportedAndTheTextStaysChanged)
     messages.expectMessage(MsgAnswer::Yes);
     window->ShowPage(20); // a page that shows no message of its own
     EXPECT_EQ(status(), msg(19));
+
+    // Nothing typed is lost: closing asks about the hidden notes, and the page shows them again.
+    messages.expectMessage(MsgAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    window->ShowPage(6);
+    EXPECT_EQ(notes()->text(), QStringLiteral("wichtig"));
+    EXPECT_TRUE(notes()->Changed());
+    messages.expectMessage(MsgAnswer::No);
+    window->ShowPage(1);
+    window->ShowPage(6); // dropped: read from the file again, which cannot be read
+    EXPECT_NE(notes()->text(), QStringLiteral("wichtig"));
 }
 
 TEST_F(NotizenTest, FindNextMarksEachHitThenStartsAgain)
