@@ -28,7 +28,7 @@ constexpr int kTitles = 9999;
 
 QString shipped(const QString& name)
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../resources")).absoluteFilePath(name);
+    return QDir(QStringLiteral(QUORDVD_RESOURCES)).absoluteFilePath(name);
 }
 
 struct Fixture {

@@ -34,7 +34,7 @@ struct Fixture {
     {
         if (!dir.isValid())
             return;
-        const QDir resources(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../resources")));
+        const QDir resources(QStringLiteral(QUORDVD_RESOURCES));
         QDir().mkpath(dir.filePath(QStringLiteral("html")));
         for (const char* name : {"htmlvorn.ahp", "htmldvdeintrag.ahp", "htmlzeile.ahp", "htmlmenue.ahp"})
             QFile::copy(resources.filePath(QStringLiteral("html/") + QLatin1String(name)),
