@@ -1,6 +1,7 @@
 // Speed of the collection PDF: 9999 titles with every column shown (205 A4
 // pages), from the collection in memory to the committed file. Goal: under
 // 500 ms a document.
+#include "bench/BenchPdfTexts.h"
 #include "bench/BenchTitles.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
@@ -28,13 +29,7 @@ struct Fixture {
         std::mt19937 rng(42);
         for (int i = 0; i < clsDatentraegerList::kMaxTitles; ++i)
             list.AddDVD(benchTitle(rng, i, QStringLiteral("cover")));
-        const QString language = dir.filePath(QStringLiteral("english-pdf.ass"));
-        QFile f(language);
-        f.open(QIODevice::WriteOnly);
-        f.write("1#Titel in der Sammlung#titles in the collection\r\n2#Filmtitel#Film title\r\n3#Sterne#Stars\r\n"
-                "4#Genre#Genre\r\n5#Land/Jahr#Country/Year\r\n6#FSK#Age\r\n7#L\xC3\xA4nge#Length\r\n8#Seite#Page\r\n");
-        f.close();
-        texts.Load(language);
+        loadPdfTexts(dir.path(), texts);
     }
 };
 
