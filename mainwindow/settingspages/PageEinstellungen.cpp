@@ -452,19 +452,17 @@ void PageEinstellungen::FileDesign_Click()
 
     // The whole file is read and checked before the page takes any of it.
     const QString path = designsFolder() + u'/' + name;
-    std::optional<DesignFile> design;
-    if (clsPathFunctions::checkIfFileExists(path, 0)) {
-        try {
-            design = DesignFile::read(path);
-        } catch (const RuntimeError&) {
-            // refused below, with the file's name
-        }
-    }
-    if (!design) {
+    const auto refuse = [&] {
         selectQuietly(m_chosenDesign);
         m_host.StatusMsg(27, inBrackets(name));
+    };
+    if (!clsPathFunctions::checkIfFileExists(path, 0)) {
+        refuse();
         return;
     }
+    std::optional<DesignFile> design;
+    if (!runAction([&] { design = DesignFile::read(path); }, [&](const RuntimeError&) { refuse(); }))
+        return;
 
     showWhole(m_ucEntryEinstDesignName, name.left(name.size() - 4));
     showWhole(m_ucEntryEinstBG, design->BGpath);

@@ -9,9 +9,10 @@
 #include "session/Session.h"
 #include "host/PageLayout.h"
 #include "host/PageControls.h"
-#include "platform/MessageService.h"
 
 #include <QPushButton>
+
+#include <optional>
 
 using PageControls::make;
 
@@ -50,27 +51,22 @@ bool PageNotizen::SaveNotizen()
 
 void PageNotizen::ShowNotizen()
 {
-    if (!m_keptUnsaved)
+    const std::optional<QString> kept = m_unsaved.take(notesPath());
+    if (kept)
+        m_ucTextNotizen->setText(*kept);
+    else
         LoadNotizen();
     m_ucTextNotizen->show();
     m_btNotizenSpeichern->show();
     m_btNotizenSuche->show();
     m_ucEntryNotizsuche->show();
-    m_ucTextNotizen->setChanged(m_keptUnsaved);
+    m_ucTextNotizen->setChanged(kept.has_value());
 }
 
 void PageNotizen::HideNotizen()
 {
-    if (m_ucTextNotizen->isVisible())
-        m_keptUnsaved = false;
-    if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed()) {
-        const clsTranslation& box = m_host.session().BoxTexts();
-        if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes &&
-            !SaveNotizen()) {
-            m_host.StatusMsg(19);
-            m_keptUnsaved = true;
-        }
-    }
+    if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed())
+        m_unsaved.offerOnLeaving(m_host, notesPath(), m_ucTextNotizen->text(), clsDefaultTextfileHandler::WriteTxtFile);
     m_ucTextNotizen->hide();
     m_btNotizenSpeichern->hide();
     m_btNotizenSuche->hide();
@@ -80,21 +76,15 @@ void PageNotizen::HideNotizen()
 bool PageNotizen::queryClose()
 {
     // A hidden page was asked when it was left; it holds notes only when their save failed then.
-    if (m_ucTextNotizen->isHidden() ? !m_keptUnsaved : !m_ucTextNotizen->Changed())
-        return true;
-    const clsTranslation& box = m_host.session().BoxTexts();
-    switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
-    case MsgAnswer::Yes:
-        if (!SaveNotizen()) {
-            m_host.StatusMsg(19);
+    const auto saveShown = [this] {
+        if (!SaveNotizen())
             return false;
-        }
         m_ucTextNotizen->setChanged(false);
-        m_keptUnsaved = false;
         return true;
-    case MsgAnswer::No: return true;
-    default: return false;
-    }
+    };
+    if (!m_ucTextNotizen->isHidden() && m_ucTextNotizen->Changed() && !UnsavedTexts::askOnClosing(m_host, saveShown))
+        return false;
+    return m_unsaved.queryClose(m_host, clsDefaultTextfileHandler::WriteTxtFile);
 }
 
 void PageNotizen::btNotizenSpeichern_Click()

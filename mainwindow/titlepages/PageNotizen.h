@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/titlepages/UnsavedTexts.h"
+
 #include <QObject>
 #include <cstdint>
 
@@ -15,7 +17,8 @@ public:
 
     void ShowNotizen();
     void HideNotizen();
-    // Closing the program: unsaved notes are offered to be saved, with Cancel.
+    // Closing the program: unsaved notes, shown or kept from a failed save,
+    // are offered to be saved, with Cancel.
     // False keeps the program open (Cancel, or a save that failed).
     bool queryClose();
     void SetDesignNotizen();
@@ -35,5 +38,5 @@ private:
     QPushButton* m_btNotizenSuche;
     // Notes whose save failed as the page was left: shown again instead of
     // the file, and asked about on closing.
-    bool m_keptUnsaved = false;
+    UnsavedTexts m_unsaved;
 };

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <optional>
+
 PageZusatztext::PageZusatztext(PageHost& host) : QObject(host.clientArea()), m_host(host)
 {
     using namespace PageControls;
@@ -32,25 +34,27 @@ void PageZusatztext::ShowZusatztext(bool standard)
     m_ucTextZusatztextBearbeitung->show();
     m_btZusatztextSpeichern->show();
     QString path = templatePath();
+    m_target = path;
     if (!standard) {
         m_btZusatztextLoeschen->show();
-        const QString own = m_host.session().AktuelleDVD().GetZusatztextPfad();
-        if (clsPathFunctions::checkIfFileExists(own, 0))
-            path = own;
+        m_target = m_host.session().AktuelleDVD().GetZusatztextPfad();
+        if (clsPathFunctions::checkIfFileExists(m_target, 0))
+            path = m_target;
     }
+    const std::optional<QString> kept = m_unsaved.take(m_target);
     QString text;
-    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
+    if (kept)
+        text = *kept;
+    else
+        runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
     m_ucTextZusatztextBearbeitung->setText(text);
-    m_ucTextZusatztextBearbeitung->setChanged(false);
+    m_ucTextZusatztextBearbeitung->setChanged(kept.has_value());
 }
 
 void PageZusatztext::HideZusatztext()
 {
-    if (m_ucTextZusatztextBearbeitung->Changed() && m_ucTextZusatztextBearbeitung->isVisible()) {
-        const clsTranslation& box = m_host.session().BoxTexts();
-        if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes)
-            btZusatztextSpeichern_Click();
-    }
+    if (m_ucTextZusatztextBearbeitung->Changed() && m_ucTextZusatztextBearbeitung->isVisible())
+        m_unsaved.offerOnLeaving(m_host, m_target, m_ucTextZusatztextBearbeitung->text(), writer());
     m_ucTextZusatztextBearbeitung->hide();
     m_btZusatztextSpeichern->hide();
     m_btZusatztextLoeschen->hide();
@@ -58,29 +62,35 @@ void PageZusatztext::HideZusatztext()
 
 bool PageZusatztext::queryClose()
 {
-    // A hidden editor was asked when it was left, and reloads when it shows again.
-    if (m_ucTextZusatztextBearbeitung->isHidden() || !m_ucTextZusatztextBearbeitung->Changed())
+    // A hidden editor was asked when it was left; it holds texts only when their save failed then.
+    if (!m_ucTextZusatztextBearbeitung->isHidden() && m_ucTextZusatztextBearbeitung->Changed() &&
+        !UnsavedTexts::askOnClosing(m_host, [this] { return saveShown(); }))
+        return false;
+    return m_unsaved.queryClose(m_host, writer());
+}
+
+UnsavedTexts::Writer PageZusatztext::writer()
+{
+    return [this](const QString& path, const QString& text) {
+        if (!clsDefaultTextfileHandler::WriteTxtFile(path, text))
+            return false;
+        m_host.StatusMsg(1);
         return true;
-    const clsTranslation& box = m_host.session().BoxTexts();
-    switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
-    case MsgAnswer::Yes:
-        btZusatztextSpeichern_Click();
-        return !m_ucTextZusatztextBearbeitung->Changed();
-    case MsgAnswer::No: return true;
-    default: return false;
-    }
+    };
+}
+
+bool PageZusatztext::saveShown()
+{
+    if (!writer()(m_target, m_ucTextZusatztextBearbeitung->text()))
+        return false;
+    m_ucTextZusatztextBearbeitung->setChanged(false);
+    return true;
 }
 
 void PageZusatztext::btZusatztextSpeichern_Click()
 {
-    const QString target =
-        m_btZusatztextLoeschen->isVisible() ? m_host.session().AktuelleDVD().GetZusatztextPfad() : templatePath();
-    if (!clsDefaultTextfileHandler::WriteTxtFile(target, m_ucTextZusatztextBearbeitung->text())) {
+    if (!saveShown())
         m_host.StatusMsg(19); // the text stays marked as changed
-        return;
-    }
-    m_ucTextZusatztextBearbeitung->setChanged(false);
-    m_host.StatusMsg(1);
 }
 
 void PageZusatztext::btZusatztextLoeschen_Click()
@@ -89,8 +99,7 @@ void PageZusatztext::btZusatztextLoeschen_Click()
     if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
         return;
     // A title without a long text has nothing to remove; the template still comes in.
-    const QString own = m_host.session().AktuelleDVD().GetZusatztextPfad();
-    if (QFile::exists(own) && !QFile::remove(own)) {
+    if (QFile::exists(m_target) && !QFile::remove(m_target)) {
         m_host.StatusMsg(6);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/titlepages/UnsavedTexts.h"
+
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -16,7 +18,8 @@ public:
 
     void ShowZusatztext(bool standard);
     void HideZusatztext();
-    // Closing the program: an unsaved text is offered to be saved, with Cancel.
+    // Closing the program: the unsaved text shown and every text kept from a
+    // failed save are offered to be saved, with Cancel.
     // False keeps the program open (Cancel, or a save that failed).
     bool queryClose();
     void SetDesignZusatztext();
@@ -28,8 +31,17 @@ public:
     static QString templatePath();
 
 private:
+    UnsavedTexts::Writer writer();
+    // Writes the shown text to its file; false when it could not be written.
+    bool saveShown();
+
     PageHost& m_host;
     ucText* m_ucTextZusatztextBearbeitung;
     QPushButton* m_btZusatztextSpeichern;
     QPushButton* m_btZusatztextLoeschen;
+    // The file the shown text was opened from and is saved to: the current
+    // title may change before the page is left.
+    QString m_target;
+    // Texts whose save failed as the page was left, each with its title's file.
+    UnsavedTexts m_unsaved;
 };
