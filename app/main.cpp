@@ -25,7 +25,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <exception>
 
 #include <sys/resource.h>
 
@@ -115,9 +114,10 @@ int main(int argc, char** argv)
         // Leaving the password box ends the program before anything was read.
         if (!splash.Form_Load())
             return 0;
-    } catch (const std::exception& e) {
+    } catch (const RuntimeError& e) {
         // A file that stops the start-up (a damaged password file, say) is
-        // named instead of ending the program without a word.
+        // named instead of ending the program without a word; a programming
+        // error ends it as everywhere else.
         messages.messageBox(QString::fromUtf8(e.what()), MsgButtons::Ok, QStringLiteral("QuorDVD"));
         return 1;
     }
