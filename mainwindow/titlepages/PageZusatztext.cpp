@@ -1,7 +1,10 @@
 #include "mainwindow/titlepages/PageZusatztext.h"
 
 #include "controls/ucText.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
@@ -39,7 +42,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
             path = own;
     }
     QString text;
-    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
+    runAction(m_host, MessageText::FileUnusable, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
     m_ucTextZusatztextBearbeitung->setText(text);
     m_ucTextZusatztextBearbeitung->setChanged(false);
 }
@@ -48,7 +51,7 @@ void PageZusatztext::HideZusatztext()
 {
     if (m_ucTextZusatztextBearbeitung->Changed() && m_ucTextZusatztextBearbeitung->isVisible()) {
         const clsTranslation& box = m_host.session().BoxTexts();
-        if (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNo, box.MultiWord(5)) == MsgAnswer::Yes)
+        if (Messages::get().messageBox(box.MultiWord(BoxText::AskSaveChanges), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) == MsgAnswer::Yes)
             btZusatztextSpeichern_Click();
     }
     m_ucTextZusatztextBearbeitung->hide();
@@ -62,7 +65,7 @@ bool PageZusatztext::queryClose()
     if (m_ucTextZusatztextBearbeitung->isHidden() || !m_ucTextZusatztextBearbeitung->Changed())
         return true;
     const clsTranslation& box = m_host.session().BoxTexts();
-    switch (Messages::get().messageBox(box.MultiWord(14), MsgButtons::YesNoCancel, box.MultiWord(5))) {
+    switch (Messages::get().messageBox(box.MultiWord(BoxText::AskSaveChanges), MsgButtons::YesNoCancel, box.MultiWord(BoxText::ConfirmTitle))) {
     case MsgAnswer::Yes:
         btZusatztextSpeichern_Click();
         return !m_ucTextZusatztextBearbeitung->Changed();
@@ -76,29 +79,29 @@ void PageZusatztext::btZusatztextSpeichern_Click()
     const QString target =
         m_btZusatztextLoeschen->isVisible() ? m_host.session().AktuelleDVD().GetZusatztextPfad() : templatePath();
     if (!clsDefaultTextfileHandler::WriteTxtFile(target, m_ucTextZusatztextBearbeitung->text())) {
-        m_host.StatusMsg(19); // the text stays marked as changed
+        m_host.StatusMsg(MessageText::Failed); // the text stays marked as changed
         return;
     }
     m_ucTextZusatztextBearbeitung->setChanged(false);
-    m_host.StatusMsg(1);
+    m_host.StatusMsg(MessageText::Saved);
 }
 
 void PageZusatztext::btZusatztextLoeschen_Click()
 {
     const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     // A title without a long text has nothing to remove; the template still comes in.
     const QString own = m_host.session().AktuelleDVD().GetZusatztextPfad();
     if (QFile::exists(own) && !QFile::remove(own)) {
-        m_host.StatusMsg(6);
+        m_host.StatusMsg(MessageText::DeleteFailed);
         return;
     }
     QString text;
-    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true); });
+    runAction(m_host, MessageText::FileUnusable, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true); });
     // A text that differs from the one shown marks the editor as changed.
     m_ucTextZusatztextBearbeitung->setText(text);
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
 }
 
 void PageZusatztext::SetDesignZusatztext()
@@ -107,10 +110,10 @@ void PageZusatztext::SetDesignZusatztext()
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
     ucText* t = m_ucTextZusatztextBearbeitung;
-    t->SetDesign(style.MultiWord(131), 2, 10, design,
+    t->SetDesign(style.MultiWord(StyleText::LongTextBox), 2, 10, design,
                  t->Labelwidth(), t->Locked(), t->BorderStyle());
-    m_btZusatztextLoeschen->setText(style.MultiWord(130));
-    m_btZusatztextSpeichern->setText(style.MultiWord(129));
+    m_btZusatztextLoeschen->setText(style.MultiWord(StyleText::DeleteLongText));
+    m_btZusatztextSpeichern->setText(style.MultiWord(StyleText::SaveLongText));
 }
 
 void PageZusatztext::SetSizes(int W, int H)
