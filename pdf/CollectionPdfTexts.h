@@ -2,7 +2,7 @@
 
 // Numbers of the texts in the PDF file (english-pdf.ass): the words of the
 // collection's PDF.
-namespace PdfText {
+namespace CollectionPdfText {
 
 enum : int {
     TitlesInCollection = 1, // after the number of titles
@@ -15,4 +15,4 @@ enum : int {
     Page = 8,
 };
 
-} // namespace PdfText
+} // namespace CollectionPdfText
