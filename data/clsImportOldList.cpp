@@ -1,5 +1,6 @@
 #include "data/clsImportOldList.h"
 
+#include "data/MessageTexts.h"
 #include "data/clsDatentraegerList.h"
 #include "data/clsDefaultListFileHandler.h"
 #include "platform/Numbers.h"
@@ -65,5 +66,5 @@ void clsImportOldList::ChangeToNewList(const QString& path)
     // The list writes a complete new file before it replaces the old one.
     list.Save(path);
     if (m_status)
-        m_status(37, QString());
+        m_status(MessageText::OldListConverted, QString());
 }

@@ -10,7 +10,7 @@ class clsImportOldList {
 public:
     // The file is checked whole first and replaced only by a complete new
     // file: a short or damaged file stays exactly as it was (and the error
-    // reaches the caller). Afterwards status message 37 is shown.
+    // reaches the caller). Afterwards MessageText::OldListConverted is shown.
     void ChangeToNewList(const QString& path);
 
     void setStatusCallback(StatusCallback callback) { m_status = std::move(callback); }

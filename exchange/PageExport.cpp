@@ -1,6 +1,9 @@
 #include "exchange/PageExport.h"
 
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "pdf/clsSammlungToPDF.h"
 
 #include "controls/FontHelper.h"
@@ -42,18 +45,18 @@ struct PdfOption {
 
 // Option k of the PDF's list: its caption and the columns it adds to the film name.
 constexpr std::array<PdfOption, PageExport::kPdfOptions> kPdfOptionTable{{
-    {143, {true, true, true, true, true}},
-    {144, {false, true, true, true, true}},
-    {145, {true, false, true, true, true}},
-    {146, {true, true, false, true, true}},
-    {147, {true, true, true, false, true}},
-    {148, {true, true, true, true, false}},
-    {165, {true, false, false, false, false}},
-    {166, {false, true, false, false, false}},
-    {167, {false, false, true, false, false}},
-    {149, {false, false, false, true, false}},
-    {150, {false, false, false, false, true}},
-    {151, {false, false, false, false, false}},
+    {StyleText::AllColumns, {true, true, true, true, true}},
+    {StyleText::WithoutRating, {false, true, true, true, true}},
+    {StyleText::WithoutGenre, {true, false, true, true, true}},
+    {StyleText::WithoutCountryYear, {true, true, false, true, true}},
+    {StyleText::WithoutAgeRating, {true, true, true, false, true}},
+    {StyleText::WithoutRunningTime, {true, true, true, true, false}},
+    {StyleText::RatingOnly, {true, false, false, false, false}},
+    {StyleText::GenreOnly, {false, true, false, false, false}},
+    {StyleText::CountryYearOnly, {false, false, true, false, false}},
+    {StyleText::AgeRatingOnly, {false, false, false, true, false}},
+    {StyleText::RunningTimeOnly, {false, false, false, false, true}},
+    {StyleText::FilmTitlesOnly, {false, false, false, false, false}},
 }};
 
 // Closes the progress display on every way out of the upload.
@@ -68,7 +71,7 @@ private:
     ProgressService& m_progress;
 };
 
-constexpr int kExported = 16;
+constexpr int kExported = MessageText::ExportFinished;
 
 // Behind "Export finished.": the program folder is hidden, so the file is named in full.
 QString whereTo(const QString& path) { return QStringLiteral(" (") + path + u')'; }
@@ -133,7 +136,7 @@ void PageExport::ShowExport()
     for (QWidget* w : std::initializer_list<QWidget*>{m_lbHTMLexport, m_ucEntryExpHtmlCaption, m_ucEntryExpHtmlFont,
                                                       m_ucEntryExpHtmlBg, m_ucEntryExpHtmlSite, m_btHTMLexport})
         w->show();
-    m_ucEntryExpHtmlCaption->setValue(m_host.session().StyleTexts().MultiWord(81));
+    m_ucEntryExpHtmlCaption->setValue(m_host.session().StyleTexts().MultiWord(StyleText::MyCollection));
     m_ucEntryExpHtmlFont->setValue(QStringLiteral("0000CC"));
     m_ucEntryExpHtmlBg->setValue(QStringLiteral("000000"));
     m_ucEntryExpHtmlSite->setValue(QStringLiteral("10"));
@@ -150,20 +153,20 @@ void PageExport::SetDesignExport()
     const clsOptions& o = m_host.session().Options();
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucOptionExport->SetDesign(kPdfOptions, 1, 20, style.MultiWord(19), o.ColorFont(), o.ColorBG());
+    m_ucOptionExport->SetDesign(kPdfOptions, 1, 20, style.MultiWord(StyleText::PleaseChoose), o.ColorFont(), o.ColorBG());
     for (int k = 1; k <= kPdfOptions; ++k)
         m_ucOptionExport->SetCaption(static_cast<std::int16_t>(k),
                                      style.MultiWord(kPdfOptionTable[static_cast<size_t>(k - 1)].caption));
     for (QLabel* label : {m_lbPDFExport, m_lbExcelExport, m_lbHTMLexport, m_lbQuorExport})
         PageControls::setColors(label, o.ColorFont(), o.ColorBG());
-    m_ucEntryExpHtmlCaption->SetDesign(style.MultiWord(164), 1, 150, 5, design, false);
-    m_ucEntryExpHtmlFont->SetDesign(style.MultiWord(163), 1, 150, 5, design, false);
-    m_ucEntryExpHtmlBg->SetDesign(style.MultiWord(162), 1, 150, 5, design, false);
-    m_ucEntryExpHtmlSite->SetDesign(style.MultiWord(161), 1, 150, 5, design, false);
-    m_btHTMLexport->setText(style.MultiWord(160));
-    m_btPDFerstellen->setText(style.MultiWord(159));
-    m_btExcelExport->setText(style.MultiWord(158));
-    m_btQuorExport->setText(style.MultiWord(170));
+    m_ucEntryExpHtmlCaption->SetDesign(style.MultiWord(StyleText::PageCaption), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlFont->SetDesign(style.MultiWord(StyleText::HtmlTextColour), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlBg->SetDesign(style.MultiWord(StyleText::HtmlBackgroundColour), 1, 150, 5, design, false);
+    m_ucEntryExpHtmlSite->SetDesign(style.MultiWord(StyleText::TitlesPerPage), 1, 150, 5, design, false);
+    m_btHTMLexport->setText(style.MultiWord(StyleText::CreateHtmlPages));
+    m_btPDFerstellen->setText(style.MultiWord(StyleText::CreatePdf));
+    m_btExcelExport->setText(style.MultiWord(StyleText::StartExcelExport));
+    m_btQuorExport->setText(style.MultiWord(StyleText::UploadAllTitles));
 }
 
 void PageExport::SetSizes(int W, int)
@@ -191,14 +194,14 @@ void PageExport::btExcelExport_Click()
     if (exported)
         m_host.StatusMsg(kExported, whereTo(path));
     else
-        m_host.StatusMsg(17);
+        m_host.StatusMsg(MessageText::ExcelExportFailed);
 }
 
 void PageExport::btPDFerstellen_Click()
 {
     // A fresh table on every press, so that an edited language file counts at once.
     clsTranslation pdfTexts;
-    if (!runAction(m_host, 19, [&] {
+    if (!runAction(m_host, MessageText::Failed, [&] {
             pdfTexts.setLanguage(m_host.session().Options().Language());
             pdfTexts.Load(ProgramFiles::pdfTexts());
         }))
@@ -213,7 +216,7 @@ void PageExport::btPDFerstellen_Click()
     if (written)
         m_host.StatusMsg(kExported, whereTo(path));
     else
-        m_host.StatusMsg(19);
+        m_host.StatusMsg(MessageText::Failed);
 }
 
 bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c, const QString& path)
@@ -231,7 +234,7 @@ void PageExport::btHTMLexport_Click()
     const clsDatentraegerList& list = session.DVDListe();
     const std::optional<double> number = Numbers::tryParse(m_ucEntryExpHtmlSite->value());
     if (!number || Numbers::intFloor(*number) < 1) {
-        m_host.StatusMsg(24);
+        m_host.StatusMsg(MessageText::InvalidNumberOrNotSaved);
         return;
     }
     // More titles per page than the collection holds make one page of them all.
@@ -244,7 +247,7 @@ void PageExport::btHTMLexport_Click()
     clsHtmlPageCreator::Result result;
     {
         const WaitCursor busy;
-        if (!runAction(m_host, 19, [&] {
+        if (!runAction(m_host, MessageText::Failed, [&] {
                 for (int i = 1; i <= list.getListSize(); ++i)
                     creator.AddDVD(list.getDVD(i));
             }))
@@ -282,7 +285,7 @@ void PageExport::btQuorExport_Click()
         const clsTranslation& box = session.BoxTexts();
         ProgressService& progress = Progress::get();
         const WaitCursor busy;
-        progress.begin(box.MultiWord(31), box.MultiWord(32), total);
+        progress.begin(box.MultiWord(BoxText::UploadingTitle), box.MultiWord(BoxText::CancelButton), total);
         const ProgressEnd closes(progress);
         result = clsInternetExport::UploadAllMovies(
             session.ServerUrl(), session.DVDListe(), session.Options().Language(), Http::get(),

@@ -3,7 +3,9 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "host/WaitCursor.h"
 #include "host/PageControls.h"
 #include "host/PageHost.h"
@@ -124,14 +126,14 @@ void PageImport::SetDesignImport()
     // Its box takes the entries' colours, so that it shows on any page colour.
     ColorHelper::setBoxColors(m_checkImpFirstLine, o.ColorEntryFont(), o.ColorEntryBG());
     ColorHelper::setBoxColors(m_listImpSpaltenOrder, o.ColorEntryFont(), o.ColorEntryBG());
-    m_ucEntryImpNewListName->SetDesign(style.MultiWord(157), 1, 180, 5, design, false);
-    m_ucEntryImportFile->SetDesign(style.MultiWord(156), 3, 180, 5, design, false);
-    m_ucEntryImpAnzahl->SetDesign(style.MultiWord(155), 1, 180, 5, design, false);
+    m_ucEntryImpNewListName->SetDesign(style.MultiWord(StyleText::NewListName), 1, 180, 5, design, false);
+    m_ucEntryImportFile->SetDesign(style.MultiWord(StyleText::ExcelFile), 3, 180, 5, design, false);
+    m_ucEntryImpAnzahl->SetDesign(style.MultiWord(StyleText::NumberOfRows), 1, 180, 5, design, false);
     m_ucEntryImportFile->setDialogFilter(kFileFilter);
     m_ucEntryImportFile->setDialogFolder(ProgramFolder::path());
-    m_lbImpZuordnung->setText(style.MultiWord(154));
-    m_checkImpFirstLine->setText(style.MultiWord(153));
-    m_btImportieren->setText(style.MultiWord(152));
+    m_lbImpZuordnung->setText(style.MultiWord(StyleText::ColumnOrder));
+    m_checkImpFirstLine->setText(style.MultiWord(StyleText::FirstRowHeaders));
+    m_btImportieren->setText(style.MultiWord(StyleText::ImportButton));
     ResetImportSpalten();
 }
 
@@ -169,7 +171,7 @@ void PageImport::ResetImportSpalten()
     const clsTranslation& style = m_host.session().StyleTexts();
     m_listImpSpaltenOrder->clear();
     m_listImpSpaltenOrder->addItems(clsExcelHandler::ColumnCaptions(style));
-    m_ucEntryImpNewListName->setValue(style.MultiWord(142));
+    m_ucEntryImpNewListName->setValue(style.MultiWord(StyleText::Imported));
     m_ucEntryImportFile->setValue(QString());
     m_ucEntryImpAnzahl->setValue(QStringLiteral("1"));
 }
@@ -204,7 +206,7 @@ void PageImport::btImpEntfernen_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    m_listImpSpaltenOrder->item(row)->setText(kNotImported + m_host.session().StyleTexts().MultiWord(1));
+    m_listImpSpaltenOrder->item(row)->setText(kNotImported + m_host.session().StyleTexts().MultiWord(StyleText::NotImported));
 }
 
 QString PageImport::columnOrder() const
@@ -221,17 +223,17 @@ void PageImport::btImportieren_Click()
     const QString listName = m_ucEntryImpNewListName->value();
     // A name that would leave the lists folder counts as no name.
     if (workbook.isEmpty() || !clsExcelHandler::IsListNameValid(listName)) {
-        m_host.StatusMsg(11);
+        m_host.StatusMsg(MessageText::EntriesMissing);
         return;
     }
     const QString listPath = ProgramFiles::lists() + u'/' + listName + QStringLiteral(".adl");
     // Any file of that name counts, a hidden one too: the import must never replace it.
     if (QFileInfo::exists(listPath)) {
-        m_host.StatusMsg(12);
+        m_host.StatusMsg(MessageText::ImportListExists);
         return;
     }
     if (!m_ucEntryImpAnzahl->IsValueNumericBetween(1, kMaxRows)) {
-        m_host.StatusMsg(25);
+        m_host.StatusMsg(MessageText::InvalidValue);
         return;
     }
     const int rows = static_cast<int>(Numbers::intFloor(Numbers::parse(m_ucEntryImpAnzahl->value())));
@@ -241,5 +243,5 @@ void PageImport::btImportieren_Click()
         imported = m_excel.ExcelImport(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
                                        m_checkImpFirstLine->isChecked(), rows);
     }
-    m_host.StatusMsg(imported ? 18 : 19);
+    m_host.StatusMsg(imported ? MessageText::ImportFinished : MessageText::Failed);
 }

@@ -2,6 +2,9 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "host/WaitCursor.h"
 #include "exchange/OnlineService.h"
 #include "exchange/core/clsInternetExport.h"
@@ -23,10 +26,10 @@
 namespace {
 
 // Status messages.
-constexpr int kFailed = 19;
-constexpr int kTextTooShort = 43;
-constexpr int kNothingFound = 44;
-constexpr int kNoCount = 46;
+constexpr int kFailed = MessageText::Failed;
+constexpr int kTextTooShort = MessageText::SearchTextTooShort;
+constexpr int kNothingFound = MessageText::NoTitlesFound;
+constexpr int kNoCount = MessageText::AnswerWithoutCount;
 
 constexpr int kMinSearchLength = 2;
 constexpr int kRecordRole = Qt::UserRole;
@@ -89,8 +92,8 @@ void PageWexul::HideWexul()
 void PageWexul::SetDesignWexul()
 {
     Session& session = m_host.session();
-    m_btWexul->setText(session.StyleTexts().MultiWord(168));
-    m_btWexulAgain->setText(session.StyleTexts().MultiWord(169));
+    m_btWexul->setText(session.StyleTexts().MultiWord(StyleText::UseResult));
+    m_btWexulAgain->setText(session.StyleTexts().MultiWord(StyleText::NewOnlineSearch));
     ColorHelper::setBoxColors(m_list, session.Options().ColorEntryFont(), session.Options().ColorEntryBG());
 }
 
@@ -129,7 +132,7 @@ void PageWexul::btWexulAgain_Click()
     if (!OnlineService::hasAddress(m_host))
         return;
     clsTranslation& box = m_host.session().BoxTexts();
-    const QString text = Messages::get().inputBox(box.MultiWord(21), box.MultiWord(20), QString());
+    const QString text = Messages::get().inputBox(box.MultiWord(BoxText::SearchTitlePrompt), box.MultiWord(BoxText::OnlineSearchTitle), QString());
     if (text.size() < kMinSearchLength) {
         m_host.StatusMsg(kTextTooShort);
         return;

@@ -1,6 +1,9 @@
 #include "exchange/WebMenu.h"
 
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "exchange/OnlineService.h"
 #include "exchange/core/clsInternetExport.h"
 #include "exchange/core/clsWeb.h"
@@ -17,24 +20,24 @@ namespace {
 constexpr int kMaxTitleLength = 15;
 
 // Status messages.
-constexpr int kRemoved = 5;
-constexpr int kAdded = 7;
-constexpr int kNoAddress = 11;
-constexpr int kFailed = 19;
-constexpr int kBadTitle = 25;
-constexpr int kFileUnusable = 27;
-constexpr int kNoFavourite = 33;
-constexpr int kAddressRefused = 48;
+constexpr int kRemoved = MessageText::Removed;
+constexpr int kAdded = MessageText::Added;
+constexpr int kNoAddress = MessageText::EntriesMissing;
+constexpr int kFailed = MessageText::Failed;
+constexpr int kBadTitle = MessageText::InvalidValue;
+constexpr int kFileUnusable = MessageText::FileUnusable;
+constexpr int kNoFavourite = MessageText::NotAvailable;
+constexpr int kAddressRefused = MessageText::AddressRefused;
 
 // Box texts.
-constexpr int kDeleteTitle = 1;
-constexpr int kAddTitle = 2;
-constexpr int kAskNumber = 13;
-constexpr int kAskAddress = 16;
-constexpr int kAskTitle = 18;
+constexpr int kDeleteTitle = BoxText::DeleteFavouriteTitle;
+constexpr int kAddTitle = BoxText::AddFavouriteTitle;
+constexpr int kAskNumber = BoxText::FavouriteNumberPrompt;
+constexpr int kAskAddress = BoxText::FavouriteAddressPrompt;
+constexpr int kAskTitle = BoxText::FavouriteTitlePrompt;
 
 // Caption of the free item.
-constexpr int kAddCaption = 82;
+constexpr int kAddCaption = StyleText::AddFavourite;
 
 } // namespace
 

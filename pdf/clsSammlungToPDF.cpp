@@ -2,6 +2,7 @@
 
 #include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
+#include "pdf/CollectionPdfTexts.h"
 #include "pdf/clsPDFCreator.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
@@ -20,11 +21,13 @@ struct Column {
 };
 
 // Title, then the optional columns in the order of their flags.
-constexpr Column kTitleColumn = {2, clsDatentraegerList::FieldFilmname, 6.5f};
+constexpr Column kTitleColumn = {CollectionPdfText::FilmTitle, clsDatentraegerList::FieldFilmname, 6.5f};
 constexpr Column kOptionalColumns[5] = {
-    {3, clsDatentraegerList::FieldBewertung, 1.0f}, {4, clsDatentraegerList::FieldGenre, 5.5f},
-    {5, clsDatentraegerList::FieldLandJahr, 2.5f},  {6, clsDatentraegerList::FieldFsk, 1.0f},
-    {7, clsDatentraegerList::FieldLaenge, 1.5f},
+    {CollectionPdfText::Stars, clsDatentraegerList::FieldBewertung, 1.0f},
+    {CollectionPdfText::Genre, clsDatentraegerList::FieldGenre, 5.5f},
+    {CollectionPdfText::CountryYear, clsDatentraegerList::FieldLandJahr, 2.5f},
+    {CollectionPdfText::Age, clsDatentraegerList::FieldFsk, 1.0f},
+    {CollectionPdfText::Length, clsDatentraegerList::FieldLaenge, 1.5f},
 };
 
 constexpr float kLeft = 2.0f;
@@ -115,14 +118,14 @@ void clsSammlungToPDF::writeCollection(const clsTranslation& translation, const 
         for (int c = 0; c < shown; ++c)
             pdf.DrawText(columnX[c], kHeaderY, headers[c], kFont, 8, 0, 0);
     };
-    const QString pageWord = QStringLiteral("  ") + translation.MultiWord(8) + u' ';
+    const QString pageWord = QStringLiteral("  ") + translation.MultiWord(CollectionPdfText::Page) + u' ';
 
     const int count = list.getListSize();
     pdf.BeginPage();
     pdf.DrawText(19.5f, 1.5f, QStringLiteral("  Seite %1").arg(pdf.Pages()), kFont, 12, 1, 0);
     pdf.DrawObject(u"Footers");
     pdf.DrawText(kLeft, 28, u"QuorDVD", kFont, 16, 0, 0);
-    pdf.DrawText(kLeft, 27.5f, QString::number(count) + u' ' + translation.MultiWord(1), kFont, 12, 0, 0);
+    pdf.DrawText(kLeft, 27.5f, QString::number(count) + u' ' + translation.MultiWord(CollectionPdfText::TitlesInCollection), kFont, 12, 0, 0);
     drawHeaders();
 
     int r = 0;

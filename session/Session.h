@@ -57,7 +57,7 @@ public:
     // what reading it reported (37 for a converted older layout) instead of
     // reporting it, so the caller can show it after the page it switches to.
     StatusReports takeList(const QString& path);
-    // Where the older-layout conversion reports (message 37).
+    // Where the older-layout conversion reports (MessageText::OldListConverted).
     void setStatusCallback(StatusCallback callback);
 
     // ---- the current title: its number (0 for none), and its record read from the collection

@@ -5,6 +5,8 @@
 #include "controls/WindowPlacement.h"
 #include "controls/clsFormFunctions.h"
 #include "controls/ucEntry.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
@@ -38,46 +40,46 @@ constexpr int kPanelTop = 200;
 const QString kMenuSammlung = QStringLiteral("menue_sammlungRegal");
 const QString kMenuAnsicht = QStringLiteral("menue_ansichtRegal");
 
-// Menu entries and panel buttons with the number of their text in the shelf language file.
+// Menu entries and panel buttons with their text in the shelf language file.
 struct Caption {
     const char* name;
     int text;
 };
 constexpr Caption kMenuCaptions[] = {
-    {"Menue_allehinzu", 5},
-    {"Menue_alleweg", 6},
-    {"Menue_anzeigegroesse", 7},
-    {"Menue_bg_entfernen", 8},
-    {"Menue_bg_hinzufuegen", 9},
-    {"Menue_blockweiseverschieben", 10},
-    {"Menue_brettentfernen", 11},
-    {"Menue_brettlaenger", 11},
-    {"Menue_brettverkuerzen", 11},
-    {"Menue_entfernenMarkiert", 12},
-    {"menue_filmeverbreitern", 12},
-    {"menue_filmeverschmaelern", 12},
-    {"menue_alleentfernen", 13},
-    {"menue_alleverbreitern", 13},
-    {"menue_alleverschmaelern", 13},
-    {"menue_entfernen", 14},
-    {"Menue_bretteinfuegen", 15},
-    {"Menue_dvdsaufbretter", 16},
-    {"Menue_dvdverwaltung", 17},
-    {"menue_einzeltitelentfernen", 18},
-    {"Menue_einzeltitelhinzufuegen", 19},
-    {"Menue_hintergrundbild", 20},
-    {"Menue_inreihe", 21},
-    {"Menue_regalbretter", 22},
-    {"Menue_speichern", 23},
-    {"Menue_vergroessern", 24},
-    {"Menue_verkleinern", 25},
-    {"Menue_verschiebmodus", 26},
-    {"menue_markiert", 29},
-    {"menue_verbreitern", 30},
-    {"menue_verschmaelern", 31},
-    {"menue_filmelegen", 32},
-    {"menue_auswahlweg", 33},
-    {"menue_markiereAlle", 34},
+    {"Menue_allehinzu", Regal::TextInsertAllMissing},
+    {"Menue_alleweg", Regal::TextRemoveAllSurplus},
+    {"Menue_anzeigegroesse", Regal::TextDisplaySize},
+    {"Menue_bg_entfernen", Regal::TextBackgroundRemove},
+    {"Menue_bg_hinzufuegen", Regal::TextBackgroundAdd},
+    {"Menue_blockweiseverschieben", Regal::TextMoveAsBlock},
+    {"Menue_brettentfernen", Regal::TextBoardsOnly},
+    {"Menue_brettlaenger", Regal::TextBoardsOnly},
+    {"Menue_brettverkuerzen", Regal::TextBoardsOnly},
+    {"Menue_entfernenMarkiert", Regal::TextFilmsOnly},
+    {"menue_filmeverbreitern", Regal::TextFilmsOnly},
+    {"menue_filmeverschmaelern", Regal::TextFilmsOnly},
+    {"menue_alleentfernen", Regal::TextAllObjects},
+    {"menue_alleverbreitern", Regal::TextAllObjects},
+    {"menue_alleverschmaelern", Regal::TextAllObjects},
+    {"menue_entfernen", Regal::TextRemove},
+    {"Menue_bretteinfuegen", Regal::TextInsert},
+    {"Menue_dvdsaufbretter", Regal::TextAllOntoBoards},
+    {"Menue_dvdverwaltung", Regal::TextFilm},
+    {"menue_einzeltitelentfernen", Regal::TextRemoveSingleTitle},
+    {"Menue_einzeltitelhinzufuegen", Regal::TextAddSingleTitle},
+    {"Menue_hintergrundbild", Regal::TextBackgroundPicture},
+    {"Menue_inreihe", Regal::TextInARow},
+    {"Menue_regalbretter", Regal::TextBoards},
+    {"Menue_speichern", Regal::TextSave},
+    {"Menue_vergroessern", Regal::TextEnlargeAll},
+    {"Menue_verkleinern", Regal::TextShrinkAll},
+    {"Menue_verschiebmodus", Regal::TextMoveMode},
+    {"menue_markiert", Regal::TextMarkedObjects},
+    {"menue_verbreitern", Regal::TextWiden},
+    {"menue_verschmaelern", Regal::TextNarrow},
+    {"menue_filmelegen", Regal::TextLayFilmsDown},
+    {"menue_auswahlweg", Regal::TextClearSelection},
+    {"menue_markiereAlle", Regal::TextMarkAll},
 };
 
 // The colour of r, g and b in [0, 1), each taken to 0..255.
@@ -256,7 +258,7 @@ bool Regal::initFromSettings(const QString& shelfPath)
 bool Regal::writeNewShelfFile(const QString& path)
 {
     return runAction([&] { clsRegalCtrl::WriteNewShelfFile(path); },
-                     [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); });
+                     [&](const RuntimeError&) { statusWithText(MessageText::Failed, TextShelfNotSaved); });
 }
 
 void Regal::OpenView()
@@ -284,20 +286,20 @@ void Regal::OpenView()
     const clsOptions& o = m_host.session().Options();
     const QString shelfPath = clsRegalCtrl::ShelfPathOfList(o.DvdListpath());
     if (!clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
-        m_host.StatusMsg(32);
+        m_host.StatusMsg(MessageText::ShelfFileMissing);
         return;
     }
     if (!clsPathFunctions::checkIfFileExists(o.DvdListpath(), 0)) {
-        m_host.StatusMsg(31);
+        m_host.StatusMsg(MessageText::ListFileMissing);
         return;
     }
     setBearbeitungsModus(false);
     if (!initFromSettings(shelfPath)) {
         // Nothing of another shelf is shown in place of this one.
         if (m_shelfFileFailed)
-            statusWithText(19, TextShelfUnreadable);
+            statusWithText(MessageText::Failed, TextShelfUnreadable);
         else
-            m_host.StatusMsg(19);
+            m_host.StatusMsg(MessageText::Failed);
         return;
     }
     showSized();
@@ -319,8 +321,8 @@ void Regal::OpenEditor()
         const QString listPath = s.Options().DvdListpath();
         const QString shelfPath = clsRegalCtrl::ShelfPathOfList(listPath);
         if (!clsPathFunctions::checkIfFileExists(shelfPath, 0)) {
-            m_host.StatusMsg(32);
-            if (Messages::get().messageBox(s.BoxTexts().MultiWord(19), MsgButtons::YesNo, s.BoxTexts().MultiWord(12)) !=
+            m_host.StatusMsg(MessageText::ShelfFileMissing);
+            if (Messages::get().messageBox(s.BoxTexts().MultiWord(BoxText::AskCreateShelfFile), MsgButtons::YesNo, s.BoxTexts().MultiWord(BoxText::NewFileTitle)) !=
                 MsgAnswer::Yes)
                 return;
             if (!writeNewShelfFile(shelfPath))
@@ -328,7 +330,7 @@ void Regal::OpenEditor()
             continue;
         }
         if (!clsPathFunctions::checkIfFileExists(listPath, 0)) {
-            m_host.StatusMsg(31);
+            m_host.StatusMsg(MessageText::ListFileMissing);
             return;
         }
         setBearbeitungsModus(true);
@@ -340,15 +342,15 @@ void Regal::OpenEditor()
         }
         // Only a shelf file that could not be read is offered to be written anew.
         if (!m_shelfFileFailed) {
-            m_host.StatusMsg(19);
+            m_host.StatusMsg(MessageText::Failed);
             return;
         }
-        if (Messages::get().messageBox(s.BoxTexts().MultiWord(22), MsgButtons::YesNo, s.BoxTexts().MultiWord(6)) !=
+        if (Messages::get().messageBox(s.BoxTexts().MultiWord(BoxText::AskRewriteShelfFile), MsgButtons::YesNo, s.BoxTexts().MultiWord(BoxText::DamagedShelfFileTitle)) !=
             MsgAnswer::Yes)
             return;
         if (!writeNewShelfFile(shelfPath))
             return;
-        m_host.StatusMsg(14);
+        m_host.StatusMsg(MessageText::ShelfFileWritten);
     }
 }
 
@@ -465,10 +467,10 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 
 void Regal::applyCaptions()
 {
-    m_btentfernen->setText(m_texts.MultiWord(1));
-    m_bthinzufuegen->setText(m_texts.MultiWord(2));
-    m_btHintergundhinzufuegen->setText(m_texts.MultiWord(3));
-    m_ucEntry1->setCaption(m_texts.MultiWord(4));
+    m_btentfernen->setText(m_texts.MultiWord(TextRemoveFilm));
+    m_bthinzufuegen->setText(m_texts.MultiWord(TextAddFilm));
+    m_btHintergundhinzufuegen->setText(m_texts.MultiWord(TextAddBackground));
+    m_ucEntry1->setCaption(m_texts.MultiWord(TextEntry));
     for (const Caption& c : kMenuCaptions) {
         if (QAction* a = menuItem(QString::fromLatin1(c.name)))
             a->setText(m_texts.MultiWord(c.text));
@@ -538,7 +540,7 @@ void Regal::showBackground()
     if (picture.isNull()) {
         // The shelf keeps its own path, so saving does not lose it.
         picture.load(clsRegalCtrl::DefaultBGpath());
-        m_host.StatusMsg(45);
+        m_host.StatusMsg(MessageText::BackgroundMissing);
     }
     m_canvas->setBackground(picture);
 }
@@ -619,10 +621,10 @@ void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStr
 bool Regal::saveShelf()
 {
     if (!runAction([&] { m_editor.shelf().Save(m_shelfPath); },
-                   [&](const RuntimeError&) { statusWithText(19, TextShelfNotSaved); }))
+                   [&](const RuntimeError&) { statusWithText(MessageText::Failed, TextShelfNotSaved); }))
         return false;
     markSaved();
-    m_host.StatusMsg(1);
+    m_host.StatusMsg(MessageText::Saved);
     return true;
 }
 

@@ -1,4 +1,5 @@
 // The editing commands of the shelf window's menu bar and entry panel.
+#include "data/MessageTexts.h"
 #include "shelf/Regal.h"
 
 #include "controls/ucEntry.h"
@@ -26,7 +27,7 @@ void Regal::Menue_entfernenMarkiert_Click()
     UnloadShelfLabels();
     m_editor.removeMarked(true, false);
     DrawShelf();
-    m_host.StatusMsg(40);
+    m_host.StatusMsg(MessageText::MarkedRemoved);
 }
 
 void Regal::Menue_brettentfernen_Click()
@@ -34,7 +35,7 @@ void Regal::Menue_brettentfernen_Click()
     UnloadShelfLabels();
     m_editor.removeMarked(false, true);
     DrawShelf();
-    m_host.StatusMsg(40);
+    m_host.StatusMsg(MessageText::MarkedRemoved);
 }
 
 void Regal::menue_alleentfernen_Click()
@@ -42,7 +43,7 @@ void Regal::menue_alleentfernen_Click()
     UnloadShelfLabels();
     m_editor.removeMarked(true, true);
     DrawShelf();
-    m_host.StatusMsg(40);
+    m_host.StatusMsg(MessageText::MarkedRemoved);
 }
 
 void Regal::Menue_brettlaenger_Click()
@@ -50,7 +51,7 @@ void Regal::Menue_brettlaenger_Click()
     const int refused = m_editor.shelf().LengthenMarkedBretts(InnerWidth());
     m_canvas->update();
     for (int k = 0; k < refused; ++k)
-        m_host.StatusMsg(38);
+        m_host.StatusMsg(MessageText::BoardCannotGrow);
 }
 
 void Regal::Menue_brettverkuerzen_Click()
@@ -58,7 +59,7 @@ void Regal::Menue_brettverkuerzen_Click()
     const int refused = m_editor.shelf().ShortenMarkedBretts();
     m_canvas->update();
     for (int k = 0; k < refused; ++k)
-        m_host.StatusMsg(39);
+        m_host.StatusMsg(MessageText::BoardCannotShrink);
 }
 
 void Regal::menue_filmeverbreitern_Click()
@@ -108,11 +109,11 @@ void Regal::Menue_allehinzu_Click()
     if (!runAction([&] { m_editor.shelf().AddMissingMovies(titles, InnerWidth()); },
                    [&](const RuntimeError&) {
             DrawShelf();
-            statusWithText(19, TextShelfFull);
+            statusWithText(MessageText::Failed, TextShelfFull);
         }))
         return;
     DrawShelf();
-    m_host.StatusMsg(7);
+    m_host.StatusMsg(MessageText::Added);
 }
 
 void Regal::Menue_alleweg_Click()
@@ -124,31 +125,31 @@ void Regal::Menue_alleweg_Click()
     UnloadShelfLabels();
     m_editor.shelf().RemoveSurplusMovies(names);
     DrawShelf();
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
 }
 
 void Regal::bthinzufuegen_Click()
 {
     const int row = m_listMovies->currentRow();
     if (row < 0 || !m_listMovies->item(row)->isSelected()) {
-        m_host.StatusMsg(10);
+        m_host.StatusMsg(MessageText::InvalidEntry);
         return;
     }
     const int k = row + 1;
     const QString name = m_list->getDataString(k, L::FieldFilmname);
     if (m_editor.shelf().IsFilmInRegal(name)) {
-        m_host.StatusMsg(10);
+        m_host.StatusMsg(MessageText::InvalidEntry);
         return;
     }
     UnloadShelfLabels();
     if (!runAction([&] { m_editor.shelf().AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0); },
                    [&](const RuntimeError&) {
             DrawShelf();
-            statusWithText(19, TextShelfFull);
+            statusWithText(MessageText::Failed, TextShelfFull);
         }))
         return;
     DrawShelf();
-    m_host.StatusMsg(7);
+    m_host.StatusMsg(MessageText::Added);
     HideEntryPanel();
 }
 
@@ -156,13 +157,13 @@ void Regal::btentfernen_Click()
 {
     const QString name = m_ucEntry1->value();
     if (name.isEmpty() || !m_editor.shelf().IsFilmInRegal(name)) {
-        m_host.StatusMsg(10);
+        m_host.StatusMsg(MessageText::InvalidEntry);
         return;
     }
     UnloadShelfLabels();
     m_editor.shelf().RemoveMovieByTitle(name);
     DrawShelf();
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
     HideEntryPanel();
 }
 
@@ -183,13 +184,13 @@ void Regal::Menue_verkleinern_Click()
 void Regal::Menue_bretteinfuegen_Click()
 {
     if (m_editor.shelf().Brettcount() >= R::kMaxBretter) {
-        m_host.StatusMsg(41);
+        m_host.StatusMsg(MessageText::BoardsFull);
         return;
     }
     UnloadShelfLabels();
     m_editor.shelf().AddBrett(0, 0, 200);
     DrawShelf();
-    m_host.StatusMsg(7);
+    m_host.StatusMsg(MessageText::Added);
 }
 
 void Regal::Menue_dvdsaufbretter_Click()
@@ -206,19 +207,19 @@ void Regal::btHintergundhinzufuegen_Click()
 {
     const QString typed = m_ucEntry1->value();
     if (typed.isEmpty()) {
-        m_host.StatusMsg(11);
+        m_host.StatusMsg(MessageText::EntriesMissing);
         return;
     }
     // A path typed relative to the program folder is kept as a full path.
     const QString path = Paths::resolve(typed);
     QImage picture;
     if (!clsPathFunctions::checkIfFileExists(path, 1) || !picture.load(path)) {
-        m_host.StatusMsg(27);
+        m_host.StatusMsg(MessageText::FileUnusable);
         return;
     }
     m_editor.shelf().setBGpath(path);
     m_canvas->setBackground(picture);
-    m_host.StatusMsg(7);
+    m_host.StatusMsg(MessageText::Added);
     HideEntryPanel();
 }
 

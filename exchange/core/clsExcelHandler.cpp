@@ -1,5 +1,6 @@
 #include "exchange/core/clsExcelHandler.h"
 
+#include "data/StyleTexts.h"
 #include "data/clsPathFunctions.h"
 
 #include "data/clsDatentraeger.h"
@@ -27,23 +28,23 @@ struct Column {
 // Column k of the sheet, in the export's order. The import matches a column
 // token against these captions in the same order.
 constexpr std::array<Column, clsExcelHandler::kColumns> kColumnTable{{
-    {3, "", L::FieldFilmname},
-    {4, "", L::FieldFormat},
-    {5, "", L::FieldBewertung},
-    {14, "", L::FieldGenre},
-    {6, "", L::FieldLandJahr},
-    {7, "", L::FieldFsk},
-    {8, "", L::FieldLaenge},
-    {9, "", L::FieldKaufpreis},
-    {10, "", L::FieldRegie},
-    {11, "1", L::FieldSchauspieler1},
-    {11, "2", L::FieldSchauspieler2},
-    {11, "3", L::FieldSchauspieler3},
-    {11, "4", L::FieldSchauspieler4},
-    {11, "5", L::FieldSchauspieler5},
-    {61, "", L::FieldSonstiges},
-    {12, "", L::FieldBildpfad},
-    {13, "", L::FieldTrailerpfad},
+    {StyleText::FilmTitle, "", L::FieldFilmname},
+    {StyleText::Format, "", L::FieldFormat},
+    {StyleText::Rating, "", L::FieldBewertung},
+    {StyleText::Genre, "", L::FieldGenre},
+    {StyleText::CountryYear, "", L::FieldLandJahr},
+    {StyleText::AgeRating, "", L::FieldFsk},
+    {StyleText::RunningTime, "", L::FieldLaenge},
+    {StyleText::Price, "", L::FieldKaufpreis},
+    {StyleText::Director, "", L::FieldRegie},
+    {StyleText::Actor, "1", L::FieldSchauspieler1},
+    {StyleText::Actor, "2", L::FieldSchauspieler2},
+    {StyleText::Actor, "3", L::FieldSchauspieler3},
+    {StyleText::Actor, "4", L::FieldSchauspieler4},
+    {StyleText::Actor, "5", L::FieldSchauspieler5},
+    {StyleText::FreeField, "", L::FieldSonstiges},
+    {StyleText::CoverPicture, "", L::FieldBildpfad},
+    {StyleText::Trailer, "", L::FieldTrailerpfad},
 }};
 
 // A whole number from a cell: an empty cell is 0, a number or a text that

@@ -1,6 +1,8 @@
 #include "exchange/core/clsHtmlPageCreator.h"
 
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsOptions.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -216,14 +218,14 @@ void removePagesAbove(int pages)
 int clsHtmlPageCreator::Result::statusMessage() const
 {
     switch (outcome) {
-    case Outcome::Written: return 16;
-    case Outcome::BadTitlesPerPage: return 24;
+    case Outcome::Written: return MessageText::ExportFinished;
+    case Outcome::BadTitlesPerPage: return MessageText::InvalidNumberOrNotSaved;
     case Outcome::BadBackgroundColour:
-    case Outcome::BadFontColour: return 25;
-    case Outcome::TemplateMissing: return 27;
-    case Outcome::PageNotWritten: return 19;
+    case Outcome::BadFontColour: return MessageText::InvalidValue;
+    case Outcome::TemplateMissing: return MessageText::FileUnusable;
+    case Outcome::PageNotWritten: return MessageText::Failed;
     }
-    return 19;
+    return MessageText::Failed;
 }
 
 QString clsHtmlPageCreator::templatePath(const QString& name)
@@ -295,7 +297,9 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     clsOptions settings;
     settings.Load(ProgramFiles::settings());
     std::array<QString, 10> labels;
-    const int labelCaptions[] = {5, 4, 14, 6, 7, 8, 9, 10, 11};
+    const int labelCaptions[] = {StyleText::Rating,      StyleText::Format,    StyleText::Genre,
+                                 StyleText::CountryYear, StyleText::AgeRating, StyleText::RunningTime,
+                                 StyleText::Price,       StyleText::Director,  StyleText::Actor};
     for (size_t k = 0; k < 9; ++k)
         labels[k] = escaped(captions.MultiWord(labelCaptions[k]) + u':');
     labels[9] = escaped(settings.OwnLabelCaption() + u':');

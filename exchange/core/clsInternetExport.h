@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/MessageTexts.h"
 #include "data/clsDatentraeger.h"
 
 #include <QString>
@@ -22,9 +23,9 @@ public:
     static QString GetUpdateUrl(const QString& base, std::uint8_t language);
 
     struct UploadResult {
-        static constexpr int kStatusDone = 16;
-        static constexpr int kStatusFailed = 19;
-        static constexpr int kStatusCancelled = 49;
+        static constexpr int kStatusDone = MessageText::ExportFinished;
+        static constexpr int kStatusFailed = MessageText::Failed;
+        static constexpr int kStatusCancelled = MessageText::UploadCancelled;
 
         int sent = 0;           // titles the service received, from title 1 on
         int total = 0;          // titles of the collection

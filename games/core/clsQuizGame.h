@@ -61,7 +61,7 @@ public:
     QString Question() const { return m_quiz.getRecentQuestion(); }
     // The text of answer button k.
     QString AnswerText(int k) const { return m_quiz.getRecentAnswer(k); }
-    // Text 3 or 4 after the latest answer; "" before the first.
+    // GameText::Right or Wrong after the latest answer; "" before the first.
     QString Feedback() const { return m_feedback; }
     // "Questions: 3 - Points: 1" in the language of the settings.
     QString StatusText() const;

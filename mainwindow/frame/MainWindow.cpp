@@ -27,6 +27,8 @@
 #include "mainwindow/titlepages/PageSuche.h"
 #include "mainwindow/titlepages/PageTop30.h"
 #include "mainwindow/titlepages/PageZusatztext.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "platform/MessageService.h"
@@ -260,53 +262,53 @@ void MainWindow::setItemCaption(const QString& name, int styleLine)
 void MainWindow::SetDesignMenue()
 {
     static const std::pair<const char*, int> kBeforeFavourites[] = {
-        {"aktuelledvd", 113},
-        {"sammlung", 112},
-        {"menue_sammlungAuswahl", 111},
-        {"menue_sammlungStatistik", 46},
-        {"menue_sammlungTop30", 110},
-        {"menue_sammlungTop30Bewertung", 5},
-        {"menue_sammlungTop30Spieldauer", 8},
-        {"menue_sammlungTop30Preis", 9},
-        {"menue_sammlungNotizen", 109},
-        {"menue_sammlungRegal", 108},
-        {"menue_sammlungMehrfach", 107},
-        {"menue_sammlungImport", 106},
-        {"menue_sammlungExport", 105},
-        {"menue_sammlungSchoner", 171},
-        {"dvd", 104},
-        {"menue_dvdSuchen", 29},
-        {"menue_dvdHinzufuegen", 103},
-        {"menue_dvdBearbeiten", 102},
-        {"menue_dvdZusatzinfosbearbeiten", 101},
-        {"menue_dvdLoeschen", 100},
-        {"menue_dvdCoverDrucken", 178},
-        {"ansicht", 99},
-        {"menue_ansichtZoom", 98},
-        {"menue_ansichtZusatzinfos", 96},
-        {"menue_ansichtTrailer", 97},
-        {"menue_ansichtRegal", 95},
-        {"einstellungen", 94},
-        {"menue_einstellungenAllgemein", 93},
-        {"menue_einstellungenZusatzstandard", 92},
-        {"menue_einstellungenPasswort", 91},
-        {"internet", 90},
-        {"menue_internetFavoriten", 89},
+        {"aktuelledvd", StyleText::CurrentDvd},
+        {"sammlung", StyleText::Collection},
+        {"menue_sammlungAuswahl", StyleText::Selection},
+        {"menue_sammlungStatistik", StyleText::Statistics},
+        {"menue_sammlungTop30", StyleText::DetailedStatistics},
+        {"menue_sammlungTop30Bewertung", StyleText::Rating},
+        {"menue_sammlungTop30Spieldauer", StyleText::RunningTime},
+        {"menue_sammlungTop30Preis", StyleText::Price},
+        {"menue_sammlungNotizen", StyleText::Notepad},
+        {"menue_sammlungRegal", StyleText::EditShelf},
+        {"menue_sammlungMehrfach", StyleText::MassChange},
+        {"menue_sammlungImport", StyleText::Import},
+        {"menue_sammlungExport", StyleText::Export},
+        {"menue_sammlungSchoner", StyleText::ScreenSaver},
+        {"dvd", StyleText::Dvd},
+        {"menue_dvdSuchen", StyleText::Search},
+        {"menue_dvdHinzufuegen", StyleText::Add},
+        {"menue_dvdBearbeiten", StyleText::Edit},
+        {"menue_dvdZusatzinfosbearbeiten", StyleText::EditLongText},
+        {"menue_dvdLoeschen", StyleText::Delete},
+        {"menue_dvdCoverDrucken", StyleText::PrintCover},
+        {"ansicht", StyleText::View},
+        {"menue_ansichtZoom", StyleText::Zoom},
+        {"menue_ansichtZusatzinfos", StyleText::ViewLongText},
+        {"menue_ansichtTrailer", StyleText::ViewTrailer},
+        {"menue_ansichtRegal", StyleText::ViewShelf},
+        {"einstellungen", StyleText::Settings},
+        {"menue_einstellungenAllgemein", StyleText::General},
+        {"menue_einstellungenZusatzstandard", StyleText::LongTextTemplate},
+        {"menue_einstellungenPasswort", StyleText::PasswordProtection},
+        {"internet", StyleText::Internet},
+        {"menue_internetFavoriten", StyleText::Favourites},
     };
     static const std::pair<const char*, int> kAfterFavourites[] = {
-        {"menue_internetUpdate", 88},
-        {"menue_internetFavoritenLoeschen", 87},
-        {"spiele", 84},
-        {"sonstiges", 86},
-        {"menue_sonstigesHilfe", 30},
-        {"about", 85},
+        {"menue_internetUpdate", StyleText::Update},
+        {"menue_internetFavoritenLoeschen", StyleText::DeleteFavourites},
+        {"spiele", StyleText::Games},
+        {"sonstiges", StyleText::Miscellaneous},
+        {"menue_sonstigesHilfe", StyleText::Help},
+        {"about", StyleText::About},
     };
     for (const auto& [name, line] : kBeforeFavourites)
         setItemCaption(QString::fromLatin1(name), line);
     RefreshFavoritenMenue();
     for (const auto& [name, line] : kAfterFavourites)
         setItemCaption(QString::fromLatin1(name), line);
-    menuAction(QStringLiteral("zurueck"))->setText(QStringLiteral("| ") + m_session.StyleTexts().MultiWord(83));
+    menuAction(QStringLiteral("zurueck"))->setText(QStringLiteral("| ") + m_session.StyleTexts().MultiWord(StyleText::Back));
 }
 
 // ---------------------------------------------------------------- pages
@@ -397,7 +399,7 @@ void MainWindow::JumpToDVD(const QString& name, bool exact)
 {
     const int found = m_session.DVDListe().indexOfFilmname(name, exact);
     if (found == 0) {
-        StatusMsg(33);
+        StatusMsg(MessageText::NotAvailable);
         return;
     }
     m_session.selectTitle(found);
@@ -438,7 +440,7 @@ void MainWindow::SetLanguageAndDesign()
         }
     }
     if (!shown)
-        StatusMsg(27);
+        StatusMsg(MessageText::FileUnusable);
 
     m_session.LoadLanguages();
     QtTranslations::apply(m_session.Options().Language());
@@ -465,7 +467,7 @@ void MainWindow::SetLanguageAndDesign()
     m_pageDVDScreen->SetDesignCoverPopUp();
     m_pageDVDScreen->SetDesignSkipBarPopUp();
 
-    m_regalCaption = m_session.StyleTexts().MultiWord(2);
+    m_regalCaption = m_session.StyleTexts().MultiWord(StyleText::DvdShelf);
 }
 
 void MainWindow::SetAllSizes(int W, int H)

@@ -7,6 +7,8 @@
 #include "mainwindow/frame/frmFullScreen.h"
 #include "shelf/Regal.h"
 #include "controls/WindowPlacement.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "controls/WindowPlacement.h"
@@ -44,7 +46,7 @@ void openRandomCover(MainWindow& main)
 void MainWindow::menue_dvdCoverDrucken_Click()
 {
     HidePopUps();
-    if (Messages::get().messageBox(m_session.BoxTexts().MultiWord(25), MsgButtons::YesNo, m_session.BoxTexts().MultiWord(26)) !=
+    if (Messages::get().messageBox(m_session.BoxTexts().MultiWord(BoxText::AskPrintCover), MsgButtons::YesNo, m_session.BoxTexts().MultiWord(BoxText::PrintCoverTitle)) !=
         MsgAnswer::Yes)
         return;
     using L = clsDatentraegerList;
@@ -52,13 +54,13 @@ void MainWindow::menue_dvdCoverDrucken_Click()
     const QString path = m_session.DVDListe().getDataString(nr, L::FieldBildpfad);
     QImage picture;
     if (!clsPathFunctions::checkIfFileExists(path, 1) || !picture.load(Paths::resolve(path))) {
-        StatusMsg(27);
+        StatusMsg(MessageText::FileUnusable);
         return;
     }
     switch (mPrinter::PrintCoverPicture(picture, m_session.DVDListe().getDataString(nr, L::FieldFormat))) {
     case PrintResult::Printed: break;
-    case PrintResult::NoPrinter: StatusMsg(33); break;
-    case PrintResult::Failed: StatusMsg(19); break;
+    case PrintResult::NoPrinter: StatusMsg(MessageText::NotAvailable); break;
+    case PrintResult::Failed: StatusMsg(MessageText::Failed); break;
     }
 }
 
@@ -82,7 +84,7 @@ void MainWindow::menue_spieleQuiz_Click()
 {
     HidePopUps();
     if (m_session.DVDListe().getListSize() < 20)
-        StatusMsg(20);
+        StatusMsg(MessageText::TooFewTitles);
     else
         GameWindow::showGameWindow(m_quiz, this);
 }
@@ -91,7 +93,7 @@ void MainWindow::menue_spieleHangman_Click()
 {
     HidePopUps();
     if (m_session.DVDListe().getListSize() < 50)
-        StatusMsg(20);
+        StatusMsg(MessageText::TooFewTitles);
     else
         GameWindow::showGameWindow(m_hangman, this, &m_session.DVDListe());
 }
@@ -115,14 +117,14 @@ void MainWindow::ShowTrailer()
     HidePopUps();
     const QString path = m_session.AktuelleDVD().GetTrailerpfad();
     if (path.isEmpty()) {
-        StatusMsg(33);
+        StatusMsg(MessageText::NotAvailable);
         return;
     }
     const bool fresh = !m_trailer;
     if (fresh) {
         m_trailer = new Trailer(this);
         connect(m_trailer, &Trailer::playbackFailed, this, [this] {
-            StatusMsg(47);
+            StatusMsg(MessageText::TrailerUnplayable);
             if (m_trailer)
                 m_trailer->close();
         });
@@ -130,7 +132,7 @@ void MainWindow::ShowTrailer()
     if (!m_trailer->StartPlayer(path)) {
         if (fresh)
             delete m_trailer; // never shown: nothing to leave open
-        StatusMsg(47);
+        StatusMsg(MessageText::TrailerUnplayable);
         return;
     }
     // The settings give the outer size; an open window takes the new size where it stands.
@@ -184,7 +186,7 @@ void MainWindow::ShowCoverVollbild()
             FullScreen().raise();
         }
     } else {
-        StatusMsg(27); // no title, so no cover
+        StatusMsg(MessageText::FileUnusable); // no title, so no cover
     }
     HidePopUps();
 }

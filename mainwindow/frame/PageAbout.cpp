@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "data/StyleTexts.h"
 #include "host/PageHost.h"
 #include "session/Session.h"
 #include "host/PageLayout.h"
@@ -28,7 +29,7 @@ void PageAbout::ShowAbout()
 {
     m_about1->show();
     m_about2->show();
-    m_about1->setText(m_host.session().StyleTexts().MultiWord(128) +
+    m_about1->setText(m_host.session().StyleTexts().MultiWord(StyleText::ProgramVersion) +
                       QStringLiteral(" %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 }
 

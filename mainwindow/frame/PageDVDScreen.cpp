@@ -8,8 +8,11 @@
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "controls/ucZoom.h"
+#include "data/BoxTexts.h"
 #include "data/DiscFormat.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -222,7 +225,7 @@ void PageDVDScreen::FillDVDScreen()
     m_skipzurueck->setEnabled(nr > 1);
     ShowPosition();
 
-    runAction(m_host, 36, [&] {
+    runAction(m_host, MessageText::ErrorOccurred, [&] {
         const clsDatentraeger dvd = m_host.session().recordAt(nr);
         const clsOptions& o = m_host.session().Options();
         m_filmname->setCaption(dvd.GetFilmname());
@@ -231,7 +234,7 @@ void PageDVDScreen::FillDVDScreen()
         m_genre->setText(dvd.GetGenre());
         m_landJahr->setText(dvd.GetLandJahr());
         m_fsk->setText(QString::number(dvd.GetFsk()));
-        m_dauer->setText(QString::number(dvd.GetLaenge()) + u' ' + m_host.session().StyleTexts().MultiWord(42));
+        m_dauer->setText(QString::number(dvd.GetLaenge()) + u' ' + m_host.session().StyleTexts().MultiWord(StyleText::Minutes));
         m_preis->setText(PreisText(dvd.GetKaufpreis()) + u' ' + o.CurrencyChar());
         m_sonstiges->setText(dvd.GetSonstiges());
         const QString actors[5] = {dvd.GetSchauspieler1(), dvd.GetSchauspieler2(), dvd.GetSchauspieler3(),
@@ -247,7 +250,7 @@ void PageDVDScreen::FillDVDScreen()
         if (cover.isNull()) {
             m_anzeige->clear();
             m_anzeige->hide();
-            m_host.StatusMsg(27);
+            m_host.StatusMsg(MessageText::FileUnusable);
             return;
         }
         m_anzeige->setPixmap(QPixmap::fromImage(std::move(cover)));
@@ -315,7 +318,7 @@ void PageDVDScreen::btPosJump_Click()
         m_host.session().selectTitle(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
         FillDVDScreen();
     } else {
-        m_host.StatusMsg(25);
+        m_host.StatusMsg(MessageText::InvalidValue);
     }
     m_btPosJump->hide();
     m_posJump->hide();
@@ -399,27 +402,27 @@ void PageDVDScreen::SetDesignDVDScreen()
         t->SetDesign(caption, 1, 5, design, 125, false,
                      false);
     };
-    field(m_genre, style.MultiWord(14));
-    field(m_landJahr, style.MultiWord(6));
-    field(m_dauer, style.MultiWord(8));
-    field(m_preis, style.MultiWord(9));
+    field(m_genre, style.MultiWord(StyleText::Genre));
+    field(m_landJahr, style.MultiWord(StyleText::CountryYear));
+    field(m_dauer, style.MultiWord(StyleText::RunningTime));
+    field(m_preis, style.MultiWord(StyleText::Price));
     field(m_sonstiges, o.OwnLabelCaption());
-    field(m_fsk, style.MultiWord(7));
-    field(m_regie, style.MultiWord(10));
+    field(m_fsk, style.MultiWord(StyleText::AgeRating));
+    field(m_regie, style.MultiWord(StyleText::Director));
     for (ucText* t : m_schauspieler)
-        field(t, style.MultiWord(11));
+        field(t, style.MultiWord(StyleText::Actor));
 
-    m_zusatzinfo->SetDesign(style.MultiWord(77), 2, 5, design, 125, true, false);
+    m_zusatzinfo->SetDesign(style.MultiWord(StyleText::LongText), 2, 5, design, 125, true, false);
 
-    m_posJump->SetDesign(style.MultiWord(78), 1, 170, 10, design, false);
+    m_posJump->SetDesign(style.MultiWord(StyleText::GoToPosition), 1, 170, 10, design, false);
     m_posJump->setMaxCharacters(4);
 
     ColorHelper::setLabelColors(m_pos, o.ColorFont(), o.ColorBG());
     m_pos->setAutoFillBackground(true);
 
-    m_statusLine->SetDesign(style.MultiWord(79), 1, 30, design, 56, true, false);
+    m_statusLine->SetDesign(style.MultiWord(StyleText::Status), 1, 30, design, 56, true, false);
 
-    m_btPosJump->setText(style.MultiWord(80));
+    m_btPosJump->setText(style.MultiWord(StyleText::Go));
 }
 
 void PageDVDScreen::SetSizes(int W, int)
@@ -506,7 +509,7 @@ void PageDVDScreen::ShowZoom()
     const QString path = m_host.session().AktuelleDVD().GetBildpfad();
     // A file that is no picture the zoom can read is reported like a missing one.
     if (!clsPathFunctions::checkIfFileExists(path, 0) || !QImageReader(Paths::resolve(path)).canRead()) {
-        m_host.StatusMsg(27);
+        m_host.StatusMsg(MessageText::FileUnusable);
         return;
     }
     coverOverlay(m_zoom);
@@ -519,12 +522,12 @@ void PageDVDScreen::ShowZusatzinfo()
 {
     const QString path = m_host.session().AktuelleDVD().GetZusatztextPfad();
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
-        m_host.StatusMsg(33);
+        m_host.StatusMsg(MessageText::NotAvailable);
         return;
     }
     QString text;
     // There but unreadable: no text to show.
-    if (!runAction(m_host, 33, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, true); }))
+    if (!runAction(m_host, MessageText::NotAvailable, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, true); }))
         return;
     coverOverlay(m_zusatzinfo);
     m_zusatzinfo->setText(text);
@@ -544,7 +547,8 @@ void PageDVDScreen::SetDesignCoverPopUp()
 {
     const clsTranslation& style = m_host.session().StyleTexts();
     m_coverPopUp->SetElementCount(5);
-    const int lines[5] = {174, 98, 97, 95, 96};
+    const int lines[5] = {StyleText::FullScreen, StyleText::Zoom, StyleText::ViewTrailer, StyleText::ViewShelf,
+                          StyleText::ViewLongText};
     for (int k = 1; k <= 5; ++k)
         m_coverPopUp->SetCaption(static_cast<std::uint8_t>(k), style.MultiWord(lines[k - 1]));
     m_coverPopUp->hide();
@@ -554,8 +558,8 @@ void PageDVDScreen::SetDesignSkipBarPopUp()
 {
     const clsTranslation& style = m_host.session().StyleTexts();
     m_skipBarPopUp->SetElementCount(2);
-    m_skipBarPopUp->SetCaption(1, style.MultiWord(78));
-    m_skipBarPopUp->SetCaption(2, style.MultiWord(175));
+    m_skipBarPopUp->SetCaption(1, style.MultiWord(StyleText::GoToPosition));
+    m_skipBarPopUp->SetCaption(2, style.MultiWord(StyleText::GoToTitle));
     m_skipBarPopUp->hide();
 }
 
@@ -599,7 +603,7 @@ void PageDVDScreen::ucSkipBarPopUp_element2Clicked()
 {
     HidePopUps();
     const clsTranslation& box = m_host.session().BoxTexts();
-    const QString answer = Messages::get().inputBox(box.MultiWord(24), box.MultiWord(23), QString());
+    const QString answer = Messages::get().inputBox(box.MultiWord(BoxText::TitleBeginningPrompt), box.MultiWord(BoxText::GoToTitleTitle), QString());
     m_host.JumpToDVD(answer, false);
 }
 

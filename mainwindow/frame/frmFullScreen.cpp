@@ -1,6 +1,7 @@
 #include "mainwindow/frame/frmFullScreen.h"
 
 #include "data/DiscFormat.h"
+#include "data/MessageTexts.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageHost.h"
 #include "session/Session.h"
@@ -47,7 +48,7 @@ bool frmFullScreen::OpenFullscreen(const QString& path, const QString& format)
     }
     // A picture file that cannot be decoded counts as missing.
     if (picture.isNull()) {
-        m_host.StatusMsg(27);
+        m_host.StatusMsg(MessageText::FileUnusable);
         return false;
     }
     m_imPic->setPixmap(QPixmap::fromImage(std::move(picture)));

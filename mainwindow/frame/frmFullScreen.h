@@ -15,7 +15,7 @@ public:
     explicit frmFullScreen(PageHost& host);
 
     // Shows the picture file at path sized for the disc format. False (and
-    // status message 27) when the file is no picture that can be read; the
+    // MessageText::FileUnusable) when the file is no picture that can be read; the
     // window then keeps what it showed.
     bool OpenFullscreen(const QString& path, const QString& format);
     // The cover height for a width, by disc format.

@@ -4,8 +4,11 @@
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "data/BoxTexts.h"
 #include "data/DesignFile.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
 #include "host/PageControls.h"
@@ -160,14 +163,22 @@ void PageEinstellungen::SetDesignEinstellungen()
         std::int16_t maxCharacters;
     };
     const EntryDesign entries[] = {
-        {m_ucEntryEinstBreite, 55, 1, 160, 4},        {m_ucEntryEinstHoehe, 56, 1, 160, 4},
-        {m_ucEntryEinstTrailerBreite, 57, 1, 160, 4}, {m_ucEntryEinstTrailerHoehe, 58, 1, 160, 4},
-        {m_ucEntryEinstRegalBreite, 59, 1, 160, 4},   {m_ucEntryEinstRegalHoehe, 60, 1, 160, 4},
-        {m_ucEntryEinstFeld, 61, 1, 160, 15},         {m_ucEntryEinstSWButtons, 62, 2, 160, 3},
-        {m_ucEntryEinstSprache, 63, 2, 160, 3},       {m_ucEntryEinstWaehrung, 64, 2, 160, 3},
-        {m_ucEntryEinstBG, 65, 3, 160, 0},            {m_ucEntryEinstSoundKlick, 66, 3, 160, 0},
-        {m_ucEntryEinstSoundStart, 67, 3, 160, 0},    {m_ucEntryEinstSoundHinweis, 68, 3, 160, 0},
-        {m_ucEntryEinstStumm, 69, 2, 160, 0},         {m_ucEntryEinstDesignName, 70, 1, 100, 30},
+        {m_ucEntryEinstBreite, StyleText::WindowWidth, 1, 160, 4},
+        {m_ucEntryEinstHoehe, StyleText::WindowHeight, 1, 160, 4},
+        {m_ucEntryEinstTrailerBreite, StyleText::TrailerWidth, 1, 160, 4},
+        {m_ucEntryEinstTrailerHoehe, StyleText::TrailerHeight, 1, 160, 4},
+        {m_ucEntryEinstRegalBreite, StyleText::ShelfWidth, 1, 160, 4},
+        {m_ucEntryEinstRegalHoehe, StyleText::ShelfHeight, 1, 160, 4},
+        {m_ucEntryEinstFeld, StyleText::FreeField, 1, 160, 15},
+        {m_ucEntryEinstSWButtons, StyleText::SideSwitches, 2, 160, 3},
+        {m_ucEntryEinstSprache, StyleText::Language, 2, 160, 3},
+        {m_ucEntryEinstWaehrung, StyleText::Currency, 2, 160, 3},
+        {m_ucEntryEinstBG, StyleText::BackgroundPicture, 3, 160, 0},
+        {m_ucEntryEinstSoundKlick, StyleText::ClickSound, 3, 160, 0},
+        {m_ucEntryEinstSoundStart, StyleText::StartSound, 3, 160, 0},
+        {m_ucEntryEinstSoundHinweis, StyleText::AlertSound, 3, 160, 0},
+        {m_ucEntryEinstStumm, StyleText::Sound, 2, 160, 0},
+        {m_ucEntryEinstDesignName, StyleText::DesignName, 1, 100, 30},
     };
     for (const EntryDesign& d : entries) {
         d.entry->SetDesign(style.MultiWord(d.caption), d.style, d.labelwidth, 10, design, false);
@@ -180,9 +191,9 @@ void PageEinstellungen::SetDesignEinstellungen()
         e->setDialogFilter(kSoundFilter);
 
     const std::pair<ucEntry*, std::array<QString, 2>> combos[] = {
-        {m_ucEntryEinstSWButtons, {style.MultiWord(50), style.MultiWord(51)}},
-        {m_ucEntryEinstStumm, {style.MultiWord(50), style.MultiWord(51)}},
-        {m_ucEntryEinstSprache, {style.MultiWord(47), style.MultiWord(48)}},
+        {m_ucEntryEinstSWButtons, {style.MultiWord(StyleText::On), style.MultiWord(StyleText::Off)}},
+        {m_ucEntryEinstStumm, {style.MultiWord(StyleText::On), style.MultiWord(StyleText::Off)}},
+        {m_ucEntryEinstSprache, {style.MultiWord(StyleText::LanguageGerman), style.MultiWord(StyleText::LanguageEnglish)}},
         {m_ucEntryEinstWaehrung, {QStringLiteral("\u20AC"), QStringLiteral("$")}},
     };
     for (const auto& [combo, items] : combos) {
@@ -192,8 +203,11 @@ void PageEinstellungen::SetDesignEinstellungen()
     }
 
     const std::pair<ucText*, int> texts[] = {
-        {m_ucTextEinstColorFont, 71},      {m_ucTextEinstColorBG, 71},      {m_ucTextEinstColorEntryFont, 72},
-        {m_ucTextEinstColorEntryBG, 72},   {m_ucTextEinstColorRating, 73},
+        {m_ucTextEinstColorFont, StyleText::DesignLabels},
+        {m_ucTextEinstColorBG, StyleText::DesignLabels},
+        {m_ucTextEinstColorEntryFont, StyleText::DesignEntries},
+        {m_ucTextEinstColorEntryBG, StyleText::DesignEntries},
+        {m_ucTextEinstColorRating, StyleText::DesignRating},
     };
     for (const auto& [text, caption] : texts)
         text->SetDesign(style.MultiWord(caption), 1, 10, design, 160, false);
@@ -203,9 +217,9 @@ void PageEinstellungen::SetDesignEinstellungen()
     refreshDesignList();
     selectQuietly(chosen);
 
-    m_btDesignLoeschen->setText(style.MultiWord(74));
-    m_btDesignSpeichern->setText(style.MultiWord(75));
-    m_btEinstSpeichern->setText(style.MultiWord(76));
+    m_btDesignLoeschen->setText(style.MultiWord(StyleText::DeleteDesign));
+    m_btDesignSpeichern->setText(style.MultiWord(StyleText::SaveDesign));
+    m_btEinstSpeichern->setText(style.MultiWord(StyleText::SaveSettings));
 }
 
 void PageEinstellungen::ShowEinstellungen()
@@ -223,24 +237,24 @@ void PageEinstellungen::ShowEinstellungen()
         {m_ucEntryEinstRegalBreite, QString::number(o.RegalWidth())},
         {m_ucEntryEinstRegalHoehe, QString::number(o.RegalHeight())},
         {m_ucEntryEinstFeld, o.OwnLabelCaption()},
-        {m_ucEntryEinstSWButtons, style.MultiWord(o.Shortcuts() == 1 ? 50 : 51)},
-        {m_ucEntryEinstSprache, style.MultiWord(o.Language() != 0 ? 48 : 47)},
+        {m_ucEntryEinstSWButtons, style.MultiWord(o.Shortcuts() == 1 ? StyleText::On : StyleText::Off)},
+        {m_ucEntryEinstSprache, style.MultiWord(o.Language() != 0 ? StyleText::LanguageEnglish : StyleText::LanguageGerman)},
         {m_ucEntryEinstWaehrung, o.CurrencyChar()},
         {m_ucEntryEinstBG, o.BGpath()},
         {m_ucEntryEinstSoundKlick, o.SoundClick()},
         {m_ucEntryEinstSoundStart, o.SoundStart()},
         {m_ucEntryEinstSoundHinweis, o.SoundAlert()},
-        {m_ucEntryEinstStumm, style.MultiWord(o.Sound() == 1 ? 50 : 51)},
+        {m_ucEntryEinstStumm, style.MultiWord(o.Sound() == 1 ? StyleText::On : StyleText::Off)},
         {m_ucEntryEinstDesignName, clsPathFunctions::getFilename(o.DesignPath(), false)},
     };
     for (const auto& [entry, value] : values)
         showWhole(entry, value);
 
-    m_ucTextEinstColorFont->setText(style.MultiWord(52));
-    m_ucTextEinstColorBG->setText(style.MultiWord(54));
-    m_ucTextEinstColorEntryFont->setText(style.MultiWord(52));
-    m_ucTextEinstColorEntryBG->setText(style.MultiWord(54));
-    m_ucTextEinstColorRating->setText(style.MultiWord(53));
+    m_ucTextEinstColorFont->setText(style.MultiWord(StyleText::TextColour));
+    m_ucTextEinstColorBG->setText(style.MultiWord(StyleText::BackgroundColour));
+    m_ucTextEinstColorEntryFont->setText(style.MultiWord(StyleText::TextColour));
+    m_ucTextEinstColorEntryBG->setText(style.MultiWord(StyleText::BackgroundColour));
+    m_ucTextEinstColorRating->setText(style.MultiWord(StyleText::StarColour));
     m_btEinstColorFont->setColor(o.ColorFont());
     m_btEinstColorBG->setColor(o.ColorBG());
     m_btEinstColorEntryFont->setColor(o.ColorEntryFont());
@@ -251,7 +265,7 @@ void PageEinstellungen::ShowEinstellungen()
     m_chosenDesign.clear();
     refreshDesignList();
     if (!clsPathFunctions::checkIfFileExists(o.DesignPath(), 0)) {
-        m_host.StatusMsg(27);
+        m_host.StatusMsg(MessageText::FileUnusable);
         return;
     }
     const QString active = clsPathFunctions::getFilename(o.DesignPath(), true);
@@ -347,10 +361,10 @@ void PageEinstellungen::btEinstSpeichern_Click()
     const auto holdsOneOf = [&style](const ucEntry* e, int a, int b) {
         return e->value() == style.MultiWord(a) || e->value() == style.MultiWord(b);
     };
-    const auto refuse = [this](const QString& what) { m_host.StatusMsg(34, inBrackets(what)); };
+    const auto refuse = [this](const QString& what) { m_host.StatusMsg(MessageText::InvalidSetting, inBrackets(what)); };
 
     // The checks in their order; the first that fails is the one reported.
-    if (!holdsOneOf(m_ucEntryEinstSprache, 47, 48))
+    if (!holdsOneOf(m_ucEntryEinstSprache, StyleText::LanguageGerman, StyleText::LanguageEnglish))
         return refuse(m_ucEntryEinstSprache->Caption());
     // The limits of the screen the main window stands on.
     const QSize screen = Screens::get().size(m_host.clientArea());
@@ -372,15 +386,15 @@ void PageEinstellungen::btEinstSpeichern_Click()
     const QString design = selectedDesign();
     if (design.isEmpty() || !clsPathFunctions::checkIfFileExists(designsFolder() + u'/' + design, 0))
         return refuse(design);
-    if (!holdsOneOf(m_ucEntryEinstSWButtons, 50, 51))
+    if (!holdsOneOf(m_ucEntryEinstSWButtons, StyleText::On, StyleText::Off))
         return refuse(m_ucEntryEinstSWButtons->Caption());
-    if (!holdsOneOf(m_ucEntryEinstStumm, 50, 51))
+    if (!holdsOneOf(m_ucEntryEinstStumm, StyleText::On, StyleText::Off))
         return refuse(m_ucEntryEinstStumm->Caption());
     if (m_ucEntryEinstFeld->value().isEmpty())
         return refuse(m_ucEntryEinstFeld->Caption());
 
     // The settings change only when their file was written.
-    const bool saved = runAction(m_host, 24, [&] {
+    const bool saved = runAction(m_host, MessageText::InvalidNumberOrNotSaved, [&] {
         session.changeSettings([&](clsOptions& o) {
             const auto whole = [](const ucEntry* e) {
                 return Numbers::toInt16(Numbers::intFloor(Numbers::parse(e->value())));
@@ -392,9 +406,9 @@ void PageEinstellungen::btEinstSpeichern_Click()
             o.setRegalWidth(whole(m_ucEntryEinstRegalBreite));
             o.setRegalHeight(whole(m_ucEntryEinstRegalHoehe));
             o.setDesignPath(designsFolder() + u'/' + design);
-            o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(50) ? 1 : 0);
-            o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(50) ? 1 : 0);
-            o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(47) ? 0 : 1);
+            o.setShortcuts(m_ucEntryEinstSWButtons->value() == style.MultiWord(StyleText::On) ? 1 : 0);
+            o.setSound(m_ucEntryEinstStumm->value() == style.MultiWord(StyleText::On) ? 1 : 0);
+            o.setLanguage(m_ucEntryEinstSprache->value() == style.MultiWord(StyleText::LanguageGerman) ? 0 : 1);
             o.setOwnLabelCaption(m_ucEntryEinstFeld->value());
             o.setCurrencyChar(m_ucEntryEinstWaehrung->value());
             // What the user typed here may replace a settings file that could not be read.
@@ -404,12 +418,12 @@ void PageEinstellungen::btEinstSpeichern_Click()
     if (!saved)
         return;
 
-    runAction(m_host, 24, [&] {
+    runAction(m_host, MessageText::InvalidNumberOrNotSaved, [&] {
         // Background, sounds and colours now come from the chosen design.
         session.LoadEinstellungen();
         m_applyLanguageAndDesign();
         m_host.ShowPage(16);
-        m_host.StatusMsg(1);
+        m_host.StatusMsg(MessageText::Saved);
     });
 }
 
@@ -454,7 +468,7 @@ void PageEinstellungen::FileDesign_Click()
     const QString path = designsFolder() + u'/' + name;
     const auto refuse = [&] {
         selectQuietly(m_chosenDesign);
-        m_host.StatusMsg(27, inBrackets(name));
+        m_host.StatusMsg(MessageText::FileUnusable, inBrackets(name));
     };
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
         refuse();
@@ -505,7 +519,7 @@ void PageEinstellungen::btEinstColorRating_Click() { chooseColor(m_btEinstColorR
 
 void PageEinstellungen::btDesignSpeichern_Click()
 {
-    runAction(m_host, 2, [this] {
+    runAction(m_host, MessageText::DesignNotSaved, [this] {
         ucEntry* const background = m_ucEntryEinstBG;
         const std::array<ucEntry*, 3> sounds = {m_ucEntryEinstSoundKlick, m_ucEntryEinstSoundStart,
                                                 m_ucEntryEinstSoundHinweis};
@@ -514,7 +528,7 @@ void PageEinstellungen::btDesignSpeichern_Click()
             showWhole(e, clsPathFunctions::ChangeIntoFullPathIfRelative(path));
         }
         if (!clsPathFunctions::checkIfFileExists(background->value(), 0)) {
-            m_host.StatusMsg(27);
+            m_host.StatusMsg(MessageText::FileUnusable);
             return;
         }
         for (ucEntry* e : sounds) {
@@ -533,21 +547,21 @@ void PageEinstellungen::btDesignSpeichern_Click()
         // The name makes a file in the designs folder and nowhere else.
         const QString name = m_ucEntryEinstDesignName->value();
         if (!isUsableDesignName(name)) {
-            m_host.StatusMsg(2);
+            m_host.StatusMsg(MessageText::DesignNotSaved);
             return;
         }
         const QString path = designsFolder() + u'/' + name + QStringLiteral(".asd");
         if (clsPathFunctions::checkIfFileExists(path, 0)) {
             if (DesignFile::refusesOverwrite(path)) {
-                m_host.StatusMsg(35);
+                m_host.StatusMsg(MessageText::DesignProtectedFromOverwrite);
                 return;
             }
             const clsTranslation& box = m_host.session().BoxTexts();
-            if (Messages::get().messageBox(box.MultiWord(15), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+            if (Messages::get().messageBox(box.MultiWord(BoxText::AskOverwriteDesign), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
                 return;
         }
         design.write(path);
-        m_host.StatusMsg(1);
+        m_host.StatusMsg(MessageText::Saved);
         m_host.ShowPage(16);
     });
 }
@@ -557,25 +571,25 @@ void PageEinstellungen::btDesignLoeschen_Click()
     // The design the page shows, whatever line the list has highlighted.
     const QString name = m_chosenDesign;
     if (name.isEmpty()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return;
     }
     const QString path = designsFolder() + u'/' + name;
     if (Paths::sameFile(m_host.session().Options().DesignPath(), path)) {
-        m_host.StatusMsg(28);
+        m_host.StatusMsg(MessageText::InUse);
         return;
     }
     if (m_host.session().DesignGeschuetzt()) {
-        m_host.StatusMsg(13);
+        m_host.StatusMsg(MessageText::DesignProtectedFromDelete);
         return;
     }
     const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     if (!QFile::remove(path)) {
-        m_host.StatusMsg(6);
+        m_host.StatusMsg(MessageText::DeleteFailed);
         return;
     }
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
     m_host.ShowPage(16);
 }

@@ -1,6 +1,8 @@
 #include "mainwindow/settingspages/PagePasswort.h"
 
 #include "controls/ucEntry.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "host/PageAction.h"
 #include "host/PageControls.h"
 #include "host/PageHost.h"
@@ -16,9 +18,9 @@ namespace {
 constexpr int kEntryHeight = 25;
 
 // Status messages of the page beside the usual ones.
-constexpr int kMsgSaveFailed = 4;
-constexpr int kMsgNotStorable = 15;
-constexpr int kMsgWrongPassword = 51;
+constexpr int kMsgSaveFailed = MessageText::ChangeNotSaved;
+constexpr int kMsgNotStorable = MessageText::PasswordTooLong;
+constexpr int kMsgWrongPassword = MessageText::WrongPassword;
 
 } // namespace
 
@@ -59,11 +61,11 @@ void PagePasswort::SetDesignPasswort()
 {
     const Design design = m_host.session().Options().GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucEntryPwOld->SetDesign(style.MultiWord(134), 1, 250, 5, design, false);
-    m_ucEntryPwNew->SetDesign(style.MultiWord(135), 1, 250, 5, design, false);
-    m_ucEntryPwNew2->SetDesign(style.MultiWord(136), 1, 250, 5, design, false);
-    m_btPwChange->setText(style.MultiWord(132));
-    m_btPwDelete->setText(style.MultiWord(133));
+    m_ucEntryPwOld->SetDesign(style.MultiWord(StyleText::CurrentPassword), 1, 250, 5, design, false);
+    m_ucEntryPwNew->SetDesign(style.MultiWord(StyleText::NewPassword), 1, 250, 5, design, false);
+    m_ucEntryPwNew2->SetDesign(style.MultiWord(StyleText::RepeatNewPassword), 1, 250, 5, design, false);
+    m_btPwChange->setText(style.MultiWord(StyleText::ChangePassword));
+    m_btPwDelete->setText(style.MultiWord(StyleText::DeletePassword));
 }
 
 void PagePasswort::SetSizes(int W, int)
@@ -101,7 +103,7 @@ void PagePasswort::btPwChange_Click()
     }
     const QString password = m_ucEntryPwNew->value();
     if (m_ucEntryPwNew2->value() != password) {
-        m_host.StatusMsg(30);
+        m_host.StatusMsg(MessageText::PasswordsDiffer);
         return;
     }
     // The file gives back nothing longer, nor commas or blanks: such a
@@ -111,7 +113,7 @@ void PagePasswort::btPwChange_Click()
         return;
     }
     if (storePassword(password))
-        m_host.StatusMsg(3);
+        m_host.StatusMsg(MessageText::ChangesSaved);
 }
 
 void PagePasswort::btPwDelete_Click()
@@ -121,5 +123,5 @@ void PagePasswort::btPwDelete_Click()
         return;
     }
     if (storePassword(QString()))
-        m_host.StatusMsg(5);
+        m_host.StatusMsg(MessageText::Removed);
 }

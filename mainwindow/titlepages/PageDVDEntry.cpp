@@ -2,7 +2,9 @@
 
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDatentraeger.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
@@ -154,7 +156,7 @@ void PageDVDEntry::ShowDVDEdit()
     // The copy of the current title may be stale after a delete or a mass
     // change: the page always shows what stands at the position now.
     if (!m_host.session().hasCurrentTitle()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return;
     }
     const clsDatentraeger d = m_host.session().AktuelleDVD();
@@ -191,28 +193,28 @@ void PageDVDEntry::SetDesignDVDEntry()
     auto designEntry = [&](ucEntry* e, const QString& caption, std::uint8_t entryStyle, std::int16_t max, bool buttons) {
         e->SetDesign(caption, entryStyle, 120, 5, design, buttons, max);
     };
-    designEntry(m_titel, style.MultiWord(3), 1, 60, true);
-    designEntry(m_format, style.MultiWord(4), 2, 45, false);
-    designEntry(m_bewertung, style.MultiWord(5), 2, 1, false);
-    designEntry(m_landJahr, style.MultiWord(6), 1, 25, true);
-    designEntry(m_fsk, style.MultiWord(7), 1, 2, false);
-    designEntry(m_dauer, style.MultiWord(8), 1, 4, true);
-    designEntry(m_preis, style.MultiWord(9), 1, 5, true);
+    designEntry(m_titel, style.MultiWord(StyleText::FilmTitle), 1, 60, true);
+    designEntry(m_format, style.MultiWord(StyleText::Format), 2, 45, false);
+    designEntry(m_bewertung, style.MultiWord(StyleText::Rating), 2, 1, false);
+    designEntry(m_landJahr, style.MultiWord(StyleText::CountryYear), 1, 25, true);
+    designEntry(m_fsk, style.MultiWord(StyleText::AgeRating), 1, 2, false);
+    designEntry(m_dauer, style.MultiWord(StyleText::RunningTime), 1, 4, true);
+    designEntry(m_preis, style.MultiWord(StyleText::Price), 1, 5, true);
     designEntry(m_sonstiges, o.OwnLabelCaption(), 1, 70, true);
-    designEntry(m_regie, style.MultiWord(10), 2, 25, true);
+    designEntry(m_regie, style.MultiWord(StyleText::Director), 2, 25, true);
     for (int i = 0; i < 5; ++i)
-        designEntry(m_schauspieler[i], style.MultiWord(11) + QStringLiteral("#%1").arg(i + 1), 2, 25, true);
-    m_bild->SetDesign(style.MultiWord(12), 4, 120, 5, design);
-    m_trailer->SetDesign(style.MultiWord(13), 3, 120, 5, design);
+        designEntry(m_schauspieler[i], style.MultiWord(StyleText::Actor) + QStringLiteral("#%1").arg(i + 1), 2, 25, true);
+    m_bild->SetDesign(style.MultiWord(StyleText::CoverPicture), 4, 120, 5, design);
+    m_trailer->SetDesign(style.MultiWord(StyleText::Trailer), 3, 120, 5, design);
     for (int i = 0; i < 3; ++i)
-        designEntry(m_genre[i], style.MultiWord(14) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
+        designEntry(m_genre[i], style.MultiWord(StyleText::Genre) + QStringLiteral("#%1").arg(i + 1), 2, 20, true);
 
     m_bild->setDialogFolder(ProgramFiles::covers());
     m_bild->setDialogFilter(ucEntry::kPictureFilter);
     m_trailer->setDialogFolder(ProgramFiles::trailers());
     m_trailer->setDialogFilter(ucEntry::kVideoFilter);
-    m_btHinzufuegen->setText(style.MultiWord(15));
-    m_btBearbeiten->setText(style.MultiWord(16));
+    m_btHinzufuegen->setText(style.MultiWord(StyleText::AddDvdNow));
+    m_btBearbeiten->setText(style.MultiWord(StyleText::SaveChanges));
 
     for (ucEntry* e : {m_bewertung, m_format, m_regie})
         e->ClearCombo();
@@ -302,7 +304,7 @@ bool PageDVDEntry::SaveDVDEntry(bool replace)
 
     Session& session = m_host.session();
     const int current = session.AktuelleDVDNr();
-    const bool stored = runAction(m_host, replace ? 4 : 8, [&] {
+    const bool stored = runAction(m_host, replace ? MessageText::ChangeNotSaved : MessageText::AddFailed, [&] {
         session.changeCollection([&](clsDatentraegerList& dvds) {
             if (replace)
                 dvds.RemoveDVD(current);
@@ -311,32 +313,32 @@ bool PageDVDEntry::SaveDVDEntry(bool replace)
     });
     if (!stored)
         return false;
-    m_host.StatusMsg(replace ? 3 : 7);
+    m_host.StatusMsg(replace ? MessageText::ChangesSaved : MessageText::Added);
 
     // The title is stored now: a later step that fails says so on its own.
-    runAction(m_host, 22, [&] { writeNameFiles(); });
+    runAction(m_host, MessageText::NameListsNotSaved, [&] { writeNameFiles(); });
     m_host.JumpToDVD(title->GetFilmname(), true);
     if (!replace && !session.WexulUebernommen())
-        runAction(m_host, 23, [&] { uploadTitle(*title); });
+        runAction(m_host, MessageText::TitleNotSent, [&] { uploadTitle(*title); });
     return true;
 }
 
 std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
 {
     if (replace && !m_host.session().hasCurrentTitle()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return std::nullopt;
     }
 
     QString cover = Paths::normalize(m_bild->value());
     if (cover == kCoverStart || cover.isEmpty()) {
-        m_host.StatusMsg(11);
+        m_host.StatusMsg(MessageText::EntriesMissing);
         return std::nullopt;
     }
     clsPathFunctions::ChangeIntoFullPathIfRelative(cover);
     m_bild->setValue(cover);
     if (!clsPathFunctions::checkIfFileExists(cover, 1) || m_titel->value().isEmpty()) {
-        m_host.StatusMsg(11);
+        m_host.StatusMsg(MessageText::EntriesMissing);
         return std::nullopt;
     }
 
@@ -350,7 +352,7 @@ std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
     title.SetFormat(m_format->value());
 
     if (!m_bewertung->IsValueNumericBetween(0, 5))
-        return refuse(25, m_bewertung);
+        return refuse(MessageText::InvalidValue, m_bewertung);
     title.SetBewertung(Numbers::toByte(wholePart(m_bewertung->value())));
 
     QString genre = m_genre[0]->value();
@@ -361,24 +363,24 @@ std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
     title.SetLandJahr(m_landJahr->value());
 
     if (!m_fsk->IsValueNumericBetween(0, 21))
-        return refuse(25, m_fsk);
+        return refuse(MessageText::InvalidValue, m_fsk);
     title.SetFsk(Numbers::toByte(wholePart(m_fsk->value())));
 
     if (!m_dauer->IsValueNumericBetween(0, 3000))
-        return refuse(25, m_dauer);
+        return refuse(MessageText::InvalidValue, m_dauer);
     title.SetLaenge(Numbers::toInt16(wholePart(m_dauer->value())));
 
     const QString price = m_preis->value();
     if (!priceBetween(price, 0, 30000))
-        return refuse(25, m_preis);
+        return refuse(MessageText::InvalidValue, m_preis);
     if (price.contains(u'.') || price.contains(u','))
-        return refuse(24, m_preis);
+        return refuse(MessageText::InvalidNumberOrNotSaved, m_preis);
     title.SetKaufpreis(Numbers::toInt16(wholePart(price)));
 
     // The list file keeps the five actors on one line separated by "#".
     for (ucEntry* e : m_schauspieler)
         if (e->value().contains(u'#'))
-            return refuse(25, e);
+            return refuse(MessageText::InvalidValue, e);
     title.SetSonstiges(m_sonstiges->value());
     title.SetRegie(m_regie->value());
     title.SetSchauspieler1(m_schauspieler[0]->value());
@@ -392,7 +394,7 @@ std::optional<clsDatentraeger> PageDVDEntry::checkedTitle(bool replace)
         clsPathFunctions::ChangeIntoFullPathIfRelative(trailer);
         m_trailer->setValue(trailer);
         if (!clsPathFunctions::checkIfFileExists(trailer, 0)) {
-            m_host.StatusMsg(27);
+            m_host.StatusMsg(MessageText::FileUnusable);
             return std::nullopt;
         }
         title.SetTrailerpfad(trailer);

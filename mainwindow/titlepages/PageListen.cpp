@@ -1,7 +1,10 @@
 #include "mainwindow/titlepages/PageListen.h"
 
 #include "controls/ucText.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
@@ -58,8 +61,8 @@ QString PageListen::shelvesFolder() { return ProgramFiles::shelves() + u'/'; }
 int PageListen::listNameRefusal(const QString& name)
 {
     if (name.isEmpty())
-        return 11;
-    return clsPathFunctions::isPlainFileName(name) ? 0 : 10;
+        return MessageText::EntriesMissing;
+    return clsPathFunctions::isPlainFileName(name) ? 0 : MessageText::InvalidEntry;
 }
 
 void PageListen::refreshFileList(const QString& keepSelected)
@@ -83,7 +86,7 @@ QString PageListen::selectedEntry() const
 QString PageListen::askListName()
 {
     const clsTranslation& box = m_host.session().BoxTexts();
-    return Messages::get().inputBox(box.MultiWord(10), box.MultiWord(12), QString());
+    return Messages::get().inputBox(box.MultiWord(BoxText::NewListPrompt), box.MultiWord(BoxText::NewFileTitle), QString());
 }
 
 void PageListen::ShowListen()
@@ -110,12 +113,12 @@ void PageListen::SetDesignListen()
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
     PageControls::setColors(m_fileDVDlist, o.ColorFont(), o.ColorBG());
-    m_ucTextDVDListe->SetDesign(style.MultiWord(141), 1, 5, design, 140, true, false);
+    m_ucTextDVDListe->SetDesign(style.MultiWord(StyleText::CurrentList), 1, 5, design, 140, true, false);
     refreshFileList(selectedEntry());
-    m_btDVDtake->setText(style.MultiWord(137));
-    m_btDVDcreate->setText(style.MultiWord(138));
-    m_btDVDcopy->setText(style.MultiWord(139));
-    m_btDVDdelete->setText(style.MultiWord(140));
+    m_btDVDtake->setText(style.MultiWord(StyleText::UseList));
+    m_btDVDcreate->setText(style.MultiWord(StyleText::NewList));
+    m_btDVDcopy->setText(style.MultiWord(StyleText::CopyList));
+    m_btDVDdelete->setText(style.MultiWord(StyleText::DeleteList));
 }
 
 void PageListen::SetSizes(int W, int H)
@@ -140,14 +143,14 @@ void PageListen::btDVDtake_Click()
 {
     const QString entry = selectedEntry();
     if (m_fileDVDlist->count() == 0 || entry.isEmpty()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return;
     }
     const QString path = listsFolder() + entry;
 
     // A list that cannot be read leaves the collection and the settings as they were.
     Session::StatusReports reports;
-    if (!runAction(m_host, 27, [&] { reports = m_host.session().takeList(path); }))
+    if (!runAction(m_host, MessageText::FileUnusable, [&] { reports = m_host.session().takeList(path); }))
         return;
 
     // Reported after page 1's own messages.
@@ -160,7 +163,7 @@ void PageListen::btDVDtake_Click()
     for (const auto& report : reports)
         m_host.StatusMsg(report.first, report.second);
     if (!settingsSaved)
-        m_host.StatusMsg(19);
+        m_host.StatusMsg(MessageText::Failed);
 }
 
 QString PageListen::newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage)
@@ -180,7 +183,7 @@ void PageListen::btDVDcreate_Click()
         m_host.StatusMsg(refused);
         return;
     }
-    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
+    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), MessageText::ListExists);
     if (listPath.isEmpty())
         return;
     const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
@@ -193,15 +196,15 @@ void PageListen::btDVDcopy_Click()
 {
     const QString name = askListName();
     const QString entry = selectedEntry();
-    if (const int refused = entry.isEmpty() ? 11 : listNameRefusal(name)) {
+    if (const int refused = entry.isEmpty() ? MessageText::EntriesMissing : listNameRefusal(name)) {
         m_host.StatusMsg(refused);
         return;
     }
-    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), 9);
+    const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), MessageText::ListExists);
     if (listPath.isEmpty())
         return;
     bool written = false;
-    if (!runAction(m_host, 27, [&] {
+    if (!runAction(m_host, MessageText::FileUnusable, [&] {
             written = clsDefaultTextfileHandler::WriteTxtFile(
                 listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
         }))
@@ -216,31 +219,31 @@ void PageListen::finishNewList(bool listWritten, const QString& keepSelected, co
 {
     refreshFileList(keepSelected);
     if (!listWritten) {
-        m_host.StatusMsg(19);
+        m_host.StatusMsg(MessageText::Failed);
         return;
     }
-    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), 26);
+    const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), MessageText::ShelfFileExists);
     if (shelfPath.isEmpty())
         return;
-    runAction(m_host, 19, [&] { writeShelf(shelfPath); });
+    runAction(m_host, MessageText::Failed, [&] { writeShelf(shelfPath); });
 }
 
 void PageListen::btDVDdelete_Click()
 {
     const QString entry = selectedEntry();
     if (entry.isEmpty()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return;
     }
     const QString path = listsFolder() + entry;
     if (Paths::sameFile(path, m_host.session().Options().DvdListpath())) {
-        m_host.StatusMsg(28);
+        m_host.StatusMsg(MessageText::InUse);
         return;
     }
     const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     const bool removed = QFile::remove(path);
     refreshFileList(QString());
-    m_host.StatusMsg(removed ? 5 : 6);
+    m_host.StatusMsg(removed ? MessageText::Removed : MessageText::DeleteFailed);
 }

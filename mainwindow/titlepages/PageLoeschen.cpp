@@ -2,6 +2,9 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "host/PageHost.h"
 #include "session/Session.h"
 #include "host/PageAction.h"
@@ -57,7 +60,7 @@ void PageLoeschen::SetDesignLoeschen()
 {
     const clsOptions& o = m_host.session().Options();
     ColorHelper::setBoxColors(m_list, o.ColorEntryFont(), o.ColorEntryBG());
-    m_btLoeschen->setText(m_host.session().StyleTexts().MultiWord(17));
+    m_btLoeschen->setText(m_host.session().StyleTexts().MultiWord(StyleText::DeleteDvdNow));
 }
 
 void PageLoeschen::SetSizes(int W, int H)
@@ -78,18 +81,18 @@ void PageLoeschen::btdvdjetztloeschen_Click()
     Session& session = m_host.session();
     QListWidgetItem* item = m_list->currentItem();
     if (session.DVDListe().getListSize() == 0 || !item || !item->isSelected()) {
-        m_host.StatusMsg(29);
+        m_host.StatusMsg(MessageText::NothingSelected);
         return;
     }
-    if (Messages::get().messageBox(session.BoxTexts().MultiWord(8), MsgButtons::YesNo,
-                                   session.BoxTexts().MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(session.BoxTexts().MultiWord(BoxText::AskDelete), MsgButtons::YesNo,
+                                   session.BoxTexts().MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     const int p = m_list->row(item);
-    if (!runAction(m_host, 6, [&] {
+    if (!runAction(m_host, MessageText::DeleteFailed, [&] {
             session.changeCollection([&](clsDatentraegerList& dvds) { dvds.RemoveDVD(p + 1); },
                                      Session::AfterChange::FirstTitle);
         }))
         return;
     delete m_list->takeItem(p);
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
 }

@@ -2,6 +2,9 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
@@ -62,17 +65,20 @@ void PageMB::SetDesignMB()
     const clsOptions& o = m_host.session().Options();
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucEntryMBFind->SetDesign(style.MultiWord(126), 1, 120, 5, design, false);
-    m_ucEntryMBReplace->SetDesign(style.MultiWord(127), 1, 120, 5, design, false);
+    m_ucEntryMBFind->SetDesign(style.MultiWord(StyleText::Find), 1, 120, 5, design, false);
+    m_ucEntryMBReplace->SetDesign(style.MultiWord(StyleText::ReplaceWith), 1, 120, 5, design, false);
     m_ucOptionMBModus->SetDesign(3, 0, 5, QString(), o.ColorFont(), o.ColorBG());
     m_ucOptionMBOrt->SetDesign(10, 0, 5, QString(), o.ColorFont(), o.ColorBG());
-    static const int kPlaces[] = {118, 119, 120, 121, 122, 123, 124, 125, 176, 177};
+    static const int kPlaces[] = {StyleText::PlaceLongTexts, StyleText::PlaceFilmTitle, StyleText::PlaceGenre,
+                                  StyleText::PlaceCountryYear, StyleText::PlaceActors, StyleText::PlaceDirector,
+                                  StyleText::PlaceFormat, StyleText::PlaceFreeField, StyleText::CoverPath,
+                                  StyleText::TrailerPath};
     for (int k = 0; k < 10; ++k)
         m_ucOptionMBOrt->SetCaption(static_cast<std::int16_t>(k + 1), style.MultiWord(kPlaces[k]));
-    static const int kModes[] = {117, 116, 115};
+    static const int kModes[] = {StyleText::Set, StyleText::Replace, StyleText::SetWhereFound};
     for (int k = 0; k < 3; ++k)
         m_ucOptionMBModus->SetCaption(static_cast<std::int16_t>(k + 1), style.MultiWord(kModes[k]));
-    m_btMB->setText(style.MultiWord(114));
+    m_btMB->setText(style.MultiWord(StyleText::ChangeNow));
 }
 
 void PageMB::SetSizes(int W, int)
@@ -96,7 +102,7 @@ void PageMB::SetSizes(int W, int)
 void PageMB::btMB_Click()
 {
     const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(17), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(box.MultiWord(BoxText::AskChangeAll), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     const std::int16_t mode = m_ucOptionMBModus->Selected();
     const QString find = m_ucEntryMBFind->value();
@@ -155,12 +161,12 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
             failed = true;
     }
     if (failed)
-        m_host.StatusMsg(19);
+        m_host.StatusMsg(MessageText::Failed);
 }
 
 bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode)
 {
-    const bool changed = runAction(m_host, 4, [&] {
+    const bool changed = runAction(m_host, MessageText::ChangeNotSaved, [&] {
         m_host.session().changeCollection([&](clsDatentraegerList& list) {
             for (int i = 1; i <= list.getListSize(); ++i) {
                 switch (mode) {
@@ -185,6 +191,6 @@ bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const Q
     });
     if (!changed)
         return false;
-    m_host.StatusMsg(3);
+    m_host.StatusMsg(MessageText::ChangesSaved);
     return true;
 }

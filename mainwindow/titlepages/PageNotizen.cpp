@@ -2,7 +2,10 @@
 
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "host/PageAction.h"
 #include "host/PageHost.h"
@@ -39,7 +42,7 @@ PageNotizen::PageNotizen(PageHost& host) : QObject(host.clientArea()), m_host(ho
 
 void PageNotizen::LoadNotizen()
 {
-    if (!runAction(m_host, 27,
+    if (!runAction(m_host, MessageText::FileUnusable,
                    [&] { m_ucTextNotizen->setText(clsDefaultTextfileHandler::ReadTxtFile(notesPath(), true)); }))
         m_ucTextNotizen->setText(QString());
 }
@@ -90,11 +93,11 @@ bool PageNotizen::queryClose()
 void PageNotizen::btNotizenSpeichern_Click()
 {
     if (!SaveNotizen()) {
-        m_host.StatusMsg(19); // the text stays marked as changed
+        m_host.StatusMsg(MessageText::Failed); // the text stays marked as changed
         return;
     }
     m_ucTextNotizen->setChanged(false);
-    m_host.StatusMsg(1);
+    m_host.StatusMsg(MessageText::Saved);
 }
 
 void PageNotizen::btNotizenSuche_Click()
@@ -111,11 +114,11 @@ void PageNotizen::SetDesignNotizen()
     const clsOptions& o = m_host.session().Options();
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
-    m_ucTextNotizen->SetDesign(style.MultiWord(27), 2, 10, design, m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
+    m_ucTextNotizen->SetDesign(style.MultiWord(StyleText::Notes), 2, 10, design, m_ucTextNotizen->Labelwidth(), m_ucTextNotizen->Locked(),
                                m_ucTextNotizen->BorderStyle());
-    m_ucEntryNotizsuche->SetDesign(style.MultiWord(20), 1, 120, 10, design, false);
-    m_btNotizenSpeichern->setText(style.MultiWord(28));
-    m_btNotizenSuche->setText(style.MultiWord(29));
+    m_ucEntryNotizsuche->SetDesign(style.MultiWord(StyleText::SearchText), 1, 120, 10, design, false);
+    m_btNotizenSpeichern->setText(style.MultiWord(StyleText::Save));
+    m_btNotizenSuche->setText(style.MultiWord(StyleText::Search));
 }
 
 void PageNotizen::SetSizes(int W, int H)

@@ -2,7 +2,9 @@
 
 #include "controls/ucBarDiagram.h"
 #include "controls/ucText.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsStatistic.h"
 #include "data/clsStringFunctions.h"
@@ -64,24 +66,24 @@ QString PageStatistik::StatistikText() const
     const auto num = [](double v) { return Numbers::toText(v); };
 
     QString r;
-    r += s.MultiWord(31) + kLineEnd;
+    r += s.MultiWord(StyleText::CollectionStatistics) + kLineEnd;
     r += QString(30, u'-') + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(32)) + QString::number(titles) + kLineEnd;
-    r += pad(s.MultiWord(33)) + QString::number(withTrailer) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(34)) + QString::number(m_host.session().ActorList().getListSize()) + kLineEnd;
-    r += pad(s.MultiWord(35)) + QString::number(portraitsOf(m_host.session().ActorList())) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(36)) + QString::number(m_host.session().DirectorList().getListSize()) + kLineEnd;
-    r += pad(s.MultiWord(37)) + QString::number(portraitsOf(m_host.session().DirectorList())) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(38)) + QString::number(m_host.session().GenreList().getListSize()) + kLineEnd + kLineEnd;
-    r += pad(s.MultiWord(39)) + QString::number(t / 1440) + u' ' + s.MultiWord(40) + u' ' +
-         QString::number((t % 1440) / 60) + u' ' + s.MultiWord(41) + u' ' + QString::number(t % 60) + u' ' +
-         s.MultiWord(42) + kLineEnd;
-    r += pad(s.MultiWord(43)) + num(sum.allPrices) + u' ' + currency + kLineEnd + kLineEnd;
-    const QString avg = s.MultiWord(44) + u' ';
-    r += pad(avg + s.MultiWord(5)) + num(sum.averageRating) + kLineEnd;
-    r += pad(avg + s.MultiWord(7)) + num(sum.averageFSK) + kLineEnd;
-    r += pad(avg + s.MultiWord(8)) + num(sum.averageLength) + s.MultiWord(42) + kLineEnd;
-    r += pad(avg + s.MultiWord(9)) + num(sum.averagePrice) + u' ' + currency + kLineEnd +
+    r += pad(s.MultiWord(StyleText::NumberOfTitles)) + QString::number(titles) + kLineEnd;
+    r += pad(s.MultiWord(StyleText::TitlesWithTrailer)) + QString::number(withTrailer) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(StyleText::Actors)) + QString::number(m_host.session().ActorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(StyleText::ActorsWithPortrait)) + QString::number(portraitsOf(m_host.session().ActorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(StyleText::Directors)) + QString::number(m_host.session().DirectorList().getListSize()) + kLineEnd;
+    r += pad(s.MultiWord(StyleText::DirectorsWithPortrait)) + QString::number(portraitsOf(m_host.session().DirectorList())) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(StyleText::Genres)) + QString::number(m_host.session().GenreList().getListSize()) + kLineEnd + kLineEnd;
+    r += pad(s.MultiWord(StyleText::TotalRunningTime)) + QString::number(t / 1440) + u' ' + s.MultiWord(StyleText::Days) + u' ' +
+         QString::number((t % 1440) / 60) + u' ' + s.MultiWord(StyleText::Hours) + u' ' + QString::number(t % 60) + u' ' +
+         s.MultiWord(StyleText::Minutes) + kLineEnd;
+    r += pad(s.MultiWord(StyleText::TotalPrice)) + num(sum.allPrices) + u' ' + currency + kLineEnd + kLineEnd;
+    const QString avg = s.MultiWord(StyleText::Average) + u' ';
+    r += pad(avg + s.MultiWord(StyleText::Rating)) + num(sum.averageRating) + kLineEnd;
+    r += pad(avg + s.MultiWord(StyleText::AgeRating)) + num(sum.averageFSK) + kLineEnd;
+    r += pad(avg + s.MultiWord(StyleText::RunningTime)) + num(sum.averageLength) + s.MultiWord(StyleText::Minutes) + kLineEnd;
+    r += pad(avg + s.MultiWord(StyleText::Price)) + num(sum.averagePrice) + u' ' + currency + kLineEnd +
          kLineEnd + kLineEnd;
     return r;
 }
@@ -90,11 +92,11 @@ void PageStatistik::ShowStatistik()
 {
     m_ucTextStatistik->show();
     if (m_host.session().DVDListe().getListSize() == 0) {
-        m_ucTextStatistik->setText(m_host.session().StyleTexts().MultiWord(45));
-        m_host.StatusMsg(33);
+        m_ucTextStatistik->setText(m_host.session().StyleTexts().MultiWord(StyleText::CollectionEmpty));
+        m_host.StatusMsg(MessageText::NotAvailable);
         return;
     }
-    if (!runAction(m_host, 36, [&] { m_ucTextStatistik->setText(StatistikText()); }))
+    if (!runAction(m_host, MessageText::ErrorOccurred, [&] { m_ucTextStatistik->setText(StatistikText()); }))
         m_ucTextStatistik->setText(QString());
 }
 
@@ -104,7 +106,7 @@ void PageStatistik::SetDesignStatistik()
 {
     const clsOptions& o = m_host.session().Options();
     const Design design = o.GetDesign();
-    m_ucTextStatistik->SetDesign(m_host.session().StyleTexts().MultiWord(46), 2, 10, design, 100, true, m_ucTextStatistik->BorderStyle());
+    m_ucTextStatistik->SetDesign(m_host.session().StyleTexts().MultiWord(StyleText::Statistics), 2, 10, design, 100, true, m_ucTextStatistik->BorderStyle());
 }
 
 void PageStatistik::SetSizes(int W, int H)

@@ -5,6 +5,8 @@
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
 #include "controls/ucText.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "data/clsStringFunctions.h"
 #include "host/PageAction.h"
 #include "host/PageHost.h"
@@ -74,48 +76,48 @@ void PageSuche::SetDesignSuche()
     const Design design = o.GetDesign();
     clsTranslation& style = m_host.session().StyleTexts();
 
-    m_ergebnisse->SetDesign(style.MultiWord(18), 1, 10, design, 180, false);
-    m_filter->SetDesign(style.MultiWord(172), 1, 0, design,
+    m_ergebnisse->SetDesign(style.MultiWord(StyleText::NumberOfHits), 1, 10, design, 180, false);
+    m_filter->SetDesign(style.MultiWord(StyleText::Filter), 1, 0, design,
                         70, true, false);
-    m_option->SetDesign(mSearch::kCriteria, 1, 10, style.MultiWord(19), o.ColorFont(), o.ColorBG());
-    m_entry->SetDesign(style.MultiWord(20), 1, 100, 10, design);
+    m_option->SetDesign(mSearch::kCriteria, 1, 10, style.MultiWord(StyleText::PleaseChoose), o.ColorFont(), o.ColorBG());
+    m_entry->SetDesign(style.MultiWord(StyleText::SearchText), 1, 100, 10, design);
 
     ColorHelper::setBoxColors(m_list, o.ColorEntryFont(), o.ColorEntryBG());
 
-    m_btSuchen->setText(style.MultiWord(29));
-    m_btNewSearch->setText(style.MultiWord(173));
+    m_btSuchen->setText(style.MultiWord(StyleText::Search));
+    m_btNewSearch->setText(style.MultiWord(StyleText::NewSearch));
 
     const QString eq = QStringLiteral("(=)");
     const QString atMost = QStringLiteral("(=-)");
     const QString atLeast = QStringLiteral("(=+)");
     const QString captions[mSearch::kCriteria] = {
-        style.MultiWord(3),
-        style.MultiWord(5) + eq,
-        style.MultiWord(5) + atMost,
-        style.MultiWord(5) + atLeast,
-        style.MultiWord(14),
-        style.MultiWord(180),
-        style.MultiWord(179) + eq,
-        style.MultiWord(179) + atMost,
-        style.MultiWord(179) + atLeast,
-        style.MultiWord(7) + eq,
-        style.MultiWord(7) + atMost,
-        style.MultiWord(7) + atLeast,
-        style.MultiWord(8) + eq,
-        style.MultiWord(8) + atMost,
-        style.MultiWord(8) + atLeast,
-        style.MultiWord(9) + eq,
-        style.MultiWord(9) + atMost,
-        style.MultiWord(9) + atLeast,
-        style.MultiWord(10),
+        style.MultiWord(StyleText::FilmTitle),
+        style.MultiWord(StyleText::Rating) + eq,
+        style.MultiWord(StyleText::Rating) + atMost,
+        style.MultiWord(StyleText::Rating) + atLeast,
+        style.MultiWord(StyleText::Genre),
+        style.MultiWord(StyleText::Country),
+        style.MultiWord(StyleText::Year) + eq,
+        style.MultiWord(StyleText::Year) + atMost,
+        style.MultiWord(StyleText::Year) + atLeast,
+        style.MultiWord(StyleText::AgeRating) + eq,
+        style.MultiWord(StyleText::AgeRating) + atMost,
+        style.MultiWord(StyleText::AgeRating) + atLeast,
+        style.MultiWord(StyleText::RunningTime) + eq,
+        style.MultiWord(StyleText::RunningTime) + atMost,
+        style.MultiWord(StyleText::RunningTime) + atLeast,
+        style.MultiWord(StyleText::Price) + eq,
+        style.MultiWord(StyleText::Price) + atMost,
+        style.MultiWord(StyleText::Price) + atLeast,
+        style.MultiWord(StyleText::Director),
         o.OwnLabelCaption(),
-        style.MultiWord(11),
-        style.MultiWord(4),
-        style.MultiWord(21),
-        style.MultiWord(22),
-        style.MultiWord(23),
-        style.MultiWord(24),
-        style.MultiWord(25),
+        style.MultiWord(StyleText::Actor),
+        style.MultiWord(StyleText::Format),
+        style.MultiWord(StyleText::WithTrailer),
+        style.MultiWord(StyleText::WithoutTrailer),
+        style.MultiWord(StyleText::WithLongText),
+        style.MultiWord(StyleText::WithoutLongText),
+        style.MultiWord(StyleText::RandomPick),
     };
     for (int k = 1; k <= mSearch::kCriteria; ++k)
         m_option->SetCaption(static_cast<std::int16_t>(k), captions[k - 1]);
@@ -181,7 +183,7 @@ void PageSuche::btDVDjetztsuchen_Click()
     const clsDatentraegerList& list = m_host.session().DVDListe();
     auto& hits = mSearch::Hits();
     const int count = mSearch::HitCount();
-    if (!runAction(m_host, 21, [&] {
+    if (!runAction(m_host, MessageText::SearchStepFailed, [&] {
             // Titles deleted since the reset fail every step.
             bool dropped = false;
             for (int i = 1; i <= count; ++i) {

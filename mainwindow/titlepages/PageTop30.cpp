@@ -1,6 +1,8 @@
 #include "mainwindow/titlepages/PageTop30.h"
 
 #include "controls/ucBarDiagram.h"
+#include "data/MessageTexts.h"
+#include "data/StyleTexts.h"
 #include "data/clsPathFunctions.h"
 #include "data/clsSortedDiskList.h"
 #include "host/PageAction.h"
@@ -26,7 +28,7 @@ void PageTop30::ShowTop30(std::uint8_t mode)
     if (mode >= 1 && mode <= 3) {
         static const int kField[] = {0, clsDatentraegerList::FieldBewertung, clsDatentraegerList::FieldLaenge,
                                      clsDatentraegerList::FieldKaufpreis};
-        static const int kCaption[] = {0, 5, 8, 9};
+        static const int kCaption[] = {0, StyleText::Rating, StyleText::RunningTime, StyleText::Price};
         const QString& path = m_host.session().Options().DvdListpath();
         clsSortedDiskList ranking;
         // The collection is written to its file after every change: while
@@ -53,10 +55,10 @@ void PageTop30::ShowTop30(std::uint8_t mode)
                 value /= 100.0;
             chart->SetBar(static_cast<std::int16_t>(i), ranking.getElementTitle(i), value);
         }
-        chart->setCaption(m_host.session().StyleTexts().MultiWord(110) + QStringLiteral(" - ") +
+        chart->setCaption(m_host.session().StyleTexts().MultiWord(StyleText::DetailedStatistics) + QStringLiteral(" - ") +
                           m_host.session().StyleTexts().MultiWord(kCaption[mode]));
         if (!read)
-            m_host.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? 27 : 31);
+            m_host.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? MessageText::FileUnusable : MessageText::ListFileMissing);
     }
     chart->setbarCount(kBars);
     chart->SetDiagram();

@@ -1,7 +1,10 @@
 #include "mainwindow/titlepages/PageZusatztext.h"
 
 #include "controls/ucText.h"
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/StyleTexts.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
@@ -46,7 +49,7 @@ void PageZusatztext::ShowZusatztext(bool standard)
     if (kept)
         text = *kept;
     else
-        runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
+        runAction(m_host, MessageText::FileUnusable, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); });
     m_ucTextZusatztextBearbeitung->setText(text);
     m_ucTextZusatztextBearbeitung->setChanged(kept.has_value());
 }
@@ -74,7 +77,7 @@ UnsavedTexts::Writer PageZusatztext::writer()
     return [this](const QString& path, const QString& text) {
         if (!clsDefaultTextfileHandler::WriteTxtFile(path, text))
             return false;
-        m_host.StatusMsg(1);
+        m_host.StatusMsg(MessageText::Saved);
         return true;
     };
 }
@@ -90,24 +93,24 @@ bool PageZusatztext::saveShown()
 void PageZusatztext::btZusatztextSpeichern_Click()
 {
     if (!saveShown())
-        m_host.StatusMsg(19); // the text stays marked as changed
+        m_host.StatusMsg(MessageText::Failed); // the text stays marked as changed
 }
 
 void PageZusatztext::btZusatztextLoeschen_Click()
 {
     const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(8), MsgButtons::YesNo, box.MultiWord(5)) != MsgAnswer::Yes)
+    if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     // A title without a long text has nothing to remove; the template still comes in.
     if (QFile::exists(m_target) && !QFile::remove(m_target)) {
-        m_host.StatusMsg(6);
+        m_host.StatusMsg(MessageText::DeleteFailed);
         return;
     }
     QString text;
-    runAction(m_host, 27, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true); });
+    runAction(m_host, MessageText::FileUnusable, [&] { text = clsDefaultTextfileHandler::ReadTxtFile(templatePath(), true); });
     // A text that differs from the one shown marks the editor as changed.
     m_ucTextZusatztextBearbeitung->setText(text);
-    m_host.StatusMsg(5);
+    m_host.StatusMsg(MessageText::Removed);
 }
 
 void PageZusatztext::SetDesignZusatztext()
@@ -116,10 +119,10 @@ void PageZusatztext::SetDesignZusatztext()
     const Design design = o.GetDesign();
     const clsTranslation& style = m_host.session().StyleTexts();
     ucText* t = m_ucTextZusatztextBearbeitung;
-    t->SetDesign(style.MultiWord(131), 2, 10, design,
+    t->SetDesign(style.MultiWord(StyleText::LongTextBox), 2, 10, design,
                  t->Labelwidth(), t->Locked(), t->BorderStyle());
-    m_btZusatztextLoeschen->setText(style.MultiWord(130));
-    m_btZusatztextSpeichern->setText(style.MultiWord(129));
+    m_btZusatztextLoeschen->setText(style.MultiWord(StyleText::DeleteLongText));
+    m_btZusatztextSpeichern->setText(style.MultiWord(StyleText::SaveLongText));
 }
 
 void PageZusatztext::SetSizes(int W, int H)

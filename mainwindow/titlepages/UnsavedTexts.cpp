@@ -1,5 +1,7 @@
 #include "mainwindow/titlepages/UnsavedTexts.h"
 
+#include "data/BoxTexts.h"
+#include "data/MessageTexts.h"
 #include "host/PageHost.h"
 #include "platform/MessageService.h"
 #include "session/Session.h"
@@ -8,9 +10,9 @@
 
 namespace {
 
-constexpr int kSaveQuestion = 14;
-constexpr int kConfirmTitle = 5;
-constexpr int kNotSaved = 19;
+constexpr int kSaveQuestion = BoxText::AskSaveChanges;
+constexpr int kConfirmTitle = BoxText::ConfirmTitle;
+constexpr int kNotSaved = MessageText::Failed;
 
 } // namespace
 
