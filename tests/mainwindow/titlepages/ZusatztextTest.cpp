@@ -20,7 +20,7 @@ protected:
         clsDatentraeger alien = title(QStringLiteral("Alien"));
         alien.SetBildpfad(QStringLiteral("cover/alien.bmp"));
         useCollection({alien});
-        showPage(1); // the title view makes Alien the current title
+        showPage(1); // Alien is the current title, shown on page 1
         clearStatus();
     }
     ucText* editor() const { return child<ucText>("ucTextZusatztextBearbeitung"); }
