@@ -1,7 +1,6 @@
 #include "controls/ucEntry.h"
 #include "data/clsPasswordFunctions.h"
 #include "mainwindow/settingspages/PagePasswort.h"
-#include "tests/mainwindow/frame/StartupFixture.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/ScriptedRandom.h"
@@ -145,34 +144,6 @@ TEST_F(PasswordPage, APasswordFileThatCannotBeWrittenKeepsTheOldPassword)
     click("btPwDelete");
     EXPECT_EQ(host().statusMessages, (std::vector<int>{4, 4}));
     EXPECT_EQ(host().session().PasswordFunctions().GetPassword(), QStringLiteral("Secret1"));
-}
-
-// The whole program: set a password on page 18, start again, and the prompt wants it.
-using PasswordAtStart = StartupTest;
-
-TEST_F(PasswordAtStart, APasswordSetOnThePageIsAskedForAtTheNextStart)
-{
-    ScriptedRandom random{0.6, 0.3};
-    writeSettings(QStringLiteral("lists/l.adl"));
-    writeList({{"Alpha"}});
-    start();
-    window->menuAction(QStringLiteral("menue_einstellungenPasswort"))->trigger();
-    auto* neu = child<ucEntry>("ucEntryPwNew");
-    ASSERT_TRUE(neu->isVisible());
-    EXPECT_EQ(neu->Caption(), QStringLiteral("Stil 135"));
-    EXPECT_EQ(child("ucEntryPwOld")->y(), 200);
-    neu->setValue(QStringLiteral("Neu42"));
-    child<ucEntry>("ucEntryPwNew2")->setValue(QStringLiteral("Neu42"));
-    QTest::mouseClick(child<QPushButton>("btPwChange"), Qt::LeftButton);
-    EXPECT_EQ(status(), QStringLiteral("Meldung 3"));
-
-    window.reset();
-    window = std::make_unique<MainWindow>();
-    ScriptedMessages messages;
-    messages.expectInput(QStringLiteral("neu42")).expectInput(QString()).expectInput(QStringLiteral("Neu42"));
-    start();
-    EXPECT_EQ(messages.shown, QStringList(3, QStringLiteral("Password")));
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
 }
 
 } // namespace

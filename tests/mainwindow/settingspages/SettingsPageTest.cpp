@@ -1,14 +1,119 @@
-#include "tests/mainwindow/settingspages/SettingsFixture.h"
+#include "controls/ucEntry.h"
+#include "controls/ucText.h"
+#include "mainwindow/settingspages/ColorLabel.h"
+#include "mainwindow/settingspages/PageEinstellungen.h"
+#include "tests/mainwindow/settingspages/Printing.h"
+#include "tests/support/FakePageHost.h"
+#include "tests/support/FixedScreen.h"
+#include "tests/support/ListClicks.h"
+#include "tests/support/RecordingServices.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/TempProgramFolder.h"
 
-#include "tests/support/ScriptedColorDialogs.h"
-
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
+
+// Page 16 on a fake host, as the program starts it: a settings file (window
+// 800 x 700, trailer 640 x 480, shelf 800 x 600), the design "designs/d.asd"
+// and a second design "designs/e2.asd", language files that name every line
+// ("Stil 55", "Meldung 34"), on a screen of 1280 x 1024 pixels.
+class SettingsPageTest : public ::testing::Test {
+protected:
+    SettingsPageTest()
+    {
+        writeTable("english-style.ass", "Stil", "Style");
+        writeTable("english-message.ass", "Meldung", "Message");
+        writeTable("english-box.ass", "Box", "Box");
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::darkRed);
+        picture.save(folder.file(QStringLiteral("bg.bmp")));
+        folder.write(QStringLiteral("click.wav"), "RIFF");
+        folder.write(QStringLiteral("start.wav"), "RIFF");
+        folder.writeLines(QStringLiteral("designs/d.asd"),
+                          {QStringLiteral("bg.bmp"), QStringLiteral("click.wav"), QStringLiteral("start.wav"),
+                           QString(), QStringLiteral("255"), QStringLiteral("16711680"), QStringLiteral("0"),
+                           QStringLiteral("16777215"), QStringLiteral("65535"), QStringLiteral("0")});
+        folder.writeLines(QStringLiteral("settings.aef"),
+                          {" 0 ", "lists/l.adl", "notes.txt", "designs/d.asd", " 800 ", " 700 ", " 640 ", " 480 ",
+                           " 800 ", " 600 ", "DVD", "Extras", "€", " 1 ", " 0 "});
+        folder.writeLines(QStringLiteral("designs/e2.asd"),
+                          {QStringLiteral("bg.bmp"), QString(), QString(), QString(), QStringLiteral("111"),
+                           QStringLiteral("222"), QStringLiteral("333"), QStringLiteral("444"), QStringLiteral("555"),
+                           QStringLiteral("0")});
+        host.session().LoadEinstellungen();
+        host.session().LoadLanguages();
+        page = new PageEinstellungen(host, [this] { host.log << QStringLiteral("applyLanguageAndDesign"); });
+        page->SetDesignEinstellungen();
+        page->SetSizes(800, 700);
+        // The page switching of the window, as far as page 16 sees it.
+        host.onHideAllPages = [this] { page->HideEinstellungen(); };
+        host.onShowPage = [this](int shown) {
+            page->HideEinstellungen();
+            if (shown == 16)
+                page->ShowEinstellungen();
+        };
+        host.clientArea()->window()->show();
+        host.ShowPage(16);
+        host.clearStatusLine();
+    }
+
+    void writeTable(const char* file, const char* german, const char* english)
+    {
+        QStringList lines;
+        for (int k = 1; k <= 200; ++k)
+            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
+        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
+    }
+
+    template <class T = QWidget>
+    T* child(const char* name) const
+    {
+        T* c = host.clientArea()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    ucEntry* entry(const char* name) const { return child<ucEntry>(name); }
+    QListWidget* designList() const { return child<QListWidget>("FileDesign"); }
+    ColorLabel* swatch(const char* name) const { return child<ColorLabel>(name); }
+
+    // Writes an entry's text as the program does, past the typing limit.
+    void put(const char* name, const QString& text) const
+    {
+        ucEntry* e = entry(name);
+        const std::int16_t limit = e->MaxCharacters();
+        e->setMaxCharacters(0);
+        e->setValue(text);
+        e->setMaxCharacters(limit);
+    }
+
+    // Chooses a design in the list with the mouse.
+    void chooseDesign(const QString& name) const
+    {
+        ASSERT_TRUE(clickListItem(designList(), name)) << name.toStdString();
+    }
+
+    void saveSettings() { click("btEinstSpeichern"); }
+    void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    QString status() const { return host.statusLine(); }
+    Session& session() const { return host.session(); }
+
+    TempProgramFolder folder;
+    FixedScreen screen{QSize(1280, 1024)};
+    RecordingSounds sounds;
+    RecordingOpener opener;
+    mutable FakePageHost host;
+    PageEinstellungen* page;
+};
 
 TEST_F(SettingsPageTest, ShowingThePageFillsItFromTheSettingsAndChoosesTheActiveDesign)
 {
@@ -89,7 +194,7 @@ TEST_F(SettingsPageTest, ShowingThePageFillsItFromTheSettingsAndChoosesTheActive
     EXPECT_EQ(listed, (QStringList{"d.asd", "e2.asd"}));
     EXPECT_EQ(designList()->currentItem()->text(), QStringLiteral("d.asd"));
     EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("d"));
-    EXPECT_FALSE(window->session().DesignGeschuetzt());
+    EXPECT_FALSE(session().DesignGeschuetzt());
     EXPECT_EQ(child<QPushButton>("btEinstSpeichern")->text(), QStringLiteral("Stil 76"));
 
     // Two columns from top 100: the language beside the background picture,
@@ -143,114 +248,28 @@ TEST_F(SettingsPageTest, ChecksRunInTheirOrderAndTheFirstFailureNamesItsEntry)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         folder.write("designs/e2.asd", e2);
-        window->ShowPage(16);
-        window->StatusTimer_Timer();
+        host.ShowPage(16);
+        host.clearStatusLine();
         for (const Change& change : c.changes)
             change();
         const QString typed = entry("ucEntryEinstBreite")->value();
         saveSettings();
         EXPECT_EQ(status(), QStringLiteral("Meldung 34") + c.suffix);
         EXPECT_EQ(folder.read("settings.aef"), before);
-        EXPECT_EQ(window->session().Options().FormWidth(), 800);
-        EXPECT_EQ(window->session().Options().DesignPath(), folder.file("designs/d.asd"));
+        EXPECT_EQ(session().Options().FormWidth(), 800);
+        EXPECT_EQ(session().Options().DesignPath(), folder.file("designs/d.asd"));
         EXPECT_EQ(entry("ucEntryEinstBreite")->value(), typed); // the page stays as typed
     }
 
     // All entries right: a fraction is cut to its whole part and the currency takes any text.
     folder.write("designs/e2.asd", e2);
-    window->ShowPage(16);
+    host.ShowPage(16);
     put("ucEntryEinstBreite", "1000.7");
     put("ucEntryEinstWaehrung", "CHF");
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
-    EXPECT_EQ(window->session().Options().FormWidth(), 1000);
-    EXPECT_EQ(window->session().Options().CurrencyChar(), QStringLiteral("CHF"));
-}
-
-TEST_F(SettingsPageTest, SavingWritesTheSettingsFileAndMakesTheChosenDesignAndSizesActive)
-{
-    ScriptedColorDialogs colours;
-    colours.expectChoose(0x00123456);
-    QTest::mouseClick(swatch("btEinstColorFont"), Qt::LeftButton); // on the page only
-    ASSERT_EQ(swatch("btEinstColorFont")->color(), 0x00123456);
-
-    chooseDesign("e2.asd");
-    put("ucEntryEinstBreite", "1000");
-    put("ucEntryEinstHoehe", "700");
-    put("ucEntryEinstTrailerBreite", "420");
-    put("ucEntryEinstTrailerHoehe", "410");
-    put("ucEntryEinstRegalBreite", "510");
-    put("ucEntryEinstRegalHoehe", "520");
-    put("ucEntryEinstFeld", "Notiz");
-    put("ucEntryEinstWaehrung", "$");
-    put("ucEntryEinstSWButtons", "Stil 51");
-    put("ucEntryEinstStumm", "Stil 50");
-    saveSettings();
-
-    const QByteArray expected = " 0 \r\n" + folder.file("lists/l.adl").toUtf8() + "\r\n" +
-                                folder.file("notes.txt").toUtf8() + "\r\n" + folder.file("designs/e2.asd").toUtf8() +
-                                "\r\n 1000 \r\n 700 \r\n 420 \r\n 410 \r\n 510 \r\n 520 \r\nDVD\r\nNotiz\r\n$\r\n 0 \r\n 1 \r\n";
-    EXPECT_EQ(folder.read("settings.aef"), expected);
-    EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
-    EXPECT_EQ(window->AktuelleSeite(), 16);
-
-    // The chosen design is the active one; the colour picked on the page was not stored.
-    const clsOptions& o = window->session().Options();
-    EXPECT_EQ(o.GetDesign(), (Design{111, 222, 333, 444, 555}));
-    EXPECT_EQ(o.Shortcuts(), 0);
-    EXPECT_EQ(o.Sound(), 1);
-    EXPECT_EQ(swatch("btEinstColorFont")->color(), 111);
-    EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("e2"));
-    EXPECT_EQ(designList()->currentItem()->text(), QStringLiteral("e2.asd"));
-    EXPECT_EQ(folder.read("designs/d.asd").count("\r\n"), 10); // untouched
-
-    // The window follows the new size, and the page its new width.
-    EXPECT_EQ(window->frameGeometry().size(), QSize(1000, 700)); // the outer size
-    EXPECT_EQ(entry("ucEntryEinstBreite")->width(), 1000 / 2 - 40);
-}
-
-TEST_F(SettingsPageTest, SwitchingTheLanguageChangesCaptionsCombosAndMessagesAtOnce)
-{
-    put("ucEntryEinstSprache", "Stil 48");
-    saveSettings();
-    EXPECT_EQ(window->session().Options().Language(), 1);
-    EXPECT_EQ(status(), QStringLiteral("Message 1"));
-    EXPECT_EQ(entry("ucEntryEinstBreite")->Caption(), QStringLiteral("Style 55"));
-    EXPECT_EQ(entry("ucEntryEinstSprache")->value(), QStringLiteral("Style 48"));
-    EXPECT_EQ(entry("ucEntryEinstStumm")->GetComboEntry(0), QStringLiteral("Style 50"));
-    EXPECT_EQ(entry("ucEntryEinstStumm")->ComboCount(), 2);
-    EXPECT_EQ(child<ucText>("ucTextEinstColorRating")->text(), QStringLiteral("Style 53"));
-    EXPECT_EQ(window->menuAction(QStringLiteral("einstellungen"))->text(), QStringLiteral("Style 94"));
-    EXPECT_EQ(child<QPushButton>("btPwChange")->text(), QStringLiteral("Style 132"));
-
-    // The old language's text is no longer one of the choices.
-    put("ucEntryEinstSprache", "Stil 47");
-    saveSettings();
-    EXPECT_EQ(status(), QStringLiteral("Message 34 (Style 63)"));
-    put("ucEntryEinstSprache", "Style 47");
-    saveSettings();
-    EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
-    EXPECT_EQ(entry("ucEntryEinstBreite")->Caption(), QStringLiteral("Stil 55"));
-}
-
-TEST_F(SettingsPageTest, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChanges)
-{
-    ASSERT_TRUE(QFile::remove(folder.file("settings.aef")));
-    folder.write("settings.aef/blocked", "x"); // a folder where the file belongs
-    chooseDesign("e2.asd");
-    put("ucEntryEinstBreite", "1000");
-    put("ucEntryEinstSprache", "Stil 48");
-    saveSettings();
-
-    EXPECT_EQ(status(), QStringLiteral("Meldung 24"));
-    const clsOptions& o = window->session().Options();
-    EXPECT_EQ(o.FormWidth(), 800);
-    EXPECT_EQ(o.Language(), 0);
-    EXPECT_EQ(o.DesignPath(), folder.file("designs/d.asd"));
-    EXPECT_EQ(o.ColorFont(), 255);
-    EXPECT_EQ(entry("ucEntryEinstBreite")->Caption(), QStringLiteral("Stil 55"));
-    EXPECT_EQ(entry("ucEntryEinstBreite")->value(), QStringLiteral("1000"));
-    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 700));
+    EXPECT_EQ(session().Options().FormWidth(), 1000);
+    EXPECT_EQ(session().Options().CurrencyChar(), QStringLiteral("CHF"));
 }
 
 TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
@@ -274,8 +293,8 @@ TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
         else
             lines[c.line - 1] = QString::fromLatin1(c.text);
         folder.writeLines(QStringLiteral("designs/") + QLatin1String(c.file), lines);
-        window->ShowPage(16);
-        window->StatusTimer_Timer();
+        host.ShowPage(16);
+        host.clearStatusLine();
         ASSERT_EQ(designList()->currentItem()->text(), QStringLiteral("d.asd"));
 
         chooseDesign(QString::fromLatin1(c.file));
@@ -283,7 +302,7 @@ TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
         EXPECT_EQ(designList()->currentItem()->text(), QStringLiteral("d.asd"));
         EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("d"));
         EXPECT_EQ(swatch("btEinstColorFont")->color(), 255);
-        EXPECT_FALSE(window->session().DesignGeschuetzt());
+        EXPECT_FALSE(session().DesignGeschuetzt());
         QFile::remove(folder.file(QStringLiteral("designs/") + QLatin1String(c.file)));
     }
 }
@@ -291,7 +310,7 @@ TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
 TEST_F(SettingsPageTest, WithTheActiveDesignMissingNothingIsChosenAndTheSaveIsRefused)
 {
     ASSERT_TRUE(QFile::rename(folder.file("designs/d.asd"), folder.file("designs/old.asd")));
-    window->ShowPage(16);
+    host.ShowPage(16);
     EXPECT_EQ(status(), QStringLiteral("Meldung 27"));
     EXPECT_TRUE(designList()->selectedItems().isEmpty());
     EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("d")); // from the settings
@@ -332,9 +351,9 @@ TEST_F(SettingsPageTest, TypingStopsAtEachEntrysLimitWhileLongerSettingsShowWhol
     }
 
     // A size from a settings file is shown as it is, and refused until corrected.
-    window->session().Options().setFormWidth(10000);
-    window->ShowPage(16);
-    window->StatusTimer_Timer();
+    session().Options().setFormWidth(10000);
+    host.ShowPage(16);
+    host.clearStatusLine();
     EXPECT_EQ(entry("ucEntryEinstBreite")->value(), QStringLiteral("10000"));
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 34 (Stil 55)"));
@@ -343,18 +362,18 @@ TEST_F(SettingsPageTest, TypingStopsAtEachEntrysLimitWhileLongerSettingsShowWhol
 TEST_F(SettingsPageTest, SizeLimitsComeFromTheScreenTheMainWindowStandsOn)
 {
     // The primary screen is 1280 x 1024; the main window stands on a larger one.
-    screen.screens.insert(window.get(), QRect(1280, 0, 1920, 1200));
-    window->ShowPage(16);
+    screen.screens.insert(host.clientArea()->window(), QRect(1280, 0, 1920, 1200));
+    host.ShowPage(16);
     put("ucEntryEinstBreite", "1900");
     put("ucEntryEinstRegalHoehe", "1150");
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
-    EXPECT_EQ(window->session().Options().FormWidth(), 1900);
-    EXPECT_EQ(window->session().Options().RegalHeight(), 1150);
+    EXPECT_EQ(session().Options().FormWidth(), 1900);
+    EXPECT_EQ(session().Options().RegalHeight(), 1150);
 
     // Back on the primary screen the same width is too wide.
     screen.screens.clear();
-    window->ShowPage(16);
+    host.ShowPage(16);
     put("ucEntryEinstBreite", "1900");
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 34 (Stil 55)"));

@@ -1,6 +1,5 @@
-#include "tests/mainwindow/titlepages/EditPagesFixture.h"
-
 #include "mainwindow/titlepages/PageDVDEntry.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,18 +8,33 @@
 
 namespace {
 
-class DVDEntryTest : public EditPagesTest {
+class DVDEntryTest : public EditPagesOnHostTest {
 protected:
-    DVDEntryTest()
+    DVDEntryTest() : page(new PageDVDEntry(host))
     {
+        page->SetDesignDVDEntry();
+        page->SetSizes(800, 600);
+        page->SetSizesEditButton(800, 600);
+        route({12, 15},
+              [this](int shown) {
+                  if (shown == 12)
+                      page->ShowDVDEntry();
+                  else
+                      page->ShowDVDEdit();
+              },
+              [this] {
+                  page->HideDVDEntry();
+                  page->HideDVDEdit();
+              });
+        showWindow();
         cover = picture(QStringLiteral("cover/a.bmp"));
-        window->session().setServerUrl(QStringLiteral("http://films.example"));
+        session().setServerUrl(QStringLiteral("http://films.example"));
     }
 
     // A complete, valid new title on page 12.
     void typeValidTitle(const QString& name = QStringLiteral("Heat"))
     {
-        window->ShowPage(12);
+        showPage(12);
         type("ucEntryTitel", name);
         type("ucEntryFormat", "BluRay");
         type("ucEntryBewertung", "4");
@@ -37,24 +51,25 @@ protected:
         type("ucEntryBild", "cover/a.bmp");
     }
 
-    bool save(bool replace) { return window->DVDEntry().SaveDVDEntry(replace); }
+    bool save(bool replace) { return page->SaveDVDEntry(replace); }
 
+    PageDVDEntry* page;
     QString cover;
 };
 
 TEST_F(DVDEntryTest, TheNewTitlePageStartsClearedAndStyled)
 {
-    window->ShowPage(12);
+    showPage(12);
     type("ucEntryTitel", "Left over");
-    window->session().setWexulUebernommen(true);
-    window->ShowPage(12);
+    session().setWexulUebernommen(true);
+    showPage(12);
 
     EXPECT_EQ(entry("ucEntryTitel")->value(), "");
     for (const char* name : {"ucEntryBewertung", "ucEntryFSK", "ucEntryDauer", "ucEntryPreis"})
         EXPECT_EQ(entry(name)->value(), "0") << name;
     EXPECT_EQ(entry("ucEntryBild")->value(), "cover/");
     EXPECT_EQ(entry("ucEntryTrailer")->value(), "trailer/");
-    EXPECT_FALSE(window->session().WexulUebernommen());
+    EXPECT_FALSE(session().WexulUebernommen());
 
     EXPECT_TRUE(child("btdvdjetzthinzufuegen")->isVisible());
     EXPECT_TRUE(child("btReset")->isVisible());
@@ -89,12 +104,12 @@ TEST_F(DVDEntryTest, AddingStoresTheTitleWritesTheListShowsAndUploadsIt)
     click("btdvdjetzthinzufuegen");
 
     EXPECT_EQ(status(), "Meldung 7");
-    ASSERT_EQ(window->session().DVDListe().getListSize(), 3);
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
+    ASSERT_EQ(session().DVDListe().getListSize(), 3);
+    EXPECT_EQ(session().AktuelleDVDNr(), 2);
+    EXPECT_EQ(currentPage(), 1);
     EXPECT_EQ(storedNames(), QStringList({"Alien", "Heat", "Zodiac"}));
 
-    const clsDatentraeger d = window->session().DVDListe().getDVD(2);
+    const clsDatentraeger d = session().DVDListe().getDVD(2);
     EXPECT_EQ(d.GetFormat(), "BluRay");
     EXPECT_EQ(d.GetBewertung(), 4);
     EXPECT_EQ(d.GetGenre(), "Crime/Drama");
@@ -131,16 +146,16 @@ TEST_F(DVDEntryTest, UploadValuesArePercentEncoded)
 TEST_F(DVDEntryTest, OnlyTitlesTypedByHandAreSentAndOnlyToAServer)
 {
     typeValidTitle(QStringLiteral("From search"));
-    window->session().setWexulUebernommen(true);
+    session().setWexulUebernommen(true);
     click("btdvdjetzthinzufuegen");
     EXPECT_EQ(status(), "Meldung 7");
 
-    window->session().setServerUrl(QString());
+    session().setServerUrl(QString());
     typeValidTitle(QStringLiteral("No server"));
     click("btdvdjetzthinzufuegen");
     EXPECT_EQ(status(), "Meldung 7");
     EXPECT_TRUE(http.requests.isEmpty());
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
+    EXPECT_EQ(session().DVDListe().getListSize(), 2);
 }
 
 TEST_F(DVDEntryTest, AFailedUploadIsReportedAsSuchAndTheTitleStaysStored)
@@ -150,7 +165,7 @@ TEST_F(DVDEntryTest, AFailedUploadIsReportedAsSuchAndTheTitleStaysStored)
     EXPECT_TRUE(save(false));
     EXPECT_EQ(status(), "Meldung 23");
     EXPECT_EQ(storedNames(), QStringList({"Heat"}));
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
+    EXPECT_EQ(session().AktuelleDVDNr(), 1);
     EXPECT_EQ(http.requests.size(), 1);
 }
 
@@ -188,8 +203,8 @@ TEST_F(DVDEntryTest, ChecksRunInOrderAndStoreNothing)
             type(name, QString::fromUtf8(text));
         click("btdvdjetzthinzufuegen");
         EXPECT_EQ(status(), c.message) << c.what;
-        EXPECT_EQ(window->session().DVDListe().getListSize(), 0) << c.what;
-        EXPECT_EQ(window->AktuelleSeite(), 12) << c.what;
+        EXPECT_EQ(session().DVDListe().getListSize(), 0) << c.what;
+        EXPECT_EQ(currentPage(), 12) << c.what;
         EXPECT_FALSE(save(false)) << c.what;
     }
     EXPECT_FALSE(QFile::exists(listPath()));
@@ -211,15 +226,16 @@ TEST_F(DVDEntryTest, GenresAreJoinedWithoutTheEmptyOnesAfterTheFirst)
         for (int i = 0; i < 3; ++i)
             type(QStringLiteral("ucEntryGenre%1").arg(i + 1), genres[i]);
         ASSERT_TRUE(save(false));
-        EXPECT_EQ(window->session().DVDListe().getDVD(window->session().AktuelleDVDNr()).GetGenre(), joined);
+        EXPECT_EQ(session().DVDListe().getDVD(session().AktuelleDVDNr()).GetGenre(), joined);
     }
 }
 
 TEST_F(DVDEntryTest, NameFilesTakeTheListsOfTheFirstEntries)
 {
-    window->session().ActorList().Add("Old Actor");
-    window->session().DirectorList().Add("Old Director");
-    window->SetLanguageAndDesign();
+    session().ActorList().Add("Old Actor");
+    session().DirectorList().Add("Old Director");
+    session().LoadLanguages();
+    page->SetDesignDVDEntry();
     typeValidTitle();
 
     auto addToList = [&](const char* entryName, const char* name) {
@@ -236,7 +252,7 @@ TEST_F(DVDEntryTest, NameFilesTakeTheListsOfTheFirstEntries)
     EXPECT_EQ(folder.read("actor.txt"), "Old Actor\r\nNew One\r\n");
     EXPECT_EQ(folder.read("genre0.txt"), "Western\r\n");
     EXPECT_EQ(folder.read("director.txt"), "Old Director\r\nNew Director\r\n");
-    EXPECT_EQ(window->session().ActorList().getListSize(), 2);
+    EXPECT_EQ(session().ActorList().getListSize(), 2);
 }
 
 TEST_F(DVDEntryTest, AFullCollectionOrAnUnwritableListStoresNothing)
@@ -246,15 +262,15 @@ TEST_F(DVDEntryTest, AFullCollectionOrAnUnwritableListStoresNothing)
     QDir().mkpath(listPath());
     EXPECT_FALSE(save(false));
     EXPECT_EQ(status(), "Meldung 8");
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 0); // trying again adds no second copy
+    EXPECT_EQ(session().DVDListe().getListSize(), 0); // trying again adds no second copy
     EXPECT_TRUE(http.requests.isEmpty());
     QDir().rmdir(listPath());
 
     for (int i = 0; i < clsDatentraegerList::kMaxTitles; ++i)
-        window->session().DVDListe().AddDVD(title(QStringLiteral("T%1").arg(i)));
+        session().DVDListe().AddDVD(title(QStringLiteral("T%1").arg(i)));
     EXPECT_FALSE(save(false));
     EXPECT_EQ(status(), "Meldung 8");
-    EXPECT_EQ(window->session().DVDListe().getListSize(), clsDatentraegerList::kMaxTitles);
+    EXPECT_EQ(session().DVDListe().getListSize(), clsDatentraegerList::kMaxTitles);
     EXPECT_FALSE(QFile::exists(listPath()));
 }
 
@@ -270,16 +286,16 @@ protected:
         d.SetBildpfad(cover);
         d.SetTrailerpfad(folder.write("trailer/heat.avi", "v"));
         addTitles({"Alien", "Brazil"});
-        window->session().DVDListe().AddDVD(d);
+        session().DVDListe().AddDVD(d);
         addTitles({"Zodiac"});
-        window->session().SaveDVDList();
+        session().SaveDVDList();
     }
 };
 
 TEST_F(DVDEditTest, TheEditPageShowsTheTitleAtTheCurrentPositionNow)
 {
-    window->session().selectTitle(3);
-    window->ShowPage(15);
+    session().selectTitle(3);
+    showPage(15);
 
     EXPECT_EQ(entry("ucEntryTitel")->value(), "Heat");
     EXPECT_EQ(entry("ucEntryBewertung")->value(), "5");
@@ -291,7 +307,7 @@ TEST_F(DVDEditTest, TheEditPageShowsTheTitleAtTheCurrentPositionNow)
     EXPECT_EQ(entry("ucEntrySchauspieler1")->value(), "Mary Elizabeth Mastrantonio Jr.");
     EXPECT_EQ(entry("ucEntryBild")->value(), cover);
     EXPECT_EQ(entry("ucEntryTrailer")->value(), folder.file("trailer/heat.avi"));
-    EXPECT_EQ(window->session().AktuelleDVD().GetFilmname(), "Heat");
+    EXPECT_EQ(session().AktuelleDVD().GetFilmname(), "Heat");
     EXPECT_TRUE(child("btDVDjetztBearbeiten")->isVisible());
     EXPECT_FALSE(child("btdvdjetzthinzufuegen")->isVisible());
     EXPECT_FALSE(child("btReset")->isVisible());
@@ -300,74 +316,74 @@ TEST_F(DVDEditTest, TheEditPageShowsTheTitleAtTheCurrentPositionNow)
 
 TEST_F(DVDEditTest, SavingAChangeReplacesTheTitleAndSendsNothing)
 {
-    window->session().selectTitle(3);
-    window->ShowPage(15);
+    session().selectTitle(3);
+    showPage(15);
     type("ucEntryPreis", "999");
     click("btDVDjetztBearbeiten");
 
     EXPECT_EQ(status(), "Meldung 3");
     EXPECT_EQ(storedNames(), QStringList({"Alien", "Brazil", "Heat", "Zodiac"}));
-    const clsDatentraeger d = window->session().DVDListe().getDVD(3);
+    const clsDatentraeger d = session().DVDListe().getDVD(3);
     EXPECT_EQ(d.GetKaufpreis(), 999);
     EXPECT_EQ(d.GetSchauspieler1(), "Mary Elizabeth Mastrantonio Jr."); // kept whole
     EXPECT_EQ(d.GetGenre(), "Crime/Drama");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(session().AktuelleDVDNr(), 3);
+    EXPECT_EQ(currentPage(), 1);
     EXPECT_FALSE(child("btDVDjetztBearbeiten")->isVisible());
     EXPECT_EQ(entry("ucEntryTitel")->value(), "");
     EXPECT_TRUE(http.requests.isEmpty());
 
     // A renamed title moves to its place in the order.
-    window->ShowPage(15);
+    showPage(15);
     type("ucEntryTitel", "Amadeus");
     click("btDVDjetztBearbeiten");
     EXPECT_EQ(storedNames(), QStringList({"Alien", "Amadeus", "Brazil", "Zodiac"}));
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
+    EXPECT_EQ(session().AktuelleDVDNr(), 2);
 }
 
 TEST_F(DVDEditTest, AFailedCheckKeepsThePageAndTheTitle)
 {
-    window->session().selectTitle(3);
-    window->ShowPage(15);
+    session().selectTitle(3);
+    showPage(15);
     type("ucEntryDauer", "5000");
     click("btDVDjetztBearbeiten");
     EXPECT_EQ(status(), "Meldung 25 (Stil 8)");
-    EXPECT_EQ(window->AktuelleSeite(), 15);
+    EXPECT_EQ(currentPage(), 15);
     EXPECT_TRUE(child("btDVDjetztBearbeiten")->isVisible());
-    EXPECT_EQ(window->session().DVDListe().getDVD(3).GetLaenge(), 170);
+    EXPECT_EQ(session().DVDListe().getDVD(3).GetLaenge(), 170);
 }
 
 TEST_F(DVDEditTest, AChangeThatCannotBeWrittenKeepsTheOldTitleInPlace)
 {
-    window->session().selectTitle(3);
-    window->ShowPage(15);
+    session().selectTitle(3);
+    showPage(15);
     type("ucEntryTitel", "Amadeus");
     QFile::remove(listPath());
     QDir().mkpath(listPath());
     click("btDVDjetztBearbeiten");
     EXPECT_EQ(status(), "Meldung 4");
-    EXPECT_EQ(window->AktuelleSeite(), 15);
-    ASSERT_EQ(window->session().DVDListe().getListSize(), 4);
-    EXPECT_EQ(window->session().DVDListe().getDVD(3).GetFilmname(), "Heat");
-    EXPECT_EQ(window->session().DVDListe().getDVD(2).GetFilmname(), "Brazil");
+    EXPECT_EQ(currentPage(), 15);
+    ASSERT_EQ(session().DVDListe().getListSize(), 4);
+    EXPECT_EQ(session().DVDListe().getDVD(3).GetFilmname(), "Heat");
+    EXPECT_EQ(session().DVDListe().getDVD(2).GetFilmname(), "Brazil");
 }
 
 TEST_F(DVDEditTest, WithoutACurrentTitleNothingCanBeChanged)
 {
     // No title chosen, and a position that the collection has shrunk below.
     for (int position : {0, 4}) {
-        ASSERT_TRUE(window->session().selectTitle(position));
+        ASSERT_TRUE(session().selectTitle(position));
         const int count = position == 0 ? 4 : 3;
         if (position == 4)
-            window->session().DVDListe().RemoveDVD(4);
-        window->ShowPage(15);
+            session().DVDListe().RemoveDVD(4);
+        showPage(15);
         EXPECT_EQ(status(), "Meldung 29") << position;
         EXPECT_EQ(entry("ucEntryTitel")->value(), "");
         typeValidTitle(QStringLiteral("Typed anyway"));
         EXPECT_FALSE(save(true));
         EXPECT_EQ(status(), "Meldung 29");
         EXPECT_EQ(storedNames(), QStringList({"Alien", "Brazil", "Heat", "Zodiac"}));
-        EXPECT_EQ(window->session().DVDListe().getListSize(), count);
+        EXPECT_EQ(session().DVDListe().getListSize(), count);
     }
 }
 

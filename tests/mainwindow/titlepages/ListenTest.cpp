@@ -1,5 +1,6 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
+#include "mainwindow/titlepages/PageListen.h"
 #include "platform/RuntimeError.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,8 +8,17 @@
 
 namespace {
 
-class ListenTest : public TitlePagesTest {
+class ListenTest : public TitlePagesOnHostTest {
 protected:
+    ListenTest()
+    {
+        auto* page = new PageListen(host);
+        page->SetDesignListen();
+        page->SetSizes(800, 600);
+        route({4}, [page](int) { page->ShowListen(); }, [page] { page->HideListen(); });
+        showWindow();
+    }
+
     QListWidget* files() const { return child<QListWidget>("FileDVDlist"); }
 
     QStringList entries() const
@@ -38,20 +48,20 @@ TEST_F(ListenTest, ShowsTheCurrentListAndSelectsTheFirstFile)
     writeList(QStringLiteral("b"), {});
     writeList(QStringLiteral("A"), {});
     folder.write(QStringLiteral("lists/notes.txt"), "x");
-    window->ShowPage(4);
+    showPage(4);
     EXPECT_EQ(entries(), (QStringList{"A.adl", "b.adl", "Meine Filme.adl"}));
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("A.adl"));
     EXPECT_EQ(child<ucText>("ucTextDVDListe")->text(), QStringLiteral("Meine Filme"));
     for (const char* name : {"ucTextDVDListe", "FileDVDlist", "btDVDtake", "btDVDcreate", "btDVDcopy", "btDVDdelete"})
         EXPECT_TRUE(child(name)->isVisible()) << name;
-    window->ShowPage(5);
+    showPage(5);
     EXPECT_FALSE(files()->isVisible());
 }
 
 TEST_F(ListenTest, CreateWritesAnEmptyListAndADefaultShelfThatCanBeTaken)
 {
     useCollection({title("Alien"), title("Brazil")});
-    window->ShowPage(4);
+    showPage(4);
     messages.expectInput(QStringLiteral("neu"));
     click("btDVDcreate");
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Box 10")});
@@ -59,24 +69,24 @@ TEST_F(ListenTest, CreateWritesAnEmptyListAndADefaultShelfThatCanBeTaken)
     EXPECT_EQ(folder.read(QStringLiteral("lists/neu.adl")), kEmptyList);
     EXPECT_EQ(folder.read(QStringLiteral("shelves/neu.arf")), kDefaultShelf);
     EXPECT_TRUE(entries().contains(QStringLiteral("neu.adl")));
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 2); // creating takes nothing
+    EXPECT_EQ(session().DVDListe().getListSize(), 2); // creating takes nothing
     EXPECT_EQ(status(), QString());
 
     select(QStringLiteral("neu.adl"));
-    window->ShowPage(4); // selects the first file again
+    showPage(4); // selects the first file again
     select(QStringLiteral("neu.adl"));
     click("btDVDtake");
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 0);
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 0);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
-    EXPECT_EQ(window->session().Options().DvdListpath(), folder.file(QStringLiteral("lists/neu.adl")));
+    EXPECT_EQ(session().DVDListe().getListSize(), 0);
+    EXPECT_EQ(session().AktuelleDVDNr(), 0);
+    EXPECT_EQ(currentPage(), 1);
+    EXPECT_EQ(session().Options().DvdListpath(), folder.file(QStringLiteral("lists/neu.adl")));
     EXPECT_TRUE(settingsFile().contains(folder.file(QStringLiteral("lists/neu.adl")).toUtf8() + "\r\n"));
 }
 
 TEST_F(ListenTest, CreateKeepsAnExistingShelfAndRefusesAnExistingList)
 {
     folder.write(QStringLiteral("shelves/x.arf"), "mine\r\n");
-    window->ShowPage(4);
+    showPage(4);
     messages.expectInput(QStringLiteral("x"));
     click("btDVDcreate");
     EXPECT_EQ(folder.read(QStringLiteral("lists/x.adl")), kEmptyList);
@@ -93,13 +103,13 @@ TEST_F(ListenTest, CreateKeepsAnExistingShelfAndRefusesAnExistingList)
 TEST_F(ListenTest, NamesThatCouldLeaveTheFolderAreRefused)
 {
     writeList(QStringLiteral("a"), {title("Alien")});
-    window->ShowPage(4);
+    showPage(4);
     const QString names[] = {QString(), QStringLiteral("sub/x"), QStringLiteral("..\\x"), QStringLiteral("."),
                              QStringLiteral(".."), QStringLiteral("a\tb"), QStringLiteral("a\nb"),
                              QStringLiteral("../../escape")};
     for (const char* button : {"btDVDcreate", "btDVDcopy"}) {
         for (const QString& name : names) {
-            window->StatusTimer_Timer();
+            clearStatus();
             select(QStringLiteral("a.adl"));
             messages.expectInput(name);
             click(button);
@@ -118,7 +128,7 @@ TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
     const QString source = writeList(QStringLiteral("a"), {title("Alien")});
     folder.write(QStringLiteral("shelves/a.arf"), "shelf.gif\r\n0\r\n0\r\n90\r\n");
     writeList(QStringLiteral("ohne"), {});
-    window->ShowPage(4);
+    showPage(4);
 
     select(QStringLiteral("a.adl"));
     messages.expectInput(QStringLiteral("b"));
@@ -136,7 +146,7 @@ TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
     EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("shelf.gif\r\n0\r\n0\r\n100\r\n"));
 
     // Onto an existing list, and onto an existing shelf file.
-    window->StatusTimer_Timer();
+    clearStatus();
     select(QStringLiteral("a.adl"));
     messages.expectInput(QStringLiteral("ohne"));
     click("btDVDcopy");
@@ -153,7 +163,7 @@ TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
 
 TEST_F(ListenTest, CopyWithoutASelectionAsksAndRefuses)
 {
-    window->ShowPage(4); // an empty lists folder
+    showPage(4); // an empty lists folder
     messages.expectInput(QStringLiteral("b"));
     click("btDVDcopy");
     EXPECT_EQ(status(), msg(11));
@@ -165,7 +175,7 @@ TEST_F(ListenTest, DeleteAsksAndLeavesTheShelfFile)
     useCollection({title("Alien")});
     writeList(QStringLiteral("alt"), {});
     folder.write(QStringLiteral("shelves/alt.arf"), "shelf");
-    window->ShowPage(4);
+    showPage(4);
 
     select(QStringLiteral("alt.adl"));
     messages.expectMessage(MsgAnswer::No);
@@ -197,40 +207,15 @@ TEST_F(ListenTest, TheCurrentCollectionIsNeverDeletedHoweverItsPathIsSpelled)
         folder.file(QStringLiteral("link.adl")),
         folder.file(QStringLiteral("alias/main.adl")),
     };
-    window->ShowPage(4);
+    showPage(4);
     for (const QString& path : spellings) {
-        window->session().Options().setDvdListpath(path);
-        window->StatusTimer_Timer();
+        session().Options().setDvdListpath(path);
+        clearStatus();
         select(QStringLiteral("main.adl"));
         click("btDVDdelete"); // no question is asked
         EXPECT_EQ(status(), msg(28)) << path.toStdString();
         EXPECT_TRUE(QFile::exists(real));
     }
-}
-
-TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
-{
-    useCollection({title("Alien")});
-    writeList(QStringLiteral("zwei"), {title("Brazil"), title("Casablanca")});
-    child<ucText>("ucFilter")->setText(QStringLiteral("Genre = Drama"));
-    window->ShowPage(4);
-    select(QStringLiteral("zwei.adl"));
-    click("btDVDtake");
-    // The search starts afresh on the new collection.
-    EXPECT_EQ(child<ucText>("ucFilter")->text(), QString());
-    const auto* hits = child<QListWidget>("ListSuchen");
-    ASSERT_EQ(hits->count(), 2);
-    EXPECT_EQ(hits->item(0)->text(), QStringLiteral("Brazil"));
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
-    EXPECT_EQ(window->session().DVDListe().getDataString(1, 1), QStringLiteral("Brazil"));
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
-    EXPECT_FALSE(files()->isVisible());
-    EXPECT_EQ(status(), QString());
-
-    clsOptions reread;
-    reread.Load(folder.file(QStringLiteral("settings.aef")));
-    EXPECT_EQ(reread.DvdListpath(), folder.file(QStringLiteral("lists/zwei.adl")));
 }
 
 TEST_F(ListenTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
@@ -240,20 +225,21 @@ TEST_F(ListenTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
     folder.writeLines(QStringLiteral("lists/alt.adl"),
                       {" 1 ", "Zorro", " 4 ", "Drama", "USA 1999", " 16 ", " 120 ", " 1500 ", "", "A", "", "", "", "",
                        "Reg", "cover\\fehlt.jpg", ""});
-    window->ShowPage(4);
+    showPage(4);
     select(QStringLiteral("alt.adl"));
     click("btDVDtake");
-    EXPECT_EQ(window->session().DVDListe().getDataString(1, 1), QStringLiteral("Zorro"));
-    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(session().DVDListe().getDataString(1, 1), QStringLiteral("Zorro"));
+    EXPECT_EQ(currentPage(), 1);
     EXPECT_EQ(status(), msg(37));
+    EXPECT_LT(host.log.indexOf("ShowPage 1"), host.log.indexOf("StatusMsg 37"));
     EXPECT_TRUE(folder.read(QStringLiteral("lists/alt.adl")).startsWith("LIST VERSION#0\r\n"));
 }
 
 TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
 {
     useCollection({title("Alien"), title("Brazil")});
-    window->session().selectTitle(2);
-    const QString before = window->session().Options().DvdListpath();
+    session().selectTitle(2);
+    const QString before = session().Options().DvdListpath();
     // Announces three titles but holds one.
     const QString one = writeList(QStringLiteral("kaputt"), {title("Casablanca")});
     QByteArray bytes = folder.read(QStringLiteral("lists/kaputt.adl"));
@@ -261,27 +247,27 @@ TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
     folder.write(QStringLiteral("lists/kaputt.adl"), bytes);
     folder.write(QStringLiteral("lists/zahl.adl"), "LIST VERSION#0\r\nCOUNT#x\r\n");
 
-    window->ShowPage(4);
+    showPage(4);
     for (const char* entry : {"kaputt.adl", "zahl.adl"}) {
-        window->StatusTimer_Timer();
+        clearStatus();
         select(QString::fromLatin1(entry));
         click("btDVDtake");
         EXPECT_EQ(status(), msg(27)) << entry;
-        EXPECT_EQ(window->session().DVDListe().getListSize(), 2);
-        EXPECT_EQ(window->session().DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
-        EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
-        EXPECT_EQ(window->session().Options().DvdListpath(), before);
+        EXPECT_EQ(session().DVDListe().getListSize(), 2);
+        EXPECT_EQ(session().DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
+        EXPECT_EQ(session().AktuelleDVDNr(), 2);
+        EXPECT_EQ(session().Options().DvdListpath(), before);
         EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("settings.aef"))));
-        EXPECT_EQ(window->AktuelleSeite(), 4);
+        EXPECT_EQ(currentPage(), 4);
     }
 }
 
 TEST_F(ListenTest, AnEmptyFolderHasNothingToTakeOrDelete)
 {
-    window->ShowPage(4);
+    showPage(4);
     click("btDVDtake");
     EXPECT_EQ(status(), msg(29));
-    window->StatusTimer_Timer();
+    clearStatus();
     click("btDVDdelete");
     EXPECT_EQ(status(), msg(29));
 }
@@ -312,16 +298,16 @@ TEST_F(ListenTest, TakingARepairedListLetsItBeWrittenAgain)
 {
     const QString path = folder.file(QStringLiteral("lists/main.adl"));
     folder.write(QStringLiteral("lists/main.adl"), "LIST VERSION#0\r\nCOUNT#3\r\n");
-    window->session().Options().setDvdListpath(path);
-    EXPECT_THROW(window->session().LoadDVDList(), RuntimeError);
-    EXPECT_THROW(window->session().SaveDVDList(), RuntimeError); // not overwritten while unread
+    session().Options().setDvdListpath(path);
+    EXPECT_THROW(session().LoadDVDList(), RuntimeError);
+    EXPECT_THROW(session().SaveDVDList(), RuntimeError); // not overwritten while unread
 
     writeList(QStringLiteral("main"), {title("Alien")});
-    window->ShowPage(4);
+    showPage(4);
     select(QStringLiteral("main.adl"));
     click("btDVDtake");
-    window->session().DVDListe().AddDVD(title("Brazil"));
-    EXPECT_NO_THROW(window->session().SaveDVDList());
+    session().DVDListe().AddDVD(title("Brazil"));
+    EXPECT_NO_THROW(session().SaveDVDList());
     EXPECT_TRUE(folder.read(QStringLiteral("lists/main.adl")).contains("COUNT#2"));
 }
 

@@ -1,4 +1,5 @@
-#include "tests/mainwindow/titlepages/EditPagesFixture.h"
+#include "mainwindow/titlepages/PageLoeschen.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 
 #include "tests/support/ScriptedMessages.h"
 
@@ -7,14 +8,19 @@
 
 namespace {
 
-class LoeschenTest : public EditPagesTest {
+class LoeschenTest : public EditPagesOnHostTest {
 protected:
     LoeschenTest()
     {
+        auto* page = new PageLoeschen(host);
+        page->SetDesignLoeschen();
+        page->SetSizes(800, 600);
+        route({13}, [page](int) { page->ShowLoeschen(); }, [page] { page->HideLoeschen(); });
+        showWindow();
         addTitles({"Alien", "Brazil", "Heat"});
-        window->session().SaveDVDList();
-        window->session().selectTitle(3);
-        window->ShowPage(13);
+        session().SaveDVDList();
+        session().selectTitle(3);
+        showPage(13);
     }
 
     void select(int row)
@@ -45,8 +51,8 @@ TEST_F(LoeschenTest, YesDeletesWritesTheListAndMakesTheFirstTitleCurrent)
     EXPECT_EQ(status(), "Meldung 5");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Heat"}));
     EXPECT_EQ(storedNames(), QStringList({"Alien", "Heat"}));
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
-    EXPECT_EQ(window->AktuelleSeite(), 13);
+    EXPECT_EQ(session().AktuelleDVDNr(), 1);
+    EXPECT_EQ(currentPage(), 13);
 }
 
 TEST_F(LoeschenTest, NoChangesNothing)
@@ -58,9 +64,9 @@ TEST_F(LoeschenTest, NoChangesNothing)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Brazil", "Heat"}));
-    EXPECT_EQ(window->session().DVDListe().getListSize(), 3);
+    EXPECT_EQ(session().DVDListe().getListSize(), 3);
     EXPECT_EQ(folder.read("lists/test.adl"), before);
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
+    EXPECT_EQ(session().AktuelleDVDNr(), 3);
 }
 
 TEST_F(LoeschenTest, NothingSelectedOrAnEmptyCollectionAsksNothing)
@@ -69,7 +75,7 @@ TEST_F(LoeschenTest, NothingSelectedOrAnEmptyCollectionAsksNothing)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 29");
 
-    window->session().DVDListe().ClearList();
+    session().DVDListe().ClearList();
     select(0);
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 29");
@@ -85,7 +91,7 @@ TEST_F(LoeschenTest, DeletingTheLastTitleLeavesAnEmptyListAndNoCurrentTitle)
     }
     EXPECT_TRUE(listItems("ListLoeschen").isEmpty());
     EXPECT_EQ(folder.read("lists/test.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 0);
+    EXPECT_EQ(session().AktuelleDVDNr(), 0);
 }
 
 TEST_F(LoeschenTest, AListThatCannotBeWrittenKeepsTheTitle)
@@ -98,9 +104,9 @@ TEST_F(LoeschenTest, AListThatCannotBeWrittenKeepsTheTitle)
     click("btdvdjetztloeschen");
     EXPECT_EQ(status(), "Meldung 6");
     EXPECT_EQ(listItems("ListLoeschen"), QStringList({"Alien", "Brazil", "Heat"}));
-    ASSERT_EQ(window->session().DVDListe().getListSize(), 3);
-    EXPECT_EQ(window->session().DVDListe().getDVD(2).GetFilmname(), "Brazil");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
+    ASSERT_EQ(session().DVDListe().getListSize(), 3);
+    EXPECT_EQ(session().DVDListe().getDVD(2).GetFilmname(), "Brazil");
+    EXPECT_EQ(session().AktuelleDVDNr(), 3);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
-
 #include "controls/ucEntry.h"
 #include "controls/ucOption.h"
+#include "mainwindow/titlepages/PageMB.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,16 +10,25 @@ namespace {
 
 using L = clsDatentraegerList;
 
-class MBTest : public TitlePagesTest {
+class MBTest : public TitlePagesOnHostTest {
 protected:
+    MBTest()
+    {
+        auto* page = new PageMB(host);
+        page->SetDesignMB();
+        page->SetSizes(800, 600);
+        route({8}, [page](int) { page->ShowMB(); }, [page] { page->HideMB(); });
+        showWindow();
+    }
+
     void run(int place, int mode, const QString& find, const QString& replace, MsgAnswer answer = MsgAnswer::Yes)
     {
-        window->ShowPage(8);
+        showPage(8);
         child<ucOption>("ucOptionMBOrt")->setSelected(static_cast<std::int16_t>(place));
         child<ucOption>("ucOptionMBModus")->setSelected(static_cast<std::int16_t>(mode));
         child<ucEntry>("ucEntryMBFind")->setValue(find);
         child<ucEntry>("ucEntryMBReplace")->setValue(replace);
-        window->StatusTimer_Timer();
+        clearStatus();
         messages.expectMessage(answer);
         click("btMB");
     }
@@ -27,8 +36,8 @@ protected:
     QStringList column(int field) const
     {
         QStringList values;
-        for (int i = 1; i <= window->session().DVDListe().getListSize(); ++i)
-            values << window->session().DVDListe().getDataString(i, field);
+        for (int i = 1; i <= session().DVDListe().getListSize(); ++i)
+            values << session().DVDListe().getDataString(i, field);
         return values;
     }
 
@@ -36,7 +45,7 @@ protected:
     QStringList savedColumn(int field) const
     {
         clsDatentraegerList saved;
-        saved.Load(window->session().Options().DvdListpath());
+        saved.Load(session().Options().DvdListpath());
         QStringList values;
         for (int i = 1; i <= saved.getListSize(); ++i)
             values << saved.getDataString(i, field);
@@ -107,7 +116,7 @@ TEST_F(MBTest, ActorsAreChangedOneFieldAfterAnother)
     a.SetSchauspieler5(QStringLiteral("John Hurt"));
     useCollection({a});
     run(5, 3, QStringLiteral("i"), QStringLiteral("X"));
-    const clsDatentraeger d = window->session().DVDListe().getDVD(1);
+    const clsDatentraeger d = session().DVDListe().getDVD(1);
     EXPECT_EQ(d.GetSchauspieler1(), QStringLiteral("X"));
     EXPECT_EQ(d.GetSchauspieler2(), QString());
     EXPECT_EQ(d.GetSchauspieler3(), QStringLiteral("X"));
@@ -164,7 +173,7 @@ TEST_F(MBTest, AListFileThatCannotBeWrittenIsReportedAndTheChangeUndone)
     useCollection({title(QStringLiteral("Alien"))});
     const QString blocked = folder.file(QStringLiteral("blocked"));
     QDir().mkpath(blocked);
-    window->session().Options().setDvdListpath(blocked);
+    session().Options().setDvdListpath(blocked);
     run(2, 1, QString(), QStringLiteral("X"));
     EXPECT_EQ(status(), msg(4));
     EXPECT_EQ(column(L::FieldFilmname), QStringList{"Alien"}); // as its file holds it

@@ -1,18 +1,23 @@
-#include "tests/mainwindow/titlepages/EditPagesFixture.h"
-
 #include "controls/ucOption.h"
 #include "mainwindow/titlepages/PageSuche.h"
 #include "mainwindow/titlepages/mSearch.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 #include "tests/support/ScriptedRandom.h"
 
 #include <QRadioButton>
 
 namespace {
 
-class SucheTest : public EditPagesTest {
+class SucheTest : public EditPagesOnHostTest {
 protected:
     SucheTest()
     {
+        auto* page = new PageSuche(host);
+        page->SetDesignSuche();
+        page->SetSizes(800, 600);
+        route({11}, [page](int) { page->ShowSuche(); }, [page] { page->HideSuche(); });
+        showWindow();
+
         clsDatentraeger alien = title("Alien", 4, "USA 1979", 1999);
         alien.SetGenre("Horror/SciFi");
         alien.SetFsk(16);
@@ -44,8 +49,8 @@ protected:
         heat.SetBildpfad(folder.file("cover/heat.jpg"));
 
         for (const clsDatentraeger& d : {alien, brazil, heat})
-            window->session().DVDListe().AddDVD(d);
-        window->ShowPage(11);
+            session().DVDListe().AddDVD(d);
+        showPage(11);
     }
 
     void step(int k, const QString& s)
@@ -117,8 +122,8 @@ TEST_F(SucheTest, StepsNarrowAndTheTrailRecordsThemUntilTheReset)
 
     // Only the reset brings titles back; hiding the page keeps the result.
     step(4, "0");
-    window->ShowPage(1);
-    window->ShowPage(11);
+    showPage(1);
+    showPage(11);
     EXPECT_EQ(hits(), QStringList({"Brazil"}));
     step(1, "nothing like it");
     EXPECT_TRUE(hits().isEmpty());
@@ -157,46 +162,46 @@ TEST_F(SucheTest, TheRandomPickShowsOneResult)
 {
     ScriptedRandom random({0.5, 0.999});
     step(27, "");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(session().AktuelleDVDNr(), 2);
+    EXPECT_EQ(currentPage(), 1);
     EXPECT_EQ(hits(), QStringList({"Alien", "Brazil", "Heat"})); // picking clears nothing
     EXPECT_TRUE(trail().endsWith(QStringLiteral("Stil 25[]")));
 
-    window->ShowPage(11);
+    showPage(11);
     step(27, "");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
+    EXPECT_EQ(session().AktuelleDVDNr(), 3);
 
-    window->ShowPage(11);
+    showPage(11);
     step(19, "gilliam");
     step(27, "");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 2);
+    EXPECT_EQ(session().AktuelleDVDNr(), 2);
 }
 
 TEST_F(SucheTest, AClickShowsTheFirstTitleOfThatName)
 {
     clsDatentraeger second = title("Alien", 1);
-    window->session().DVDListe().AddDVD(second);
+    session().DVDListe().AddDVD(second);
     click("btNewSearch");
     ASSERT_EQ(hits(), QStringList({"Alien", "Brazil", "Heat", "Alien"}));
     auto* list = child<QListWidget>("ListSuchen");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
-    EXPECT_EQ(window->AktuelleSeite(), 1);
+    EXPECT_EQ(session().AktuelleDVDNr(), 1);
+    EXPECT_EQ(currentPage(), 1);
 }
 
 TEST_F(SucheTest, TitlesDeletedSinceTheResetFailEveryStep)
 {
-    window->session().DVDListe().RemoveDVD(3);
+    session().DVDListe().RemoveDVD(3);
     EXPECT_EQ(mSearch::HitCount(), 3);
     step(1, "");
     EXPECT_EQ(hits(), QStringList({"Alien", "Brazil"}));
 
     // The pick draws only from titles that still exist.
     click("btNewSearch");
-    window->session().DVDListe().RemoveDVD(2);
+    session().DVDListe().RemoveDVD(2);
     ScriptedRandom random({0.99});
     step(27, "");
-    EXPECT_EQ(window->session().AktuelleDVDNr(), 1);
+    EXPECT_EQ(session().AktuelleDVDNr(), 1);
     EXPECT_EQ(hits(), QStringList({"Alien"}));
 }
 

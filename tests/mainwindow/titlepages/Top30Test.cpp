@@ -1,13 +1,29 @@
-#include "tests/mainwindow/titlepages/TitlePagesFixture.h"
-
 #include "controls/ucBarDiagram.h"
+#include "mainwindow/titlepages/PageStatistik.h"
+#include "mainwindow/titlepages/PageTop30.h"
+#include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
 
 #include <QFile>
 
 namespace {
 
-class Top30Test : public TitlePagesTest {
+// The top-30 pages draw on the statistics page's chart.
+class Top30Test : public TitlePagesOnHostTest {
 protected:
+    Top30Test()
+    {
+        auto* statistik = new PageStatistik(host);
+        auto* top30 = new PageTop30(host, statistik->BarStatistik());
+        statistik->SetDesignStatistik();
+        top30->SetDesignTop30();
+        statistik->SetSizes(800, 600);
+        top30->SetSizes(800, 600);
+        route({5}, [statistik](int) { statistik->ShowStatistik(); }, [statistik] { statistik->HideStatistik(); });
+        route({21, 22, 23}, [top30](int page) { top30->ShowTop30(static_cast<std::uint8_t>(page - 20)); },
+              [top30] { top30->HideTop30(); });
+        showWindow();
+    }
+
     ucBarDiagram* chart() const { return child<ucBarDiagram>("ucBarStatistik"); }
 
     std::vector<std::pair<QString, double>> bars() const
@@ -28,7 +44,7 @@ TEST_F(Top30Test, TitlesRankedWithTiesInListOrderAndEmptyBarsAfter)
     titles[0].SetKaufpreis(1999);
     useCollection(titles);
 
-    window->ShowPage(21);
+    showPage(21);
     EXPECT_TRUE(chart()->isVisible());
     EXPECT_EQ(chart()->barCount(), 30);
     EXPECT_FALSE(chart()->BetweenLineVisible());
@@ -40,41 +56,52 @@ TEST_F(Top30Test, TitlesRankedWithTiesInListOrderAndEmptyBarsAfter)
     expected.resize(30, {QString(), 0.0});
     EXPECT_EQ(bars(), expected);
 
-    window->ShowPage(22);
+    showPage(22);
     EXPECT_TRUE(chart()->BetweenLineVisible());
     EXPECT_EQ(chart()->Caption(), style(110) + " - " + style(8));
     EXPECT_EQ(bars()[0], (std::pair<QString, double>{"T12", 101}));
 
-    window->ShowPage(23);
+    showPage(23);
     EXPECT_EQ(chart()->Caption(), style(110) + " - " + style(9));
     EXPECT_EQ(bars()[0], (std::pair<QString, double>{"T1", 19.99}));
     EXPECT_EQ(bars()[1], (std::pair<QString, double>{"T12", 10.11}));
 
-    window->ShowPage(5);
+    showPage(5);
     EXPECT_FALSE(chart()->isVisible());
 }
 
 TEST_F(Top30Test, AListFileThatCannotBeReadGivesEmptyBarsAndAMessage)
 {
     useCollection({title(QStringLiteral("Alien"), 5)});
-    window->ShowPage(21); // fills the chart first
+    showPage(21); // fills the chart first
     struct Case {
         QByteArray content; // empty: no file
         int message;
     };
     const Case cases[] = {{QByteArray(), 31}, {"LIST VERSION#0\r\nCOUNT#2\r\n", 27}};
     for (const Case& c : cases) {
-        QFile::remove(window->session().Options().DvdListpath());
+        QFile::remove(session().Options().DvdListpath());
         if (!c.content.isEmpty())
             folder.write(QStringLiteral("lists/main.adl"), c.content);
-        window->StatusTimer_Timer();
-        window->ShowPage(23);
+        clearStatus();
+        showPage(23);
         EXPECT_EQ(status(), msg(c.message));
         EXPECT_EQ(chart()->barCount(), 30);
         const std::vector<std::pair<QString, double>> empty(30, {QString(), 0.0});
         EXPECT_EQ(bars(), empty);
         EXPECT_TRUE(chart()->isVisible());
     }
+}
+
+} // namespace
+
+namespace {
+
+// The top-30 pages lay the statistics page's chart out where its text stands.
+TEST_F(Top30Test, TextAndChartShareOnePlace)
+{
+    EXPECT_EQ(child("ucTextStatistik")->geometry(), QRect(30, 30, 740, 450));
+    EXPECT_EQ(child("ucBarStatistik")->geometry(), QRect(65, 30, 670, 450));
 }
 
 } // namespace

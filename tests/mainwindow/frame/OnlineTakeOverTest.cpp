@@ -1,4 +1,4 @@
-#include "tests/mainwindow/titlepages/EditPagesFixture.h"
+#include "tests/mainwindow/frame/EditPagesFixture.h"
 
 #include "mainwindow/titlepages/PageDVDEntry.h"
 #include "platform/HttpClient.h"

@@ -17,7 +17,7 @@
 // trailer 640 x 480, shelf 800 x 600), the design "designs/d.asd" and a
 // second design "designs/e2.asd", showing page 16 on a screen of 1280 x 1024
 // pixels.
-class SettingsPageTest : public StartupTest {
+class SettingsInWindowTest : public StartupTest {
 protected:
     void SetUp() override
     {
