@@ -15,6 +15,23 @@ function(quordvd_library name folder)
   endif()
 endfunction()
 
+# A library of the QtCore floor. Gui and Widgets are not on its include path,
+# but a header named with its module folder (<QtWidgets/QWidget>) would still
+# be found through Qt's include root: every build checks the sources for one.
+function(quordvd_core_library name folder)
+  quordvd_library(${name} ${folder} ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  set(_stamp ${CMAKE_CURRENT_BINARY_DIR}/${name}_qtcore_only.stamp)
+  add_custom_command(OUTPUT ${_stamp}
+                     COMMAND ${CMAKE_COMMAND} -DFOLDER=${CMAKE_SOURCE_DIR}/${folder} -DSTAMP=${_stamp}
+                             -P ${CMAKE_SOURCE_DIR}/cmake/CheckQtCoreOnly.cmake
+                     DEPENDS ${_src} ${CMAKE_SOURCE_DIR}/cmake/CheckQtCoreOnly.cmake
+                     COMMENT "Checking that ${folder} includes no Gui or Widgets header")
+  add_custom_target(${name}_check DEPENDS ${_stamp})
+  add_dependencies(${name} ${name}_check)
+endfunction()
+
 # One test executable per mirrored folder; tests/support gives main() and the doubles.
 function(quordvd_test name folder)
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp
