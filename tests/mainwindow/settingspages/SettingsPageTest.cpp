@@ -211,6 +211,9 @@ TEST_F(SettingsPageTest, SavingWritesTheSettingsFileAndMakesTheChosenDesignAndSi
 
 TEST_F(SettingsPageTest, SwitchingTheLanguageChangesCaptionsCombosAndMessagesAtOnce)
 {
+    // The password page already made follows the switch too.
+    window->ShowPage(18);
+    window->ShowPage(16);
     put("ucEntryEinstSprache", "Stil 48");
     saveSettings();
     EXPECT_EQ(window->session().Options().Language(), 1);

@@ -212,6 +212,7 @@ TEST_F(ListenTest, TakingAListMakesItTheCollectionAndStoresItsPath)
 {
     useCollection({title("Alien")});
     writeList(QStringLiteral("zwei"), {title("Brazil"), title("Casablanca")});
+    window->Suche();
     child<ucText>("ucFilter")->setText(QStringLiteral("Genre = Drama"));
     window->ShowPage(4);
     select(QStringLiteral("zwei.adl"));
@@ -292,6 +293,7 @@ namespace {
 
 TEST_F(ListenTest, LayoutAt800By600)
 {
+    window->ShowPage(4);
     const struct {
         const char* name;
         QRect geometry;

@@ -176,6 +176,7 @@ namespace {
 
 TEST_F(MBTest, LayoutAt800By600)
 {
+    window->ShowPage(8);
     auto* place = child<ucOption>("ucOptionMBOrt");
     auto* mode = child<ucOption>("ucOptionMBModus");
     const int rowH = place->OptionFieldHeight();

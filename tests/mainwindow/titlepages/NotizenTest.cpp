@@ -126,6 +126,7 @@ namespace {
 
 TEST_F(NotizenTest, LayoutAt800By600)
 {
+    window->ShowPage(6);
     EXPECT_EQ(notes()->geometry(), QRect(30, 30, 740, 450));
     QWidget* save = child("btNotizenSpeichern");
     QWidget* find = child("btNotizenSuche");

@@ -71,6 +71,7 @@ namespace {
 
 TEST_F(StatistikTest, TextAndChartShareOnePlace)
 {
+    window->ShowPage(5);
     EXPECT_EQ(child("ucTextStatistik")->geometry(), QRect(30, 30, 740, 450));
     EXPECT_EQ(child("ucBarStatistik")->geometry(), QRect(65, 30, 670, 450));
 }

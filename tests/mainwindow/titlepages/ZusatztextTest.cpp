@@ -189,6 +189,7 @@ namespace {
 
 TEST_F(ZusatztextTest, LayoutAt800By600)
 {
+    window->ShowPage(17);
     EXPECT_EQ(editor()->geometry(), QRect(30, 30, 740, 450));
     EXPECT_EQ(child("btZusatztextSpeichern")->geometry(), QRect(30, 485, 370, 25));
     EXPECT_EQ(child("btZusatztextLoeschen")->geometry(), QRect(400, 485, 370, 25));
