@@ -115,8 +115,9 @@ P& MainWindow::madePage(P*& page, Make make, Prepare prepare)
         page = make();
         const QSize size = m_layoutSize.value_or(QSize());
         prepare(*page, m_designApplied, m_layoutSize.has_value(), size.width(), size.height());
-        // The status line stays above every page's controls.
+        // The status line and the close button stay above every page's controls.
         m_statusleiste->raise();
+        m_btClose->raise();
     }
     return *page;
 }
