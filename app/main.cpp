@@ -1,5 +1,6 @@
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/frmSplash.h"
+#include "platform/HeapPages.h"
 #include "platform/HttpClient.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
@@ -71,6 +72,8 @@ private:
 
 int main(int argc, char** argv)
 {
+    // First, so that every start-up allocation is made under it.
+    HeapPages::preferLargePages();
     // Past the file-size limit a write fails with EFBIG and its message
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -419,6 +419,8 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
     const int n = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(file.readLine(), 2, QStringLiteral("#")));
     if (n < 0 || n > kMaxTitles)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 titles, a list holds 0 to %2").arg(n).arg(kMaxTitles));
+    // The table grows once, not at each power of two on the way.
+    m_slots.reserve(static_cast<size_t>(n) + 1);
 
     for (int i = 1; i <= n; ++i) {
         clsDatentraeger d;

@@ -97,28 +97,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     createMenus();
 
-    m_pageDVDEntry = new PageDVDEntry(*this);
-    m_pageSuche = new PageSuche(*this);
-    m_pageLoeschen = new PageLoeschen(*this);
-    m_pageNotizen = new PageNotizen(*this);
-    m_pageHilfe = new PageHilfe(*this);
-    m_pageStatistik = new PageStatistik(*this);
-    m_pageTop30 = new PageTop30(*this, m_pageStatistik->BarStatistik());
-    m_pageEinstellungen = new PageEinstellungen(*this, [this] { applyLanguageAndDesign(); });
+    // The title view shows at start; every other page is made when first needed.
     m_pageDVDScreen = new PageDVDScreen(*this, m_statusleiste, m_bgImage);
-    m_pageExport = new PageExport(*this);
-    m_pageImport = new PageImport(*this);
-    m_pageWexul = new PageWexul(*this);
-    m_pageListen = new PageListen(*this);
-    m_pagePasswort = new PagePasswort(*this);
-    m_pageZusatztext = new PageZusatztext(*this);
-    m_pageAbout = new PageAbout(*this);
-    m_pageMB = new PageMB(*this);
-
-    // What one page wants of another or of a window beside the main window.
-    connect(m_pageDVDEntry, &PageDVDEntry::previewWanted, this, &MainWindow::ShowPreview);
-    connect(m_pageWexul, &PageWexul::titleTaken, m_pageDVDEntry, &PageDVDEntry::takeOnlineTitle);
-    connect(m_pageListen, &PageListen::newSearchWanted, m_pageSuche, &PageSuche::btNewSearch_Click);
     connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::ShowTrailer);
     connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::ShowRegal);
     connect(m_pageDVDScreen, &PageDVDScreen::coverFullScreenWanted, this, &MainWindow::ShowCoverVollbild);
@@ -129,6 +109,224 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+template <class P, class Make, class Prepare>
+P& MainWindow::madePage(P*& page, Make make, Prepare prepare)
+{
+    if (!page) {
+        page = make();
+        const QSize size = m_layoutSize.value_or(QSize());
+        prepare(*page, m_designApplied, m_layoutSize.has_value(), size.width(), size.height());
+        // The status line and the close button stay above every page's controls.
+        m_statusleiste->raise();
+        m_btClose->raise();
+    }
+    return *page;
+}
+
+PageDVDEntry& MainWindow::DVDEntry()
+{
+    return madePage(
+        m_pageDVDEntry, [this] { return new PageDVDEntry(*this); },
+        [this](PageDVDEntry& p, bool design, bool sized, int W, int H) {
+            connect(&p, &PageDVDEntry::previewWanted, this, &MainWindow::ShowPreview);
+            if (design)
+                p.SetDesignDVDEntry();
+            if (sized) {
+                p.SetSizes(W, H);
+                p.SetSizesEditButton(W, H);
+            }
+            p.HideDVDEntry();
+            p.HideDVDEdit();
+        });
+}
+
+PageSuche& MainWindow::Suche()
+{
+    return madePage(m_pageSuche, [this] { return new PageSuche(*this); },
+                    [](PageSuche& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignSuche();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideSuche();
+                    });
+}
+
+PageLoeschen& MainWindow::pageLoeschen()
+{
+    return madePage(m_pageLoeschen, [this] { return new PageLoeschen(*this); },
+                    [](PageLoeschen& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignLoeschen();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideLoeschen();
+                    });
+}
+
+PageNotizen& MainWindow::pageNotizen()
+{
+    return madePage(m_pageNotizen, [this] { return new PageNotizen(*this); },
+                    [](PageNotizen& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignNotizen();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideNotizen();
+                    });
+}
+
+PageHilfe& MainWindow::pageHilfe()
+{
+    return madePage(m_pageHilfe, [this] { return new PageHilfe(*this); },
+                    [](PageHilfe& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignHilfe();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideHilfe();
+                    });
+}
+
+// The statistics and the ranking share one chart: they are made together.
+PageStatistik& MainWindow::pageStatistik()
+{
+    pageTop30();
+    return *m_pageStatistik;
+}
+
+PageTop30& MainWindow::pageTop30()
+{
+    madePage(m_pageStatistik, [this] { return new PageStatistik(*this); },
+             [](PageStatistik& p, bool design, bool sized, int W, int H) {
+                 if (design)
+                     p.SetDesignStatistik();
+                 if (sized)
+                     p.SetSizes(W, H);
+                 p.HideStatistik();
+             });
+    return madePage(m_pageTop30, [this] { return new PageTop30(*this, m_pageStatistik->BarStatistik()); },
+                    [](PageTop30& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignTop30();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideTop30();
+                    });
+}
+
+PageEinstellungen& MainWindow::pageEinstellungen()
+{
+    return madePage(m_pageEinstellungen,
+                    [this] { return new PageEinstellungen(*this, [this] { applyLanguageAndDesign(); }); },
+                    [](PageEinstellungen& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignEinstellungen();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideEinstellungen();
+                    });
+}
+
+PageExport& MainWindow::pageExport()
+{
+    return madePage(m_pageExport, [this] { return new PageExport(*this); },
+                    [](PageExport& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignExport();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideExport();
+                    });
+}
+
+PageImport& MainWindow::pageImport()
+{
+    return madePage(m_pageImport, [this] { return new PageImport(*this); },
+                    [](PageImport& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignImport();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideImport();
+                    });
+}
+
+PageWexul& MainWindow::pageWexul()
+{
+    return madePage(m_pageWexul, [this] { return new PageWexul(*this); },
+                    [this](PageWexul& p, bool design, bool sized, int W, int H) {
+                        connect(&p, &PageWexul::titleTaken, this,
+                                [this](const OnlineTitleEntries& entries) { DVDEntry().takeOnlineTitle(entries); });
+                        if (design)
+                            p.SetDesignWexul();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideWexul();
+                    });
+}
+
+PageListen& MainWindow::pageListen()
+{
+    return madePage(m_pageListen, [this] { return new PageListen(*this); },
+                    [this](PageListen& p, bool design, bool sized, int W, int H) {
+                        connect(&p, &PageListen::newSearchWanted, this, [this] { Suche().btNewSearch_Click(); });
+                        if (design)
+                            p.SetDesignListen();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideListen();
+                    });
+}
+
+PagePasswort& MainWindow::pagePasswort()
+{
+    return madePage(m_pagePasswort, [this] { return new PagePasswort(*this); },
+                    [](PagePasswort& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignPasswort();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HidePasswort();
+                    });
+}
+
+PageZusatztext& MainWindow::pageZusatztext()
+{
+    return madePage(m_pageZusatztext, [this] { return new PageZusatztext(*this); },
+                    [](PageZusatztext& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignZusatztext();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideZusatztext();
+                    });
+}
+
+PageAbout& MainWindow::pageAbout()
+{
+    return madePage(m_pageAbout, [this] { return new PageAbout(*this); },
+                    [](PageAbout& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignAbout();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideAbout();
+                    });
+}
+
+PageMB& MainWindow::pageMB()
+{
+    return madePage(m_pageMB, [this] { return new PageMB(*this); },
+                    [](PageMB& p, bool design, bool sized, int W, int H) {
+                        if (design)
+                            p.SetDesignMB();
+                        if (sized)
+                            p.SetSizes(W, H);
+                        p.HideMB();
+                    });
+}
 
 void MainWindow::setSeiten(int aktuelle, int vorherige)
 {
@@ -332,26 +530,26 @@ void MainWindow::ShowPage(int page)
     m_btClose->show();
     m_btClose->raise();
     switch (page) {
-    case 4: m_pageListen->ShowListen(); break;
-    case 5: m_pageStatistik->ShowStatistik(); break;
-    case 6: m_pageNotizen->ShowNotizen(); break;
-    case 7: m_pageWexul->ShowWexul(); break;
-    case 8: m_pageMB->ShowMB(); break;
-    case 9: m_pageImport->ShowImport(); break;
-    case 10: m_pageExport->ShowExport(); break;
-    case 11: m_pageSuche->ShowSuche(); break;
-    case 12: m_pageDVDEntry->ShowDVDEntry(); break;
-    case 13: m_pageLoeschen->ShowLoeschen(); break;
-    case 14: m_pageZusatztext->ShowZusatztext(false); break;
-    case 15: m_pageDVDEntry->ShowDVDEdit(); break;
-    case 16: m_pageEinstellungen->ShowEinstellungen(); break;
-    case 17: m_pageZusatztext->ShowZusatztext(true); break;
-    case 18: m_pagePasswort->ShowPasswort(); break;
-    case 19: m_pageHilfe->ShowHilfe(); break;
-    case 20: m_pageAbout->ShowAbout(); break;
-    case 21: m_pageTop30->ShowTop30(1); break;
-    case 22: m_pageTop30->ShowTop30(2); break;
-    case 23: m_pageTop30->ShowTop30(3); break;
+    case 4: pageListen().ShowListen(); break;
+    case 5: pageStatistik().ShowStatistik(); break;
+    case 6: pageNotizen().ShowNotizen(); break;
+    case 7: pageWexul().ShowWexul(); break;
+    case 8: pageMB().ShowMB(); break;
+    case 9: pageImport().ShowImport(); break;
+    case 10: pageExport().ShowExport(); break;
+    case 11: Suche().ShowSuche(); break;
+    case 12: DVDEntry().ShowDVDEntry(); break;
+    case 13: pageLoeschen().ShowLoeschen(); break;
+    case 14: pageZusatztext().ShowZusatztext(false); break;
+    case 15: DVDEntry().ShowDVDEdit(); break;
+    case 16: pageEinstellungen().ShowEinstellungen(); break;
+    case 17: pageZusatztext().ShowZusatztext(true); break;
+    case 18: pagePasswort().ShowPasswort(); break;
+    case 19: pageHilfe().ShowHilfe(); break;
+    case 20: pageAbout().ShowAbout(); break;
+    case 21: pageTop30().ShowTop30(1); break;
+    case 22: pageTop30().ShowTop30(2); break;
+    case 23: pageTop30().ShowTop30(3); break;
     default: break;
     }
 }
@@ -360,25 +558,42 @@ void MainWindow::HideAllPages()
 {
     m_btClose->hide();
     m_pageDVDScreen->HideDVDScreen();
-    m_pageSuche->HideSuche();
-    m_pageEinstellungen->HideEinstellungen();
-    m_pageStatistik->HideStatistik();
-    m_pageLoeschen->HideLoeschen();
-    m_pageDVDEntry->HideDVDEntry();
-    m_pageNotizen->HideNotizen();
-    m_pageExport->HideExport();
-    m_pageHilfe->HideHilfe();
-    m_pageImport->HideImport();
+    if (m_pageSuche)
+        m_pageSuche->HideSuche();
+    if (m_pageEinstellungen)
+        m_pageEinstellungen->HideEinstellungen();
+    if (m_pageStatistik)
+        m_pageStatistik->HideStatistik();
+    if (m_pageLoeschen)
+        m_pageLoeschen->HideLoeschen();
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->HideDVDEntry();
+    if (m_pageNotizen)
+        m_pageNotizen->HideNotizen();
+    if (m_pageExport)
+        m_pageExport->HideExport();
+    if (m_pageHilfe)
+        m_pageHilfe->HideHilfe();
+    if (m_pageImport)
+        m_pageImport->HideImport();
     m_pageDVDScreen->HideZoom();
     m_pageDVDScreen->HideZusatzinfo();
-    m_pageDVDEntry->HideDVDEdit();
-    m_pageListen->HideListen();
-    m_pagePasswort->HidePasswort();
-    m_pageZusatztext->HideZusatztext();
-    m_pageAbout->HideAbout();
-    m_pageMB->HideMB();
-    m_pageTop30->HideTop30();
-    m_pageWexul->HideWexul();
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->HideDVDEdit();
+    if (m_pageListen)
+        m_pageListen->HideListen();
+    if (m_pagePasswort)
+        m_pagePasswort->HidePasswort();
+    if (m_pageZusatztext)
+        m_pageZusatztext->HideZusatztext();
+    if (m_pageAbout)
+        m_pageAbout->HideAbout();
+    if (m_pageMB)
+        m_pageMB->HideMB();
+    if (m_pageTop30)
+        m_pageTop30->HideTop30();
+    if (m_pageWexul)
+        m_pageWexul->HideWexul();
     m_pageDVDScreen->HidePortrait();
 }
 
@@ -445,29 +660,47 @@ void MainWindow::SetLanguageAndDesign()
     m_session.LoadLanguages();
     QtTranslations::apply(m_session.Options().Language());
 
-    m_pageDVDEntry->SetDesignDVDEntry();
-    m_pageSuche->SetDesignSuche();
-    m_pageLoeschen->SetDesignLoeschen();
-    m_pageNotizen->SetDesignNotizen();
-    m_pageHilfe->SetDesignHilfe();
-    m_pageStatistik->SetDesignStatistik();
-    m_pageEinstellungen->SetDesignEinstellungen();
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->SetDesignDVDEntry();
+    if (m_pageSuche)
+        m_pageSuche->SetDesignSuche();
+    if (m_pageLoeschen)
+        m_pageLoeschen->SetDesignLoeschen();
+    if (m_pageNotizen)
+        m_pageNotizen->SetDesignNotizen();
+    if (m_pageHilfe)
+        m_pageHilfe->SetDesignHilfe();
+    if (m_pageStatistik)
+        m_pageStatistik->SetDesignStatistik();
+    if (m_pageEinstellungen)
+        m_pageEinstellungen->SetDesignEinstellungen();
     m_pageDVDScreen->SetDesignDVDScreen();
-    m_pageDVDEntry->SetDesignDVDEntry();
-    m_pageExport->SetDesignExport();
-    m_pageImport->SetDesignImport();
-    m_pageListen->SetDesignListen();
-    m_pagePasswort->SetDesignPasswort();
-    m_pageZusatztext->SetDesignZusatztext();
-    m_pageAbout->SetDesignAbout();
-    m_pageMB->SetDesignMB();
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->SetDesignDVDEntry();
+    if (m_pageExport)
+        m_pageExport->SetDesignExport();
+    if (m_pageImport)
+        m_pageImport->SetDesignImport();
+    if (m_pageListen)
+        m_pageListen->SetDesignListen();
+    if (m_pagePasswort)
+        m_pagePasswort->SetDesignPasswort();
+    if (m_pageZusatztext)
+        m_pageZusatztext->SetDesignZusatztext();
+    if (m_pageAbout)
+        m_pageAbout->SetDesignAbout();
+    if (m_pageMB)
+        m_pageMB->SetDesignMB();
     SetDesignMenue();
-    m_pageTop30->SetDesignTop30();
-    m_pageWexul->SetDesignWexul();
+    if (m_pageTop30)
+        m_pageTop30->SetDesignTop30();
+    if (m_pageWexul)
+        m_pageWexul->SetDesignWexul();
     m_pageDVDScreen->SetDesignCoverPopUp();
     m_pageDVDScreen->SetDesignSkipBarPopUp();
 
     m_regalCaption = m_session.StyleTexts().MultiWord(StyleText::DvdShelf);
+    m_designApplied = true;
 }
 
 void MainWindow::SetAllSizes(int W, int H)
@@ -515,25 +748,43 @@ void MainWindow::layoutPages(int W, int H)
     m_bgImage->setGeometry(0, m_bgImage->y(), m_client->width(), m_client->height());
     m_statusleiste->move(0, H - 75);
     m_statusleiste->resize(W, m_statusleiste->height());
+    m_layoutSize = QSize(W, H);
 
-    m_pageDVDEntry->SetSizes(W, H);
-    m_pageSuche->SetSizes(W, H);
-    m_pageLoeschen->SetSizes(W, H);
-    m_pageNotizen->SetSizes(W, H);
-    m_pageHilfe->SetSizes(W, H);
-    m_pageStatistik->SetSizes(W, H);
-    m_pageTop30->SetSizes(W, H);
-    m_pageEinstellungen->SetSizes(W, H);
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->SetSizes(W, H);
+    if (m_pageSuche)
+        m_pageSuche->SetSizes(W, H);
+    if (m_pageLoeschen)
+        m_pageLoeschen->SetSizes(W, H);
+    if (m_pageNotizen)
+        m_pageNotizen->SetSizes(W, H);
+    if (m_pageHilfe)
+        m_pageHilfe->SetSizes(W, H);
+    if (m_pageStatistik)
+        m_pageStatistik->SetSizes(W, H);
+    if (m_pageTop30)
+        m_pageTop30->SetSizes(W, H);
+    if (m_pageEinstellungen)
+        m_pageEinstellungen->SetSizes(W, H);
     m_pageDVDScreen->SetSizes(W, H);
-    m_pageDVDEntry->SetSizesEditButton(W, H);
-    m_pageExport->SetSizes(W, H);
-    m_pageImport->SetSizes(W, H);
-    m_pageWexul->SetSizes(W, H);
-    m_pageListen->SetSizes(W, H);
-    m_pagePasswort->SetSizes(W, H);
-    m_pageZusatztext->SetSizes(W, H);
-    m_pageAbout->SetSizes(W, H);
-    m_pageMB->SetSizes(W, H);
+    if (m_pageDVDEntry)
+        m_pageDVDEntry->SetSizesEditButton(W, H);
+    if (m_pageExport)
+        m_pageExport->SetSizes(W, H);
+    if (m_pageImport)
+        m_pageImport->SetSizes(W, H);
+    if (m_pageWexul)
+        m_pageWexul->SetSizes(W, H);
+    if (m_pageListen)
+        m_pageListen->SetSizes(W, H);
+    if (m_pagePasswort)
+        m_pagePasswort->SetSizes(W, H);
+    if (m_pageZusatztext)
+        m_pageZusatztext->SetSizes(W, H);
+    if (m_pageAbout)
+        m_pageAbout->SetSizes(W, H);
+    if (m_pageMB)
+        m_pageMB->SetSizes(W, H);
 }
 
 void MainWindow::applyLanguageAndDesign()
@@ -665,7 +916,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Every page and window with unsaved changes asks in turn; a Cancel or a
     // failed save keeps the program open and asks nothing further.
-    const bool mayClose = m_pageNotizen->queryClose() && m_pageZusatztext->queryClose() &&
+    const bool mayClose = (!m_pageNotizen || m_pageNotizen->queryClose()) &&
+                          (!m_pageZusatztext || m_pageZusatztext->queryClose()) &&
                           (!m_regal || m_regal->queryClose()) && (!m_quiz || m_quiz->queryClose());
     if (!mayClose) {
         event->ignore();

@@ -77,9 +77,10 @@ public:
     // that shortcuts stop with the menu.
     void setMenuEnabled(const QString& name, bool enabled) override;
 
+    // Pages other than the title view are made when first needed.
     PageDVDScreen& DVDScreen() const { return *m_pageDVDScreen; }
-    PageDVDEntry& DVDEntry() const { return *m_pageDVDEntry; }
-    PageSuche& Suche() const { return *m_pageSuche; }
+    PageDVDEntry& DVDEntry();
+    PageSuche& Suche();
 
     // Page switching.
     void ShowPage(int page) override;
@@ -165,6 +166,24 @@ private:
     void layoutPages(int W, int H);
 
     void createMenus();
+    // Each page is made on first use, with the design and layout the pages
+    // already made have, and hidden until it is shown.
+    template <class P, class Make, class Prepare>
+    P& madePage(P*& page, Make make, Prepare prepare);
+    PageLoeschen& pageLoeschen();
+    PageNotizen& pageNotizen();
+    PageHilfe& pageHilfe();
+    PageStatistik& pageStatistik();
+    PageTop30& pageTop30();
+    PageEinstellungen& pageEinstellungen();
+    PageExport& pageExport();
+    PageImport& pageImport();
+    PageWexul& pageWexul();
+    PageListen& pageListen();
+    PagePasswort& pagePasswort();
+    PageZusatztext& pageZusatztext();
+    PageAbout& pageAbout();
+    PageMB& pageMB();
     // The shelf window, made on first use, with the caption of the language.
     Regal& RegalFenster();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
@@ -197,21 +216,26 @@ private:
     QPointer<Regal> m_regal;
     WebMenu* m_web = nullptr;
 
+    // Set once the language and design were applied and the pages laid out:
+    // a page made later takes them at once.
+    bool m_designApplied = false;
+    std::optional<QSize> m_layoutSize;
+
     PageDVDScreen* m_pageDVDScreen;
-    PageDVDEntry* m_pageDVDEntry;
-    PageSuche* m_pageSuche;
-    PageLoeschen* m_pageLoeschen;
-    PageNotizen* m_pageNotizen;
-    PageHilfe* m_pageHilfe;
-    PageStatistik* m_pageStatistik;
-    PageTop30* m_pageTop30;
-    PageEinstellungen* m_pageEinstellungen;
-    PageExport* m_pageExport;
-    PageImport* m_pageImport;
-    PageWexul* m_pageWexul;
-    PageListen* m_pageListen;
-    PagePasswort* m_pagePasswort;
-    PageZusatztext* m_pageZusatztext;
-    PageAbout* m_pageAbout;
-    PageMB* m_pageMB;
+    PageDVDEntry* m_pageDVDEntry = nullptr;
+    PageSuche* m_pageSuche = nullptr;
+    PageLoeschen* m_pageLoeschen = nullptr;
+    PageNotizen* m_pageNotizen = nullptr;
+    PageHilfe* m_pageHilfe = nullptr;
+    PageStatistik* m_pageStatistik = nullptr;
+    PageTop30* m_pageTop30 = nullptr;
+    PageEinstellungen* m_pageEinstellungen = nullptr;
+    PageExport* m_pageExport = nullptr;
+    PageImport* m_pageImport = nullptr;
+    PageWexul* m_pageWexul = nullptr;
+    PageListen* m_pageListen = nullptr;
+    PagePasswort* m_pagePasswort = nullptr;
+    PageZusatztext* m_pageZusatztext = nullptr;
+    PageAbout* m_pageAbout = nullptr;
+    PageMB* m_pageMB = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "platform/gui/QtSoundService.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSoundEffect>
@@ -64,6 +66,17 @@ QtSoundService::QtSoundService() : m_context(std::make_unique<QObject>()) {}
 
 QtSoundService::~QtSoundService()
 {
+    // Qt's sample cache, ended with the process, waits for its loader while
+    // holding the lock that a load in progress needs to finish: a program
+    // closed while a sound still loads would never end. The loads finish
+    // first (they are short: only complete wave files get here).
+    const auto loading = [this] {
+        return std::any_of(m_effects.cbegin(), m_effects.cend(),
+                           [](const QSoundEffect* e) { return e->status() == QSoundEffect::Loading; });
+    };
+    QDeadlineTimer deadline(5000);
+    while (loading() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
     for (QSoundEffect* effect : std::as_const(m_effects))
         effect->stop();
     m_context.reset(); // deletes the effects and any pending check

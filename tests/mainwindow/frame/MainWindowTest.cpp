@@ -293,7 +293,9 @@ TEST_F(FrameTest, TitleViewGeometryAt800By600)
     EXPECT_EQ(jumpButton.left(), jump.left() + 250);
     EXPECT_EQ(jump.left(), (800 - (250 + jumpButton.width())) / 2);
 
-    // Help and about rows.
+    // Help and about rows, on pages made after the layout.
+    window->ShowPage(19);
+    window->ShowPage(20);
     EXPECT_EQ(geometryOf(*window, "WebBrowser"), QRect(30, 30, 740, 480));
     EXPECT_EQ(geometryOf(*window, "lbAbout1").topLeft(), QPoint(30, 200));
     EXPECT_EQ(geometryOf(*window, "lbAbout2").top(), 200 + geometryOf(*window, "lbAbout1").height() + 20);
@@ -307,6 +309,8 @@ TEST_F(FrameTest, TitleViewGeometryAt800By600)
 TEST_F(FrameTest, ATinyOrHugeWindowIsLaidOutWithoutFailing)
 {
     window->SetLanguageAndDesign();
+    window->ShowPage(19);
+    window->ShowPage(20);
     for (const QSize size : {QSize(120, 90), QSize(0, 0), QSize(-50, -20), QSize(40000, 40000)}) {
         EXPECT_NO_THROW(window->SetAllSizes(size.width(), size.height())) << size.width();
         for (const char* name : {"ucTextGenre", "lbPos", "ImAnzeige", "ucFilmname", "WebBrowser", "lbAbout1"}) {

@@ -26,6 +26,7 @@ TEST_F(ListenInWindowTest, TakingAListMakesItTheCollectionAndStoresItsPath)
 {
     useCollection({title("Alien")});
     writeList(QStringLiteral("zwei"), {title("Brazil"), title("Casablanca")});
+    window->Suche();
     child<ucText>("ucFilter")->setText(QStringLiteral("Genre = Drama"));
     window->ShowPage(4);
     select(QStringLiteral("zwei.adl"));

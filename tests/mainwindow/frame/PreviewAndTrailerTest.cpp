@@ -62,6 +62,7 @@ TEST_F(FrameTest, PreviewButtonOfAnEntryOpensThePreviewForAPictureOnly)
     folder.write(QStringLiteral("notes.txt"), "text");
 
     // The picture entry of the title entry page.
+    window->DVDEntry();
     auto* entry = window->findChild<ucEntry*>(QStringLiteral("ucEntryBild"));
     ASSERT_NE(entry, nullptr);
     entry->setStyle(4);

@@ -55,6 +55,9 @@ TEST_F(SettingsInWindowTest, SavingWritesTheSettingsFileAndMakesTheChosenDesignA
 
 TEST_F(SettingsInWindowTest, SwitchingTheLanguageChangesCaptionsCombosAndMessagesAtOnce)
 {
+    // The password page already made follows the switch too.
+    window->ShowPage(18);
+    window->ShowPage(16);
     put("ucEntryEinstSprache", "Stil 48");
     saveSettings();
     EXPECT_EQ(window->session().Options().Language(), 1);

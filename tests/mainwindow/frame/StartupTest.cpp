@@ -264,6 +264,8 @@ TEST_F(StartupTest, EveryPageHasACloseButtonThatLeadsToTheTitle)
     for (int page : {4, 5, 6, 11, 16, 19, 20, 23}) {
         window->ShowPage(page);
         ASSERT_TRUE(close->isVisible()) << page;
+        // Above the page's controls, made with the page on its first visit.
+        EXPECT_EQ(window->clientArea()->childAt(close->geometry().center()), close) << page;
         EXPECT_EQ(close->text(), QStringLiteral("x"));
         QTest::mouseClick(close, Qt::LeftButton);
         EXPECT_EQ(window->AktuelleSeite(), 1) << page;

@@ -320,8 +320,8 @@ TEST_F(StartupTest, HelpFollowsTheLanguageAndAboutShowsTheVersion)
     folder.write(QStringLiteral("help0.html"), "<html><body><p>Hilfe-Seite</p></body></html>");
     folder.write(QStringLiteral("help1.html"), "<html><body><p>Help page</p></body></html>");
     start();
-    auto* browser = child<QTextBrowser>("WebBrowser");
     window->ShowPage(19);
+    auto* browser = child<QTextBrowser>("WebBrowser");
     EXPECT_TRUE(browser->isVisible());
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Hilfe-Seite")));
     window->session().Options().setLanguage(1);

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 // Notes whether the sound player existed when the window was first painted.
@@ -109,6 +111,26 @@ void makeReady(QtSoundService& sounds, const QString& firstSound)
 bool loads(QSoundEffect* effect, QSoundEffect::Status status)
 {
     return effect && QTest::qWaitFor([&] { return effect->status() == status; }, 5000);
+}
+
+// Qt's sample cache, ended with the process, would wait for ever on a load
+// still in progress: the service ends only once its sounds are loaded.
+TEST(QtSound, ServiceEndsOnlyOnceItsSoundsAreLoaded)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.wav"));
+    const QString big = dir.filePath(QStringLiteral("big.wav"));
+    writeFile(first, waveFile());
+    writeFile(big, waveFile(1, 4000000));
+    auto sounds = std::make_unique<QtSoundService>();
+    makeReady(*sounds, first);
+    sounds->play(big);
+    QSoundEffect* effect = sounds->effectFor(big);
+    ASSERT_NE(effect, nullptr);
+    QSoundEffect::Status last = effect->status();
+    QObject::connect(effect, &QSoundEffect::statusChanged, [&] { last = effect->status(); });
+    sounds.reset();
+    EXPECT_NE(last, QSoundEffect::Loading);
 }
 
 // A cut-off or foreign file would keep QSoundEffect loading for ever, and the
