@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -129,15 +132,36 @@ TEST(SequentialFile, ReadsNumberItems)
     }
 }
 
+// Only a regular file is read: a folder, a pipe (never waited for) or a
+// path through a file are no file at all.
 TEST(SequentialFile, MissingFileIsFileNotFound)
 {
     TempProgramFolder folder;
-    try {
-        SequentialFile f(QStringLiteral("nothing.txt"), SequentialFile::Mode::Input);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
+    QDir(folder.path()).mkdir(QStringLiteral("folder"));
+    folder.writeLines(QStringLiteral("plain.txt"), {QStringLiteral("x")});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(QStringLiteral("pipe"))).constData(), 0600), 0);
+    for (const char* path : {"nothing.txt", "folder", "pipe", "plain.txt/inner.txt"}) {
+        try {
+            SequentialFile f(QString::fromLatin1(path), SequentialFile::Mode::Input);
+            ADD_FAILURE() << path;
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::FileNotFound) << path;
+        }
     }
+}
+
+// The whole file is read, also where it holds nothing or more than one read
+// takes at a time.
+TEST(SequentialFile, ReadsTheWholeFileOfAnySize)
+{
+    TempProgramFolder folder;
+    QFile(folder.file(QStringLiteral("empty.txt"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(readAllLines(folder.file(QStringLiteral("empty.txt"))), QStringList{});
+    QStringList many;
+    for (int i = 0; i < 50000; ++i)
+        many << QStringLiteral("line %1").arg(i);
+    folder.writeLines(QStringLiteral("many.txt"), many);
+    EXPECT_EQ(readAllLines(folder.file(QStringLiteral("many.txt"))), many);
 }
 
 TEST(SequentialFile, UnfinishedOrFailedRewriteKeepsTheOldFile)
