@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -117,14 +118,16 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
     zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
     if (!file)
         fail(name);
+    // Inflated straight into the result, sized by the declared size; the
+    // declared size may lie, so the inflated bytes themselves are counted.
     QByteArray data;
-    if (st.valid & ZIP_STAT_SIZE)
-        data.reserve(static_cast<qsizetype>(st.size));
-    char buffer[65536];
+    qsizetype filled = 0;
+    data.resize(static_cast<qsizetype>((st.valid & ZIP_STAT_SIZE) ? st.size : 0) + 1);
     for (;;) {
-        // The declared size may lie: the inflated bytes themselves are counted.
-        const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
-        if (n < 0 || data.size() + n > limit) {
+        if (filled == data.size())
+            data.resize(std::min<qint64>(limit + 1, static_cast<qint64>(data.size()) * 2 + 65536));
+        const zip_int64_t n = zip_fread(file, data.data() + filled, static_cast<zip_uint64_t>(data.size() - filled));
+        if (n < 0 || filled + n > limit) {
             zip_fclose(file);
             if (n < 0)
                 fail(name);
@@ -132,8 +135,9 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
         }
         if (n == 0)
             break;
-        data.append(buffer, static_cast<qsizetype>(n));
+        filled += static_cast<qsizetype>(n);
     }
+    data.truncate(filled);
     if (zip_fclose(file) != 0)
         fail(name);
     return data;
