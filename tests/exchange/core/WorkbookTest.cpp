@@ -111,6 +111,18 @@ TEST(Workbook, OpenRefusesWhatIsNoWorkbook)
     }
 }
 
+// A part is read whole up to its limit, and refused one byte beyond it.
+TEST(Workbook, PartsAreReadUpToTheirLimit)
+{
+    const QString path = fixture(QStringLiteral("formatted.xlsx"));
+    ZipArchive zip(path, ZipArchive::Mode::Read);
+    const QString part = QStringLiteral("[Content_Types].xml");
+    const QByteArray whole = zip.read(part, 64 * 1024 * 1024);
+    ASSERT_TRUE(whole.startsWith("<Types")) << whole.left(40).toStdString();
+    EXPECT_EQ(zip.read(part, whole.size()), whole);
+    EXPECT_EQ(errorKindOf([&] { zip.read(part, whole.size() - 1); }), ErrorKind::InputOutput);
+}
+
 TEST(Workbook, WrittenTextsReadBackExactly)
 {
     QTemporaryDir dir;
