@@ -11,6 +11,9 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,6 +110,7 @@ void SequentialFile::open(const QString& path, Mode mode)
 {
     m_out.reset();
     m_rewrite.reset();
+    m_unwritten.clear();
     m_mode.reset();
     m_text.clear();
     m_pos = 0;
@@ -144,9 +148,12 @@ void SequentialFile::close()
         return;
     std::unique_ptr<QFileDevice> out = std::move(m_out);
     std::unique_ptr<WholeFileWriter> rewrite = std::move(m_rewrite);
+    const QByteArray unwritten = std::exchange(m_unwritten, QByteArray());
     m_mode.reset();
     m_text.clear();
     if (rewrite) {
+        if (!unwritten.isEmpty())
+            rewrite->write(unwritten);
         rewrite->commit();
         return;
     }
@@ -284,18 +291,65 @@ void SequentialFile::restrictToOwner()
 void SequentialFile::writeLine(const QString& line)
 {
     requireMode(Mode::Output);
-    QByteArray bytes = line.toUtf8();
-    bytes.append("\r\n", 2);
     if (m_rewrite) {
-        m_rewrite->write(bytes);
+        // Plain ASCII, as most fields of a list are, goes in without a
+        // converted copy of its own.
+        const qsizetype start = m_unwritten.size();
+        m_unwritten.resize(start + line.size());
+        char* out = m_unwritten.data() + start;
+        for (const QChar c : line) {
+            if (c.unicode() >= 0x80) {
+                m_unwritten.resize(start);
+                appendLine(line.toUtf8());
+                return;
+            }
+            *out++ = static_cast<char>(c.unicode());
+        }
+        appendLine({});
         return;
     }
+    QByteArray bytes = line.toUtf8();
+    bytes.append("\r\n", 2);
     errno = 0;
     if (m_out->write(bytes) != bytes.size())
         throw writeError(*m_out, errno);
 }
 
-void SequentialFile::writeNumber(double value) { writeLine(numberText(value)); }
+// A list of many titles is many short lines: the writer takes them in
+// blocks, and a failure still shows by the close at the latest.
+void SequentialFile::appendLine(QByteArrayView bytes)
+{
+    constexpr qsizetype kBlock = 64 * 1024;
+    m_unwritten.append(bytes);
+    m_unwritten.append("\r\n", 2);
+    if (m_unwritten.size() >= kBlock) {
+        m_rewrite->write(m_unwritten);
+        m_unwritten.resize(0); // keeps its room
+    }
+}
+
+void SequentialFile::writeNumber(double value)
+{
+    requireMode(Mode::Output);
+    if (!m_rewrite) {
+        writeLine(numberText(value));
+        return;
+    }
+    // numberText without its texts: a list writes four numbers a title.
+    char digits[400];
+    qsizetype size = 1;
+    digits[0] = '0'; // also for -0, as Numbers::toText
+    if (value != 0)
+        size = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr - digits;
+    char line[sizeof digits + 2];
+    qsizetype n = 0;
+    if (digits[0] != '-')
+        line[n++] = ' ';
+    std::memcpy(line + n, digits, static_cast<size_t>(size));
+    n += size;
+    line[n++] = ' ';
+    appendLine(QByteArrayView(line, n));
+}
 
 QString SequentialFile::numberText(double value)
 {
