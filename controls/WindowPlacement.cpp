@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -77,6 +78,18 @@ private:
     bool m_pending = false;
 };
 
+// Qt watches the focus inside the window that has the focus, and stops
+// watching when another window takes it; a window hidden while it had the
+// focus is never told so, and each activation of it after showing it again
+// adds one more watch, each run at every change of focus. A window opened
+// again starts without one.
+void forgetFocusWatch(QWidget* window)
+{
+    QWindow* handle = window->windowHandle();
+    if (handle && QGuiApplication::focusWindow() != handle)
+        QObject::disconnect(handle, &QWindow::focusObjectChanged, qApp, nullptr);
+}
+
 } // namespace
 
 QRect WindowPlacement::freeArea(const QWidget* window, const QWidget* anchor)
@@ -95,9 +108,12 @@ QMargins WindowPlacement::frameMargins(const QWidget* window)
     }
     // Until the window manager tells a window's frame, that of another shown
     // window stands in: every window of the program wears the same decoration.
-    for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != window && w->isVisible() && w->windowType() == Qt::Window) {
-            const QMargins m = ownFrame(w);
+    // The window system's windows, not every widget of the program: the
+    // pages' widgets would make this scan the cost of opening a window.
+    const QWindow* own = window->windowHandle();
+    for (const QWindow* w : QGuiApplication::topLevelWindows()) {
+        if (w != own && w->isVisible() && w->type() == Qt::Window) {
+            const QMargins m = w->frameMargins();
             if (!m.isNull())
                 return m;
         }
@@ -162,6 +178,8 @@ void WindowPlacement::show(QWidget* window, const QWidget* anchor, std::optional
     };
     apply();
     reapplyWhenFramed(window, apply);
+    if (opening)
+        forgetFocusWatch(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -25,7 +25,8 @@ const QString kSeparatorLine = QStringLiteral("NEWDVD#") + QString(46, u'-');
 QString oneLine(const QString& value)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    if (!value.contains(u'\r') && !value.contains(u'\n'))
+    // One pass: every text field of every title is asked this at each save.
+    if (std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; }))
         return value;
     return QString(value).replace(lineEnd, QStringLiteral(" "));
 }

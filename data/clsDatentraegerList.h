@@ -88,6 +88,17 @@ public:
     // Whether the titles are those of the list file at path as this list last
     // read or wrote it, and the file is still that file.
     bool isFileUnchanged(const QString& path) const;
+    // Which file, and which version of it, a list was read from or written to.
+    struct FileStamp {
+        QString path;
+        unsigned long long inode = 0;
+        long long size = 0;
+        long long modifiedNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static std::optional<FileStamp> stampOf(const QString& path);
+    // That of the last load or save; none once the titles changed.
+    const std::optional<FileStamp>& fileStamp() const { return m_fileStamp; }
     void ShiftDVDsDown(int from, int to);
     void ShiftDVDsUp(int from, int to);
 
@@ -111,15 +122,6 @@ private:
     void nameChanged(int index);
     void load(const QString& path, bool mayConvert);
     void readTitles(SequentialFile& file, const QString& head);
-
-    struct FileStamp {
-        QString path;
-        unsigned long long inode = 0;
-        long long size = 0;
-        long long modifiedNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
-    static std::optional<FileStamp> stampOf(const QString& path);
 
     std::vector<std::unique_ptr<Slot>> m_slots;
     // Set by a load or save; any change of the titles drops it.

@@ -3,7 +3,10 @@
 #include "platform/Paths.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 QString clsPathFunctions::getFilename(const QString& path, bool withEnding)
 {
@@ -35,9 +38,14 @@ bool clsPathFunctions::checkIfFileExists(const QString& path, int kind)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo info(Paths::resolve(path));
-    if (!info.isFile() || info.isHidden())
+    // One plain stat: windows ask this of their settings and texts at every opening.
+    const QString full = Paths::resolve(path);
+    struct stat st {};
+    if (::stat(QFile::encodeName(full).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
+    if (QStringView(full).sliced(full.lastIndexOf(u'/') + 1).startsWith(u'.'))
+        return false; // hidden
+
     const QString e = getFileEnding(path).toLower();
     switch (kind) {
     case 0: return true;

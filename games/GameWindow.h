@@ -31,13 +31,24 @@ QString literalCaption(const QString& text);
 void setWindowColors(QWidget* window, Color font, Color back);
 
 // Shows a game window: made and loaded on first use, brought to the front
-// when it is open already. A window whose loading ends it (nothing to play)
-// is not kept; a closed window is made afresh next time. load goes to its Form_Load.
+// when it is open already. A window whose first loading ends it (nothing to
+// play) is not kept. A closed window is made afresh next time, or, when it
+// is kept on closing, loaded again. load goes to its Form_Load.
+// A window class says that it is kept on closing with a constant kKeptWhenClosed.
+template <class W>
+constexpr bool keptWhenClosed = requires { requires W::kKeptWhenClosed; };
+
 template <class W, class... Load>
 W* showGameWindow(QPointer<W>& window, QWidget* parent, const Load&... load)
 {
-    if (window && window->isHidden())
-        delete window.data(); // closed, waiting for its deferred deletion
+    if (window && window->isHidden()) {
+        if constexpr (keptWhenClosed<W>) {
+            if (!window->Form_Load(load...))
+                return nullptr;
+        } else {
+            delete window.data(); // closed, waiting for its deferred deletion
+        }
+    }
     if (!window) {
         auto* fresh = new W(parent);
         if (!fresh->Form_Load(load...)) {

@@ -5,6 +5,7 @@
 #include "games/core/GameTexts.h"
 #include "games/GameWindow.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ HangMan::HangMan(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HangMan"));
     setWindowTitle(QStringLiteral("Hangman"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing hides the window; the next opening loads it again.
     setFixedSize(px(5550), px(4020));
 
     // The gallows first, so that it lies below everything else.
@@ -126,14 +127,22 @@ bool HangMan::Form_Load(const clsDatentraegerList* current)
         return false;
     SetDesignHangman();
     m_btNew->setText(GameWindow::literalCaption(m_game.Texts().MultiWord(GameText::NewGameCaption)));
+    m_txtBuchstabe->clear();
     ShowNewGame();
-    m_txtBuchstabe->setFocus();
+    // A window opened again may still hold the focus there: asking again
+    // would only tell the window system a change that is none.
+    if (focusWidget() != m_txtBuchstabe)
+        m_txtBuchstabe->setFocus();
     return true;
 }
 
 void HangMan::SetDesignHangman()
 {
     const clsOptions& o = m_game.Options();
+    // A window opened again mostly finds its colours as they are.
+    if (m_design == o.GetDesign())
+        return;
+    m_design = o.GetDesign();
     GameWindow::setWindowColors(this, o.ColorFont(), o.ColorBG());
     const QColor font = ColorHelper::toQColor(o.ColorFont());
     for (const auto& count : m_parts) {
@@ -206,6 +215,13 @@ void HangMan::btNew_Click()
         return;
     }
     ShowNewGame();
+}
+
+void HangMan::closeEvent(QCloseEvent* event)
+{
+    // The running game ends; the clock would count it on while hidden.
+    m_timer->stop();
+    QWidget::closeEvent(event);
 }
 
 void HangMan::btScore_Click() { m_game.ShowHighscore(); }

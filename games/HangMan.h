@@ -1,11 +1,13 @@
 #pragma once
 
+#include "data/Design.h"
 #include "games/core/clsHangmanGame.h"
 
 #include <QColor>
 #include <QLine>
 #include <QRect>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -42,9 +44,12 @@ private:
 class HangMan : public QWidget {
     Q_OBJECT
 public:
+    // Closing hides the window; the next opening loads it again.
+    static constexpr bool kKeptWhenClosed = true;
+
     explicit HangMan(QWidget* parent = nullptr);
 
-    // Opening: the game reads its files and starts; false when there is
+    // Opening, also of a window closed before: the game reads its files and starts; false when there is
     // nothing to guess (the game has said so), and the window is not shown.
     // current: the main window's collection, read instead of the list file
     // while that file is unchanged.
@@ -57,6 +62,9 @@ public:
     void Timer_Timer();
 
     const clsHangmanGame& Game() const { return m_game; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SetDesignHangman();
@@ -75,6 +83,8 @@ private:
     QLabel* m_lbPoints;
     QLabel* m_lbRecentWord;
     QTimer* m_timer;
+    // The colours applied last, when any.
+    std::optional<Design> m_design;
     // The parts of miss count 1 to 10, in that order.
     std::vector<std::vector<GallowsPart*>> m_parts;
 };

@@ -11,6 +11,12 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <utility>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +46,54 @@ void makeParentFolder(const QString& path)
         QDir().mkpath(info.absolutePath());
 }
 
+// The bytes of a regular file, read by the system's calls alone: settings,
+// texts and scores are read at every opening of a window, where the file
+// classes' own checks and buffers cost more than the reading.
+QByteArray readWholeFile(const QString& path)
+{
+    // Not blocking: a pipe standing where the file should be is refused, not waited for.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            throw RuntimeError(ErrorKind::FileNotFound, path);
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+    }
+    const auto fail = [fd](ErrorKind kind, const QString& text) {
+        ::close(fd);
+        return RuntimeError(kind, text);
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw fail(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+    if (!S_ISREG(st.st_mode))
+        throw fail(ErrorKind::FileNotFound, path);
+    // One byte more than the file holds: a read that falls short of it once
+    // the whole size is in has met the end, without a read for the end alone.
+    // A file that grew since fstat is read on to its end.
+    const auto size = static_cast<qsizetype>(st.st_size);
+    QByteArray bytes;
+    bytes.resize(size + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(filled + 4096);
+        const auto wanted = static_cast<size_t>(bytes.size() - filled);
+        const ssize_t n = ::read(fd, bytes.data() + filled, wanted);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw fail(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+        if (n == 0)
+            break;
+        filled += n;
+        if (filled >= size && static_cast<size_t>(n) < wanted)
+            break;
+    }
+    ::close(fd);
+    bytes.truncate(filled);
+    return bytes;
+}
+
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
@@ -56,6 +110,7 @@ void SequentialFile::open(const QString& path, Mode mode)
 {
     m_out.reset();
     m_rewrite.reset();
+    m_unwritten.clear();
     m_mode.reset();
     m_text.clear();
     m_pos = 0;
@@ -65,12 +120,9 @@ void SequentialFile::open(const QString& path, Mode mode)
 
     switch (mode) {
     case Mode::Input: {
-        QFile file(m_path);
-        if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
+        if (m_path.isEmpty())
             throw RuntimeError(ErrorKind::FileNotFound, m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(m_path));
-        m_text = decode(file.readAll());
+        m_text = decode(readWholeFile(m_path));
         break;
     }
     case Mode::Output: {
@@ -96,9 +148,12 @@ void SequentialFile::close()
         return;
     std::unique_ptr<QFileDevice> out = std::move(m_out);
     std::unique_ptr<WholeFileWriter> rewrite = std::move(m_rewrite);
+    const QByteArray unwritten = std::exchange(m_unwritten, QByteArray());
     m_mode.reset();
     m_text.clear();
     if (rewrite) {
+        if (!unwritten.isEmpty())
+            rewrite->write(unwritten);
         rewrite->commit();
         return;
     }
@@ -236,18 +291,65 @@ void SequentialFile::restrictToOwner()
 void SequentialFile::writeLine(const QString& line)
 {
     requireMode(Mode::Output);
-    QByteArray bytes = line.toUtf8();
-    bytes.append("\r\n", 2);
     if (m_rewrite) {
-        m_rewrite->write(bytes);
+        // Plain ASCII, as most fields of a list are, goes in without a
+        // converted copy of its own.
+        const qsizetype start = m_unwritten.size();
+        m_unwritten.resize(start + line.size());
+        char* out = m_unwritten.data() + start;
+        for (const QChar c : line) {
+            if (c.unicode() >= 0x80) {
+                m_unwritten.resize(start);
+                appendLine(line.toUtf8());
+                return;
+            }
+            *out++ = static_cast<char>(c.unicode());
+        }
+        appendLine({});
         return;
     }
+    QByteArray bytes = line.toUtf8();
+    bytes.append("\r\n", 2);
     errno = 0;
     if (m_out->write(bytes) != bytes.size())
         throw writeError(*m_out, errno);
 }
 
-void SequentialFile::writeNumber(double value) { writeLine(numberText(value)); }
+// A list of many titles is many short lines: the writer takes them in
+// blocks, and a failure still shows by the close at the latest.
+void SequentialFile::appendLine(QByteArrayView bytes)
+{
+    constexpr qsizetype kBlock = 64 * 1024;
+    m_unwritten.append(bytes);
+    m_unwritten.append("\r\n", 2);
+    if (m_unwritten.size() >= kBlock) {
+        m_rewrite->write(m_unwritten);
+        m_unwritten.resize(0); // keeps its room
+    }
+}
+
+void SequentialFile::writeNumber(double value)
+{
+    requireMode(Mode::Output);
+    if (!m_rewrite) {
+        writeLine(numberText(value));
+        return;
+    }
+    // numberText without its texts: a list writes four numbers a title.
+    char digits[400];
+    qsizetype size = 1;
+    digits[0] = '0'; // also for -0, as Numbers::toText
+    if (value != 0)
+        size = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr - digits;
+    char line[sizeof digits + 2];
+    qsizetype n = 0;
+    if (digits[0] != '-')
+        line[n++] = ' ';
+    std::memcpy(line + n, digits, static_cast<size_t>(size));
+    n += size;
+    line[n++] = ' ';
+    appendLine(QByteArrayView(line, n));
+}
 
 QString SequentialFile::numberText(double value)
 {

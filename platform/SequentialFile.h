@@ -64,6 +64,7 @@ public:
     static QString decode(const QByteArray& bytes);
 
 private:
+    void appendLine(QByteArrayView bytes);
     void requireMode(Mode mode) const;
     // The input/output error for a failed write; a full disk or a file that
     // reached the size limit says so.
@@ -81,4 +82,6 @@ private:
     int m_lastLine = 0;
     std::unique_ptr<QFileDevice> m_out;        // Append
     std::unique_ptr<WholeFileWriter> m_rewrite; // Output
+    // Output: lines not yet handed to the writer, which takes them in blocks.
+    QByteArray m_unwritten;
 };

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
   qpdf poppler-utils fonts-liberation2 fonts-urw-base35
-  libzip-dev libfreexl-dev python3-openpyxl python3-xlwt
+  libzip-dev libdeflate-dev libfreexl-dev python3-openpyxl python3-xlwt
   qt6-translations-l10n
 )
 

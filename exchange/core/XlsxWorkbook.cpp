@@ -472,6 +472,14 @@ QByteArray withoutElements(const QByteArray& data, const QString& where, const s
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// A name or value compared with a literal: inlined, where the general
+// comparison calls the library for every cell of a sheet.
+template <size_t N>
+bool is(QByteArrayView v, const char (&literal)[N])
+{
+    return v.size() == static_cast<qsizetype>(N - 1) && std::memcmp(v.data(), literal, N - 1) == 0;
+}
+
 // UTF-8 that XML allows: no control character but tab and line ends, no
 // surrogate, no U+FFFE or U+FFFF, no overlong form.
 bool isXmlUtf8(QByteArrayView data)
@@ -711,7 +719,7 @@ public:
             if (p == nameBegin || p == m_end || kNameStop[static_cast<unsigned char>(*p)] == kBad)
                 return fail();
             const QByteArrayView tagName(nameBegin, p - nameBegin);
-            if ((colon ? QByteArrayView(colon + 1, p - colon - 1) : tagName) == "f")
+            if (is(colon ? QByteArrayView(colon + 1, p - colon - 1) : tagName, "f"))
                 formula = true;
             for (char quote = 0; p < m_end && (quote || *p != '>'); ++p) {
                 if (*p == '<')
@@ -923,7 +931,7 @@ public:
                 continue;
             }
             if (state == State::InSheetData) {
-                if (t.local != "row") {
+                if (!is(t.local, "row")) {
                     if (!passElement(t))
                         return std::nullopt;
                     continue;
@@ -931,11 +939,11 @@ public:
                 QByteArrayView number, style, custom;
                 const char* a = t.attributes;
                 for (Attribute at; ByteScanner::nextAttribute(a, t.attributesEnd, at);) {
-                    if (at.local == "r")
+                    if (is(at.local, "r"))
                         number = at.value;
-                    else if (at.local == "s")
+                    else if (is(at.local, "s"))
                         style = at.value;
-                    else if (at.local == "customFormat")
+                    else if (is(at.local, "customFormat"))
                         custom = at.value;
                 }
                 const auto n = number.isEmpty() ? (row < kMaxRows ? std::optional<int>(row + 1) : std::nullopt)
@@ -946,7 +954,7 @@ public:
                 column = 0;
                 flush(t.begin);
                 writeRowsBefore(row);
-                rowStyle = (custom == "1" || custom == "true") ? style : QByteArrayView();
+                rowStyle = (is(custom, "1") || is(custom, "true")) ? style : QByteArrayView();
                 if (!isPlainValue(rowStyle))
                     return std::nullopt;
                 const bool changed = (m_it != m_end && rowOfKey(m_it->first) == row) || m_changes.clears(row);
@@ -965,7 +973,7 @@ public:
                 appendRowNumber(row);
                 a = t.attributes;
                 for (Attribute at; ByteScanner::nextAttribute(a, t.attributesEnd, at);) {
-                    if (at.local != "r" && at.local != "spans")
+                    if (!is(at.local, "r") && !is(at.local, "spans"))
                         m_out.append(at.begin, at.end - at.begin);
                 }
                 m_out += '>';
@@ -980,7 +988,7 @@ public:
                 continue;
             }
             // In a row.
-            if (t.local != "c") {
+            if (!is(t.local, "c")) {
                 if (!passElement(t))
                     return std::nullopt;
                 continue;
@@ -988,9 +996,9 @@ public:
             QByteArrayView ref, style;
             const char* a = t.attributes;
             for (Attribute at; ByteScanner::nextAttribute(a, t.attributesEnd, at);) {
-                if (at.local == "r")
+                if (is(at.local, "r"))
                     ref = at.value;
-                else if (at.local == "s")
+                else if (is(at.local, "s"))
                     style = at.value;
             }
             int c = column + 1;
@@ -1059,7 +1067,14 @@ private:
     }
 
     // A value that can be written between double quotes as it stands.
-    static bool isPlainValue(QByteArrayView v) { return !v.contains('&') && !v.contains('"') && !v.contains('\''); }
+    static bool isPlainValue(QByteArrayView v)
+    {
+        for (const char c : v) {
+            if (c == '&' || c == '"' || c == '\'')
+                return false;
+        }
+        return true;
+    }
 
     static bool isUtf8Declaration(QByteArrayView declaration)
     {

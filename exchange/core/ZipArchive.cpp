@@ -5,8 +5,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <libdeflate.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -114,17 +116,22 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
     if ((st.valid & ZIP_STAT_SIZE) && st.size > static_cast<zip_uint64_t>(limit))
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: part %2 is too large").arg(m_path, name));
 
+    if (std::optional<QByteArray> whole = readWhole(static_cast<quint64>(index), st))
+        return std::move(*whole);
+
     zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
     if (!file)
         fail(name);
+    // Inflated straight into the result, sized by the declared size; the
+    // declared size may lie, so the inflated bytes themselves are counted.
     QByteArray data;
-    if (st.valid & ZIP_STAT_SIZE)
-        data.reserve(static_cast<qsizetype>(st.size));
-    char buffer[65536];
+    qsizetype filled = 0;
+    data.resize(static_cast<qsizetype>((st.valid & ZIP_STAT_SIZE) ? st.size : 0) + 1);
     for (;;) {
-        // The declared size may lie: the inflated bytes themselves are counted.
-        const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
-        if (n < 0 || data.size() + n > limit) {
+        if (filled == data.size())
+            data.resize(std::min<qint64>(limit + 1, static_cast<qint64>(data.size()) * 2 + 65536));
+        const zip_int64_t n = zip_fread(file, data.data() + filled, static_cast<zip_uint64_t>(data.size() - filled));
+        if (n < 0 || filled + n > limit) {
             zip_fclose(file);
             if (n < 0)
                 fail(name);
@@ -132,10 +139,48 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
         }
         if (n == 0)
             break;
-        data.append(buffer, static_cast<qsizetype>(n));
+        filled += static_cast<qsizetype>(n);
     }
+    data.truncate(filled);
     if (zip_fclose(file) != 0)
         fail(name);
+    return data;
+}
+
+// A deflated part whose sizes and checksum the container states is inflated
+// in one call. Whatever does not match them exactly (a size that lies, a
+// damaged stream, a wrong checksum) is left to the reading by libzip below,
+// which gives the error.
+std::optional<QByteArray> ZipArchive::readWhole(quint64 index, const zip_stat_t& st) const
+{
+    constexpr zip_uint64_t needed = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC |
+                                    ZIP_STAT_ENCRYPTION_METHOD;
+    if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE ||
+        st.encryption_method != ZIP_EM_NONE || st.size == 0 || st.comp_size == 0)
+        return std::nullopt;
+    // Deflate never grows data by much: a larger stated size is no reason to allocate it.
+    if (st.comp_size > st.size + st.size / 64 + 1024)
+        return std::nullopt;
+    zip_file_t* file = zip_fopen_index(m_zip, index, ZIP_FL_COMPRESSED);
+    if (!file)
+        return std::nullopt;
+    QByteArray packed(static_cast<qsizetype>(st.comp_size), Qt::Uninitialized);
+    const zip_int64_t got = zip_fread(file, packed.data(), st.comp_size);
+    zip_fclose(file);
+    if (got != static_cast<zip_int64_t>(st.comp_size))
+        return std::nullopt;
+    libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
+    if (!inflater)
+        return std::nullopt;
+    QByteArray data(static_cast<qsizetype>(st.size), Qt::Uninitialized);
+    size_t inflated = 0;
+    const libdeflate_result result = libdeflate_deflate_decompress(
+        inflater, packed.constData(), static_cast<size_t>(packed.size()), data.data(), static_cast<size_t>(data.size()),
+        &inflated);
+    libdeflate_free_decompressor(inflater);
+    if (result != LIBDEFLATE_SUCCESS || inflated != static_cast<size_t>(data.size()) ||
+        libdeflate_crc32(0, data.constData(), static_cast<size_t>(data.size())) != st.crc)
+        return std::nullopt;
     return data;
 }
 

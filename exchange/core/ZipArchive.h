@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <list>
+#include <optional>
 
 struct zip;
 struct zip_source;
+struct zip_stat;
 
 // A zip container opened for reading, or for updating in place. Updates are
 // collected and written by commit(): the new container is made in memory and
@@ -32,6 +34,7 @@ public:
     void commit();
 
 private:
+    std::optional<QByteArray> readWhole(quint64 index, const zip_stat& st) const;
     void openInMemory(int& code);
     QByteArray takeSourceBytes();
     qint64 indexOf(const QString& name) const;

@@ -139,14 +139,13 @@ bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString&
         const auto book = Workbook::open(Paths::resolve(workbookPath));
         std::vector<clsDatentraeger> rows;
         rows.reserve(static_cast<size_t>(std::max(rowCount, 0)));
-        clsDatentraeger d;
         for (int row = firstRow; row < firstRow + rowCount; ++row) {
-            d.Clear();
+            clsDatentraeger d;
             for (int k = 1; k <= kColumns; ++k) {
                 if (const int field = fieldOfColumn[static_cast<size_t>(k - 1)])
                     setField(d, field, book->cell(row, k));
             }
-            rows.push_back(d);
+            rows.push_back(std::move(d));
         }
         clsDatentraegerList list;
         list.AddSortedDVDs(std::move(rows));

@@ -18,6 +18,9 @@ bool clsHangmanGame::Open(const clsDatentraegerList* current)
     Random::get().seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     // A list that cannot be read or created is reported when a score is saved.
     m_scores.Load();
+    // A window kept between openings starts each one as a new window would
+    // (the texts' loading replaces every entry).
+    m_options = clsOptions();
     LoadOptions();
     LoadTitleList(m_options.DvdListpath(), current);
     m_texts.setLanguage(m_options.Language());
@@ -29,8 +32,12 @@ void clsHangmanGame::LoadOptions() { m_options.Load(ProgramFiles::settings()); }
 
 void clsHangmanGame::LoadTitleList(const QString& path, const clsDatentraegerList* current)
 {
+    // The words of the file as it still is are those already held.
+    if (m_wordsStamp && m_wordsStamp == clsDatentraegerList::stampOf(path))
+        return;
     m_words.clear();
     m_wordCount = 0;
+    m_wordsStamp.reset();
     if (current && current->isFileUnchanged(path)) {
         takeWords(*current);
         return;
@@ -57,6 +64,7 @@ void clsHangmanGame::takeWords(const clsDatentraegerList& titles)
             if (!word.isEmpty())
                 ++m_wordCount;
     }
+    m_wordsStamp = titles.fileStamp();
 }
 
 // Index, kind and actor are drawn on every pass, whatever the kind; the

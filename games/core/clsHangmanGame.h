@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // Everything the Hangman window does but drawing: the settings and texts it
@@ -34,7 +35,8 @@ public:
     // been shown and the window closes.
     // current: the collection the main window holds, if any. While the list
     // file is the one it last read or wrote, the words are taken from it
-    // rather than reading the file again.
+    // rather than reading the file again; while the file is the one the
+    // words were last taken from, they stay as they are.
     bool Open(const clsDatentraegerList* current = nullptr);
     // The title list whose film names, actors and directors are guessed. A
     // list that cannot be read holds none.
@@ -89,6 +91,8 @@ private:
     // and keeping them alone makes opening cheap.
     std::vector<std::array<QString, 7>> m_words;
     int m_wordCount = 0;
+    // The list file as it was when the words were taken; none after a failed read.
+    std::optional<clsDatentraegerList::FileStamp> m_wordsStamp;
     enum class State { NoWord, Running, Lost, Won };
     State m_state = State::NoWord;
     int m_seconds = 0;

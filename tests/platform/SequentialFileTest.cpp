@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +32,18 @@ TEST(SequentialFile, WritesUtf8LinesWithCrLfAndTheNumberForm)
     f.writeLine(QString());
     f.close();
     EXPECT_EQ(folder.read(QStringLiteral("out.txt")), QByteArray("Am\xC3\xA9lie\r\n 4 \r\n-12 \r\n 0 \r\n\r\n"));
+
+    // Rewrites and appends write every number in the same form.
+    SequentialFile rewrite(QStringLiteral("numbers.txt"), SequentialFile::Mode::Output);
+    SequentialFile append(QStringLiteral("appended.txt"), SequentialFile::Mode::Append);
+    for (const double v : {-0.0, 1.5, -2.25, 32767.0, 1e20, 0.1}) {
+        rewrite.writeNumber(v);
+        append.writeNumber(v);
+    }
+    rewrite.close();
+    append.close();
+    EXPECT_EQ(folder.read(QStringLiteral("numbers.txt")), folder.read(QStringLiteral("appended.txt")));
+    EXPECT_TRUE(folder.read(QStringLiteral("numbers.txt")).startsWith(" 0 \r\n 1.5 \r\n-2.25 \r\n 32767 \r\n"));
 }
 
 TEST(SequentialFile, ReadsAnyLineEnd)
@@ -129,15 +144,45 @@ TEST(SequentialFile, ReadsNumberItems)
     }
 }
 
+// Only a regular file is read: a folder, a pipe (never waited for) or a
+// path through a file are no file at all.
 TEST(SequentialFile, MissingFileIsFileNotFound)
 {
     TempProgramFolder folder;
-    try {
-        SequentialFile f(QStringLiteral("nothing.txt"), SequentialFile::Mode::Input);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
+    QDir(folder.path()).mkdir(QStringLiteral("folder"));
+    folder.writeLines(QStringLiteral("plain.txt"), {QStringLiteral("x")});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(QStringLiteral("pipe"))).constData(), 0600), 0);
+    for (const char* path : {"nothing.txt", "folder", "pipe", "plain.txt/inner.txt"}) {
+        try {
+            SequentialFile f(QString::fromLatin1(path), SequentialFile::Mode::Input);
+            ADD_FAILURE() << path;
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::FileNotFound) << path;
+        }
     }
+}
+
+// The whole file is read, also where it holds nothing or more than one read
+// takes at a time.
+TEST(SequentialFile, ReadsTheWholeFileOfAnySize)
+{
+    TempProgramFolder folder;
+    QFile(folder.file(QStringLiteral("empty.txt"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(readAllLines(folder.file(QStringLiteral("empty.txt"))), QStringList{});
+    QStringList many;
+    for (int i = 0; i < 50000; ++i)
+        many << QStringLiteral("line %1").arg(i);
+    folder.writeLines(QStringLiteral("many.txt"), many);
+    EXPECT_EQ(readAllLines(folder.file(QStringLiteral("many.txt"))), many);
+
+    // Written as well: plain and other characters, over many blocks.
+    for (int i = 0; i < many.size(); i += 7)
+        many[i] += QStringLiteral(" Am\u00e9lie \u20ac");
+    SequentialFile out(QStringLiteral("written.txt"), SequentialFile::Mode::Output);
+    for (const QString& line : many)
+        out.writeLine(line);
+    out.close();
+    EXPECT_EQ(readAllLines(folder.file(QStringLiteral("written.txt"))), many);
 }
 
 TEST(SequentialFile, UnfinishedOrFailedRewriteKeepsTheOldFile)

@@ -111,6 +111,36 @@ TEST(Workbook, OpenRefusesWhatIsNoWorkbook)
     }
 }
 
+// A part is read whole up to its limit, and refused one byte beyond it.
+TEST(Workbook, PartsAreReadUpToTheirLimit)
+{
+    const QString path = fixture(QStringLiteral("formatted.xlsx"));
+    ZipArchive zip(path, ZipArchive::Mode::Read);
+    const QString part = QStringLiteral("[Content_Types].xml");
+    const QByteArray whole = zip.read(part, 64 * 1024 * 1024);
+    ASSERT_TRUE(whole.startsWith("<Types")) << whole.left(40).toStdString();
+    EXPECT_EQ(zip.read(part, whole.size()), whole);
+    EXPECT_EQ(errorKindOf([&] { zip.read(part, whole.size() - 1); }), ErrorKind::InputOutput);
+
+    // A part whose checksum does not match its bytes is refused.
+    QByteArray bytes = readFile(path);
+    const QByteArray name = "xl/worksheets/sheet1.xml";
+    const qsizetype local = bytes.indexOf(name);
+    const qsizetype central = bytes.indexOf(name, local + 1);
+    ASSERT_TRUE(local >= 30 && central > local);
+    bytes[local - 30 + 14] = static_cast<char>(bytes[local - 30 + 14] ^ 1); // CRC in the local header
+    bytes[central - 46 + 16] = static_cast<char>(bytes[central - 46 + 16] ^ 1); // and in the directory
+    QTemporaryDir dir;
+    const QString damaged = dir.path() + QStringLiteral("/crc.xlsx");
+    QFile out(damaged);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+    ZipArchive bad(damaged, ZipArchive::Mode::Read);
+    EXPECT_EQ(errorKindOf([&] { bad.read(QString::fromLatin1(name), 64 * 1024 * 1024); }), ErrorKind::InputOutput);
+    EXPECT_FALSE(bad.read(part, whole.size()).isEmpty()); // the others read as before
+}
+
 TEST(Workbook, WrittenTextsReadBackExactly)
 {
     QTemporaryDir dir;

@@ -6,6 +6,7 @@
 #include "tests/support/TempProgramFolder.h"
 
 #include <QFileInfo>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,7 +145,8 @@ TEST(HangmanGame, DrawsIndexKindAndActorOnEveryPassUntilATextComesUp)
 }
 
 // The collection in memory stands in for its list file only while the file
-// is the one it last read or wrote.
+// is the one it last read or wrote; a game loaded again keeps its words only
+// while the file is the one they were taken from.
 TEST(HangmanGame, TakesTheWordsOfTheCollectionWhileItsFileIsUnchanged)
 {
     TempProgramFolder folder;
@@ -160,12 +162,21 @@ TEST(HangmanGame, TakesTheWordsOfTheCollectionWhileItsFileIsUnchanged)
         EXPECT_EQ(game.Hangman().GetCompleteWord(), "Delta");
     }
     writeTitleList(folder, {{"Omega", {}, ""}});
-    ScriptedRandom random({0.0, 0.0, 0.0});
+    ScriptedRandom random({0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
     clsHangmanGame game;
     game.LoadTitleList(folder.file("lists/t.adl"), &current);
     EXPECT_EQ(game.WordCount(), 1);
     ASSERT_TRUE(game.NewGame());
     EXPECT_EQ(game.Hangman().GetCompleteWord(), "Omega");
+
+    // Loaded again after the file changed, and again after it went.
+    writeTitleList(folder, {{"Sigma", {}, ""}});
+    game.LoadTitleList(folder.file("lists/t.adl"), &current);
+    ASSERT_TRUE(game.NewGame());
+    EXPECT_EQ(game.Hangman().GetCompleteWord(), "Sigma");
+    ASSERT_TRUE(QFile::remove(folder.file("lists/t.adl")));
+    game.LoadTitleList(folder.file("lists/t.adl"), &current);
+    EXPECT_EQ(game.WordCount(), 0);
 }
 
 TEST(HangmanGame, ListWithoutWordsEndsTheDrawWithAMessage)

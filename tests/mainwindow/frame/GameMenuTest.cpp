@@ -8,8 +8,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -117,10 +119,10 @@ TEST_F(GameMenu, OpeningAgainBringsTheRunningGameToTheFront)
         quiz->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window->HangManWindow(), nullptr);
     EXPECT_EQ(window->QuizWindow(), nullptr);
     trigger("menue_spieleHangman");
     ASSERT_NE(window->HangManWindow(), nullptr);
+    EXPECT_TRUE(window->HangManWindow()->isVisible());
     EXPECT_EQ(window->HangManWindow()->Game().Misses(), 0);
     trigger("menue_spieleQuiz");
     ASSERT_NE(window->QuizWindow(), nullptr);
@@ -130,14 +132,53 @@ TEST_F(GameMenu, OpeningAgainBringsTheRunningGameToTheFront)
 TEST_F(GameMenu, ClosedWindowReopensEvenBeforeItIsDeleted)
 {
     collection(50);
-    trigger("menue_spieleHangman");
-    QPointer<HangMan> first = window->HangManWindow();
+    trigger("menue_spieleQuiz");
+    QPointer<Quiz> first = window->QuizWindow();
     ASSERT_FALSE(first.isNull());
-    first->close(); // its deletion is still pending
-    trigger("menue_spieleHangman");
+    {
+        ScriptedMessages boxes; // nothing answered: no question on closing
+        first->close(); // its deletion is still pending
+    }
+    trigger("menue_spieleQuiz");
     EXPECT_TRUE(first.isNull());
-    ASSERT_NE(window->HangManWindow(), nullptr);
-    EXPECT_TRUE(window->HangManWindow()->isVisible());
+    ASSERT_NE(window->QuizWindow(), nullptr);
+    EXPECT_TRUE(window->QuizWindow()->isVisible());
+}
+
+// The Hangman window outlives its closing; opening it again loads it as the
+// first opening did: settings, design and texts read again, a new game.
+TEST_F(GameMenu, ClosedHangmanOpensAgainAsOnItsFirstOpening)
+{
+    collection(50);
+    trigger("menue_spieleHangman");
+    HangMan* hangman = window->HangManWindow();
+    ASSERT_NE(hangman, nullptr);
+    auto* letter = hangman->findChild<QLineEdit*>("txtBuchstabe");
+    QTest::keyClicks(letter, "#");
+    QTest::mouseClick(hangman->findChild<QPushButton*>("btCheck"), Qt::LeftButton);
+    QTest::keyClicks(letter, "q");
+    hangman->Timer_Timer();
+    ASSERT_EQ(hangman->Game().Misses(), 1);
+    EXPECT_EQ(hangman->findChild<QPushButton*>("btNew")->text(), "New");
+    hangman->close();
+    EXPECT_FALSE(hangman->findChild<QTimer*>("Timer")->isActive());
+
+    // Another language and another design in the meantime. Colours are 0x00BBGGRR.
+    folder.writeLines("designs/red.asd", {"", "", "", "", " 65280 ", " 255 ", " 0 ", " 16777215 ", " 0 ", " 0 "});
+    writeGameSettings(folder, 0, "lists\\t.adl", "designs\\red.asd");
+    trigger("menue_spieleHangman");
+    EXPECT_EQ(window->HangManWindow(), hangman);
+    EXPECT_TRUE(hangman->isVisible());
+    EXPECT_EQ(hangman->Game().Misses(), 0);
+    EXPECT_EQ(hangman->Game().Seconds(), 0);
+    EXPECT_TRUE(hangman->findChild<QTimer*>("Timer")->isActive());
+    EXPECT_EQ(letter->text(), QString());
+    EXPECT_EQ(hangman->findChild<QPushButton*>("btNew")->text(), "Neu");
+    EXPECT_EQ(hangman->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(hangman->findChild<QLabel*>("lbPoints")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(letter->palette().color(QPalette::Base), QColor(255, 255, 255));
+    for (const char* part : {"lBerg1", "lMast", "lkopf"})
+        EXPECT_FALSE(hangman->findChild<QWidget*>(part)->isVisible()) << part;
 }
 
 } // namespace
