@@ -3,6 +3,7 @@
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
+#include "tests/support/TestTitles.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 
 #include <QComboBox>
@@ -30,25 +31,11 @@ protected:
     QString listPath() const { return folder.file(QStringLiteral("lists/test.adl")); }
 
     // A picture file in the program folder; returns its full path.
-    QString picture(const QString& relative)
-    {
-        QImage img(2, 2, QImage::Format_RGB32);
-        img.fill(Qt::red);
-        const QString path = folder.write(relative, QByteArray());
-        img.save(path, "BMP");
-        return path;
-    }
+    QString picture(const QString& relative) { return TestTitles::writePicture(folder, relative); }
 
-    static clsDatentraeger title(const QString& name, int rating = 0, const QString& landJahr = QString(),
-                                 int price = 0)
+    static clsDatentraeger title(const QString& name, int rating = 0, const QString& landJahr = QString(), int price = 0)
     {
-        clsDatentraeger d;
-        d.SetFilmname(name);
-        d.SetFormat(QStringLiteral("DVD"));
-        d.SetBewertung(static_cast<std::uint8_t>(rating));
-        d.SetLandJahr(landJahr);
-        d.SetKaufpreis(static_cast<std::int16_t>(price));
-        return d;
+        return TestTitles::withYear(name, rating, landJahr, price);
     }
 
     void addTitles(const QStringList& names)

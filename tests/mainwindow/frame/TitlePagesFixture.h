@@ -2,6 +2,7 @@
 
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
+#include "tests/support/TestTitles.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 
 #include <QDir>
@@ -52,25 +53,13 @@ protected:
 
     static clsDatentraeger title(const QString& name, int rating = 0, int length = 0, int price = 0)
     {
-        clsDatentraeger d;
-        d.SetFilmname(name);
-        d.SetFormat(QStringLiteral("DVD"));
-        d.SetBildpfad(QStringLiteral("cover/c.bmp")); // a cover that exists, so page 1 shows no message
-        d.SetBewertung(static_cast<std::uint8_t>(rating));
-        d.SetLaenge(static_cast<std::int16_t>(length));
-        d.SetKaufpreis(static_cast<std::int16_t>(price));
-        return d;
+        return TestTitles::withCover(name, rating, length, price);
     }
 
     // Writes titles, in this order, as a list file of the lists folder; returns its path.
     QString writeList(const QString& name, const std::vector<clsDatentraeger>& titles)
     {
-        clsDatentraegerList list;
-        for (const clsDatentraeger& d : titles)
-            list.AddDVD(d);
-        const QString path = folder.file(QStringLiteral("lists/") + name + QStringLiteral(".adl"));
-        list.Save(path);
-        return path;
+        return TestTitles::writeList(folder, name, titles);
     }
 
     // Makes the titles the collection, kept in the list file `name`.

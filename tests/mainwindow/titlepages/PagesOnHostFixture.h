@@ -3,6 +3,7 @@
 #include "controls/ucEntry.h"
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
+#include "tests/support/TestTitles.h"
 #include "data/clsDatentraegerList.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
@@ -143,25 +144,13 @@ protected:
 
     static clsDatentraeger title(const QString& name, int rating = 0, int length = 0, int price = 0)
     {
-        clsDatentraeger d;
-        d.SetFilmname(name);
-        d.SetFormat(QStringLiteral("DVD"));
-        d.SetBildpfad(QStringLiteral("cover/c.bmp")); // a cover that exists, so page 1 shows no message
-        d.SetBewertung(static_cast<std::uint8_t>(rating));
-        d.SetLaenge(static_cast<std::int16_t>(length));
-        d.SetKaufpreis(static_cast<std::int16_t>(price));
-        return d;
+        return TestTitles::withCover(name, rating, length, price);
     }
 
     // Writes titles, in this order, as a list file of the lists folder; returns its path.
     QString writeList(const QString& name, const std::vector<clsDatentraeger>& titles)
     {
-        clsDatentraegerList list;
-        for (const clsDatentraeger& d : titles)
-            list.AddDVD(d);
-        const QString path = folder.file(QStringLiteral("lists/") + name + QStringLiteral(".adl"));
-        list.Save(path);
-        return path;
+        return TestTitles::writeList(folder, name, titles);
     }
 
     // Makes the titles the collection, kept in the list file `name`.
@@ -185,25 +174,11 @@ protected:
     QString listPath() const { return folder.file(QStringLiteral("lists/test.adl")); }
 
     // A picture file in the program folder; returns its full path.
-    QString picture(const QString& relative)
-    {
-        QImage img(2, 2, QImage::Format_RGB32);
-        img.fill(Qt::red);
-        const QString path = folder.write(relative, QByteArray());
-        img.save(path, "BMP");
-        return path;
-    }
+    QString picture(const QString& relative) { return TestTitles::writePicture(folder, relative); }
 
-    static clsDatentraeger title(const QString& name, int rating = 0, const QString& landJahr = QString(),
-                                 int price = 0)
+    static clsDatentraeger title(const QString& name, int rating = 0, const QString& landJahr = QString(), int price = 0)
     {
-        clsDatentraeger d;
-        d.SetFilmname(name);
-        d.SetFormat(QStringLiteral("DVD"));
-        d.SetBewertung(static_cast<std::uint8_t>(rating));
-        d.SetLandJahr(landJahr);
-        d.SetKaufpreis(static_cast<std::int16_t>(price));
-        return d;
+        return TestTitles::withYear(name, rating, landJahr, price);
     }
 
     void addTitles(const QStringList& names)
