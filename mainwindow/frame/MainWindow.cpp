@@ -124,6 +124,18 @@ P& MainWindow::madePage(P*& page, Make make, Prepare prepare)
     return *page;
 }
 
+template <class P, class Make>
+P& MainWindow::madePage(P*& page, Make make, void (P::*setDesign)(), void (P::*hide)())
+{
+    return madePage(page, make, [setDesign, hide](P& p, bool design, bool sized, int W, int H) {
+        if (design)
+            (p.*setDesign)();
+        if (sized)
+            p.SetSizes(W, H);
+        (p.*hide)();
+    });
+}
+
 PageDVDEntry& MainWindow::DVDEntry()
 {
     return madePage(
@@ -143,50 +155,22 @@ PageDVDEntry& MainWindow::DVDEntry()
 
 PageSuche& MainWindow::Suche()
 {
-    return madePage(m_pageSuche, [this] { return new PageSuche(*this); },
-                    [](PageSuche& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignSuche();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideSuche();
-                    });
+    return madePage(m_pageSuche, [this] { return new PageSuche(*this); }, &PageSuche::SetDesignSuche, &PageSuche::HideSuche);
 }
 
 PageLoeschen& MainWindow::pageLoeschen()
 {
-    return madePage(m_pageLoeschen, [this] { return new PageLoeschen(*this); },
-                    [](PageLoeschen& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignLoeschen();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideLoeschen();
-                    });
+    return madePage(m_pageLoeschen, [this] { return new PageLoeschen(*this); }, &PageLoeschen::SetDesignLoeschen, &PageLoeschen::HideLoeschen);
 }
 
 PageNotizen& MainWindow::pageNotizen()
 {
-    return madePage(m_pageNotizen, [this] { return new PageNotizen(*this); },
-                    [](PageNotizen& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignNotizen();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideNotizen();
-                    });
+    return madePage(m_pageNotizen, [this] { return new PageNotizen(*this); }, &PageNotizen::SetDesignNotizen, &PageNotizen::HideNotizen);
 }
 
 PageHilfe& MainWindow::pageHilfe()
 {
-    return madePage(m_pageHilfe, [this] { return new PageHilfe(*this); },
-                    [](PageHilfe& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignHilfe();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideHilfe();
-                    });
+    return madePage(m_pageHilfe, [this] { return new PageHilfe(*this); }, &PageHilfe::SetDesignHilfe, &PageHilfe::HideHilfe);
 }
 
 // The statistics and the ranking share one chart: they are made together.
@@ -198,134 +182,72 @@ PageStatistik& MainWindow::pageStatistik()
 
 PageTop30& MainWindow::pageTop30()
 {
-    madePage(m_pageStatistik, [this] { return new PageStatistik(*this); },
-             [](PageStatistik& p, bool design, bool sized, int W, int H) {
-                 if (design)
-                     p.SetDesignStatistik();
-                 if (sized)
-                     p.SetSizes(W, H);
-                 p.HideStatistik();
-             });
+    madePage(m_pageStatistik, [this] { return new PageStatistik(*this); }, &PageStatistik::SetDesignStatistik,
+             &PageStatistik::HideStatistik);
     return madePage(m_pageTop30, [this] { return new PageTop30(*this, m_pageStatistik->BarStatistik()); },
-                    [](PageTop30& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignTop30();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideTop30();
-                    });
+                    &PageTop30::SetDesignTop30, &PageTop30::HideTop30);
 }
 
 PageEinstellungen& MainWindow::pageEinstellungen()
 {
     return madePage(m_pageEinstellungen,
                     [this] { return new PageEinstellungen(*this, [this] { applyLanguageAndDesign(); }); },
-                    [](PageEinstellungen& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignEinstellungen();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideEinstellungen();
-                    });
+                    &PageEinstellungen::SetDesignEinstellungen, &PageEinstellungen::HideEinstellungen);
 }
 
 PageExport& MainWindow::pageExport()
 {
-    return madePage(m_pageExport, [this] { return new PageExport(*this); },
-                    [](PageExport& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignExport();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideExport();
-                    });
+    return madePage(m_pageExport, [this] { return new PageExport(*this); }, &PageExport::SetDesignExport, &PageExport::HideExport);
 }
 
 PageImport& MainWindow::pageImport()
 {
-    return madePage(m_pageImport, [this] { return new PageImport(*this); },
-                    [](PageImport& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignImport();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideImport();
-                    });
+    return madePage(m_pageImport, [this] { return new PageImport(*this); }, &PageImport::SetDesignImport, &PageImport::HideImport);
 }
 
 PageWexul& MainWindow::pageWexul()
 {
-    return madePage(m_pageWexul, [this] { return new PageWexul(*this); },
-                    [this](PageWexul& p, bool design, bool sized, int W, int H) {
-                        connect(&p, &PageWexul::titleTaken, this,
-                                [this](const OnlineTitleEntries& entries) { DVDEntry().takeOnlineTitle(entries); });
-                        if (design)
-                            p.SetDesignWexul();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideWexul();
-                    });
+    return madePage(
+        m_pageWexul,
+        [this] {
+            auto* p = new PageWexul(*this);
+            connect(p, &PageWexul::titleTaken, this,
+                    [this](const OnlineTitleEntries& entries) { DVDEntry().takeOnlineTitle(entries); });
+            return p;
+        },
+        &PageWexul::SetDesignWexul, &PageWexul::HideWexul);
 }
 
 PageListen& MainWindow::pageListen()
 {
-    return madePage(m_pageListen, [this] { return new PageListen(*this); },
-                    [this](PageListen& p, bool design, bool sized, int W, int H) {
-                        connect(&p, &PageListen::newSearchWanted, this, [this] { Suche().btNewSearch_Click(); });
-                        if (design)
-                            p.SetDesignListen();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideListen();
-                    });
+    return madePage(
+        m_pageListen,
+        [this] {
+            auto* p = new PageListen(*this);
+            connect(p, &PageListen::newSearchWanted, this, [this] { Suche().btNewSearch_Click(); });
+            return p;
+        },
+        &PageListen::SetDesignListen, &PageListen::HideListen);
 }
 
 PagePasswort& MainWindow::pagePasswort()
 {
-    return madePage(m_pagePasswort, [this] { return new PagePasswort(*this); },
-                    [](PagePasswort& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignPasswort();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HidePasswort();
-                    });
+    return madePage(m_pagePasswort, [this] { return new PagePasswort(*this); }, &PagePasswort::SetDesignPasswort, &PagePasswort::HidePasswort);
 }
 
 PageZusatztext& MainWindow::pageZusatztext()
 {
-    return madePage(m_pageZusatztext, [this] { return new PageZusatztext(*this); },
-                    [](PageZusatztext& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignZusatztext();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideZusatztext();
-                    });
+    return madePage(m_pageZusatztext, [this] { return new PageZusatztext(*this); }, &PageZusatztext::SetDesignZusatztext, &PageZusatztext::HideZusatztext);
 }
 
 PageAbout& MainWindow::pageAbout()
 {
-    return madePage(m_pageAbout, [this] { return new PageAbout(*this); },
-                    [](PageAbout& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignAbout();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideAbout();
-                    });
+    return madePage(m_pageAbout, [this] { return new PageAbout(*this); }, &PageAbout::SetDesignAbout, &PageAbout::HideAbout);
 }
 
 PageMB& MainWindow::pageMB()
 {
-    return madePage(m_pageMB, [this] { return new PageMB(*this); },
-                    [](PageMB& p, bool design, bool sized, int W, int H) {
-                        if (design)
-                            p.SetDesignMB();
-                        if (sized)
-                            p.SetSizes(W, H);
-                        p.HideMB();
-                    });
+    return madePage(m_pageMB, [this] { return new PageMB(*this); }, &PageMB::SetDesignMB, &PageMB::HideMB);
 }
 
 void MainWindow::setSeiten(int aktuelle, int vorherige)

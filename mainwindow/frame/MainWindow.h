@@ -170,6 +170,9 @@ private:
     // already made have, and hidden until it is shown.
     template <class P, class Make, class Prepare>
     P& madePage(P*& page, Make make, Prepare prepare);
+    // The same for a page that takes its design, its sizes and its hiding alone.
+    template <class P, class Make>
+    P& madePage(P*& page, Make make, void (P::*setDesign)(), void (P::*hide)());
     PageLoeschen& pageLoeschen();
     PageNotizen& pageNotizen();
     PageHilfe& pageHilfe();
