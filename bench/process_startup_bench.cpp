@@ -7,25 +7,19 @@
 // holds what the program makes once its window is up (the sound player).
 //
 // Then, on a collection of 9999 titles: the program with sound on against
-// sound off, and against the floor of any Qt program, this benchmark itself
-// started with --floor: the same libraries loaded, one label painted. Each
-// pair is taken in turns in one run and its ratios printed.
+// sound off, and against the floor of any Qt program (startup_floor: the
+// program's libraries loaded, one label painted). Each pair is taken in turns
+// in one run and its ratios printed.
 #include "bench/BenchTitles.h"
 #include "data/clsDatentraegerList.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QStyleFactory>
-#include <QTimer>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -68,14 +62,6 @@ struct PortableFolder {
     }
 };
 
-// The executable: the program, or this benchmark as the floor.
-std::string selfExe()
-{
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
-}
-
 double ms(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
 
 Run runProcess(const std::string& exe, const std::vector<std::string>& args, int stayMs);
@@ -85,7 +71,7 @@ Run runProgram(const PortableFolder& folder, int stayMs)
     return runProcess(QFile::encodeName(folder.exe).toStdString(), {}, stayMs);
 }
 
-Run runFloor() { return runProcess(selfExe(), {"--floor"}, 0); }
+Run runFloor() { return runProcess(QUORDVD_FLOOR, {}, 0); }
 
 Run runProcess(const std::string& exe, const std::vector<std::string>& args, int stayMs)
 {
@@ -279,41 +265,10 @@ void BM_ProgramOverQtFloor_9999(benchmark::State& state)
 }
 BENCHMARK(BM_ProgramOverQtFloor_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
 
-// The floor: a Qt Widgets program in the program's style that paints one
-// label, reports as the program does and ends.
-class ReportFirstPaint : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("first paint %ld\n", usage.ru_maxrss);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-};
-
-int floorProgram(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QLabel label(QStringLiteral("Title"));
-    ReportFirstPaint report;
-    label.installEventFilter(&report);
-    label.show();
-    return app.exec();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--floor") == 0)
-        return floorProgram(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
