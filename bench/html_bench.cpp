@@ -2,7 +2,7 @@
 // (1000 pages), on the shipped templates. Goals: under 1 s, and within 3x
 // of its floor: the same bytes written into the same files with plain
 // unsynced writes. Each page replaces the old one by rename, without a
-// sync. The same export into a folder in memory (/dev/shm, where present)
+// sync, the old one kept as the next page's temporary file. The same export into a folder in memory (/dev/shm, where present)
 // shows the program's own share.
 #include "bench/BenchTitles.h"
 #include "data/clsTranslation.h"

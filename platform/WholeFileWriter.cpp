@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -39,10 +41,8 @@ QString errnoText(int savedErrno) { return QString::fromLocal8Bit(std::strerror(
 
 // A name beside target that no file has yet, created empty with the old
 // file's permissions (or the usual ones for a new file).
-int createTemporary(const QString& target, QString& name)
+int createTemporary(const QString& target, std::optional<mode_t> mode, QString& name)
 {
-    struct stat old{};
-    const bool hadOld = ::stat(QFile::encodeName(target).constData(), &old) == 0 && S_ISREG(old.st_mode);
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target + u'.';
@@ -50,14 +50,32 @@ int createTemporary(const QString& target, QString& name)
             name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
         const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            if (hadOld)
-                ::fchmod(fd, old.st_mode & 07777);
+            if (mode)
+                ::fchmod(fd, *mode);
             return fd;
         }
         if (errno != EEXIST)
             return -1;
     }
     return -1;
+}
+
+// The series' spare emptied for the next file, when it is a file of its own
+// in the same folder: a file with other names must keep its bytes.
+int reuseSpare(const QString& spare, const QString& target, mode_t mode)
+{
+    if (spare.isEmpty() || QFileInfo(spare).absolutePath() != QFileInfo(target).absolutePath())
+        return -1;
+    const int fd = ::open(QFile::encodeName(spare).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 || st.st_uid != ::geteuid() ||
+        ::ftruncate(fd, 0) != 0 || ::fchmod(fd, mode) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 } // namespace
@@ -73,31 +91,54 @@ WholeFileWriter::WholeFileWriter(const QString& path, Durability durability)
         m_file = std::move(save);
         return;
     }
+    openTemporary();
+}
+
+WholeFileWriter::WholeFileWriter(const QString& path, Series& series)
+    : m_path(path), m_durability(Durability::Unsynced), m_series(&series)
+{
+    errno = 0;
+    openTemporary();
+}
+
+void WholeFileWriter::openTemporary()
+{
     // A link is followed, as the synced writer does, rather than replaced.
-    const QFileInfo info(path);
-    m_target = info.isSymLink() ? info.symLinkTarget() : path;
-    const int fd = createTemporary(m_target, m_temporary);
-    if (fd < 0)
-        throw writeError(m_path, nullptr, errno);
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        const int failure = errno;
-        ::close(fd);
-        ::unlink(QFile::encodeName(m_temporary).constData());
-        throw writeError(m_path, file.get(), failure);
+    m_target = m_path;
+    struct stat old{};
+    bool hadOld = ::lstat(QFile::encodeName(m_target).constData(), &old) == 0;
+    if (hadOld && S_ISLNK(old.st_mode)) {
+        m_target = QFileInfo(m_target).symLinkTarget();
+        hadOld = ::stat(QFile::encodeName(m_target).constData(), &old) == 0;
     }
-    m_file = std::move(file);
+    hadOld = hadOld && S_ISREG(old.st_mode);
+    const std::optional<mode_t> mode = hadOld ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt;
+    if (m_series && hadOld) {
+        m_exchange = true;
+        const QString spare = std::exchange(m_series->m_spare, QString());
+        m_fd = reuseSpare(spare, m_target, *mode);
+        if (m_fd >= 0) {
+            m_temporary = spare;
+            return;
+        }
+        if (!spare.isEmpty())
+            ::unlink(QFile::encodeName(spare).constData());
+    }
+    m_fd = createTemporary(m_target, mode, m_temporary);
+    if (m_fd < 0)
+        throw writeError(m_path, nullptr, errno);
 }
 
 WholeFileWriter::~WholeFileWriter() { discard(); }
 
 void WholeFileWriter::discard()
 {
-    if (!m_file)
-        return;
     if (auto* save = dynamic_cast<QSaveFile*>(m_file.get()))
         save->cancelWriting();
     m_file.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     if (!m_temporary.isEmpty())
         ::unlink(QFile::encodeName(m_temporary).constData());
     m_temporary.clear();
@@ -113,43 +154,62 @@ void WholeFileWriter::fail(int savedErrno)
 
 void WholeFileWriter::write(const char* data, qint64 size)
 {
-    if (!m_file)
+    if (!isOpen())
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is not open for writing").arg(m_path));
     errno = 0;
-    if (m_file->write(data, size) != size)
-        fail(errno);
+    if (m_file) {
+        if (m_file->write(data, size) != size)
+            fail(errno);
+        return;
+    }
+    while (size > 0) {
+        const ssize_t n = ::write(m_fd, data, static_cast<size_t>(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n == 0 ? ENOSPC : errno); // nothing taken: no room
+        data += n;
+        size -= n;
+    }
 }
 
 void WholeFileWriter::restrictToOwner()
 {
-    if (!m_file)
+    if (!isOpen())
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is not open for writing").arg(m_path));
-    if (::fchmod(m_file->handle(), S_IRUSR | S_IWUSR) != 0)
+    if (::fchmod(m_file ? m_file->handle() : m_fd, S_IRUSR | S_IWUSR) != 0)
         fail(errno);
 }
 
 void WholeFileWriter::commit()
 {
-    if (!m_file)
+    if (!isOpen())
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is not open for writing").arg(m_path));
     errno = 0;
-    // QSaveFile::commit() does not notice a last flush that wrote only part
-    // of the data: the file would be replaced by its beginning.
-    if (!m_file->flush() || m_file->error() != QFileDevice::NoError)
-        fail(errno);
     if (auto* save = dynamic_cast<QSaveFile*>(m_file.get())) {
+        // QSaveFile::commit() does not notice a last flush that wrote only
+        // part of the data: the file would be replaced by its beginning.
+        if (!save->flush() || save->error() != QFileDevice::NoError)
+            fail(errno);
         if (!save->commit())
             fail(errno);
         m_file.reset();
         return;
     }
-    m_file->close();
-    if (m_file->error() != QFileDevice::NoError)
+    // A file system that writes late reports its failure here.
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
         fail(errno);
-    if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0)
+    const QByteArray from = QFile::encodeName(m_temporary);
+    const QByteArray to = QFile::encodeName(m_target);
+    if (m_exchange && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
+        m_series->m_spare = std::exchange(m_temporary, QString());
+        return;
+    }
+    // A file system that cannot exchange, or an old file gone meanwhile.
+    if (std::rename(from.constData(), to.constData()) != 0)
         fail(errno);
     m_temporary.clear();
-    m_file.reset();
 }
 
 void WholeFileWriter::writeFile(const QString& path, const QByteArray& bytes, Durability durability)
@@ -157,6 +217,19 @@ void WholeFileWriter::writeFile(const QString& path, const QByteArray& bytes, Du
     WholeFileWriter writer(path, durability);
     writer.write(bytes);
     writer.commit();
+}
+
+void WholeFileWriter::writeFile(const QString& path, const QByteArray& bytes, Series& series)
+{
+    WholeFileWriter writer(path, series);
+    writer.write(bytes);
+    writer.commit();
+}
+
+WholeFileWriter::Series::~Series()
+{
+    if (!m_spare.isEmpty())
+        ::unlink(QFile::encodeName(m_spare).constData());
 }
 
 RuntimeError WholeFileWriter::writeError(const QString& path, const QFileDevice* device, int savedErrno)

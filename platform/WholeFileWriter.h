@@ -24,8 +24,27 @@ public:
         Unsynced,
     };
 
+    // Unsynced files written one after another into one folder (the pages
+    // of a web site): the file that each one replaces is kept, emptied, as
+    // the next one's temporary file, so that the run does not make and
+    // delete a file on the disk for every page. The last one kept is
+    // deleted with the series.
+    class Series {
+    public:
+        Series() = default;
+        ~Series();
+        Series(const Series&) = delete;
+        Series& operator=(const Series&) = delete;
+
+    private:
+        friend class WholeFileWriter;
+        QString m_spare;
+    };
+
     // Input/output error when the temporary file cannot be made.
     explicit WholeFileWriter(const QString& path, Durability durability = Durability::Synced);
+    // Unsynced, in a series.
+    WholeFileWriter(const QString& path, Series& series);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -41,19 +60,28 @@ public:
 
     // The whole file in one go.
     static void writeFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Synced);
+    static void writeFile(const QString& path, const QByteArray& bytes, Series& series);
 
     // The error for a failed write to device (null when there was none yet),
     // errno taken right after the failure.
     static RuntimeError writeError(const QString& path, const QFileDevice* device, int savedErrno);
 
 private:
+    void openTemporary();
     [[noreturn]] void fail(int savedErrno);
     void discard();
+    bool isOpen() const { return m_file || m_fd >= 0; }
 
     QString m_path;
     Durability m_durability;
     std::unique_ptr<QFileDevice> m_file;
-    // Unsynced only: the file that becomes m_target.
+    // Unsynced only: written straight to the descriptor, the file that
+    // becomes m_target.
+    int m_fd = -1;
     QString m_temporary;
     QString m_target;
+    Series* m_series = nullptr;
+    // The old file changes places with the new one instead of being
+    // deleted, and becomes the series' spare.
+    bool m_exchange = false;
 };

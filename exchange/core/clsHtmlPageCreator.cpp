@@ -189,13 +189,6 @@ void createDVDEntry(QString& page, const QString& filmname, const QString& cover
 
 // Pages are made again from the collection at any time: each replaces the
 // old one whole, but is not waited for on the disk.
-void writeHtmlFile(const QString& path, const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    bytes.append("\r\n", 2);
-    WholeFileWriter::writeFile(path, bytes, WholeFileWriter::Durability::Unsynced);
-}
-
 // Pages of an earlier, longer export would stay reachable by their names.
 void removePagesAbove(int pages)
 {
@@ -319,17 +312,24 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     values[Zusatz] = QString();
     values[ZusLink] = QString();
 
-    QString page;
+    // Every page begins alike (the menu is most of its bytes): made and
+    // encoded once.
+    QString text;
+    head.appendTo(text, values);
+    const QByteArray pageHead = text.toUtf8();
+    const QByteArray pageTail = QByteArrayLiteral("</table>\r\n</body>\r\n</html>\r\n");
+    QByteArray page;
+    WholeFileWriter::Series series;
     for (int p = 1; p <= pages; ++p) {
-        page.clear();
-        head.appendTo(page, values);
+        text.resize(0); // keeps the room for the next page
         for (int i = (p - 1) * perPage; i < std::min(count, p * perPage); ++i) {
             const Record& r = m_records[static_cast<size_t>(i)];
-            createDVDEntry(page, r.filmname, r.cover, r.values, labels, currency, block, line, values);
+            createDVDEntry(text, r.filmname, r.cover, r.values, labels, currency, block, line, values);
         }
-        page += QStringLiteral("</table>\r\n</body>\r\n</html>");
+        page.resize(0);
+        page.append(pageHead).append(text.toUtf8()).append(pageTail);
         try {
-            writeHtmlFile(pagePath(p), page);
+            WholeFileWriter::writeFile(pagePath(p), page, series);
         } catch (const RuntimeError& e) {
             result.outcome = Outcome::PageNotWritten;
             result.file = pagePath(p);

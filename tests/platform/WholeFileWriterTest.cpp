@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace {
 
 using Durability = WholeFileWriter::Durability;
@@ -118,6 +120,41 @@ TEST(WholeFileWriter, AFileThatCannotTakeThePlaceIsReportedWithItsCause)
             EXPECT_TRUE(e.message().contains(folder.file(QStringLiteral("missing/page.htm")))) << e.what();
         }
     }
+}
+
+
+TEST(WholeFileWriter, ASeriesReplacesEveryFileAndLeavesNoOtherBehind)
+{
+    TempProgramFolder folder;
+    const QString page1 = folder.write(QStringLiteral("page1.htm"), "old 1");
+    const QString page2 = folder.write(QStringLiteral("page2.htm"), "old 2");
+    const QString page3 = folder.write(QStringLiteral("page3.htm"), "old 3");
+    QFile::setPermissions(page2, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const QFileDevice::Permissions before = QFile::permissions(page2);
+    // A second name of the first old page: its bytes must outlive the series.
+    ASSERT_EQ(::link(QFile::encodeName(page1).constData(),
+                     QFile::encodeName(folder.file(QStringLiteral("kept.htm"))).constData()),
+              0);
+    QDir().mkpath(folder.file(QStringLiteral("page4.htm"))); // a folder where a page should go
+
+    {
+        WholeFileWriter::Series series;
+        WholeFileWriter::writeFile(page1, "new 1", series);
+        WholeFileWriter::writeFile(page2, "new 2", series);
+        EXPECT_THROW(WholeFileWriter::writeFile(folder.file(QStringLiteral("page4.htm")), "new 4", series), RuntimeError);
+        WholeFileWriter::writeFile(page3, "new 3", series);
+        WholeFileWriter::writeFile(folder.file(QStringLiteral("page5.htm")), "new 5", series);
+        EXPECT_LE(filesIn(folder).size(), 6); // the five files and at most one kept for the next page
+    }
+
+    EXPECT_EQ(filesIn(folder), (QStringList{"kept.htm", "page1.htm", "page2.htm", "page3.htm", "page5.htm"}));
+    EXPECT_EQ(folder.read(QStringLiteral("kept.htm")), "old 1");
+    EXPECT_EQ(folder.read(QStringLiteral("page1.htm")), "new 1");
+    EXPECT_EQ(folder.read(QStringLiteral("page2.htm")), "new 2");
+    EXPECT_EQ(folder.read(QStringLiteral("page3.htm")), "new 3");
+    EXPECT_EQ(folder.read(QStringLiteral("page5.htm")), "new 5");
+    EXPECT_EQ(QFile::permissions(page2), before);
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("page4.htm"))).isDir());
 }
 
 } // namespace
