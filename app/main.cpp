@@ -6,6 +6,7 @@
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/FirstPaintReport.h"
 #include "platform/gui/QtColorDialogService.h"
 #include "platform/gui/QtFileDialogService.h"
 #include "platform/gui/QtMediaPlayerService.h"
@@ -19,15 +20,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEvent>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QWidget>
 
 #include <csignal>
-#include <cstdio>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -39,34 +35,6 @@ void createFolders()
                                "shelves", "sounds", "trailer", "website"})
         QDir().mkpath(root + u'/' + QLatin1String(folder));
 }
-
-// For the start-up benchmark: with QUORDVD_EXIT_AFTER_FIRST_PAINT=<ms> set, the
-// program writes "first paint <peak memory in KiB>" to its output when the
-// film name is first painted, and ends that many milliseconds later.
-class ExitAfterFirstPaint : public QObject {
-public:
-    ExitAfterFirstPaint(QWidget* watched, int delayMs) : QObject(watched), m_delayMs(delayMs)
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            std::printf("first paint %ld\n", usage.ru_maxrss);
-            std::fflush(stdout);
-            QTimer::singleShot(m_delayMs, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-
-private:
-    int m_delayMs;
-};
 
 } // namespace
 
@@ -109,9 +77,10 @@ int main(int argc, char** argv)
 
     MainWindow main;
     frmSplash splash(main);
+    // For the start-up benchmark, QUORDVD_EXIT_AFTER_FIRST_PAINT=<ms>.
     if (qEnvironmentVariableIsSet("QUORDVD_EXIT_AFTER_FIRST_PAINT")) {
         if (auto* title = main.findChild<QWidget*>(QStringLiteral("ucFilmname")))
-            new ExitAfterFirstPaint(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
+            new FirstPaintReport(title, qEnvironmentVariableIntValue("QUORDVD_EXIT_AFTER_FIRST_PAINT"));
     }
     try {
         // Leaving the password box ends the program before anything was read.
