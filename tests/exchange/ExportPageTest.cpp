@@ -402,8 +402,9 @@ TEST_F(UploadTest, SendsEveryTitleWithProgressAndStopsAtAFailureOrACancel)
         EXPECT_EQ(progress.cancelTexts, QStringList{"Box 32"});
         EXPECT_EQ(progress.totals, std::vector<int>{c.titles});
         EXPECT_EQ(progress.steps, c.steps);
-        if (!c.steps.empty())
+        if (!c.steps.empty()) {
             EXPECT_EQ(progress.labels.last(), QStringLiteral("%1 / %2").arg(c.steps.back()).arg(c.titles));
+        }
         EXPECT_FALSE(progress.open);
         EXPECT_EQ(host.session().DVDListe().getListSize(), c.titles);
         EXPECT_EQ(folder.read("lists/collection.adl"), listBefore);

@@ -3,6 +3,7 @@
 #include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
 #include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/UserInput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,13 +42,7 @@ protected:
         header = find<QCheckBox>("CheckImpFirstLine");
     }
 
-    QStringList order() const
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
+    QStringList order() const { return UserInput::items(list); }
 
     // Selects a row of the order list (-1: none) and presses the list buttons in turn.
     void press(int row, std::initializer_list<const char*> buttons)

@@ -16,21 +16,14 @@ class OnlineTest : public ::testing::Test {
 protected:
     OnlineTest()
     {
-        writeTable("english-style.ass", "Stil");
-        writeTable("english-message.ass", "Meldung");
-        writeTable("english-box.ass", "Box");
+        folder.writeLanguageTable("english-style.ass", "Stil", "Stil");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Meldung");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
         host.session().Options().setLanguage(0);
         host.session().LoadLanguages();
         host.session().setServerUrl(server.baseUrl());
     }
 
-    void writeTable(const char* file, const char* word)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << QStringLiteral("%1#%2 %1#%2 %1").arg(k).arg(QLatin1String(word));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
 
     TempProgramFolder folder;
     FakePageHost host;

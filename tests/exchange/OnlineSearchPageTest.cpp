@@ -151,8 +151,9 @@ TEST_F(OnlineSearchPageTest, EverySearchOutcomeHasItsMessageAndRows)
         for (const QString& r : rows())
             starts << r.left(r.indexOf(u')') + 1);
         EXPECT_EQ(starts, c.rowStarts) << c.name;
-        if (c.cause)
+        if (c.cause) {
             EXPECT_EQ(host.log.last(), QStringLiteral("StatusMsg 19") + QLatin1String(c.cause)) << c.name;
+        }
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << c.name;
     }
 }

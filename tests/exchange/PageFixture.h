@@ -20,8 +20,8 @@ protected:
     ExchangePageTest()
     {
         writeStyle();
-        writeTable("english-message.ass", "Meldung", "Message");
-        writeTable("english-box.ass", "Box", "Box");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
         clsOptions& o = host.session().Options();
         o.setLanguage(0);
         o.setColorFont(0x000000FF);
@@ -33,17 +33,8 @@ protected:
         host.clientArea()->window()->show();
     }
 
-    void writeTable(const char* file, const char* german, const char* english, const QMap<int, QString>& own = {})
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << (own.contains(k) ? QStringLiteral("%1#%2#%2").arg(k).arg(own[k])
-                                      : QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german),
-                                                                                    QLatin1String(english)));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
     // The caption table, with some lines of its own.
-    void writeStyle(const QMap<int, QString>& own = {}) { writeTable("english-style.ass", "Stil", "Style", own); }
+    void writeStyle(const QMap<int, QString>& own = {}) { folder.writeLanguageTable("english-style.ass", "Stil", "Style", own); }
 
     template <class W>
     W* find(const char* name)

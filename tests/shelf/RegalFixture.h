@@ -31,10 +31,10 @@ protected:
 
     RegalTest()
     {
-        writeTable("english-shelf.ass", "Regal", "Shelf");
-        writeTable("english-box.ass", "Box", "Box");
-        writeTable("english-message.ass", "Meldung", "Message");
-        writeTable("english-style.ass", "Stil", "Style");
+        folder.writeLanguageTable("english-shelf.ass", "Regal", "Shelf");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
+        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
         writePicture(QStringLiteral("shelf.gif"), Qt::darkYellow, 20, 10);
         clsOptions& o = host.session().Options();
         o.setLanguage(0);
@@ -54,13 +54,6 @@ protected:
         });
     }
 
-    void writeTable(const char* file, const char* german, const char* english)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 60; ++k)
-            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
 
     // A picture under any name (written as BMP, read by its content).
     QString writePicture(const QString& relative, Qt::GlobalColor colour, int w = 8, int h = 8)

@@ -39,3 +39,14 @@ QByteArray TempProgramFolder::read(const QString& relative) const
     QFile f(file(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void TempProgramFolder::writeLanguageTable(const char* file, const char* german, const char* english,
+                                           const QMap<int, QString>& own) const
+{
+    QStringList lines;
+    for (int k = 1; k <= 200; ++k)
+        lines << (own.contains(k) ? QStringLiteral("%1#%2#%2").arg(k).arg(own[k])
+                                  : QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german),
+                                                                                QLatin1String(english)));
+    writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
+}

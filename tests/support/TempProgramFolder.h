@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 #include <QStringList>
@@ -20,6 +21,11 @@ public:
     // Writes lines each ended by CR LF; returns the full path.
     QString writeLines(const QString& relative, const QStringList& lines) const;
     QByteArray read(const QString& relative) const;
+    // A language file of the languages folder whose 200 lines name
+    // themselves: line k reads "<german> k" in German and "<english> k" in
+    // English, or the text `own` gives it in both.
+    void writeLanguageTable(const char* file, const char* german, const char* english,
+                            const QMap<int, QString>& own = {}) const;
 
 private:
     QTemporaryDir m_dir;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -59,6 +60,17 @@ inline QString writeList(const TempProgramFolder& folder, const QString& name, c
     const QString path = folder.file(QStringLiteral("lists/") + name + QStringLiteral(".adl"));
     list.Save(path);
     return path;
+}
+
+// The names of the titles in a list file, in its order.
+inline QStringList namesIn(const QString& listPath)
+{
+    clsDatentraegerList list;
+    list.Load(listPath);
+    QStringList names;
+    for (int i = 1; i <= list.getListSize(); ++i)
+        names << list.getDataString(i, clsDatentraegerList::FieldFilmname);
+    return names;
 }
 
 } // namespace TestTitles

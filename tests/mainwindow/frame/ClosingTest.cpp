@@ -20,7 +20,7 @@ class Closing : public FrameTest {
 protected:
     Closing()
     {
-        writeTable("english-shelf.ass", "Regal", "Shelf");
+        folder.writeLanguageTable("english-shelf.ass", "Regal", "Shelf");
         writeGameSettings(folder, 1);
         writeFilmographies(folder);
         std::vector<TitleNames> titles;

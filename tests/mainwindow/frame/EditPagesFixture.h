@@ -4,6 +4,7 @@
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
 #include "tests/support/TestTitles.h"
+#include "tests/support/UserInput.h"
 #include "tests/mainwindow/frame/FrameFixture.h"
 
 #include <QComboBox>
@@ -44,15 +45,7 @@ protected:
             window->session().DVDListe().AddDVD(title(n));
     }
 
-    QStringList storedNames() const
-    {
-        clsDatentraegerList list;
-        list.Load(listPath());
-        QStringList names;
-        for (int i = 1; i <= list.getListSize(); ++i)
-            names << list.getDataString(i, clsDatentraegerList::FieldFilmname);
-        return names;
-    }
+    QStringList storedNames() const { return TestTitles::namesIn(listPath()); }
 
     template <class T = QWidget>
     T* child(const QString& name) const
@@ -65,34 +58,13 @@ protected:
     ucEntry* entry(const QString& name) const { return child<ucEntry>(name); }
 
     // Types into an entry as a user does: the old text is replaced.
-    void type(const QString& entryName, const QString& text)
-    {
-        ucEntry* e = entry(entryName);
-        QLineEdit* box = e->Style() == 2 ? e->findChild<QComboBox*>(QStringLiteral("combo"))->lineEdit()
-                                         : e->findChild<QLineEdit*>(QStringLiteral("text"));
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() < 128;
-        if (ascii)
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text); // as a paste: key events know only ASCII
-    }
+    void type(const QString& entryName, const QString& text) { UserInput::type(entry(entryName), text); }
 
     void click(const QString& buttonName) { QTest::mouseClick(child<QPushButton>(buttonName), Qt::LeftButton); }
 
     QString status() const { return window->Statusleiste()->text(); }
 
-    QStringList listItems(const QString& name) const
-    {
-        QStringList items;
-        auto* list = child<QListWidget>(name);
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
-        return items;
-    }
+    QStringList listItems(const QString& name) const { return UserInput::items(child<QListWidget>(name)); }
 
     RecordingHttp http;
 };

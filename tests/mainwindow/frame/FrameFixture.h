@@ -16,9 +16,9 @@ class FrameTest : public ::testing::Test {
 protected:
     FrameTest()
     {
-        writeTable("english-style.ass", "Stil", "Style");
-        writeTable("english-message.ass", "Meldung", "Message");
-        writeTable("english-box.ass", "Box", "Box");
+        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
         window = std::make_unique<MainWindow>();
         clsOptions& o = window->session().Options();
         o.setLanguage(0);
@@ -31,13 +31,6 @@ protected:
         o.setSound(0);
     }
 
-    void writeTable(const char* file, const char* german, const char* english)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
 
     // A design with an existing background picture, so that start-up shows no message.
     void giveBackground()

@@ -7,6 +7,7 @@
 #include "tests/mainwindow/frame/StartupFixture.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ListClicks.h"
+#include "tests/support/UserInput.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -40,14 +41,7 @@ protected:
     ColorLabel* swatch(const char* name) const { return child<ColorLabel>(name); }
 
     // Writes an entry's text as the program does, past the typing limit.
-    void put(const char* name, const QString& text) const
-    {
-        ucEntry* e = entry(name);
-        const std::int16_t limit = e->MaxCharacters();
-        e->setMaxCharacters(0);
-        e->setValue(text);
-        e->setMaxCharacters(limit);
-    }
+    void put(const char* name, const QString& text) const { UserInput::put(entry(name), text); }
 
     // Chooses a design in the list with the mouse.
     void chooseDesign(const QString& name) const

@@ -6,6 +6,7 @@
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ListClicks.h"
+#include "tests/support/UserInput.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -31,9 +32,9 @@ class SettingsPageTest : public ::testing::Test {
 protected:
     SettingsPageTest()
     {
-        writeTable("english-style.ass", "Stil", "Style");
-        writeTable("english-message.ass", "Meldung", "Message");
-        writeTable("english-box.ass", "Box", "Box");
+        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::darkRed);
         picture.save(folder.file(QStringLiteral("bg.bmp")));
@@ -67,13 +68,6 @@ protected:
         host.clearStatusLine();
     }
 
-    void writeTable(const char* file, const char* german, const char* english)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
 
     template <class T = QWidget>
     T* child(const char* name) const
@@ -87,14 +81,7 @@ protected:
     ColorLabel* swatch(const char* name) const { return child<ColorLabel>(name); }
 
     // Writes an entry's text as the program does, past the typing limit.
-    void put(const char* name, const QString& text) const
-    {
-        ucEntry* e = entry(name);
-        const std::int16_t limit = e->MaxCharacters();
-        e->setMaxCharacters(0);
-        e->setValue(text);
-        e->setMaxCharacters(limit);
-    }
+    void put(const char* name, const QString& text) const { UserInput::put(entry(name), text); }
 
     // Chooses a design in the list with the mouse.
     void chooseDesign(const QString& name) const

@@ -4,6 +4,7 @@
 #include "controls/ucText.h"
 #include "data/clsDatentraeger.h"
 #include "tests/support/TestTitles.h"
+#include "tests/support/UserInput.h"
 #include "data/clsDatentraegerList.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
@@ -35,9 +36,9 @@ class PagesOnHostTest : public ::testing::Test {
 protected:
     PagesOnHostTest()
     {
-        writeTable("english-style.ass", "Stil", "Style");
-        writeTable("english-message.ass", "Meldung", "Message");
-        writeTable("english-box.ass", "Box", "Box");
+        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
+        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
+        folder.writeLanguageTable("english-box.ass", "Box", "Box");
         clsOptions& o = session().Options();
         o.setLanguage(0);
         o.setColorFont(0x000000FF);       // red
@@ -56,13 +57,6 @@ protected:
         };
     }
 
-    void writeTable(const char* file, const char* german, const char* english)
-    {
-        QStringList lines;
-        for (int k = 1; k <= 200; ++k)
-            lines << QStringLiteral("%1#%2 %1#%3 %1").arg(k).arg(QLatin1String(german), QLatin1String(english));
-        folder.writeLines(QStringLiteral("languages/") + QLatin1String(file), lines);
-    }
 
     // Page switches reach a page built by the test: every routed page is
     // hidden, then the one asked for shows itself.
@@ -95,14 +89,7 @@ protected:
     static QString msg(int k) { return QStringLiteral("Meldung %1").arg(k); }
     static QString style(int k) { return QStringLiteral("Stil %1").arg(k); }
 
-    QStringList listItems(const QString& name) const
-    {
-        QStringList items;
-        auto* list = child<QListWidget>(name);
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
-        return items;
-    }
+    QStringList listItems(const QString& name) const { return UserInput::items(child<QListWidget>(name)); }
 
     // Types into the multi-line box of a labelled text control.
     void typeInto(const QString& ucTextName, const QString& text)
@@ -187,32 +174,10 @@ protected:
             session().DVDListe().AddDVD(title(n));
     }
 
-    QStringList storedNames() const
-    {
-        clsDatentraegerList list;
-        list.Load(listPath());
-        QStringList names;
-        for (int i = 1; i <= list.getListSize(); ++i)
-            names << list.getDataString(i, clsDatentraegerList::FieldFilmname);
-        return names;
-    }
+    QStringList storedNames() const { return TestTitles::namesIn(listPath()); }
 
     // Types into an entry as a user does: the old text is replaced.
-    void type(const QString& entryName, const QString& text)
-    {
-        ucEntry* e = entry(entryName);
-        QLineEdit* box = e->Style() == 2 ? e->findChild<QComboBox*>(QStringLiteral("combo"))->lineEdit()
-                                         : e->findChild<QLineEdit*>(QStringLiteral("text"));
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() < 128;
-        if (ascii)
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text); // as a paste: key events know only ASCII
-    }
+    void type(const QString& entryName, const QString& text) { UserInput::type(entry(entryName), text); }
 
     RecordingHttp http;
 };

@@ -61,7 +61,7 @@ TEST_F(StatistikTest, ReportOfASmallCollection)
 
 TEST_F(StatistikTest, LongLabelsAreNotCut)
 {
-    writeTable("english-style.ass", "Eine sehr lange Beschriftung Nummer", "x");
+    folder.writeLanguageTable("english-style.ass", "Eine sehr lange Beschriftung Nummer", "x");
     session().LoadLanguages();
     page->SetDesignStatistik();
     useCollection({title(QStringLiteral("Alien"))});
