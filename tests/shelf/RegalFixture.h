@@ -5,6 +5,7 @@
 #include "platform/RandomSource.h"
 #include "shelf/Regal.h"
 #include "shelf/ShelfCanvas.h"
+#include "tests/support/PageTestSettings.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ScriptedMessages.h"
@@ -32,9 +33,7 @@ protected:
     RegalTest()
     {
         folder.writeLanguageTable("english-shelf.ass", "Regal", "Shelf");
-        folder.writeLanguageTable("english-box.ass", "Box", "Box");
-        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
-        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
+        PageTestSettings::writeLanguages(folder);
         writePicture(QStringLiteral("shelf.gif"), Qt::darkYellow, 20, 10);
         clsOptions& o = host.session().Options();
         o.setLanguage(0);

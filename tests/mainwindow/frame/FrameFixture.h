@@ -2,6 +2,7 @@
 
 #include "mainwindow/frame/MainWindow.h"
 #include "tests/support/FixedScreen.h"
+#include "tests/support/PageTestSettings.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -16,19 +17,9 @@ class FrameTest : public ::testing::Test {
 protected:
     FrameTest()
     {
-        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
-        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
-        folder.writeLanguageTable("english-box.ass", "Box", "Box");
+        PageTestSettings::writeLanguages(folder);
         window = std::make_unique<MainWindow>();
-        clsOptions& o = window->session().Options();
-        o.setLanguage(0);
-        o.setColorFont(0x000000FF);       // red
-        o.setColorBG(0x00FF0000);         // blue
-        o.setColorEntryFont(0x0000FF00);  // green
-        o.setColorEntryBG(0x00FFFFFF);
-        o.setColorRating(0x0000FFFF);     // yellow
-        o.setOwnLabelCaption(QStringLiteral("Extras"));
-        o.setSound(0);
+        PageTestSettings::apply(window->session().Options());
     }
 
 

@@ -6,6 +6,7 @@
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ListClicks.h"
+#include "tests/support/PageTestSettings.h"
 #include "tests/support/UserInput.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
@@ -32,9 +33,7 @@ class SettingsPageTest : public ::testing::Test {
 protected:
     SettingsPageTest()
     {
-        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
-        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
-        folder.writeLanguageTable("english-box.ass", "Box", "Box");
+        PageTestSettings::writeLanguages(folder);
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::darkRed);
         picture.save(folder.file(QStringLiteral("bg.bmp")));

@@ -8,6 +8,7 @@
 #include "data/clsDatentraegerList.h"
 #include "tests/support/FakePageHost.h"
 #include "tests/support/FixedScreen.h"
+#include "tests/support/PageTestSettings.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/TempProgramFolder.h"
@@ -36,18 +37,8 @@ class PagesOnHostTest : public ::testing::Test {
 protected:
     PagesOnHostTest()
     {
-        folder.writeLanguageTable("english-style.ass", "Stil", "Style");
-        folder.writeLanguageTable("english-message.ass", "Meldung", "Message");
-        folder.writeLanguageTable("english-box.ass", "Box", "Box");
-        clsOptions& o = session().Options();
-        o.setLanguage(0);
-        o.setColorFont(0x000000FF);       // red
-        o.setColorBG(0x00FF0000);         // blue
-        o.setColorEntryFont(0x0000FF00);  // green
-        o.setColorEntryBG(0x00FFFFFF);
-        o.setColorRating(0x0000FFFF);     // yellow
-        o.setOwnLabelCaption(QStringLiteral("Extras"));
-        o.setSound(0);
+        PageTestSettings::writeLanguages(folder);
+        PageTestSettings::apply(session().Options());
         session().LoadLanguages();
         host.onHideAllPages = [this] { hideAll(); };
         host.onShowPage = [this](int page) {
