@@ -3,6 +3,7 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 #include "controls/ucEntry.h"
+#include "data/BoxTexts.h"
 #include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
 #include "data/StyleTexts.h"
@@ -13,6 +14,7 @@
 #include "session/Session.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ProgressService.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -240,8 +242,21 @@ void PageImport::btImportieren_Click()
     bool imported = false;
     {
         const WaitCursor busy;
+        // A reader that runs long gets a display: the window stays painted,
+        // and Cancel stops the reader. It comes up only when first asked.
+        ProgressService* progress = nullptr;
+        const auto goOn = [&] {
+            if (!progress) {
+                progress = &Progress::get();
+                progress->begin(m_host.session().StyleTexts().MultiWord(StyleText::ImportButton),
+                                m_host.session().BoxTexts().MultiWord(BoxText::CancelButton), 0);
+            }
+            return progress->step(0, QFileInfo(workbook).fileName());
+        };
         imported = m_excel.ExcelImport(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
-                                       m_checkImpFirstLine->isChecked(), rows);
+                                       m_checkImpFirstLine->isChecked(), rows, goOn);
+        if (progress)
+            progress->end();
     }
     m_host.StatusMsg(imported ? MessageText::ImportFinished : MessageText::Failed);
 }

@@ -20,6 +20,9 @@
 
 namespace {
 
+// As the system follows them when it opens a file.
+constexpr int kMaxLinks = 40;
+
 // The disk (or the user's quota) is full, or the file reached the size the
 // process may write. Qt reports a short write without a reason ("Unknown
 // error"), so errno, the size limit and the free space are asked as well.
@@ -103,15 +106,22 @@ WholeFileWriter::WholeFileWriter(const QString& path, Series& series)
 
 void WholeFileWriter::openTemporary()
 {
-    // A link is followed, as the synced writer does, rather than replaced.
+    // Links are followed to their end, as the synced writer does: the file
+    // is replaced, never a link on the way.
     m_target = m_path;
     struct stat old{};
     bool hadOld = ::lstat(QFile::encodeName(m_target).constData(), &old) == 0;
-    if (hadOld && S_ISLNK(old.st_mode)) {
+    for (int links = 0; hadOld && S_ISLNK(old.st_mode); ++links) {
+        if (links == kMaxLinks)
+            throw writeError(m_path, nullptr, ELOOP);
         m_target = QFileInfo(m_target).symLinkTarget();
-        hadOld = ::stat(QFile::encodeName(m_target).constData(), &old) == 0;
+        hadOld = ::lstat(QFile::encodeName(m_target).constData(), &old) == 0;
     }
     hadOld = hadOld && S_ISREG(old.st_mode);
+    // Only the folder must be writable to put a new file in place; a file
+    // that the user could not write is refused, as the synced writer does.
+    if (hadOld && ::access(QFile::encodeName(m_target).constData(), W_OK) != 0)
+        throw writeError(m_path, nullptr, errno);
     const std::optional<mode_t> mode = hadOld ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt;
     if (m_series && hadOld) {
         m_exchange = true;

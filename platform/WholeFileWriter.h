@@ -9,7 +9,8 @@
 class QFileDevice;
 
 // Replaces a whole file: the new bytes go into a temporary file beside it,
-// which takes the file's place only at commit(). A write that fails, or a
+// which takes the file's place only at commit(). A path through symbolic
+// links names the file at their end, which is replaced; the links stay. A write that fails, or a
 // writer dropped before commit(), leaves the old file as it was. Every
 // failure is an input/output error that names the file and the cause; a
 // full disk (or a file past the size the process may write) says "disk full
@@ -41,7 +42,8 @@ public:
         QString m_spare;
     };
 
-    // Input/output error when the temporary file cannot be made.
+    // Input/output error when the temporary file cannot be made, or the
+    // file is one that the user could not write.
     explicit WholeFileWriter(const QString& path, Durability durability = Durability::Synced);
     // Unsynced, in a series.
     WholeFileWriter(const QString& path, Series& series);

@@ -26,7 +26,7 @@ void Workbook::checkCellIndex(int row, int column)
         throw RuntimeError(ErrorKind::Index, QStringLiteral("cell %1/%2 lies outside a sheet").arg(row).arg(column));
 }
 
-std::unique_ptr<Workbook> Workbook::open(const QString& path)
+std::unique_ptr<Workbook> Workbook::open(const QString& path, const std::function<bool()>& goOn)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         throw RuntimeError(ErrorKind::FileNotFound, path);
@@ -38,6 +38,6 @@ std::unique_ptr<Workbook> Workbook::open(const QString& path)
     if (magic.startsWith("PK"))
         return std::make_unique<XlsxWorkbook>(path);
     if (magic == QByteArray::fromHex("D0CF11E0A1B11AE1"))
-        return std::make_unique<XlsWorkbook>(path);
+        return std::make_unique<XlsWorkbook>(path, goOn);
     throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is no workbook").arg(path));
 }

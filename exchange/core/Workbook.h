@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The value of one sheet cell as a reader sees it.
@@ -38,7 +39,9 @@ public:
     // Opens the workbook at path and takes its active sheet. The format is
     // recognised by the file's content, not by its name: Office Open XML
     // (.xlsx) is read and written, the binary format (.xls) only read.
-    static std::unique_ptr<Workbook> open(const QString& path);
+    // goOn is asked now and then while a binary workbook is read in its
+    // own process; false stops the read, which fails.
+    static std::unique_ptr<Workbook> open(const QString& path, const std::function<bool()>& goOn = {});
 
     virtual bool isWritable() const = 0;
     // Empty for a cell outside the sheet's filled range. An index error for

@@ -85,28 +85,41 @@ void XlsWorkbook::setReaderProgram(const QString& path) { readerOverride() = pat
 
 void XlsWorkbook::setWallTime(int ms) { wallTimeMs() = ms > 0 ? ms : kWallTimeMs; }
 
-XlsWorkbook::XlsWorkbook(const QString& path) : m_path(path)
+XlsWorkbook::XlsWorkbook(const QString& path, const std::function<bool()>& goOn) : m_path(path)
 {
     if (QFileInfo(path).size() > kMaxFileBytes)
         damaged(path, QStringLiteral("file too large"));
-    m_answer = runReader();
+    m_answer = runReader(goOn);
     parse();
 }
 
 XlsWorkbook::~XlsWorkbook() = default;
 
-QByteArray XlsWorkbook::runReader() const
+QByteArray XlsWorkbook::runReader(const std::function<bool()>& goOn) const
 {
+    // One limit for the whole read: starting, answering and ending.
+    const QDeadlineTimer deadline(wallTimeMs());
+    QDeadlineTimer nextGoOn(kGoOnIntervalMs);
+    // The time to wait for the reader before the next look: up to the
+    // limit, or up to the next question.
+    const auto waitMs = [&] {
+        const QDeadlineTimer until = goOn ? std::min(deadline, nextGoOn) : deadline;
+        return static_cast<int>(std::max<qint64>(1, until.remainingTime()));
+    };
+
     QProcess reader;
+    // Once the reader has closed its output, waiting for output returns at
+    // once: then only its end is waited for.
+    bool outputClosed = false;
+    QObject::connect(&reader, &QProcess::readChannelFinished, [&] { outputClosed = true; });
     reader.setProgram(readerProgram());
     reader.setArguments({m_path});
     reader.setStandardInputFile(QProcess::nullDevice());
     reader.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     reader.start(QIODevice::ReadOnly);
-    if (!reader.waitForStarted(wallTimeMs()))
+    if (!reader.waitForStarted(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot start %1").arg(reader.program()));
 
-    const QDeadlineTimer deadline(wallTimeMs());
     QByteArray answer;
     const auto stop = [&](const QString& why) {
         reader.kill();
@@ -121,10 +134,19 @@ QByteArray XlsWorkbook::runReader() const
             break;
         if (deadline.hasExpired())
             stop(QStringLiteral("the reader took too long"));
-        const int ms = static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
-        // Output closed but still running: nothing more can come but the end.
-        if (!reader.waitForReadyRead(ms) && reader.state() != QProcess::NotRunning)
-            reader.waitForFinished(ms);
+        if (goOn && nextGoOn.hasExpired()) {
+            if (!goOn()) {
+                reader.kill();
+                reader.waitForFinished(-1);
+                throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: reading cancelled").arg(m_path));
+            }
+            nextGoOn.setRemainingTime(kGoOnIntervalMs);
+            continue; // the question took its time: the limit is looked at first
+        }
+        if (outputClosed)
+            reader.waitForFinished(waitMs());
+        else
+            reader.waitForReadyRead(waitMs());
     }
     answer += reader.readAllStandardOutput();
     if (answer.size() > kMaxAnswerBytes)

@@ -3,6 +3,7 @@
 #include "exchange/core/Workbook.h"
 
 #include <QByteArray>
+#include <functional>
 #include <vector>
 
 // A workbook of the older binary format (.xls), read only. The reading runs
@@ -16,8 +17,13 @@ public:
     // Longer answers are refused, and the reader stopped.
     static constexpr qint64 kMaxAnswerBytes = 2 * kMaxFileBytes;
     static constexpr int kWallTimeMs = 30000;
+    // How often goOn is asked while the reader runs.
+    static constexpr int kGoOnIntervalMs = 100;
 
-    explicit XlsWorkbook(const QString& path);
+    // goOn, when given, is asked every kGoOnIntervalMs while the reader
+    // runs (the window's chance to paint and to cancel); false stops the
+    // reader and fails the read.
+    explicit XlsWorkbook(const QString& path, const std::function<bool()>& goOn = {});
     ~XlsWorkbook() override;
     XlsWorkbook(const XlsWorkbook&) = delete;
     XlsWorkbook& operator=(const XlsWorkbook&) = delete;
@@ -57,6 +63,6 @@ private:
     quint32 m_rows = 0;
     quint32 m_columns = 0;
 
-    QByteArray runReader() const;
+    QByteArray runReader(const std::function<bool()>& goOn) const;
     void parse();
 };

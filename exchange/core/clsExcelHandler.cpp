@@ -119,7 +119,8 @@ bool clsExcelHandler::ExcelExport(const clsTranslation& captions, const clsDaten
 }
 
 bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString& workbookPath,
-                                  const QString& listPath, const QString& columnOrder, bool headerRow, int rowCount)
+                                  const QString& listPath, const QString& columnOrder, bool headerRow, int rowCount,
+                                  const std::function<bool()>& goOn)
 {
     // Column k reads the field of the first caption equal to token k. An
     // empty token reads nothing, even where a caption is missing from the
@@ -136,7 +137,7 @@ bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString&
         const int firstRow = headerRow ? 2 : 1;
         if (rowCount > clsDatentraegerList::kMaxTitles)
             throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 rows").arg(rowCount));
-        const auto book = Workbook::open(Paths::resolve(workbookPath));
+        const auto book = Workbook::open(Paths::resolve(workbookPath), goOn);
         std::vector<clsDatentraeger> rows;
         rows.reserve(static_cast<size_t>(std::max(rowCount, 0)));
         for (int row = firstRow; row < firstRow + rowCount; ++row) {

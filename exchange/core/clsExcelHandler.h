@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class clsDatentraegerList;
 class clsTranslation;
@@ -34,7 +35,10 @@ public:
     // workbook's active sheet into a new list, column k holding the field
     // that part k of columnOrder (split at ",") names by its caption, and
     // writes the list file. False, with no list file written, when the
-    // workbook cannot be read or a number cell does not convert.
+    // workbook cannot be read or a number cell does not convert. goOn is
+    // asked now and then while a binary (.xls) workbook is read; false
+    // stops the reading, and the import fails.
     bool ExcelImport(const clsTranslation& captions, const QString& workbookPath, const QString& listPath,
-                     const QString& columnOrder, bool headerRow, int rowCount);
+                     const QString& columnOrder, bool headerRow, int rowCount,
+                     const std::function<bool()>& goOn = {});
 };

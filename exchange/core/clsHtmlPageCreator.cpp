@@ -188,7 +188,16 @@ void createDVDEntry(QString& page, const QString& filmname, const QString& cover
 }
 
 // Pages are made again from the collection at any time: each replaces the
-// old one whole, but is not waited for on the disk.
+// old one whole, but is not waited for on the disk. The file ends with the
+// page and one CR LF.
+void writeHtmlFile(const QString& path, const QByteArray& page, WholeFileWriter::Series& series)
+{
+    WholeFileWriter writer(path, series);
+    writer.write(page);
+    writer.write("\r\n", 2);
+    writer.commit();
+}
+
 // Pages of an earlier, longer export would stay reachable by their names.
 void removePagesAbove(int pages)
 {
@@ -256,7 +265,8 @@ void clsHtmlPageCreator::AddDVD(const clsDatentraeger& title)
 clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslation& captions, int perPage)
 {
     Result result;
-    if (perPage < 1) {
+    // No number of titles per page fits an empty collection.
+    if (perPage < 1 || m_records.empty()) {
         result.outcome = Outcome::BadTitlesPerPage;
         return result;
     }
@@ -299,7 +309,8 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     const QString currency = escaped(u' ' + settings.CurrencyChar());
 
     const int count = getCount();
-    const int pages = std::max(1, (count + perPage - 1) / perPage);
+    // Rounded up without count + perPage, which any perPage may overflow.
+    const int pages = (count - 1) / perPage + 1;
 
     Values values;
     values[Menue] = createMenu(pages, menuEntry, values);
@@ -317,7 +328,7 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
     QString text;
     head.appendTo(text, values);
     const QByteArray pageHead = text.toUtf8();
-    const QByteArray pageTail = QByteArrayLiteral("</table>\r\n</body>\r\n</html>\r\n");
+    const QByteArray pageTail = QByteArrayLiteral("</table>\r\n</body>\r\n</html>");
     QByteArray page;
     WholeFileWriter::Series series;
     for (int p = 1; p <= pages; ++p) {
@@ -329,7 +340,7 @@ clsHtmlPageCreator::Result clsHtmlPageCreator::createHTMLFiles(const clsTranslat
         page.resize(0);
         page.append(pageHead).append(text.toUtf8()).append(pageTail);
         try {
-            WholeFileWriter::writeFile(pagePath(p), page, series);
+            writeHtmlFile(pagePath(p), page, series);
         } catch (const RuntimeError& e) {
             result.outcome = Outcome::PageNotWritten;
             result.file = pagePath(p);

@@ -47,10 +47,11 @@ public:
     void setFontcolor(const QString& text) { m_fontColor = text; }
     void SetCaption(const QString& text) { m_caption = text; }
 
-    // Writes pages of perPage titles (the last one takes the rest; at least
-    // one page). Every template is read before the first page is written;
-    // a page that cannot be written stops the export and the pages before it
-    // stay. Labels come from the caption table, the free field's caption
+    // Writes pages of perPage titles (the last one takes the rest). An
+    // empty collection is refused as a bad number of titles per page, and
+    // nothing is written. Every template is read before the first page is
+    // written; a page that cannot be written stops the export and the pages
+    // before it stay. Labels come from the caption table, the free field's caption
     // and the currency sign from the settings file. After a full export the
     // pages numbered above the last one are removed.
     Result createHTMLFiles(const clsTranslation& captions, int perPage);

@@ -5,6 +5,7 @@
 
 #include "exchange/xlsreader/ActiveSheet.h"
 #include "exchange/xlsreader/XlsAnswer.h"
+#include "platform/Sanitizers.h"
 
 #include <freexl.h>
 #include <sys/resource.h>
@@ -16,7 +17,7 @@
 #include <fstream>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
+#if QUORDVD_ADDRESS_SANITIZER
 // FreeXL leaks on every refused file; that must not turn into a failing exit.
 extern "C" int __lsan_is_turned_off() { return 1; }
 #endif
@@ -39,7 +40,7 @@ void limitResources()
 {
     limit(RLIMIT_CPU, kCpuSeconds);
     limit(RLIMIT_CORE, 0);
-#if !defined(__SANITIZE_ADDRESS__)
+#if !QUORDVD_ADDRESS_SANITIZER
     // The address sanitizer reserves terabytes of shadow memory up front.
     limit(RLIMIT_AS, kAddressSpaceBytes);
 #endif

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QProgressDialog>
 
 QtProgressService::QtProgressService() = default;
@@ -11,6 +12,10 @@ QtProgressService::~QtProgressService() = default;
 void QtProgressService::begin(const QString& title, const QString& cancelText, int total)
 {
     m_dialog = std::make_unique<QProgressDialog>(QString(), cancelText, 0, total, QApplication::activeWindow());
+    // Labels may name a file of the user's: shown as it is, never as markup.
+    auto* label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    m_dialog->setLabel(label);
     m_dialog->setWindowTitle(title);
     // Every window waits: a second action started meanwhile would run inside this one.
     m_dialog->setWindowModality(Qt::ApplicationModal);

@@ -304,12 +304,17 @@ TEST_F(HtmlButtonTest, MoreTitlesPerPageThanTheCollectionHoldsMakeOnePage)
         EXPECT_TRUE(site(1).contains("Film 01"));
         EXPECT_TRUE(site(1).contains("Film 05"));
     }
-    // An empty collection gives one page without titles.
+    // No number of titles per page fits an empty collection: nothing is written.
     setCollection(L());
-    page->ShowExport();
-    EXPECT_EQ(press("btHTMLexport"), 16);
-    EXPECT_EQ(pages(), QStringList{"website1.htm"});
-    EXPECT_FALSE(site(1).contains("Film 01"));
+    for (const char* number : {"10", "1"}) {
+        SCOPED_TRACE(number);
+        page->ShowExport();
+        type(perPage, number);
+        EXPECT_EQ(press("btHTMLexport"), 24);
+        EXPECT_EQ(host.log.last(), "StatusMsg 24");
+        EXPECT_EQ(pages(), QStringList{"website1.htm"});
+        EXPECT_TRUE(site(1).contains("Film 05"));
+    }
 }
 
 TEST_F(HtmlButtonTest, StopsAtAPageThatCannotBeWritten)

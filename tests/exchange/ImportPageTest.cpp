@@ -3,9 +3,11 @@
 #include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
 #include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedProgress.h"
 #include "tests/support/UserInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -254,6 +256,7 @@ TEST_F(ImportPageTest, EntriesAreCheckedBeforeTheWorkbookIsRead)
 
 TEST_F(ImportPageTest, ImportsAWorkbookIntoANewListOnceAndLeavesTheCollectionAlone)
 {
+    ScriptedProgress progress; // a slow reader may bring up its display
     for (const char* book : {"titles.xlsx", "titles.xls"}) {
         SCOPED_TRACE(book);
         const QString listName = QStringLiteral("Import ") + QString::fromLatin1(book);
@@ -283,6 +286,46 @@ TEST_F(ImportPageTest, ImportsAWorkbookIntoANewListOnceAndLeavesTheCollectionAlo
         click(find<QPushButton>("btImportieren"));
         EXPECT_EQ(host.lastStatus(), 12);
         EXPECT_EQ(folder.read("lists/" + listName + ".adl"), written);
+    }
+}
+
+// A reader that runs long brings up a display with Cancel, which stops it:
+// the import fails and writes nothing. A quick read shows none.
+TEST_F(ImportPageTest, ASlowReaderShowsADisplayWhoseCancelStopsIt)
+{
+    const QString book = fixture("titles.xls");
+    {
+        SCOPED_TRACE("quick");
+        ScriptedProgress progress;
+        ASSERT_EQ(import(fixture("titles.xlsx"), "Schnell", "4", true), 18);
+        EXPECT_TRUE(progress.totals.empty());
+    }
+    {
+        SCOPED_TRACE("slow");
+        ScriptedReader reader(QStringLiteral("sleep 0.5\nexec '%1' \"$1\"").arg(QStringLiteral(QUORDVD_XLS_READER)));
+        ScriptedProgress progress;
+        ASSERT_EQ(import(book, "Langsam", "4", true), 18);
+        EXPECT_EQ(progress.titles, QStringList{"Stil 152"});
+        EXPECT_EQ(progress.cancelTexts, QStringList{"Box 32"});
+        EXPECT_EQ(progress.totals, std::vector<int>{0});
+        EXPECT_GE(progress.labels.size(), 2);
+        EXPECT_EQ(progress.labels.first(), "titles.xls");
+        L imported;
+        imported.Load(listFile("Langsam"));
+        EXPECT_EQ(imported.getListSize(), 4);
+    }
+    {
+        SCOPED_TRACE("cancelled");
+        ScriptedReader reader(QStringLiteral("exec sleep 30"));
+        ScriptedProgress progress;
+        progress.cancelAfter(0);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(import(book, "Abgebrochen", "4", true), 19);
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_EQ(progress.totals.size(), 1u);
+        EXPECT_FALSE(QFileInfo::exists(listFile("Abgebrochen")));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 }
 

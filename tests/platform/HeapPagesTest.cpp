@@ -1,4 +1,5 @@
 #include "platform/HeapPages.h"
+#include "platform/Sanitizers.h"
 
 #include <QFile>
 #include <QString>
@@ -47,7 +48,7 @@ QByteArray largePageMode()
 
 TEST(HeapPages, ABufferOfSomeMegabytesLiesWhereLargePagesMayBeUsed)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if QUORDVD_ADDRESS_SANITIZER
     GTEST_SKIP() << "the sanitizer's allocator has its own heap";
 #endif
     if (!largePageMode().contains("[madvise]") && !largePageMode().contains("[always]"))

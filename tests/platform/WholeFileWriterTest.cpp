@@ -1,5 +1,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/WholeFileWriter.h"
+#include "tests/support/AsOtherUser.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +28,21 @@ QStringList filesIn(const TempProgramFolder& folder)
 {
     return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
+
+// Each way of writing a whole file, a series of one file included.
+const struct {
+    const char* name;
+    std::function<void(const QString&, const QByteArray&)> write;
+} kWriters[] = {
+    {"synced", [](const QString& path, const QByteArray& b) { WholeFileWriter::writeFile(path, b); }},
+    {"unsynced",
+     [](const QString& path, const QByteArray& b) { WholeFileWriter::writeFile(path, b, Durability::Unsynced); }},
+    {"series",
+     [](const QString& path, const QByteArray& b) {
+         WholeFileWriter::Series series;
+         WholeFileWriter::writeFile(path, b, series);
+     }},
+};
 
 TEST(WholeFileWriter, ReplacesTheFileAndKeepsItsPermissionsAndLink)
 {
@@ -155,6 +174,89 @@ TEST(WholeFileWriter, ASeriesReplacesEveryFileAndLeavesNoOtherBehind)
     EXPECT_EQ(folder.read(QStringLiteral("page5.htm")), "new 5");
     EXPECT_EQ(QFile::permissions(page2), before);
     EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("page4.htm"))).isDir());
+}
+
+// Only the file at the end of a chain of links is replaced; every link stays.
+TEST(WholeFileWriter, FollowsLinksToTheirEnd)
+{
+    for (const auto& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("page.htm"), "old");
+        ASSERT_TRUE(QFile::link(QStringLiteral("page.htm"), folder.file(QStringLiteral("middle.htm"))));
+        ASSERT_TRUE(QFile::link(QStringLiteral("middle.htm"), folder.file(QStringLiteral("website1.htm"))));
+        // A link to a file not there yet makes the file.
+        ASSERT_TRUE(QFile::link(QStringLiteral("gone.htm"), folder.file(QStringLiteral("website2.htm"))));
+
+        writer.write(folder.file(QStringLiteral("website1.htm")), "new");
+        writer.write(folder.file(QStringLiteral("website2.htm")), "made");
+        EXPECT_EQ(folder.read(QStringLiteral("page.htm")), "new");
+        EXPECT_EQ(folder.read(QStringLiteral("gone.htm")), "made");
+        EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("website1.htm"))).symLinkTarget(),
+                  folder.file(QStringLiteral("middle.htm")));
+        EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("middle.htm"))).symLinkTarget(),
+                  folder.file(QStringLiteral("page.htm")));
+        EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("website2.htm"))).symLinkTarget(),
+                  folder.file(QStringLiteral("gone.htm")));
+        EXPECT_EQ(filesIn(folder),
+                  (QStringList{"gone.htm", "middle.htm", "page.htm", "website1.htm", "website2.htm"}));
+    }
+    // Links in a ring lead to no file: refused, and no link is replaced.
+    for (const auto& writer : {kWriters[1], kWriters[2]}) {
+        SCOPED_TRACE(writer.name);
+        TempProgramFolder folder;
+        ASSERT_TRUE(QFile::link(QStringLiteral("b.htm"), folder.file(QStringLiteral("a.htm"))));
+        ASSERT_TRUE(QFile::link(QStringLiteral("a.htm"), folder.file(QStringLiteral("b.htm"))));
+        EXPECT_THROW(writer.write(folder.file(QStringLiteral("a.htm")), "new"), RuntimeError);
+        EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("a.htm"))).isSymLink());
+        EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("b.htm"))).isSymLink());
+        EXPECT_EQ(filesIn(folder), (QStringList{"a.htm", "b.htm"}));
+    }
+}
+
+// Writing into the folder would do to put a new file in place, but a file
+// that the user could not write is refused, whichever the writer. As root
+// the test runs as another user, for whom root's files are another's.
+TEST(WholeFileWriter, RefusesAFileTheUserCouldNotWrite)
+{
+    for (const auto& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        TempProgramFolder folder;
+        const QString own = folder.write(QStringLiteral("website1.htm"), "read-only");
+        const QString others = folder.write(QStringLiteral("website2.htm"), "another's");
+        ASSERT_TRUE(QFile::link(QStringLiteral("website1.htm"), folder.file(QStringLiteral("link.htm"))));
+        ::chmod(QFile::encodeName(own).constData(), 0444);
+        ::chmod(QFile::encodeName(others).constData(), 0644);
+        const bool asRoot = AsOtherUser::canSwitch();
+        if (asRoot) {
+            for (const QString& mine : {folder.path(), own})
+                ASSERT_EQ(::chown(QFile::encodeName(mine).constData(), AsOtherUser::kUid, AsOtherUser::kGid), 0);
+        }
+        QStringList refused = {own, folder.file(QStringLiteral("link.htm"))};
+        if (asRoot)
+            refused << others;
+
+        {
+            const AsOtherUser user;
+            for (const QString& path : refused) {
+                SCOPED_TRACE(path.toStdString());
+                try {
+                    writer.write(path, "new");
+                    ADD_FAILURE() << "a file the user could not write was replaced";
+                } catch (const RuntimeError& e) {
+                    EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+                    EXPECT_TRUE(e.message().contains(path)) << e.what();
+                }
+            }
+            // The folder is the user's: a new file goes in.
+            writer.write(folder.file(QStringLiteral("website3.htm")), "new");
+        }
+        EXPECT_EQ(folder.read(QStringLiteral("website1.htm")), "read-only");
+        EXPECT_EQ(folder.read(QStringLiteral("website2.htm")), "another's");
+        EXPECT_EQ(folder.read(QStringLiteral("website3.htm")), "new");
+        EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("link.htm"))).isSymLink());
+        EXPECT_EQ(filesIn(folder), (QStringList{"link.htm", "website1.htm", "website2.htm", "website3.htm"}));
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -28,6 +29,33 @@ namespace exchange_test {
     XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
     return true;
 }();
+
+// Stands in for the .xls reader: a shell script of the given lines, run with
+// the workbook's path as $1. The built reader and the default time limit
+// come back afterwards.
+class ScriptedReader {
+public:
+    explicit ScriptedReader(const QString& body)
+    {
+        const QString script = m_dir.path() + QStringLiteral("/reader.sh");
+        QFile s(script);
+        EXPECT_TRUE(s.open(QIODevice::WriteOnly));
+        s.write(QStringLiteral("#!/bin/sh\n%1\n").arg(body).toUtf8());
+        s.close();
+        s.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        XlsWorkbook::setReaderProgram(script);
+    }
+    ~ScriptedReader()
+    {
+        XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+        XlsWorkbook::setWallTime(0);
+    }
+    ScriptedReader(const ScriptedReader&) = delete;
+    ScriptedReader& operator=(const ScriptedReader&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+};
 
 // Not from __FILE__: a compiler cache may make that relative to the build folder.
 inline QString sourceFolder() { return QStringLiteral(QUORDVD_SOURCE_DIR "/tests/exchange"); }

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <limits>
+
 namespace {
 
 using Outcome = clsHtmlPageCreator::Outcome;
@@ -203,6 +205,27 @@ TEST_F(HtmlPageCreatorTest, RefusesBadSettingsBeforeWritingAnything)
         EXPECT_EQ(result.statusMessage(), c.outcome == Outcome::BadTitlesPerPage ? 24 : 25);
         EXPECT_FALSE(pageExists(1));
     }
+}
+
+TEST_F(HtmlPageCreatorTest, AnEmptyCollectionFitsNoTitlesPerPage)
+{
+    folder.write("website1.htm", "earlier");
+    for (const int perPage : {1, 10}) {
+        const auto result = creator.createHTMLFiles(captions, perPage);
+        EXPECT_EQ(result.outcome, Outcome::BadTitlesPerPage) << perPage;
+        EXPECT_EQ(result.statusMessage(), 24);
+        EXPECT_EQ(result.pagesWritten, 0);
+    }
+    EXPECT_EQ(folder.read("website1.htm"), "earlier");
+    EXPECT_EQ(QDir(folder.path()).entryList({"website*"}, QDir::Files | QDir::Hidden), QStringList{"website1.htm"});
+
+    // Any larger number makes one page of every title.
+    for (int i = 1; i <= 3; ++i)
+        creator.AddDVD(bareTitle(QStringLiteral("Title %1").arg(i)));
+    const auto result = creator.createHTMLFiles(captions, std::numeric_limits<int>::max());
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(result.pagesWritten, 1);
+    EXPECT_EQ(page(1).count("<tr><td rowspan"), 3);
 }
 
 TEST_F(HtmlPageCreatorTest, AMissingTemplateStopsTheExportBeforeAnyPage)

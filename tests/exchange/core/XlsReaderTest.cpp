@@ -36,28 +36,22 @@ void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) { std:
 class FakeReader {
 public:
     FakeReader(const QByteArray& answer, const QString& ending)
+        : m_reader(QStringLiteral("cat '%1'\n%2").arg(writeAnswer(answer), ending))
     {
-        const QString answerPath = m_dir.path() + QStringLiteral("/answer.bin");
-        QFile a(answerPath);
-        EXPECT_TRUE(a.open(QIODevice::WriteOnly));
-        a.write(answer);
-        a.close();
-        const QString script = m_dir.path() + QStringLiteral("/reader.sh");
-        QFile s(script);
-        EXPECT_TRUE(s.open(QIODevice::WriteOnly));
-        s.write(QStringLiteral("#!/bin/sh\ncat '%1'\n%2\n").arg(answerPath, ending).toUtf8());
-        s.close();
-        s.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        XlsWorkbook::setReaderProgram(script);
-    }
-    ~FakeReader()
-    {
-        XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
-        XlsWorkbook::setWallTime(0);
     }
 
 private:
+    QString writeAnswer(const QByteArray& answer)
+    {
+        const QString path = m_dir.path() + QStringLiteral("/answer.bin");
+        QFile a(path);
+        EXPECT_TRUE(a.open(QIODevice::WriteOnly));
+        a.write(answer);
+        return path;
+    }
+
     QTemporaryDir m_dir;
+    ScriptedReader m_reader;
 };
 
 // An answer in the reader's form, built up piece by piece.
@@ -195,18 +189,81 @@ TEST(XlsReader, ReaderFailuresAreFailedReads)
         EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
     }
     {
-        SCOPED_TRACE("wall time");
-        FakeReader reader(good, QStringLiteral("exec sleep 30"));
-        XlsWorkbook::setWallTime(300);
-        QElapsedTimer timer;
-        timer.start();
-        EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
-        EXPECT_LT(timer.elapsed(), 10000);
-    }
-    {
         SCOPED_TRACE("no reader");
         XlsWorkbook::setReaderProgram(QStringLiteral("/nonexistent/quordvd-xls"));
         EXPECT_EQ(errorKindOf([&] { Workbook::open(book); }), ErrorKind::InputOutput);
         XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+    }
+}
+
+// A reader that hangs is stopped at the time limit, once for the whole read,
+// whether it keeps its output open, closes it, or keeps writing a little.
+TEST(XlsReader, AHungReaderIsStoppedAtTheTimeLimit)
+{
+    constexpr int kLimitMs = 1000;
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    const struct {
+        const char* name;
+        const char* script;
+        bool asked; // with a question to go on, as the import page asks
+    } cases[] = {
+        {"silent", "exec sleep 30", false},
+        {"output closed", "exec sleep 30 >&-", false},
+        {"trickling", "while :; do printf x; sleep 0.05; done", false},
+        {"silent, asked to go on", "exec sleep 30", true},
+        {"output closed, asked to go on", "exec sleep 30 >&-", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedReader reader(QString::fromLatin1(c.script));
+        XlsWorkbook::setWallTime(kLimitMs);
+        int asked = 0;
+        const std::function<bool()> goOn = [&] { return ++asked > 0; };
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            Workbook::open(book, c.asked ? goOn : std::function<bool()>());
+            ADD_FAILURE() << "a hung reader gave a workbook";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+            EXPECT_TRUE(e.message().contains(QStringLiteral("took too long"))) << e.what();
+        }
+        const qint64 elapsed = timer.elapsed();
+        EXPECT_GE(elapsed, kLimitMs);
+        EXPECT_LT(elapsed, kLimitMs * 3 / 2);
+        if (c.asked) {
+            EXPECT_GE(asked, kLimitMs / XlsWorkbook::kGoOnIntervalMs / 2);
+        }
+    }
+}
+
+// While the reader runs, the question to go on comes again and again (the
+// window paints meanwhile); no stops the reader at once, and the read fails.
+TEST(XlsReader, TheQuestionToGoOnComesWhileTheReaderRuns)
+{
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    {
+        SCOPED_TRACE("answered yes");
+        FakeReader reader(header(1, 1).number(1, 1, 7).end().bytes, QStringLiteral("sleep 0.6"));
+        int asked = 0;
+        const auto wb = Workbook::open(book, [&] { return ++asked > 0; });
+        EXPECT_EQ(wb->cell(1, 1).number, 7);
+        EXPECT_GE(asked, 2);
+    }
+    {
+        SCOPED_TRACE("answered no");
+        ScriptedReader reader(QStringLiteral("exec sleep 30"));
+        int asked = 0;
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            Workbook::open(book, [&] { return ++asked < 3; });
+            ADD_FAILURE() << "a cancelled read gave a workbook";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+            EXPECT_TRUE(e.message().contains(QStringLiteral("cancelled"))) << e.what();
+        }
+        EXPECT_EQ(asked, 3);
+        EXPECT_LT(timer.elapsed(), 3000);
     }
 }

@@ -44,4 +44,17 @@ TEST(QtProgressService, ShowsTheCountAtOnceAndCancelStopsTheNextStep)
     progress.end();
 }
 
+// A label may name a file of the user's: it shows as typed, never as markup.
+TEST(QtProgressService, ShowsTheLabelAsPlainText)
+{
+    QtProgressService progress;
+    progress.begin(QStringLiteral("Import"), QStringLiteral("Cancel"), 0);
+    EXPECT_TRUE(progress.step(0, QStringLiteral("<b>films</b> & more.xls")));
+    auto* label = progress.dialog()->findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), QStringLiteral("<b>films</b> & more.xls"));
+    progress.end();
+}
+
 } // namespace
