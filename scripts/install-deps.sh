@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  timgm6mb-soundfont
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core
   qpdf poppler-utils fonts-liberation2 fonts-urw-base35
