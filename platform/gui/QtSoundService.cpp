@@ -1,9 +1,11 @@
 #include "platform/gui/QtSoundService.h"
 
+#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMediaPlayer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -60,6 +62,9 @@ bool isCompleteWave(const QString& path)
 // Designs get changed and tried; more files than this are not kept loaded.
 constexpr qsizetype kMaxEffects = 8;
 
+// The ending the path functions test: the last three characters.
+bool isMidi(const QString& path) { return path.right(3).compare(QLatin1String("mid"), Qt::CaseInsensitive) == 0; }
+
 } // namespace
 
 QtSoundService::QtSoundService() : m_context(std::make_unique<QObject>()) {}
@@ -79,7 +84,7 @@ QtSoundService::~QtSoundService()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
     for (QSoundEffect* effect : std::as_const(m_effects))
         effect->stop();
-    m_context.reset(); // deletes the effects and any pending check
+    m_context.reset(); // deletes the effects, the MIDI player and any pending check
 }
 
 QSoundEffect* QtSoundService::effectFor(const QString& path) const { return m_effects.value(path, nullptr); }
@@ -124,6 +129,12 @@ void QtSoundService::playNow(const QString& path)
         m_playing->stop();
         m_playing = nullptr;
     }
+    if (m_midi)
+        m_midi->stop();
+    if (isMidi(path)) {
+        playMidi(path);
+        return;
+    }
     QSoundEffect* effect = m_effects.value(path, nullptr);
     if (!effect) {
         if (!isCompleteWave(path))
@@ -140,4 +151,23 @@ void QtSoundService::playNow(const QString& path)
     // QSoundEffect does not play fails to load and plays nothing.
     effect->play();
     m_playing = effect;
+}
+
+void QtSoundService::playMidi(const QString& path)
+{
+    if (!m_midi) {
+        auto* player = new QMediaPlayer(m_context.get());
+        player->setAudioOutput(new QAudioOutput(player));
+        // A player that failed (a damaged file) would hold up the window for a
+        // second at its next stop; it is dropped at once, and the next MIDI
+        // sound gets a new one.
+        QObject::connect(player, &QMediaPlayer::errorOccurred, m_context.get(), [this, player] {
+            if (m_midi == player)
+                m_midi = nullptr;
+            player->deleteLater();
+        });
+        m_midi = player;
+    }
+    m_midi->setSource(QUrl::fromLocalFile(path));
+    m_midi->play(); // from the start, also when the same file played last
 }

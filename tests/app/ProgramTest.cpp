@@ -12,6 +12,7 @@
 #include "tests/support/RecordingServices.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedRandom.h"
+#include "tests/support/SoundFiles.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QDeadlineTimer>
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -32,6 +34,9 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -301,6 +306,131 @@ TEST(Executable, AFileSizeLimitDoesNotEndTheProgram)
     program.waitForFinished(5000);
     if (finished) {
         EXPECT_EQ(status, QProcess::NormalExit) << "ended by a signal";
+    }
+}
+
+// A sound server of the test's own: PulseAudio with one null sink, whose
+// monitor gives back what was played into it.
+class PrivateSoundServer {
+public:
+    PrivateSoundServer()
+    {
+        const QString server = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (!m_dir.isValid() || server.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty())
+            return;
+        m_socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+            env.insert(QString::fromLatin1(name), m_dir.path());
+        m_server.setProcessEnvironment(env);
+        m_server.setStandardOutputFile(QProcess::nullDevice());
+        m_server.setStandardErrorFile(QProcess::nullDevice());
+        m_server.start(server, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                                QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                                QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=test"),
+                                QStringLiteral("-L"),
+                                QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        QDeadlineTimer deadline(10000);
+        while (m_server.state() != QProcess::NotRunning && !QFileInfo::exists(m_socket) && !deadline.hasExpired())
+            m_server.waitForFinished(50);
+    }
+    ~PrivateSoundServer()
+    {
+        m_server.terminate();
+        if (!m_server.waitForFinished(5000)) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+    bool running() const { return m_server.state() == QProcess::Running && QFileInfo::exists(m_socket); }
+    QString address() const { return QStringLiteral("unix:") + m_socket; }
+
+    // Starts recording what the sink plays, as 16-bit mono samples.
+    bool record(QProcess& recorder) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PULSE_SERVER"), address());
+        recorder.setProcessEnvironment(env);
+        recorder.start(QStringLiteral("parec"),
+                       {QStringLiteral("-d"), QStringLiteral("test.monitor"), QStringLiteral("--raw"),
+                        QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"), QStringLiteral("--rate=22050")});
+        return recorder.waitForStarted(10000);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_socket;
+};
+
+// The loudest sample, 0 to 32768, of 16-bit samples; an odd byte is kept for the next call.
+int peakOf(QByteArray& samples)
+{
+    int peak = 0;
+    const qsizetype whole = samples.size() & ~qsizetype(1);
+    for (qsizetype i = 0; i < whole; i += 2) {
+        qint16 v;
+        std::memcpy(&v, samples.constData() + i, 2);
+        peak = std::max(peak, std::abs(int(v)));
+    }
+    samples.remove(0, whole);
+    return peak;
+}
+
+// The start sound of the shipped design (WAV) and of a design whose start
+// sound is a MIDI file reach a real sound server.
+TEST(Executable, TheStartSoundReachesTheSoundServer)
+{
+    PrivateSoundServer server;
+    if (!server.running())
+        GTEST_SKIP() << "no sound server could be started (pulseaudio and parec are needed)";
+    for (const char* start : {"start.wav", "start.mid"}) {
+        SCOPED_TRACE(start);
+        QTemporaryDir dir;
+        QProcess program;
+        ASSERT_TRUE(preparePortable(dir, program));
+        QDir(dir.path()).mkpath(QStringLiteral("designs"));
+        QDir(dir.path()).mkpath(QStringLiteral("sounds"));
+        {
+            QFile shipped(kResources + QStringLiteral("/designs/Standard.asd"));
+            ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+            QByteArray design = shipped.readAll();
+            design.replace("sounds\\start.wav", QByteArray("sounds\\") + start);
+            QFile own(dir.filePath(QStringLiteral("designs/Standard.asd")));
+            ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+            own.write(design);
+            QFile tune(dir.filePath(QStringLiteral("sounds/start.mid")));
+            ASSERT_TRUE(tune.open(QIODevice::WriteOnly));
+            tune.write(midiFile());
+        }
+        QProcessEnvironment env = program.processEnvironment();
+        env.insert(QStringLiteral("PULSE_SERVER"), server.address());
+        program.setProcessEnvironment(env);
+
+        QProcess recorder;
+        ASSERT_TRUE(server.record(recorder));
+        program.start();
+        ASSERT_TRUE(program.waitForStarted(10000));
+        // Silence is 0 on the sink; the sound is far above a whisper.
+        int peak = 0;
+        QByteArray samples;
+        QDeadlineTimer deadline(30000);
+        while (peak < 100 && !deadline.hasExpired() && program.state() == QProcess::Running &&
+               recorder.state() == QProcess::Running) {
+            recorder.waitForReadyRead(100);
+            samples += recorder.readAllStandardOutput();
+            peak = std::max(peak, peakOf(samples));
+        }
+        const bool ended = program.state() != QProcess::Running;
+        program.terminate();
+        if (!program.waitForFinished(5000)) {
+            program.kill();
+            program.waitForFinished(5000);
+        }
+        recorder.kill();
+        recorder.waitForFinished(5000);
+        EXPECT_FALSE(ended) << "the program ended by itself with " << program.exitCode();
+        EXPECT_GE(peak, 100);
     }
 }
 

@@ -1,7 +1,10 @@
 #include "platform/gui/QtSoundService.h"
+#include "tests/support/SoundFiles.h"
 
 #include <QEvent>
 #include <QFile>
+#include <QMediaPlayer>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,34 +69,6 @@ TEST(QtSound, ServiceGoneBeforeItsPlayerWasMadeIsNoFault)
     SUCCEED();
 }
 
-// A short mono wave file of silence; format 1 is PCM.
-QByteArray waveFile(quint16 format = 1, quint32 dataBytes = 1600)
-{
-    QByteArray b;
-    const auto u32 = [&b](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            b.append(char((v >> (8 * i)) & 0xFF));
-    };
-    const auto u16 = [&b](quint16 v) {
-        b.append(char(v & 0xFF));
-        b.append(char(v >> 8));
-    };
-    b.append("RIFF");
-    u32(36 + dataBytes);
-    b.append("WAVEfmt ");
-    u32(16);
-    u16(format);
-    u16(1);      // channels
-    u32(8000);   // samples a second
-    u32(16000);  // bytes a second
-    u16(2);      // bytes a frame
-    u16(16);     // bits a sample
-    b.append("data");
-    u32(dataBytes);
-    b.append(QByteArray(dataBytes, '\0'));
-    return b;
-}
-
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -152,7 +127,6 @@ TEST(QtSound, FileThatIsNoCompleteWaveStaysSilentAndTheNextSoundPlays)
         {"header.wav", waveFile().left(20)},
         {"cut.wav", cutInData},
         {"noformat.wav", dataBeforeFormat},
-        {"tune.mid", QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14)},
     };
     QtSoundService sounds;
     makeReady(sounds, dir.filePath(QStringLiteral("missing.wav")));
@@ -189,6 +163,72 @@ TEST(QtSound, FileMendedAfterItFailedPlaysNextTime)
     writeFile(path, waveFile());
     sounds.play(path);
     EXPECT_TRUE(loads(sounds.effectFor(path), QSoundEffect::Ready));
+}
+
+TEST(QtSound, MidiSoundsGoToAMediaPlayerMadeForTheFirstOfThem)
+{
+    QTemporaryDir dir;
+    const QString wave = dir.filePath(QStringLiteral("click.wav"));
+    const QString tune = dir.filePath(QStringLiteral("start.mid"));
+    const QString upper = dir.filePath(QStringLiteral("ALERT.MID"));
+    writeFile(wave, waveFile());
+    writeFile(tune, midiFile());
+    writeFile(upper, midiFile());
+    auto sounds = std::make_unique<QtSoundService>();
+    makeReady(*sounds, wave);
+    EXPECT_TRUE(loads(sounds->effectFor(wave), QSoundEffect::Ready));
+    EXPECT_EQ(sounds->midiPlayer(), nullptr) << "made for WAV sounds";
+
+    sounds->play(tune);
+    QMediaPlayer* player = sounds->midiPlayer();
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(sounds->effectFor(tune), nullptr);
+    EXPECT_EQ(player->source(), QUrl::fromLocalFile(tune));
+    EXPECT_EQ(player->playbackState(), QMediaPlayer::PlayingState);
+
+    // A WAV sound cuts the MIDI sound off; the next MIDI sound, whatever the
+    // case of its ending, goes to the same player.
+    sounds->play(wave);
+    EXPECT_EQ(player->playbackState(), QMediaPlayer::StoppedState);
+    sounds->play(upper);
+    EXPECT_EQ(sounds->midiPlayer(), player);
+    EXPECT_EQ(player->source(), QUrl::fromLocalFile(upper));
+    EXPECT_EQ(player->playbackState(), QMediaPlayer::PlayingState);
+
+    sounds.reset(); // while it plays: ends without waiting for the sound
+}
+
+// A player that failed would hold up the window for a second at its next
+// stop: it is dropped, and the next MIDI sound plays on a new one.
+TEST(QtSound, MidiFileThatCannotBePlayedDropsItsPlayerAndTheNextSoundPlays)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty.mid", QByteArray()},
+        {"text.mid", QByteArray("not a tune")},
+        {"cut.mid", midiFile().left(20)},
+    };
+    QtSoundService sounds;
+    makeReady(sounds, dir.filePath(QStringLiteral("missing.wav")));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        writeFile(path, c.bytes);
+        sounds.play(path);
+        QPointer<QMediaPlayer> failed = sounds.midiPlayer();
+        ASSERT_FALSE(failed.isNull());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return failed.isNull(); }, 10000));
+        EXPECT_EQ(sounds.midiPlayer(), nullptr);
+    }
+
+    const QString tune = dir.filePath(QStringLiteral("start.mid"));
+    writeFile(tune, midiFile());
+    sounds.play(tune);
+    ASSERT_NE(sounds.midiPlayer(), nullptr);
+    EXPECT_EQ(sounds.midiPlayer()->playbackState(), QMediaPlayer::PlayingState);
 }
 
 } // namespace
