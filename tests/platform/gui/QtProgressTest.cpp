@@ -1,5 +1,7 @@
 #include "platform/gui/QtProgressService.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -41,6 +43,28 @@ TEST(QtProgressService, ShowsTheCountAtOnceAndCancelStopsTheNextStep)
     // A new run starts uncancelled.
     progress.begin(QStringLiteral("Uploading titles"), QStringLiteral("Cancel"), 1);
     EXPECT_TRUE(progress.step(0, QStringLiteral("0 / 1")));
+    progress.end();
+}
+
+TEST(QtProgressService, TheDialogIsWideEnoughForItsWholeTitle)
+{
+    const QString title = QStringLiteral("Titel werden hochgeladen – alle Titel der Sammlung");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int needed = QFontMetrics(bold).horizontalAdvance(title);
+
+    QtProgressService progress;
+    progress.begin(title, QStringLiteral("Abbrechen"), 2);
+    QProgressDialog* dialog = progress.dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_GT(dialog->width(), needed);
+    // A new label sizes the dialog again; the title keeps its room.
+    progress.step(1, QStringLiteral("1"));
+    EXPECT_GT(dialog->width(), needed);
+    progress.end();
+
+    progress.begin(QStringLiteral("x"), QStringLiteral("Abbrechen"), 2);
+    EXPECT_LT(progress.dialog()->width(), needed); // a short title leaves it small
     progress.end();
 }
 
