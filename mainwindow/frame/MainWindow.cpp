@@ -99,8 +99,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     // The title view shows at start; every other page is made when first needed.
     m_pageDVDScreen = new PageDVDScreen(*this, m_statusleiste, m_bgImage);
-    connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::ShowTrailer);
-    connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::ShowRegal);
+    connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::menue_ansichtTrailer_Click);
+    connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::menue_ansichtRegal_Click);
     connect(m_pageDVDScreen, &PageDVDScreen::coverFullScreenWanted, this, &MainWindow::ShowCoverVollbild);
 
     // The status line stays above every page's controls.
@@ -336,9 +336,9 @@ void MainWindow::createMenus()
     connect(addItem(ansicht, "menue_ansichtZusatzinfos", "Zusatzinfos", Qt::Key_F6), &QAction::triggered, this,
             page(3));
     connect(addItem(ansicht, "menue_ansichtTrailer", "Trailer", Qt::Key_F7), &QAction::triggered, this,
-            &MainWindow::ShowTrailer);
+            &MainWindow::menue_ansichtTrailer_Click);
     connect(addItem(ansicht, "menue_ansichtRegal", "DVD-Regal", Qt::Key_F8), &QAction::triggered, this,
-            &MainWindow::ShowRegal);
+            &MainWindow::menue_ansichtRegal_Click);
 
     QMenu* einstellungen = addSubmenu(nullptr, "einstellungen", "Einstellungen");
     connect(addItem(einstellungen, "menue_einstellungenAllgemein", "Allgemein"), &QAction::triggered, this, page(16));
@@ -743,10 +743,10 @@ bool MainWindow::Form_Load()
     // messages would hide it.
     QList<std::pair<int, QString>> pending;
     for (const QString& name : unreadNameLists)
-        pending.append({27, QStringLiteral(" (") + name + u')'});
+        pending.append({MessageText::FileUnusable, QStringLiteral(" (") + name + u')'});
     m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
     if (const std::optional<QString> error = LoadCollection())
-        pending.append({36, QStringLiteral(" (") + *error + u')'});
+        pending.append({MessageText::ErrorOccurred, QStringLiteral(" (") + *error + u')'});
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
     m_pageDVDScreen->setSkipzurueckEnabled(false);

@@ -118,11 +118,13 @@ public:
     WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
     void ShowRegal();
+    void menue_ansichtRegal_Click();
     void menue_sammlungRegal_Click();
     void menue_spieleQuiz_Click();
     void menue_spieleHangman_Click();
     void admintools_Click();
     void ShowTrailer();
+    void menue_ansichtTrailer_Click();
     void menue_sammlungSchoner_Click();
     void TimerSchoner_Timer();
     void BreakSchoner();
