@@ -223,7 +223,7 @@ TEST_F(StartupTest, MaximisingAndRestoringLayTheWindowOutAndFallBackToPageOne)
     window->setWindowState(Qt::WindowNoState);
     QTRY_COMPARE(window->Maximiert(), std::uint8_t(0));
     EXPECT_EQ(window->AktuelleSeite(), 16); // other pages stay
-    EXPECT_EQ(window->Statusleiste()->y(), 600 - 75);
+    EXPECT_EQ(window->Statusleiste()->y(), 700 - 75);
 }
 
 TEST_F(StartupTest, TheSettingsSizeIsTheOuterSizeWithinTheScreen)
@@ -231,7 +231,7 @@ TEST_F(StartupTest, TheSettingsSizeIsTheOuterSizeWithinTheScreen)
     writeSettings(QStringLiteral("lists/l.adl"));
     writeList({{"Alpha"}});
     start();
-    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 700));
 
     // Settings far larger than the screen (10000 is the fallback of a missing
     // settings file) give a window that fits the screen's free area.
