@@ -712,10 +712,13 @@ void MainWindow::layoutPages(int W, int H)
 void MainWindow::applyLanguageAndDesign()
 {
     SetLanguageAndDesign();
-    // A maximised window keeps its size; any other takes the settings' size at once.
+    // A maximised window keeps its size, and takes the settings' size when
+    // restored; any other takes it at once.
     if (isMaximized()) {
         const QSize outer = frameGeometry().size();
         m_maximisedLayout = outer;
+        m_normalGeometry.setSize(
+            QSize(m_session.Options().FormWidth(), m_session.Options().FormHeight()).shrunkBy(m_normalFrame));
         SetAllSizes(outer.width(), outer.height());
     } else {
         SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
@@ -800,10 +803,46 @@ void MainWindow::Form_Resize()
     } else if (!isMinimized() && m_maximiert == 1) {
         m_maximiert = 0;
         m_maximisedLayout = QSize();
-        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+        restoreNormal();
         if (m_aktuelleSeite < 4)
             ShowPage(1);
     }
+}
+
+void MainWindow::restoreNormal()
+{
+    if (!m_normalGeometry.isValid()) {
+        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+        return;
+    }
+    // The outer rectangle it had, cut to the free area and moved into it.
+    const QRect area = WindowPlacement::freeArea(this);
+    QRect outer = m_normalGeometry.marginsAdded(m_normalFrame);
+    outer.setSize(outer.size().boundedTo(area.size()).boundedTo(QSize(kMaxLayoutSize, kMaxLayoutSize)));
+    outer = WindowPlacement::inside(outer, area);
+    m_outerSize = outer.size();
+    // Placed without its frame, which the window measures as the maximised
+    // one until the window system has told it the new one: a size or place
+    // reapplied from that frame would be off by the difference.
+    WindowPlacement::stopReapplying(this);
+    m_restoring = true;
+    m_applyingSize = true;
+    setGeometry(outer.marginsRemoved(m_normalFrame));
+    if (layout())
+        layout()->activate();
+    m_applyingSize = false;
+    m_restoring = false;
+    layoutPages(outer.width(), outer.height());
+}
+
+void MainWindow::noteNormalPlace()
+{
+    // Not while restoring: the frame measured then may still be the maximised one.
+    if (m_restoring || !isVisible() ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    m_normalGeometry = geometry();
+    m_normalFrame = WindowPlacement::frameMargins(this);
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -813,9 +852,16 @@ void MainWindow::changeEvent(QEvent* event)
         Form_Resize();
 }
 
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    noteNormalPlace();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    noteNormalPlace();
     // The maximised size may arrive after the state change.
     if (isMaximized()) {
         Form_Resize();
