@@ -157,11 +157,16 @@ void WindowPlacement::keepInside(QWidget* window, const QWidget* anchor)
 
 void WindowPlacement::reapplyWhenFramed(QWidget* window, std::function<void()> reapply)
 {
+    stopReapplying(window);
+    new FrameWatcher(window, std::move(reapply));
+}
+
+void WindowPlacement::stopReapplying(QWidget* window)
+{
     if (auto* old = window->findChild<QObject*>(QStringLiteral("WindowPlacementWatcher"), Qt::FindDirectChildrenOnly)) {
         window->removeEventFilter(old);
         delete old;
     }
-    new FrameWatcher(window, std::move(reapply));
 }
 
 void WindowPlacement::show(QWidget* window, const QWidget* anchor, std::optional<QSize> outer)

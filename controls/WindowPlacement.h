@@ -34,6 +34,8 @@ public:
     // Runs `reapply` again each time the frame of the shown window turns out
     // other than it was sized for, until the window hides.
     static void reapplyWhenFramed(QWidget* window, std::function<void()> reapply);
+    // Forgets what reapplyWhenFramed was given.
+    static void stopReapplying(QWidget* window);
 
     // Shows a window: sized to `outer` when given, placed on `anchor` when it
     // was hidden (an open window keeps its place, moved inside if need be),

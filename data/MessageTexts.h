@@ -55,6 +55,7 @@ enum : int {
     UploadCancelled = 49,      // followed by the number of titles sent
     NoServiceAddress = 50,     // followed by the file it belongs in
     WrongPassword = 51,
+    TitlesChanged = 52,        // followed by their number
 };
 
 } // namespace MessageText

@@ -7,6 +7,8 @@
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
+#include <algorithm>
+
 void clsOptions::Load(const QString& path)
 {
     m_settingsFromFile = false;
@@ -55,12 +57,13 @@ void clsOptions::readSettings(const QString& path)
     m_DvdListpath = file.readLine();
     m_Noticepath = file.readLine();
     m_DesignPath = file.readLine();
-    m_FormWidth = Numbers::toInt16(file.readNumber());
-    m_FormHeight = Numbers::toInt16(file.readNumber());
-    m_TrailerWidth = Numbers::toInt16(file.readNumber());
-    m_TrailerHeight = Numbers::toInt16(file.readNumber());
-    m_RegalWidth = Numbers::toInt16(file.readNumber());
-    m_RegalHeight = Numbers::toInt16(file.readNumber());
+    const auto size = [&file](std::int16_t least) { return std::max(Numbers::toInt16(file.readNumber()), least); };
+    m_FormWidth = size(kMinFormWidth);
+    m_FormHeight = size(kMinFormHeight);
+    m_TrailerWidth = size(kMinTrailerSize);
+    m_TrailerHeight = size(kMinTrailerSize);
+    m_RegalWidth = size(kMinRegalSize);
+    m_RegalHeight = size(kMinRegalSize);
     m_coverformat = file.readLine();
     m_OwnLabelCaption = file.readLine();
     m_CurrencyChar = file.readLine();

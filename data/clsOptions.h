@@ -6,10 +6,18 @@
 #include <cstdint>
 
 // The program's settings ("settings.aef") and the values of the active
-// design file that the settings name. Values are not checked here: the
-// settings page checks what the user types.
+// design file that the settings name. Values are not checked here beyond
+// the least window sizes: the settings page checks what the user types.
 class clsOptions {
 public:
+    // The least window sizes the settings page takes. A size read from the
+    // file below one of them is taken as it: a window a few pixels wide
+    // could not even be reached to mend the setting.
+    static constexpr std::int16_t kMinFormWidth = 700;
+    static constexpr std::int16_t kMinFormHeight = 666;
+    static constexpr std::int16_t kMinTrailerSize = 400;
+    static constexpr std::int16_t kMinRegalSize = 500;
+
     void setcoverformat(const QString& v) { m_coverformat = v; }
     const QString& coverformat() const { return m_coverformat; }
     void setLanguage(std::uint8_t v) { m_Language = v; }

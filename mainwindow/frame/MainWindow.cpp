@@ -99,8 +99,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     // The title view shows at start; every other page is made when first needed.
     m_pageDVDScreen = new PageDVDScreen(*this, m_statusleiste, m_bgImage);
-    connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::ShowTrailer);
-    connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::ShowRegal);
+    connect(m_pageDVDScreen, &PageDVDScreen::trailerWanted, this, &MainWindow::menue_ansichtTrailer_Click);
+    connect(m_pageDVDScreen, &PageDVDScreen::regalWanted, this, &MainWindow::menue_ansichtRegal_Click);
     connect(m_pageDVDScreen, &PageDVDScreen::coverFullScreenWanted, this, &MainWindow::ShowCoverVollbild);
 
     // The status line stays above every page's controls.
@@ -336,9 +336,9 @@ void MainWindow::createMenus()
     connect(addItem(ansicht, "menue_ansichtZusatzinfos", "Zusatzinfos", Qt::Key_F6), &QAction::triggered, this,
             page(3));
     connect(addItem(ansicht, "menue_ansichtTrailer", "Trailer", Qt::Key_F7), &QAction::triggered, this,
-            &MainWindow::ShowTrailer);
+            &MainWindow::menue_ansichtTrailer_Click);
     connect(addItem(ansicht, "menue_ansichtRegal", "DVD-Regal", Qt::Key_F8), &QAction::triggered, this,
-            &MainWindow::ShowRegal);
+            &MainWindow::menue_ansichtRegal_Click);
 
     QMenu* einstellungen = addSubmenu(nullptr, "einstellungen", "Einstellungen");
     connect(addItem(einstellungen, "menue_einstellungenAllgemein", "Allgemein"), &QAction::triggered, this, page(16));
@@ -712,10 +712,13 @@ void MainWindow::layoutPages(int W, int H)
 void MainWindow::applyLanguageAndDesign()
 {
     SetLanguageAndDesign();
-    // A maximised window keeps its size; any other takes the settings' size at once.
+    // A maximised window keeps its size, and takes the settings' size when
+    // restored; any other takes it at once.
     if (isMaximized()) {
         const QSize outer = frameGeometry().size();
         m_maximisedLayout = outer;
+        m_normalGeometry.setSize(
+            QSize(m_session.Options().FormWidth(), m_session.Options().FormHeight()).shrunkBy(m_normalFrame));
         SetAllSizes(outer.width(), outer.height());
     } else {
         SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
@@ -743,10 +746,10 @@ bool MainWindow::Form_Load()
     // messages would hide it.
     QList<std::pair<int, QString>> pending;
     for (const QString& name : unreadNameLists)
-        pending.append({27, QStringLiteral(" (") + name + u')'});
+        pending.append({MessageText::FileUnusable, QStringLiteral(" (") + name + u')'});
     m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
     if (const std::optional<QString> error = LoadCollection())
-        pending.append({36, QStringLiteral(" (") + *error + u')'});
+        pending.append({MessageText::ErrorOccurred, QStringLiteral(" (") + *error + u')'});
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
     m_pageDVDScreen->setSkipzurueckEnabled(false);
@@ -800,10 +803,46 @@ void MainWindow::Form_Resize()
     } else if (!isMinimized() && m_maximiert == 1) {
         m_maximiert = 0;
         m_maximisedLayout = QSize();
-        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+        restoreNormal();
         if (m_aktuelleSeite < 4)
             ShowPage(1);
     }
+}
+
+void MainWindow::restoreNormal()
+{
+    if (!m_normalGeometry.isValid()) {
+        SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+        return;
+    }
+    // The outer rectangle it had, cut to the free area and moved into it.
+    const QRect area = WindowPlacement::freeArea(this);
+    QRect outer = m_normalGeometry.marginsAdded(m_normalFrame);
+    outer.setSize(outer.size().boundedTo(area.size()).boundedTo(QSize(kMaxLayoutSize, kMaxLayoutSize)));
+    outer = WindowPlacement::inside(outer, area);
+    m_outerSize = outer.size();
+    // Placed without its frame, which the window measures as the maximised
+    // one until the window system has told it the new one: a size or place
+    // reapplied from that frame would be off by the difference.
+    WindowPlacement::stopReapplying(this);
+    m_restoring = true;
+    m_applyingSize = true;
+    setGeometry(outer.marginsRemoved(m_normalFrame));
+    if (layout())
+        layout()->activate();
+    m_applyingSize = false;
+    m_restoring = false;
+    layoutPages(outer.width(), outer.height());
+}
+
+void MainWindow::noteNormalPlace()
+{
+    // Not while restoring: the frame measured then may still be the maximised one.
+    if (m_restoring || !isVisible() ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    m_normalGeometry = geometry();
+    m_normalFrame = WindowPlacement::frameMargins(this);
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -813,9 +852,16 @@ void MainWindow::changeEvent(QEvent* event)
         Form_Resize();
 }
 
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    noteNormalPlace();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    noteNormalPlace();
     // The maximised size may arrive after the state change.
     if (isMaximized()) {
         Form_Resize();

@@ -118,11 +118,13 @@ public:
     WebMenu& webMenu();
     void menue_dvdCoverDrucken_Click();
     void ShowRegal();
+    void menue_ansichtRegal_Click();
     void menue_sammlungRegal_Click();
     void menue_spieleQuiz_Click();
     void menue_spieleHangman_Click();
     void admintools_Click();
     void ShowTrailer();
+    void menue_ansichtTrailer_Click();
     void menue_sammlungSchoner_Click();
     void TimerSchoner_Timer();
     void BreakSchoner();
@@ -151,6 +153,7 @@ protected:
     // with unsaved changes has had its question answered.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // The steps of Form_Load.
@@ -159,6 +162,10 @@ private:
     // The error when the list file exists but could not be read.
     std::optional<QString> LoadCollection();
     void Form_Resize();
+    // Back from maximised: the outer size and place the window had before.
+    void restoreNormal();
+    // Notes where a window in its normal state stands.
+    void noteNormalPlace();
     // Resizes the window so that its outer size, frame included, is m_outerSize,
     // inside the free area of its screen, again once the frame is known.
     void applyOuterSize();
@@ -202,6 +209,13 @@ private:
     QSize m_maximisedLayout;
     // The outer size the settings asked for, and whether the frame was taken off it.
     QSize m_outerSize;
+    // The window (without its frame) and its frame the last time it was
+    // neither maximised nor minimised. Restoring puts the window back there:
+    // the window system tells the restored state before the restored frame,
+    // so nothing is measured from the frame the window has at that moment.
+    QRect m_normalGeometry;
+    QMargins m_normalFrame;
+    bool m_restoring = false;
     bool m_applyingSize = false;
 
     QWidget* m_client;

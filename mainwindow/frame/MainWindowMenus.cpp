@@ -78,6 +78,10 @@ Regal* MainWindow::RegalWindow() const { return m_regal.data(); }
 
 void MainWindow::ShowRegal() { RegalFenster().OpenView(); }
 
+void MainWindow::menue_ansichtRegal_Click() { ShowRegal(); }
+
+void MainWindow::menue_ansichtTrailer_Click() { ShowTrailer(); }
+
 void MainWindow::menue_sammlungRegal_Click() { RegalFenster().OpenEditor(); }
 
 void MainWindow::menue_spieleQuiz_Click()

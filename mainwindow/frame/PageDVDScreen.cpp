@@ -156,17 +156,17 @@ PageDVDScreen::PageDVDScreen(PageHost& host, ucText* statusLine, QWidget* backgr
     m_pos->installEventFilter(this);
     m_backgroundImage->installEventFilter(this);
 
-    connect(m_coverPopUp, &ucPopUpMenu::element1Clicked, this, [this] { ImAnzeige_DblClick(); });
-    connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, [this] { m_host.ShowPage(2); });
-    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, &PageDVDScreen::trailerWanted);
-    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, &PageDVDScreen::regalWanted);
-    connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, [this] { m_host.ShowPage(3); });
+    connect(m_coverPopUp, &ucPopUpMenu::element1Clicked, this, &PageDVDScreen::ucCoverPopUp_element1Clicked);
+    connect(m_coverPopUp, &ucPopUpMenu::element2Clicked, this, &PageDVDScreen::ucCoverPopUp_element2Clicked);
+    connect(m_coverPopUp, &ucPopUpMenu::element3Clicked, this, &PageDVDScreen::ucCoverPopUp_element3Clicked);
+    connect(m_coverPopUp, &ucPopUpMenu::element4Clicked, this, &PageDVDScreen::ucCoverPopUp_element4Clicked);
+    connect(m_coverPopUp, &ucPopUpMenu::element5Clicked, this, &PageDVDScreen::ucCoverPopUp_element5Clicked);
     connect(m_skipBarPopUp, &ucPopUpMenu::element1Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element1Clicked);
     connect(m_skipBarPopUp, &ucPopUpMenu::element2Clicked, this, &PageDVDScreen::ucSkipBarPopUp_element2Clicked);
 
-    connect(m_regie, &ucText::ucLeftClicked, this, [this] { portraitOf(m_regie); });
-    for (ucText* t : m_schauspieler)
-        connect(t, &ucText::ucLeftClicked, this, [this, t] { portraitOf(t); });
+    connect(m_regie, &ucText::ucLeftClicked, this, &PageDVDScreen::ucTextRegie_ucLeftClicked);
+    for (int k = 1; k <= 5; ++k)
+        connect(m_schauspieler[k - 1], &ucText::ucLeftClicked, this, [this, k] { ucTextSchauspieler_ucLeftClicked(k); });
 }
 
 // ---------------------------------------------------------------- showing a title
@@ -597,6 +597,16 @@ void PageDVDScreen::ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& gl
 
 void PageDVDScreen::ImAnzeige_DblClick() { emit coverFullScreenWanted(); }
 
+void PageDVDScreen::ucCoverPopUp_element1Clicked() { emit coverFullScreenWanted(); }
+
+void PageDVDScreen::ucCoverPopUp_element2Clicked() { m_host.ShowPage(2); }
+
+void PageDVDScreen::ucCoverPopUp_element3Clicked() { emit trailerWanted(); }
+
+void PageDVDScreen::ucCoverPopUp_element4Clicked() { emit regalWanted(); }
+
+void PageDVDScreen::ucCoverPopUp_element5Clicked() { m_host.ShowPage(3); }
+
 void PageDVDScreen::ucSkipBarPopUp_element1Clicked() { showPositionEntry(); }
 
 void PageDVDScreen::ucSkipBarPopUp_element2Clicked()
@@ -608,6 +618,14 @@ void PageDVDScreen::ucSkipBarPopUp_element2Clicked()
 }
 
 // ---------------------------------------------------------------- portraits
+
+void PageDVDScreen::ucTextRegie_ucLeftClicked() { portraitOf(m_regie); }
+
+void PageDVDScreen::ucTextSchauspieler_ucLeftClicked(int k)
+{
+    if (k >= 1 && k <= 5)
+        portraitOf(m_schauspieler[k - 1]);
+}
 
 void PageDVDScreen::portraitOf(const ucText* field)
 {

@@ -69,11 +69,24 @@ public:
     void ShowSkipBarPopUp(int x, int y);
     void ImAnzeige_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
     void ImAnzeige_DblClick();
+    void ucCoverPopUp_element1Clicked();
+    void ucCoverPopUp_element2Clicked();
+    void ucCoverPopUp_element3Clicked();
+    void ucCoverPopUp_element4Clicked();
+    void ucCoverPopUp_element5Clicked();
     void ucSkipBarPopUp_element1Clicked();
     void ucSkipBarPopUp_element2Clicked();
 
     // A portrait of an actor or the director over the cover for 1.5 s.
     void ShowPortrait(int x, int y, const QString& name);
+    void ucTextRegie_ucLeftClicked();
+    void ucTextSchauspieler1_ucLeftClicked() { ucTextSchauspieler_ucLeftClicked(1); }
+    void ucTextSchauspieler2_ucLeftClicked() { ucTextSchauspieler_ucLeftClicked(2); }
+    void ucTextSchauspieler3_ucLeftClicked() { ucTextSchauspieler_ucLeftClicked(3); }
+    void ucTextSchauspieler4_ucLeftClicked() { ucTextSchauspieler_ucLeftClicked(4); }
+    void ucTextSchauspieler5_ucLeftClicked() { ucTextSchauspieler_ucLeftClicked(5); }
+    // The portrait of actor k (1 to 5).
+    void ucTextSchauspieler_ucLeftClicked(int k);
     void picTimer_Timer();
     void HidePortrait();
 
@@ -90,6 +103,7 @@ private:
     // outer corner, raised by `rise` pixels.
     QPoint popUpPlace(const QPoint& globalPos, int rise) const;
     void showPositionEntry();
+    // The portrait of the person a field names, at the cover's corner.
     void portraitOf(const ucText* field);
     // Lays an overlay exactly over the cover, which it hides with the side switches.
     void coverOverlay(QWidget* overlay);

@@ -375,9 +375,12 @@ void PageEinstellungen::btEinstSpeichern_Click()
         std::int16_t min;
         std::int16_t max;
     } sizes[] = {
-        {m_ucEntryEinstBreite, 700, W},       {m_ucEntryEinstHoehe, 666, H},
-        {m_ucEntryEinstTrailerBreite, 400, W}, {m_ucEntryEinstTrailerHoehe, 400, H},
-        {m_ucEntryEinstRegalBreite, 500, W},  {m_ucEntryEinstRegalHoehe, 500, H},
+        {m_ucEntryEinstBreite, clsOptions::kMinFormWidth, W},
+        {m_ucEntryEinstHoehe, clsOptions::kMinFormHeight, H},
+        {m_ucEntryEinstTrailerBreite, clsOptions::kMinTrailerSize, W},
+        {m_ucEntryEinstTrailerHoehe, clsOptions::kMinTrailerSize, H},
+        {m_ucEntryEinstRegalBreite, clsOptions::kMinRegalSize, W},
+        {m_ucEntryEinstRegalHoehe, clsOptions::kMinRegalSize, H},
     };
     for (const auto& s : sizes) {
         if (!s.entry->IsValueNumericBetween(s.min, s.max))

@@ -15,8 +15,11 @@
 #include "platform/MessageService.h"
 #include "platform/RuntimeError.h"
 
+#include <QHash>
 #include <QPushButton>
-#include <QSet>
+#include <QStringList>
+
+#include <vector>
 
 using PageControls::make;
 
@@ -28,6 +31,27 @@ constexpr int kEntryHeight = 25;
 bool contains(const QString& value, const QString& find)
 {
     return !value.isEmpty() && value.contains(find, Qt::CaseInsensitive);
+}
+
+// The pattern with %1, %2, ... replaced by the texts in one pass: a text the
+// user typed keeps a "%2" of its own, and a language file that leaves out a
+// number gives no other text its place.
+QString fill(const QString& pattern, const QStringList& texts)
+{
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size()) {
+            const int k = pattern[i + 1].digitValue();
+            if (k >= 1 && k <= texts.size()) {
+                out += texts[k - 1];
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
 }
 
 } // namespace
@@ -101,96 +125,157 @@ void PageMB::SetSizes(int W, int)
 
 void PageMB::btMB_Click()
 {
-    const clsTranslation& box = m_host.session().BoxTexts();
-    if (Messages::get().messageBox(box.MultiWord(BoxText::AskChangeAll), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
-        return;
     const std::int16_t mode = m_ucOptionMBModus->Selected();
     const QString find = m_ucEntryMBFind->value();
     const QString replace = m_ucEntryMBReplace->value();
     const std::int16_t place = m_ucOptionMBOrt->Selected();
+    const clsTranslation& box = m_host.session().BoxTexts();
+    if (Messages::get().messageBox(question(place, mode, find, replace), MsgButtons::YesNo,
+                                   box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
+        return;
     using L = clsDatentraegerList;
+    std::vector<int> fields;
     switch (place) {
-    case 1: massChangeLongTexts(replace, find, mode); break;
-    case 2: MassChangeField(L::FieldFilmname, replace, find, mode); break;
-    case 3: MassChangeField(L::FieldGenre, replace, find, mode); break;
-    case 4: MassChangeField(L::FieldLandJahr, replace, find, mode); break;
-    case 5:
-        for (int f = L::FieldSchauspieler1; f <= L::FieldSchauspieler5; ++f)
-            MassChangeField(static_cast<std::int16_t>(f), replace, find, mode);
+    case 1: {
+        if (const std::optional<int> changed = massChangeLongTexts(replace, find, mode))
+            m_host.StatusMsg(MessageText::TitlesChanged, u' ' + QString::number(*changed));
+        return;
+    }
+    case 2: fields = {L::FieldFilmname}; break;
+    case 3: fields = {L::FieldGenre}; break;
+    case 4: fields = {L::FieldLandJahr}; break;
+    case 5: fields = {L::FieldSchauspieler1, L::FieldSchauspieler2, L::FieldSchauspieler3, L::FieldSchauspieler4,
+                      L::FieldSchauspieler5};
         break;
-    case 6: MassChangeField(L::FieldRegie, replace, find, mode); break;
-    case 7: MassChangeField(L::FieldFormat, replace, find, mode); break;
-    case 8: MassChangeField(L::FieldSonstiges, replace, find, mode); break;
-    case 9: MassChangeField(L::FieldBildpfad, replace, find, mode); break;
-    case 10: MassChangeField(L::FieldTrailerpfad, replace, find, mode); break;
-    default: break;
+    case 6: fields = {L::FieldRegie}; break;
+    case 7: fields = {L::FieldFormat}; break;
+    case 8: fields = {L::FieldSonstiges}; break;
+    case 9: fields = {L::FieldBildpfad}; break;
+    case 10: fields = {L::FieldTrailerpfad}; break;
+    default: return;
+    }
+    // A title counts once, however many of its actors changed. A failed
+    // save has shown its message, which stays.
+    QSet<int> changed;
+    bool saved = true;
+    for (int field : fields)
+        saved = MassChangeField(static_cast<std::int16_t>(field), replace, find, mode, &changed) && saved;
+    if (saved)
+        m_host.StatusMsg(MessageText::TitlesChanged, u' ' + QString::number(changed.size()));
+}
+
+QString PageMB::question(std::int16_t place, std::int16_t mode, const QString& find, const QString& replace) const
+{
+    const clsTranslation& box = m_host.session().BoxTexts();
+    if (place < 1 || place > 10 || mode < 1 || mode > 3)
+        return box.MultiWord(BoxText::AskChangeAll);
+    const QString what = box.MultiWord(BoxText::ChangedLongText + place - 1);
+    const QString titles = QString::number(m_host.session().DVDListe().getListSize());
+    const auto quoted = [&box](const QString& text) { return fill(box.MultiWord(BoxText::Quoted), {text}); };
+    const QString to = replace.isEmpty() ? box.MultiWord(BoxText::AnEmptyText) : quoted(replace);
+    switch (mode) {
+    case 1: return fill(box.MultiWord(BoxText::AskSetAll), {what, titles, to});
+    case 2:
+        // A long text has every occurrence replaced, a field its first.
+        return fill(box.MultiWord(place == 1 ? BoxText::AskReplaceEveryInAll : BoxText::AskReplaceFirstInAll),
+                    {what, titles, quoted(find), to});
+    default:
+        if (find.isEmpty())
+            return fill(box.MultiWord(BoxText::AskSetAllNotEmpty), {what, titles, to});
+        return fill(box.MultiWord(BoxText::AskSetAllWhereFound), {what, titles, quoted(find), to});
     }
 }
 
-void PageMB::massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode)
+std::optional<int> PageMB::massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode)
 {
     const clsDatentraegerList& list = m_host.session().DVDListe();
-    // Titles whose covers share a name share one long text: it changes once.
-    QSet<QString> done;
+    // Titles whose covers share a name share one long text: it changes once,
+    // and each of them counts as changed.
+    QHash<QString, bool> done;
     bool failed = false;
+    int changedTitles = 0;
     for (int i = 1; i <= list.getListSize(); ++i) {
         const QString path = list.getDataString(i, clsDatentraegerList::FieldZusatztextPfad);
-        if (done.contains(path))
+        if (const auto it = done.constFind(path); it != done.cend()) {
+            changedTitles += it.value() ? 1 : 0;
             continue;
-        done.insert(path);
+        }
+        bool& changed = done[path];
+        changed = false;
         if (!clsPathFunctions::checkIfFileExists(path, 0))
             continue;
         QString text;
         if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
                        [&](const RuntimeError&) { failed = true; }))
             continue;
+        QString newText = text;
         switch (mode) {
-        case 1: text = replace; break;
+        case 1: newText = replace; break;
         case 2:
             if (!find.isEmpty())
-                text.replace(find, replace, Qt::CaseInsensitive);
+                newText.replace(find, replace, Qt::CaseInsensitive);
             break;
         case 3:
             if (!contains(text, find))
                 continue;
-            text = replace;
+            newText = replace;
             break;
         default: continue;
         }
-        if (!clsDefaultTextfileHandler::WriteTxtFile(path, text))
+        if (!clsDefaultTextfileHandler::WriteTxtFile(path, newText)) {
             failed = true;
+            continue;
+        }
+        // Changed is what the file now reads other than before.
+        QString now;
+        if (!runAction([&] { now = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
+                       [&](const RuntimeError&) { failed = true; }))
+            continue;
+        changed = now != text;
+        changedTitles += changed ? 1 : 0;
     }
-    if (failed)
+    if (failed) {
         m_host.StatusMsg(MessageText::Failed);
+        return std::nullopt;
+    }
+    return changedTitles;
 }
 
-bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode)
+bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode,
+                             QSet<int>* changed)
 {
-    const bool changed = runAction(m_host, MessageText::ChangeNotSaved, [&] {
+    QSet<int> changedHere;
+    const bool saved = runAction(m_host, MessageText::ChangeNotSaved, [&] {
         m_host.session().changeCollection([&](clsDatentraegerList& list) {
             for (int i = 1; i <= list.getListSize(); ++i) {
+                const QString value = list.getDataString(i, field);
+                QString newValue = value;
                 switch (mode) {
-                case 1: list.setDVDString(i, replace, field); break;
+                case 1: newValue = replace; break;
                 case 2: {
                     if (find.isEmpty())
                         break;
-                    QString value = list.getDataString(i, field);
                     const qsizetype pos = value.indexOf(find, 0, Qt::CaseInsensitive);
                     if (pos >= 0)
-                        list.setDVDString(i, value.replace(pos, find.size(), replace), field);
+                        newValue.replace(pos, find.size(), replace);
                     break;
                 }
                 case 3:
-                    if (contains(list.getDataString(i, field), find))
-                        list.setDVDString(i, replace, field);
+                    if (contains(value, find))
+                        newValue = replace;
                     break;
                 default: break;
                 }
+                if (newValue == value)
+                    continue;
+                list.setDVDString(i, newValue, field);
+                changedHere.insert(i);
             }
         });
     });
-    if (!changed)
+    if (!saved)
         return false;
-    m_host.StatusMsg(MessageText::ChangesSaved);
+    if (changed)
+        changed->unite(changedHere);
     return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class PageHost;
 class QPushButton;
@@ -22,11 +24,17 @@ public:
 
     void btMB_Click();
     // Changes one field of every title and writes the list file; false when
-    // that failed (titles already changed stay changed in memory).
-    bool MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode);
+    // that failed (the collection is then what its file holds). The
+    // positions of the titles whose value changed are added to `changed`.
+    bool MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode,
+                         QSet<int>* changed = nullptr);
 
 private:
-    void massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode);
+    // The question before a change: what changes, to what, in how many titles.
+    QString question(std::int16_t place, std::int16_t mode, const QString& find, const QString& replace) const;
+    // Returns the number of titles whose long text changed; nullopt when a
+    // file could not be read or written.
+    std::optional<int> massChangeLongTexts(const QString& replace, const QString& find, std::int16_t mode);
 
     PageHost& m_host;
     ucEntry* m_ucEntryMBFind;

@@ -1,7 +1,8 @@
 #include "platform/gui/QtMessageService.h"
 
+#include "platform/gui/DialogTitle.h"
+
 #include <QApplication>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -12,17 +13,6 @@ namespace {
 QString boxTitle(const QString& title)
 {
     return title.isEmpty() ? QStringLiteral("QuorDVD") : title;
-}
-
-// Room that a title bar takes besides its text: icon, buttons and margins.
-constexpr int kTitleBarExtra = 140;
-
-// The width a box needs so that the window manager shows its whole title.
-int titleWidth(const QString& title)
-{
-    QFont font = QApplication::font();
-    font.setBold(true); // title bars mostly are
-    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
 }
 
 } // namespace
@@ -52,7 +42,7 @@ std::unique_ptr<QMessageBox> QtMessageService::createMessageBox(const QString& t
     }
     // A message box sizes itself to its text; a row of this width keeps the title whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
-        grid->addItem(new QSpacerItem(titleWidth(box->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+        grid->addItem(new QSpacerItem(DialogTitle::width(box->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
@@ -95,7 +85,7 @@ std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& pr
     // title's width goes in as a row of it.
     dialog->minimumSizeHint();
     if (QLayout* layout = dialog->layout())
-        layout->addItem(new QSpacerItem(titleWidth(dialog->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+        layout->addItem(new QSpacerItem(DialogTitle::width(dialog->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return dialog;
 }
 

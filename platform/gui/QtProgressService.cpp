@@ -1,5 +1,7 @@
 #include "platform/gui/QtProgressService.h"
 
+#include "platform/gui/DialogTitle.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -17,6 +19,8 @@ void QtProgressService::begin(const QString& title, const QString& cancelText, i
     label->setTextFormat(Qt::PlainText);
     m_dialog->setLabel(label);
     m_dialog->setWindowTitle(title);
+    // The dialog sizes itself to its label; the window manager would cut the title.
+    m_dialog->setMinimumWidth(DialogTitle::width(title));
     // Every window waits: a second action started meanwhile would run inside this one.
     m_dialog->setWindowModality(Qt::ApplicationModal);
     // Cancel only asks; the dialog stays up until the caller has stopped.

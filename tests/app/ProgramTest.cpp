@@ -1,3 +1,5 @@
+#include "controls/ucEntry.h"
+#include "controls/ucOption.h"
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
 #include "data/clsPathFunctions.h"
@@ -188,6 +190,50 @@ TEST(ShippedFolder, BothGamesCanBePlayedOnAFreshStart)
     EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("games/quizscore.sco"))));
     messages.expectMessage(MsgAnswer::No); // closing the quiz with an answer not saved
     quiz->close();
+}
+
+TEST(ShippedFolder, TheMassChangeSaysInBothLanguagesWhatItWillChangeAndThenHowMuchDid)
+{
+    TempProgramFolder folder;
+    ASSERT_GT(ProgramFolder::seedDefaults(kResources), 0);
+    ScriptedMessages messages;
+    RecordingSounds sounds;
+    FixedScreen screen{QSize(1920, 1080)};
+    MainWindow window;
+    window.Form_Load();
+    const auto child = [&window](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+    const auto ask = [&](MsgAnswer answer) {
+        messages.shown.clear();
+        messages.expectMessage(answer);
+        QTest::mouseClick(static_cast<QPushButton*>(child("btMB")), Qt::LeftButton);
+        return messages.shown.value(0);
+    };
+    const QByteArray longText = folder.read(QStringLiteral("longtexts/a_winter_for_foxes.txt"));
+
+    // The page as it opens: long texts, set, both texts empty.
+    window.ShowPage(8);
+    EXPECT_EQ(ask(MsgAnswer::No), QStringLiteral("Set the long text of all 66 titles to an empty text?"));
+    window.session().Options().setLanguage(0);
+    window.SetLanguageAndDesign();
+    EXPECT_EQ(ask(MsgAnswer::No), QStringLiteral("Bei allen 66 Titeln den Zusatztext auf einen leeren Text setzen?"));
+    EXPECT_EQ(folder.read(QStringLiteral("longtexts/a_winter_for_foxes.txt")), longText);
+
+    int dramas = 0;
+    for (int i = 1; i <= window.session().DVDListe().getListSize(); ++i)
+        dramas += window.session().DVDListe().getDataString(i, clsDatentraegerList::FieldGenre).contains(
+            QStringLiteral("drama"), Qt::CaseInsensitive);
+    ASSERT_GT(dramas, 0);
+    static_cast<ucOption*>(child("ucOptionMBOrt"))->setSelected(3);
+    static_cast<ucOption*>(child("ucOptionMBModus"))->setSelected(2);
+    static_cast<ucEntry*>(child("ucEntryMBFind"))->setValue(QStringLiteral("Drama"));
+    static_cast<ucEntry*>(child("ucEntryMBReplace"))->setValue(QStringLiteral("Krimi"));
+    EXPECT_EQ(ask(MsgAnswer::No),
+              QStringLiteral("Bei allen 66 Titeln das Genre \u00e4ndern: das erste \u201eDrama\u201c durch \u201eKrimi\u201c ersetzen?"));
+    window.session().Options().setLanguage(1);
+    window.SetLanguageAndDesign();
+    EXPECT_EQ(ask(MsgAnswer::Yes),
+              QStringLiteral("Change the genre of all 66 titles: replace the first \u201cDrama\u201d with \u201cKrimi\u201d?"));
+    EXPECT_EQ(window.Statusleiste()->text(), QStringLiteral("Titles changed: %1").arg(dramas));
 }
 
 TEST(ShippedFolder, ADamagedPasswordFileStopsTheStartNamingTheFile)

@@ -19,9 +19,9 @@ QStringList settingsLines()
             QStringLiteral("notes.txt"),
             QStringLiteral("designs\\x.asd"),
             QStringLiteral(" 800 "),
-            QStringLiteral(" 600 "),
-            QStringLiteral(" 320 "),
-            QStringLiteral(" 240 "),
+            QStringLiteral(" 700 "),
+            QStringLiteral(" 480 "),
+            QStringLiteral(" 420 "),
             QStringLiteral(" 1024 "),
             QStringLiteral(" 768 "),
             QStringLiteral("BluRay"),
@@ -105,9 +105,9 @@ TEST(Options, ReadsSettingsAndDesignMakingRelativePathsFull)
     EXPECT_EQ(o.Noticepath(), root + "/notes.txt");
     EXPECT_EQ(o.DesignPath(), root + "/designs/x.asd");
     EXPECT_EQ(o.FormWidth(), 800);
-    EXPECT_EQ(o.FormHeight(), 600);
-    EXPECT_EQ(o.TrailerWidth(), 320);
-    EXPECT_EQ(o.TrailerHeight(), 240);
+    EXPECT_EQ(o.FormHeight(), 700);
+    EXPECT_EQ(o.TrailerWidth(), 480);
+    EXPECT_EQ(o.TrailerHeight(), 420);
     EXPECT_EQ(o.RegalWidth(), 1024);
     EXPECT_EQ(o.RegalHeight(), 768);
     EXPECT_EQ(o.coverformat(), QStringLiteral("BluRay"));
@@ -335,8 +335,8 @@ TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
     o.setNoticepath(root + "/notes.txt");
     o.setDesignPath(root + "/designs/x.asd");
     o.setFormWidth(800);
-    o.setFormHeight(600);
-    o.setTrailerWidth(320);
+    o.setFormHeight(700);
+    o.setTrailerWidth(480);
     o.setTrailerHeight(-5);
     o.setRegalWidth(1024);
     o.setRegalHeight(768);
@@ -351,7 +351,7 @@ TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
 
     const QByteArray expected = " 1 \r\n" + (root + "/lists/a.adl").toUtf8() + "\r\n" + (root + "/notes.txt").toUtf8() +
                                 "\r\n" + (root + "/designs/x.asd").toUtf8() +
-                                "\r\n 800 \r\n 600 \r\n 320 \r\n-5 \r\n 1024 \r\n 768 \r\nDVD\r\nExtras\r\n\xE2\x82\xAC\r\n"
+                                "\r\n 800 \r\n 700 \r\n 480 \r\n-5 \r\n 1024 \r\n 768 \r\nDVD\r\nExtras\r\n\xE2\x82\xAC\r\n"
                                 " 1 \r\n 0 \r\n";
     EXPECT_EQ(folder.read("settings.aef"), expected);
 
@@ -362,9 +362,9 @@ TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
     EXPECT_EQ(back.Noticepath(), o.Noticepath());
     EXPECT_EQ(back.DesignPath(), o.DesignPath());
     EXPECT_EQ(back.FormWidth(), 800);
-    EXPECT_EQ(back.FormHeight(), 600);
-    EXPECT_EQ(back.TrailerWidth(), 320);
-    EXPECT_EQ(back.TrailerHeight(), -5);
+    EXPECT_EQ(back.FormHeight(), 700);
+    EXPECT_EQ(back.TrailerWidth(), 480);
+    EXPECT_EQ(back.TrailerHeight(), 400); // written as held, read as at least the least size
     EXPECT_EQ(back.RegalWidth(), 1024);
     EXPECT_EQ(back.RegalHeight(), 768);
     EXPECT_EQ(back.coverformat(), QStringLiteral("DVD"));
@@ -372,6 +372,35 @@ TEST(Options, SaveWritesTheFifteenLinesAndLoadReadsThemBack)
     EXPECT_EQ(back.CurrencyChar(), QStringLiteral("\u20AC"));
     EXPECT_EQ(back.Shortcuts(), 1);
     EXPECT_EQ(back.Sound(), 0);
+}
+
+TEST(Options, SizesBelowTheLeastTheSettingsPageTakesAreReadAsThatLeast)
+{
+    // Line of the settings file, what it holds, and the value read.
+    const struct {
+        int line;
+        const char* text;
+        std::int16_t (clsOptions::*size)() const;
+        std::int16_t read;
+    } cases[] = {
+        {4, " 0 ", &clsOptions::FormWidth, 700},     {5, "-20 ", &clsOptions::FormHeight, 666},
+        {4, " 699 ", &clsOptions::FormWidth, 700},   {5, " 667 ", &clsOptions::FormHeight, 667},
+        {6, "", &clsOptions::TrailerWidth, 400},     {7, "-32768 ", &clsOptions::TrailerHeight, 400},
+        {8, " 1 ", &clsOptions::RegalWidth, 500},    {9, "", &clsOptions::RegalHeight, 500},
+        {8, " 500 ", &clsOptions::RegalWidth, 500},  {9, " 32767 ", &clsOptions::RegalHeight, 32767},
+    };
+    for (const auto& c : cases) {
+        TempProgramFolder folder;
+        QStringList lines = settingsLines();
+        lines[c.line] = QString::fromLatin1(c.text);
+        const QString path = folder.writeLines("settings.aef", lines);
+        ScriptedMessages boxes; // none: the file is read, only the size is raised
+        clsOptions o;
+        o.Load(path);
+        EXPECT_TRUE(o.settingsFromFile());
+        EXPECT_EQ((o.*c.size)(), c.read) << "line " << c.line + 1 << " '" << c.text << "'";
+        EXPECT_EQ(o.coverformat(), QStringLiteral("BluRay")); // the lines after it are read as before
+    }
 }
 
 TEST(Options, SaveIntoAFolderThatCannotTakeItFails)

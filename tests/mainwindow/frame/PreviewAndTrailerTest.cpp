@@ -4,7 +4,10 @@
 #include "controls/ucZoom.h"
 #include "mainwindow/frame/Preview.h"
 #include "mainwindow/frame/Trailer.h"
+#include "shelf/Regal.h"
+#include "shelf/core/clsRegalCtrl.h"
 #include "tests/support/RecordingMediaPlayers.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -238,7 +241,7 @@ TEST_F(TrailerTest, EveryWindowOpensInsideTheFreeAreaOfASmallScreen)
     writeSettings(QStringLiteral("lists/none.adl"));
     start();
     const QRect main = window->frameGeometry();
-    EXPECT_EQ(main.size(), QSize(800, 600));
+    EXPECT_EQ(main.size(), QSize(800, 700));
     EXPECT_EQ(main.center(), area.center());
 
     // Sizes far past the screen give windows of the free area, not of the settings.
@@ -263,6 +266,39 @@ TEST_F(TrailerTest, EveryWindowOpensInsideTheFreeAreaOfASmallScreen)
     window->menuAction(QStringLiteral("admintools"))->trigger();
     EXPECT_TRUE(area.contains(admin->frameGeometry()));
     EXPECT_EQ(admin->frameGeometry().right(), area.right());
+}
+
+TEST_F(TrailerTest, SizesBelowTheLeastInTheSettingsFileOpenEachWindowAtThatLeast)
+{
+    screen.screen = screen.available = QSize(1024, 768);
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    clsRegalCtrl::WriteNewShelfFile(folder.file(QStringLiteral("shelves/l.arf")));
+    // Main window 0 x -5, trailer two empty lines, shelf 1 x -32768.
+    QList<QByteArray> lines = folder.read(QStringLiteral("settings.aef")).split('\n');
+    const char* sizes[] = {" 0 \r", "-5 \r", "\r", "\r", " 1 \r", "-32768 \r"};
+    for (int k = 0; k < 6; ++k)
+        lines[4 + k] = sizes[k];
+    folder.write(QStringLiteral("settings.aef"), lines.join('\n'));
+    start();
+    EXPECT_EQ(window->frameGeometry().size(), QSize(700, 666));
+    EXPECT_EQ(window->Statusleiste()->y(), 666 - 75);
+
+    showTrailerOf(video("a.mpg"));
+    ASSERT_NE(window->TrailerWindow(), nullptr);
+    EXPECT_EQ(window->TrailerWindow()->frameGeometry().size(), QSize(400, 400));
+
+    ScriptedRandom random{0.5}; // the shelf's spine colours
+    window->ShowRegal();
+    ASSERT_NE(window->RegalWindow(), nullptr);
+    EXPECT_TRUE(window->RegalWindow()->isVisible());
+    EXPECT_EQ(window->RegalWindow()->frameGeometry().size(), QSize(500, 500));
+    window->RegalWindow()->close();
+
+    // On a screen smaller than the least size the screen wins, as for any size.
+    screen.screen = screen.available = QSize(640, 480);
+    window->SetAllSizes(window->session().Options().FormWidth(), window->session().Options().FormHeight());
+    EXPECT_EQ(window->frameGeometry().size(), QSize(640, 480));
 }
 
 } // namespace

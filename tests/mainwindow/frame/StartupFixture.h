@@ -25,12 +25,12 @@ protected:
         const char* cover = "cover/a.jpg"; // relative, made by makeCover unless empty
     };
 
-    // The settings file: language, list path, 800 x 600, side switches, sound.
+    // The settings file: language, list path, 800 x 700, side switches, sound.
     void writeSettings(const QString& listPath, int language = 0, int shortcuts = 1, int sound = 0)
     {
         folder.writeLines(QStringLiteral("settings.aef"),
                           {QStringLiteral(" %1 ").arg(language), listPath, QStringLiteral("notes.txt"),
-                           QStringLiteral("designs/d.asd"), QStringLiteral(" 800 "), QStringLiteral(" 600 "),
+                           QStringLiteral("designs/d.asd"), QStringLiteral(" 800 "), QStringLiteral(" 700 "),
                            QStringLiteral(" 640 "), QStringLiteral(" 480 "), QStringLiteral(" 800 "),
                            QStringLiteral(" 600 "), QStringLiteral("DVD"), QStringLiteral("Extras"),
                            QStringLiteral("€"), QStringLiteral(" %1 ").arg(shortcuts),

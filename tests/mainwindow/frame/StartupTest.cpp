@@ -223,7 +223,46 @@ TEST_F(StartupTest, MaximisingAndRestoringLayTheWindowOutAndFallBackToPageOne)
     window->setWindowState(Qt::WindowNoState);
     QTRY_COMPARE(window->Maximiert(), std::uint8_t(0));
     EXPECT_EQ(window->AktuelleSeite(), 16); // other pages stay
-    EXPECT_EQ(window->Statusleiste()->y(), 600 - 75);
+    EXPECT_EQ(window->Statusleiste()->y(), 700 - 75);
+}
+
+TEST_F(StartupTest, RestoredTheWindowStandsWhereItStoodAtItsOuterSize)
+{
+    screen.screen = screen.available = QSize(1280, 1024);
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    start();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const auto maximise = [this](bool on) {
+        window->setWindowState(on ? Qt::WindowMaximized : Qt::WindowNoState);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->Maximiert() == (on ? 1 : 0); }));
+        QTest::qWait(20); // what the window system still has to say
+    };
+    // Placed by the user, then as dragged to another size.
+    for (const QRect& before : {QRect(120, 40, 800, 700), QRect(300, 200, 900, 650)}) {
+        window->move(before.topLeft());
+        window->resize(before.size() - frame);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry() == before; }));
+        maximise(true);
+        EXPECT_NE(window->frameGeometry(), before);
+        maximise(false);
+        EXPECT_EQ(window->frameGeometry(), before);
+        EXPECT_EQ(window->Statusleiste()->y(), before.height() - 75);
+    }
+
+    // Settings saved while maximised give the size it comes back with.
+    maximise(true);
+    window->session().Options().setFormWidth(950);
+    window->applyLanguageAndDesign();
+    maximise(false);
+    EXPECT_EQ(window->frameGeometry(), QRect(300, 200, 950, 700));
+
+    // Where it stood past the edge of the free area, it comes back inside.
+    window->move(1000, 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == QPoint(1000, 500); }));
+    maximise(true);
+    maximise(false);
+    EXPECT_EQ(window->frameGeometry(), QRect(330, 324, 950, 700));
 }
 
 TEST_F(StartupTest, TheSettingsSizeIsTheOuterSizeWithinTheScreen)
@@ -231,7 +270,7 @@ TEST_F(StartupTest, TheSettingsSizeIsTheOuterSizeWithinTheScreen)
     writeSettings(QStringLiteral("lists/l.adl"));
     writeList({{"Alpha"}});
     start();
-    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 700));
 
     // Settings far larger than the screen (10000 is the fallback of a missing
     // settings file) give a window that fits the screen's free area.

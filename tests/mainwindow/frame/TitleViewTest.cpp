@@ -4,6 +4,7 @@
 #include "controls/ucPopUpMenu.h"
 #include "controls/ucRating.h"
 #include "mainwindow/frame/PageDVDScreen.h"
+#include "mainwindow/frame/frmFullScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -216,11 +217,22 @@ TEST_F(StartupTest, PopUpsOpenAtTheMouseAndCloseEachOther)
     EXPECT_FALSE(skipPopUp->isVisible());
     EXPECT_TRUE(child("ucEntryPosJump")->isVisible());
 
-    // Cover entries 2 and 5: the zoom and long-text pages.
+    // Cover entries 2 and 5: the zoom and long-text pages; 3 and 4 the
+    // trailer and the shelf, which this title lacks.
     emit coverPopUp->element2Clicked();
     EXPECT_EQ(window->AktuelleSeite(), 2);
     emit coverPopUp->element5Clicked();
     EXPECT_EQ(window->AktuelleSeite(), 3);
+    window->ShowPage(1);
+    emit coverPopUp->element3Clicked();
+    EXPECT_EQ(status(), QStringLiteral("Meldung 33"));
+    window->Statusleiste()->setText(QString());
+    emit coverPopUp->element4Clicked();
+    EXPECT_EQ(status(), QStringLiteral("Meldung 32"));
+    // Entry 1: the cover full screen.
+    emit coverPopUp->element1Clicked();
+    EXPECT_TRUE(window->FullScreen().isVisible());
+    window->FullScreen().close();
 }
 
 TEST_F(StartupTest, JumpByNameTakesTheFirstTitleBeginningWithTheAnswer)
@@ -312,6 +324,27 @@ TEST_F(StartupTest, PortraitShowsOverTheCoverForOneAndAHalfSeconds)
     window->DVDScreen().ShowPortrait(0, 0, QStringLiteral("Dora Director"));
     EXPECT_FALSE(portrait->isVisible());
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(StartupTest, EachActorFieldShowsThePortraitOfItsOwnActor)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{"Alpha"}});
+    // Each actor's portrait has a height of its own: 150 wide, 30 k high.
+    for (int k = 1; k <= 5; ++k)
+        makePicture(QStringLiteral("portraits/Actor %1.jpg").arg(k), 50, 10 * k, "JPG");
+    start();
+    for (int k = 1; k <= 5; ++k)
+        window->session().DVDListe().setDVDString(1, QStringLiteral("Actor %1").arg(k),
+                                                  clsDatentraegerList::FieldSchauspieler1 + k - 1);
+    window->DVDScreenAufrufen(1);
+    auto* portrait = child<QLabel>("imPortrait");
+    for (int k = 1; k <= 5; ++k) {
+        window->DVDScreen().picTimer_Timer();
+        QTest::mouseClick(child(QStringLiteral("ucTextSchauspieler%1").arg(k).toLatin1().constData()), Qt::LeftButton);
+        EXPECT_TRUE(portrait->isVisible()) << k;
+        EXPECT_EQ(portrait->height(), 30 * k) << k;
+    }
 }
 
 TEST_F(StartupTest, HelpFollowsTheLanguageAndAboutShowsTheVersion)

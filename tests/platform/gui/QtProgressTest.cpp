@@ -1,5 +1,7 @@
 #include "platform/gui/QtProgressService.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -54,6 +56,28 @@ TEST(QtProgressService, ShowsTheLabelAsPlainText)
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(label->text(), QStringLiteral("<b>films</b> & more.xls"));
+    progress.end();
+}
+
+TEST(QtProgressService, TheDialogIsWideEnoughForItsWholeTitle)
+{
+    const QString title = QStringLiteral("Titel werden hochgeladen – alle Titel der Sammlung");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int needed = QFontMetrics(bold).horizontalAdvance(title);
+
+    QtProgressService progress;
+    progress.begin(title, QStringLiteral("Abbrechen"), 2);
+    QProgressDialog* dialog = progress.dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_GT(dialog->width(), needed);
+    // A new label sizes the dialog again; the title keeps its room.
+    progress.step(1, QStringLiteral("1"));
+    EXPECT_GT(dialog->width(), needed);
+    progress.end();
+
+    progress.begin(QStringLiteral("x"), QStringLiteral("Abbrechen"), 2);
+    EXPECT_LT(progress.dialog()->width(), needed); // a short title leaves it small
     progress.end();
 }
 
