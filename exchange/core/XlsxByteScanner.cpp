@@ -9,13 +9,27 @@ namespace {
 
 enum : unsigned char { kName, kStop, kBad };
 
-// Where a name ends, and what can never stand in one.
+// Where a name ends, and what the scan does not take in one: names of
+// letters, digits, "_", ":", "-" and "." are all a sheet uses.
 constexpr std::array<unsigned char, 256> kNameStop = [] {
     std::array<unsigned char, 256> table{};
+    table.fill(kBad);
+    for (int c = 0; c < 128; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
+            c == '-' || c == '.')
+            table[static_cast<size_t>(c)] = kName;
+    }
     for (const unsigned char c : {' ', '\t', '\n', '\r', '>', '/'})
         table[c] = kStop;
-    for (const unsigned char c : {'<', '=', '"', '\'', '&'})
-        table[c] = kBad;
+    return table;
+}();
+
+// What a run of text stops at: its end, a tag, a reference, a quote, or a
+// "]" that may begin "]]>".
+constexpr std::array<bool, 256> kTextStop = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {'<', '&', ']', '"', '\''})
+        table[c] = true;
     return table;
 }();
 
@@ -58,6 +72,106 @@ bool isReference(const char* p, const char* end, const char*& after)
 
 } // namespace
 
+// Inlined where the scan spends its time: most text runs end at the next tag.
+inline bool XlsxByteScanner::skipText(const char*& p, char stop) const
+{
+    while (p < m_end && !kTextStop[static_cast<unsigned char>(*p)])
+        ++p;
+    return p == m_end || *p == stop || skipSpecialText(p, stop);
+}
+
+bool XlsxByteScanner::skipSpecialText(const char*& p, char stop) const
+{
+    for (;;) {
+        while (p < m_end && !kTextStop[static_cast<unsigned char>(*p)])
+            ++p;
+        if (p == m_end || *p == stop)
+            return true;
+        const char c = *p;
+        if (c == '<')
+            return false;
+        if (c == '&') {
+            const char* after = nullptr;
+            if (!isReference(p, m_end, after))
+                return false;
+            p = after;
+            continue;
+        }
+        if (c == ']' && stop == '<' && m_end - p >= 3 && p[1] == ']' && p[2] == '>')
+            return false; // ends a CDATA section that never began
+        ++p;
+    }
+}
+
+inline bool XlsxByteScanner::scanName(const char*& p, QByteArrayView& name, QByteArrayView& local) const
+{
+    const char* begin = p;
+    const char* colon = nullptr;
+    for (; p < m_end; ++p) {
+        const unsigned char kind = kNameStop[static_cast<unsigned char>(*p)];
+        if (kind == kStop)
+            break;
+        if (kind == kBad)
+            return false;
+        if (*p == ':' && !colon)
+            colon = p;
+    }
+    name = QByteArrayView(begin, p - begin);
+    local = colon ? QByteArrayView(colon + 1, p - colon - 1) : name;
+    return p < m_end && !name.isEmpty() && !local.isEmpty() && !isNameStartForbidden(name[0]);
+}
+
+bool XlsxByteScanner::scanAttributes(const char*& p, const char*& end, bool& selfClosing)
+{
+    m_attributeNames.clear();
+    for (;;) {
+        const char* blank = p;
+        while (p < m_end && isBlank(*p))
+            ++p;
+        if (p == m_end)
+            return false;
+        if (*p == '>' || *p == '/') {
+            selfClosing = *p == '/';
+            if (selfClosing && (p + 1 == m_end || p[1] != '>'))
+                return false;
+            end = p;
+            p += selfClosing ? 2 : 1;
+            return true;
+        }
+        if (p == blank)
+            return false; // attributes stand apart
+        const char* attributeName = p;
+        for (; p < m_end && *p != '='; ++p) {
+            const unsigned char kind = kNameStop[static_cast<unsigned char>(*p)];
+            if (kind == kBad || (kind == kStop && !isBlank(*p)))
+                return false;
+            if (kind == kStop)
+                break;
+        }
+        const QByteArrayView attribute(attributeName, p - attributeName);
+        if (attribute.isEmpty() || isNameStartForbidden(attribute[0]))
+            return false;
+        for (const QByteArrayView& earlier : m_attributeNames) {
+            if (earlier == attribute)
+                return false; // an attribute given twice
+        }
+        m_attributeNames.push_back(attribute);
+        while (p < m_end && isBlank(*p))
+            ++p;
+        if (p == m_end || *p != '=')
+            return false;
+        ++p;
+        while (p < m_end && isBlank(*p))
+            ++p;
+        if (p == m_end || (*p != '"' && *p != '\''))
+            return false;
+        const char quote = *p++;
+        if (!skipText(p, quote) || p == m_end)
+            return false;
+        ++p;
+    }
+}
+
 bool XlsxByteScanner::next(Tag& t)
 {
     if (m_unsure)
@@ -70,26 +184,13 @@ bool XlsxByteScanner::next(Tag& t)
         return false;
     }
     t.begin = p++;
-    if (p == m_end || *p == '!' || *p == '?')
+    if (p == m_end)
         return fail();
     t.isEnd = *p == '/';
     if (t.isEnd)
         ++p;
-    const char* nameBegin = p;
-    const char* colon = nullptr;
-    for (; p < m_end; ++p) {
-        const unsigned char kind = kNameStop[static_cast<unsigned char>(*p)];
-        if (kind == kStop)
-            break;
-        if (kind == kBad)
-            return fail();
-        if (*p == ':' && !colon)
-            colon = p;
-    }
-    t.name = QByteArrayView(nameBegin, p - nameBegin);
-    t.local = colon ? QByteArrayView(colon + 1, p - colon - 1) : t.name;
-    if (t.name.isEmpty() || t.local.isEmpty() || isNameStartForbidden(t.name[0]))
-        return fail();
+    if (!scanName(p, t.name, t.local))
+        return fail(); // a comment, a processing instruction and CDATA begin with no name
     t.attributes = p;
     if (t.isEnd) {
         while (p < m_end && isBlank(*p))
@@ -101,56 +202,20 @@ bool XlsxByteScanner::next(Tag& t)
         t.finish = m_p = p + 1;
         return true;
     }
-    for (;;) {
-        const char* blank = p;
-        while (p < m_end && isBlank(*p))
-            ++p;
-        if (p == m_end)
-            return fail();
-        if (*p == '>' || *p == '/') {
-            t.selfClosing = *p == '/';
-            if (t.selfClosing && (p + 1 == m_end || p[1] != '>'))
-                return fail();
-            t.attributesEnd = p;
-            t.finish = m_p = p + (t.selfClosing ? 2 : 1);
-            return true;
-        }
-        if (p == blank)
-            return fail(); // attributes stand apart
-        const char* attributeName = p;
-        for (; p < m_end && *p != '='; ++p) {
-            const unsigned char kind = kNameStop[static_cast<unsigned char>(*p)];
-            if (kind == kBad || (kind == kStop && !isBlank(*p)))
-                return fail();
-            if (kind == kStop)
-                break;
-        }
-        if (p == attributeName)
-            return fail();
-        while (p < m_end && isBlank(*p))
-            ++p;
-        if (p == m_end || *p != '=')
-            return fail();
-        ++p;
-        while (p < m_end && isBlank(*p))
-            ++p;
-        if (p == m_end || (*p != '"' && *p != '\''))
-            return fail();
-        const char quote = *p++;
-        if (!skipText(p, quote) || p == m_end)
-            return fail();
-        ++p;
-    }
+    if (!scanAttributes(p, t.attributesEnd, t.selfClosing))
+        return fail();
+    t.finish = m_p = p;
+    return true;
 }
 
 bool XlsxByteScanner::skipDropped(QByteArrayView name, bool& formula)
 {
+    // The same checks as next(), in one loop: most of an earlier export is dropped.
     m_open.clear();
     m_open.push_back(name);
     const char* p = m_p;
     for (;;) {
-        p = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(m_end - p)));
-        if (!p || ++p == m_end || *p == '!' || *p == '?')
+        if (!skipText(p, '<') || p == m_end || ++p == m_end)
             return fail();
         if (*p == '/') {
             const QByteArrayView top = m_open.back();
@@ -162,56 +227,29 @@ bool XlsxByteScanner::skipDropped(QByteArrayView name, bool& formula)
                 ++p;
             if (p == m_end || *p != '>')
                 return fail();
+            ++p;
             m_open.pop_back();
             if (m_open.empty()) {
-                m_p = p + 1;
+                m_p = p;
                 return true;
             }
             continue;
         }
-        const char* nameBegin = p;
-        const char* colon = nullptr;
-        for (; p < m_end && kNameStop[static_cast<unsigned char>(*p)] == kName; ++p) {
-            if (*p == ':' && !colon)
-                colon = p;
-        }
-        if (p == nameBegin || p == m_end || kNameStop[static_cast<unsigned char>(*p)] == kBad)
+        QByteArrayView tagName, local;
+        if (!scanName(p, tagName, local))
             return fail();
-        const QByteArrayView tagName(nameBegin, p - nameBegin);
-        if (is(colon ? QByteArrayView(colon + 1, p - colon - 1) : tagName, "f"))
-            formula = true;
-        for (char quote = 0; p < m_end && (quote || *p != '>'); ++p) {
-            if (*p == '<')
+        formula = formula || is(local, "f");
+        bool selfClosing = false;
+        if (*p == '>') {
+            ++p;
+        } else {
+            const char* attributesEnd = nullptr;
+            if (!scanAttributes(p, attributesEnd, selfClosing))
                 return fail();
-            if (quote && *p == quote)
-                quote = 0;
-            else if (!quote && (*p == '"' || *p == '\''))
-                quote = *p;
         }
-        if (p == m_end)
-            return fail();
-        if (p[-1] != '/')
+        if (!selfClosing)
             m_open.push_back(tagName);
-        ++p;
     }
-}
-
-bool XlsxByteScanner::skipText(const char*& p, char stop) const
-{
-    for (; p < m_end; ++p) {
-        const char c = *p;
-        if (c == stop)
-            return true;
-        if (c == '<')
-            return false;
-        if (c == '&') {
-            const char* after = nullptr;
-            if (!isReference(p, m_end, after))
-                return false;
-            p = after - 1;
-        }
-    }
-    return true;
 }
 
 bool XlsxByteScanner::isXmlUtf8(QByteArrayView data)

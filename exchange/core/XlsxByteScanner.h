@@ -6,8 +6,8 @@
 
 // The tags of a part scanned by bytes. It knows start and end tags, text and
 // references; anything else (a comment, a processing instruction, CDATA, a
-// document type) or anything malformed makes it unsure, and its caller then
-// leaves the part to the XML reader.
+// document type, a name beyond ASCII) or anything malformed makes it unsure,
+// and its caller then leaves the part to the XML reader.
 class XlsxByteScanner {
 public:
     struct Tag {
@@ -36,8 +36,9 @@ public:
     bool next(Tag& t);
 
     // Through the end of the element whose start tag next() gave last, when
-    // its content is dropped: only its tags matter, so the scan jumps from one
-    // "<" to the next. formula tells whether an element "f" stands inside.
+    // its content is dropped; formula tells whether an element "f" stands
+    // inside. What is dropped must be as sure as what is kept: a sheet that
+    // is not well-formed is never written back.
     bool skipDropped(QByteArrayView name, bool& formula);
 
     // The next attribute of a tag that next() gave, from p on.
@@ -78,8 +79,14 @@ public:
 
 private:
     // Text from p up to the stop character or the end: no "<" before it,
-    // and every "&" a reference.
+    // every "&" a reference, and in text no "]]>".
     bool skipText(const char*& p, char stop) const;
+    bool skipSpecialText(const char*& p, char stop) const;
+    // A tag's name from p on, with its local part; p is after it.
+    bool scanName(const char*& p, QByteArrayView& name, QByteArrayView& local) const;
+    // A start tag's attributes from p on, each name once; p is after the
+    // tag, end at its "/>" or ">".
+    bool scanAttributes(const char*& p, const char*& end, bool& selfClosing);
 
     bool fail()
     {
@@ -91,4 +98,5 @@ private:
     const char* m_end;
     bool m_unsure = false;
     std::vector<QByteArrayView> m_open;
+    std::vector<QByteArrayView> m_attributeNames; // of the tag being scanned
 };

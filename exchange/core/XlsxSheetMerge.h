@@ -8,9 +8,10 @@
 // The sheet part with a save's changes merged in. The byte merge serves the
 // sheets that workbook writers make, at the speed an export over an earlier
 // one needs; a sheet it cannot be sure of (a comment, CDATA, a processing
-// instruction, a reference where it reads a row number or a style, another
-// encoding, or damage) goes to the XML reader's merge, which serves every
-// well-formed sheet and refuses a damaged one. Both give the same cells.
+// instruction, a reference where it reads a row number or a style, a name
+// beyond ASCII, another encoding, or damage) goes to the XML reader's merge,
+// which serves every well-formed sheet and refuses a damaged one. Both give
+// the same cells.
 class XlsxSheetMerge {
 public:
     enum class Path { Bytes, Stream };

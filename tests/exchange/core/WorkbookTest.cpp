@@ -433,6 +433,12 @@ std::vector<SheetShape> sheetShapes()
          {{"A1", "A1n"}, {"C1", "1"}},
          {},
          P::Stream},
+        {"a name beyond ASCII",
+         plainSheet(R"(<sheetData><row r="1"><c r="C1"><v>1</v></c></row></sheetData>)"
+                    "<extLst><ext uri=\"x\"><z\xC3\xA4hler/></ext></extLst>"),
+         {{"A1", "A1n"}, {"C1", "1"}},
+         {},
+         P::Stream},
         {"another encoding", latin1, {{"A1", "A1n"}, {"C1", "\xC3\x84pfel"}, {"A3", ""}, {"C3", "33"}}, {}, P::Stream},
         {"UTF-16", utf16, {{"A1", "A1n"}, {"C1", "\xC3\x84pfel"}}, {}, P::Stream},
     };
@@ -595,6 +601,8 @@ print(json.dumps(out))
 TEST_P(WorkbookSave, RefusesToSaveIntoAMalformedSheet)
 {
     const QByteArray keptRow = R"(<row r="5"><c r="C5" t="inlineStr"><is><t>%1</t></is></c></row>)";
+    // The cell that the save replaces.
+    const QByteArray replacedRow = R"(<row r="1"><c r="A1" t="inlineStr"><is><t>%1</t></is></c></row>)";
     const std::pair<const char*, QByteArray> cases[] = {
         {"no end", R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"},
         {"bare ampersand", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a & b") + "</sheetData>")},
@@ -605,6 +613,21 @@ TEST_P(WorkbookSave, RefusesToSaveIntoAMalformedSheet)
         {"unquoted value", plainSheet(R"(<sheetData><row r=5><c r="C5"><v>1</v></c></row></sheetData>)")},
         {"text before the root", "junk" + plainSheet("<sheetData/>")},
         {"second root", plainSheet("<sheetData/>") + "<worksheet/>"},
+        {"repeated attribute", plainSheet(R"(<sheetData><row r="5"><c r="C5" r="C5"><v>1</v></c></row></sheetData>)")},
+        {"attribute name of a digit",
+         plainSheet(R"(<sheetData><row r="5"><c r="C5" 1="x"><v>1</v></c></row></sheetData>)")},
+        {"end of CDATA in text", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a]]>b") + "</sheetData>")},
+        // Damage in the cell that the save replaces is damage too.
+        {"replaced: bare ampersand",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "a & b") + "</sheetData>")},
+        {"replaced: reference to nothing",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "&#0;") + "</sheetData>")},
+        {"replaced: end of CDATA",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "a]]>b") + "</sheetData>")},
+        {"replaced: unquoted value", plainSheet(R"(<sheetData><row r="1"><c r="A1"><v x=1>1</v></c></row></sheetData>)")},
+        {"replaced: repeated attribute",
+         plainSheet(R"(<sheetData><row r="1"><c r="A1"><v x="1" x="2">1</v></c></row></sheetData>)")},
+        {"replaced: name of a digit", plainSheet(R"(<sheetData><row r="1"><c r="A1"><1>1</1></c></row></sheetData>)")},
     };
     QTemporaryDir dir;
     for (const auto& [name, sheet] : cases) {
