@@ -27,9 +27,13 @@ QString exportWorkbook(const TempProgramFolder& folder)
     return copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), folder.path(), QStringLiteral("ExportExcel.xlsx"));
 }
 
+// Every export runs through both sheet merges.
+class ExcelExport : public BothMerges {};
+INSTANTIATE_TEST_SUITE_P(BothMerges, ExcelExport, kBothMerges, mergeName);
+
 } // namespace
 
-TEST(ExcelExport, HeaderAndOneRowPerTitle)
+TEST_P(ExcelExport, HeaderAndOneRowPerTitle)
 {
     for (int count : {0, 3, 10}) {
         SCOPED_TRACE(count);
@@ -55,7 +59,7 @@ TEST(ExcelExport, HeaderAndOneRowPerTitle)
 
 // A shorter export leaves nothing of an earlier one below its last title,
 // so that an import of the workbook finds only the titles of this list.
-TEST(ExcelExport, ShorterExportClearsTheRowsBelow)
+TEST_P(ExcelExport, ShorterExportClearsTheRowsBelow)
 {
     TempProgramFolder folder;
     const QString path = copyTo(fixture(QStringLiteral("formatted.xlsx")), folder.path(), QStringLiteral("f.xlsx"));
@@ -119,7 +123,7 @@ print(json.dumps({
     EXPECT_EQ(named, 3);
 }
 
-TEST(ExcelExport, FailsWithoutAWritableWorkbookAndLeavesItUnchanged)
+TEST_P(ExcelExport, FailsWithoutAWritableWorkbookAndLeavesItUnchanged)
 {
     TempProgramFolder folder;
     L list;
@@ -139,7 +143,7 @@ TEST(ExcelExport, FailsWithoutAWritableWorkbookAndLeavesItUnchanged)
 
 // Another program reads what the export wrote, and finds the workbook's own
 // formats, widths, cells and second sheet where they were.
-TEST(ExcelExport, AnotherProgramReadsTheExportedWorkbook)
+TEST_P(ExcelExport, AnotherProgramReadsTheExportedWorkbook)
 {
     TempProgramFolder folder;
     const QString formatted = copyTo(fixture(QStringLiteral("formatted.xlsx")), folder.path(), QStringLiteral("f.xlsx"));

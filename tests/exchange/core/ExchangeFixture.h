@@ -5,6 +5,7 @@
 #include "data/clsTranslation.h"
 #include "exchange/core/Workbook.h"
 #include "exchange/core/XlsWorkbook.h"
+#include "exchange/core/XlsxSheetMerge.h"
 #include "exchange/core/ZipArchive.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -56,6 +58,22 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A save test run through both sheet merges: Bytes takes the byte merge
+// wherever it serves (and the XML reader's where it does not), Stream the
+// XML reader's merge alone. Both must give the same cells.
+class BothMerges : public ::testing::TestWithParam<XlsxSheetMerge::Path> {
+protected:
+    void SetUp() override { XlsxSheetMerge::setStreamOnly(GetParam() == XlsxSheetMerge::Path::Stream); }
+    void TearDown() override { XlsxSheetMerge::setStreamOnly(false); }
+};
+
+inline const auto kBothMerges = ::testing::Values(XlsxSheetMerge::Path::Bytes, XlsxSheetMerge::Path::Stream);
+
+inline std::string mergeName(const ::testing::TestParamInfo<XlsxSheetMerge::Path>& info)
+{
+    return info.param == XlsxSheetMerge::Path::Bytes ? "Bytes" : "Stream";
+}
 
 // Not from __FILE__: a compiler cache may make that relative to the build folder.
 inline QString sourceFolder() { return QStringLiteral(QUORDVD_SOURCE_DIR "/tests/exchange"); }

@@ -1,5 +1,8 @@
 #include "exchange/core/Workbook.h"
+#include "exchange/core/XlsxSheetChanges.h"
+#include "exchange/core/XlsxSheetMerge.h"
 #include "exchange/core/XlsxWorkbook.h"
+#include "exchange/core/clsExcelHandler.h"
 #include "platform/RuntimeError.h"
 #include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/support/ErrorKindOf.h"
@@ -7,6 +10,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,6 +34,10 @@ const QStringList kPackageParts{
     QStringLiteral("xl/worksheets/sheet1.xml"), QStringLiteral("xl/worksheets/sheet2.xml"),
     QStringLiteral("xl/calcChain.xml"),
 };
+
+// Every test that saves runs through both sheet merges.
+class WorkbookSave : public BothMerges {};
+INSTANTIATE_TEST_SUITE_P(BothMerges, WorkbookSave, kBothMerges, mergeName);
 
 } // namespace
 
@@ -66,7 +74,7 @@ TEST(Workbook, ReadsTheActiveSheetOfBothFormats)
 
 // Every kind of cell reads as it should, and still does after a save that
 // wrote cells beside them.
-TEST(Workbook, ReadsEveryKindOfCell)
+TEST_P(WorkbookSave, ReadsEveryKindOfCell)
 {
     QTemporaryDir dir;
     const QString path = copyTo(fixture(QStringLiteral("strings.xlsx")), dir.path(), QStringLiteral("s.xlsx"));
@@ -141,7 +149,7 @@ TEST(Workbook, PartsAreReadUpToTheirLimit)
     EXPECT_FALSE(bad.read(part, whole.size()).isEmpty()); // the others read as before
 }
 
-TEST(Workbook, WrittenTextsReadBackExactly)
+TEST_P(WorkbookSave, WrittenTextsReadBackExactly)
 {
     QTemporaryDir dir;
     const QString path = copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), dir.path(), QStringLiteral("w.xlsx"));
@@ -169,7 +177,7 @@ TEST(Workbook, WrittenTextsReadBackExactly)
     }
 }
 
-TEST(Workbook, SaveKeepsEveryOtherPartAndCell)
+TEST_P(WorkbookSave, SaveKeepsEveryOtherPartAndCell)
 {
     QTemporaryDir dir;
     const QString path = copyTo(fixture(QStringLiteral("formatted.xlsx")), dir.path(), QStringLiteral("f.xlsx"));
@@ -205,7 +213,7 @@ TEST(Workbook, SaveKeepsEveryOtherPartAndCell)
     EXPECT_TRUE(after.at(QStringLiteral("xl/worksheets/sheet1.xml")).contains(R"(<dimension ref="A1:R25"/>)"));
 }
 
-TEST(Workbook, SheetWithPrefixedElementsAndImplicitNumbers)
+TEST_P(WorkbookSave, SheetWithPrefixedElementsAndImplicitNumbers)
 {
     QTemporaryDir dir;
     const QString path = copyTo(fixture(QStringLiteral("prefixed.xlsx")), dir.path(), QStringLiteral("p.xlsx"));
@@ -224,7 +232,7 @@ TEST(Workbook, SheetWithPrefixedElementsAndImplicitNumbers)
     EXPECT_EQ(rowTexts(*book, 4, 1), texts({"vier"}));
 }
 
-TEST(Workbook, ReplacedFormulasTakeTheCalculationChainAlong)
+TEST_P(WorkbookSave, ReplacedFormulasTakeTheCalculationChainAlong)
 {
     QTemporaryDir dir;
     const QString path = copyTo(fixture(QStringLiteral("calc-chain.xlsx")), dir.path(), QStringLiteral("c.xlsx"));
@@ -255,7 +263,7 @@ TEST(Workbook, ReplacedFormulasTakeTheCalculationChainAlong)
     EXPECT_TRUE(c->cell(30, 1).isEmpty());
 }
 
-TEST(Workbook, FailedSaveLeavesTheFileAsItWas)
+TEST_P(WorkbookSave, FailedSaveLeavesTheFileAsItWas)
 {
     QTemporaryDir dir;
     // A sheet that turns out damaged while it is rewritten.
@@ -328,32 +336,61 @@ QByteArray plainSheet(const QByteArray& body)
            body + "</worksheet>";
 }
 
-} // namespace
+const QString kSheetPart = QStringLiteral("xl/worksheets/sheet1.xml");
 
-// Odd but valid sheets: whatever shape the rows and cells take, the written
-// cells replace theirs, the emptied rows lose their values, every other cell
-// keeps its own, and another program reads the result the same way.
-TEST(Workbook, MergesIntoSheetsOfEveryShape)
+// Copies in folder of workbooks from other writers and from this program:
+// the shipped one, one after an export of ten titles, and fixtures with
+// formats, shared strings, prefixes, formulas and a calculation chain.
+QStringList mergeFixtures(const QString& folder)
 {
-    struct Case {
-        const char* name;
-        QByteArray sheet;
-        std::vector<std::pair<const char*, const char*>> cells; // expected after the save
-        QByteArray verbatim; // stays byte for byte, where given
-    };
-    const Case cases[] = {
+    const QString shipped = shippedResource(QStringLiteral("ExportExcel.xlsx"));
+    QStringList paths{copyTo(shipped, folder, QStringLiteral("shipped.xlsx"))};
+    const QString exported = copyTo(shipped, folder, QStringLiteral("exported.xlsx"));
+    clsDatentraegerList ten;
+    fillList(ten, 10);
+    EXPECT_TRUE(clsExcelHandler().ExcelExport(shippedCaptions(), ten, exported));
+    paths << exported;
+    for (const char* name : {"formatted.xlsx", "strings.xlsx", "prefixed.xlsx", "calc-chain.xlsx", "titles.xlsx"})
+        paths << copyTo(fixture(QString::fromLatin1(name)), folder, QString::fromLatin1(name));
+    return paths;
+}
+
+// Odd but valid sheets, each with the cells it holds after mergeChanges().
+struct SheetShape {
+    const char* name;
+    QByteArray sheet;
+    std::vector<std::pair<const char*, const char*>> cells; // expected after the save
+    QByteArray verbatim; // stays byte for byte in the byte merge, where given
+    XlsxSheetMerge::Path path; // the merge that serves it
+};
+
+std::vector<SheetShape> sheetShapes()
+{
+    using P = XlsxSheetMerge::Path;
+    QByteArray latin1 = plainSheet(R"(<sheetData><row r="1"><c r="C1" t="inlineStr"><is><t>)"
+                                   "\xC4pfel</t></is></c></row>"
+                                   R"(<row r="3"><c r="A3"><v>3</v></c><c r="C3"><v>33</v></c></row></sheetData>)");
+    latin1.replace(R"(encoding="UTF-8")", R"(encoding="ISO-8859-1")");
+    const QByteArray utf16Body = plainSheet(R"(<sheetData><row r="1"><c r="C1" t="inlineStr"><is><t>)"
+                                            "\xC3\x84pfel</t></is></c></row></sheetData>")
+                                     .replace(R"(encoding="UTF-8")", R"(encoding="UTF-16")");
+    const QString utf16Text = QChar(QChar::ByteOrderMark) + QString::fromUtf8(utf16Body);
+    const QByteArray utf16(reinterpret_cast<const char*>(utf16Text.utf16()), utf16Text.size() * 2);
+    return {
         {"attributes in any order",
          plainSheet(R"(<sheetData><row spans="1:3" r="1"><c t="inlineStr" s="0" r="A1"><is><t>old</t></is></c>)"
                     R"(<c s="0" t="inlineStr" r="C1"><is><t>keep C1</t></is></c></row>)"
                     R"(<row ht="20" customHeight="1" r="4"><c t="n" r="B4"><v>4</v></c><c r="C4"><v>5</v></c></row>)"
                     R"(<row r="7" spans="1:2"><c r="C7"><v>7</v></c></row></sheetData>)"),
          {{"A1", "A1n"}, {"B1", "B1n"}, {"C1", "keep C1"}, {"A2", "A2n"}, {"B4", ""}, {"C4", "5"}, {"C7", "7"}},
-         R"(<c s="0" t="inlineStr" r="C1"><is><t>keep C1</t></is></c>)"},
+         R"(<c s="0" t="inlineStr" r="C1"><is><t>keep C1</t></is></c>)",
+         P::Bytes},
         {"self-closing rows",
          plainSheet(R"(<sheetData><row r="1"/><row r="2" ht="30" customHeight="1"/><row r="3"/>)"
                     R"(<row r="5"><c r="A5"><v>1</v></c></row></sheetData>)"),
          {{"A1", "A1n"}, {"B2", "B2n"}, {"A5", ""}},
-         {}},
+         {},
+         P::Bytes},
         {"implicit numbers, single quotes, blanks",
          plainSheet("<sheetData>\n  <row>\n    <c t='inlineStr'><is><t>old</t></is></c>\n    <c/>\n"
                     "    <c t = \"inlineStr\" ><is><t xml:space=\"preserve\"> keep C1 </t></is></c>\n  </row>\n"
@@ -361,35 +398,85 @@ TEST(Workbook, MergesIntoSheetsOfEveryShape)
                     "</sheetData>\n"),
          {{"A1", "A1n"}, {"C1", " keep C1 "}, {"A2", "A2n"}, {"A3", ""}, {"C3", "8"}},
          // the number goes in; the rest of the cell stays as written
-         " t = \"inlineStr\" ><is><t xml:space=\"preserve\"> keep C1 </t></is></c>"},
+         " t = \"inlineStr\" ><is><t xml:space=\"preserve\"> keep C1 </t></is></c>",
+         P::Bytes},
         {"prefixes and references",
          R"(<?xml version="1.0"?><x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
          R"(<x:sheetData><x:row r="1"><x:c r="C1" t="inlineStr"><x:is><x:t>&lt;keep&gt; &amp; &#65;&#x42;</x:t>)"
          R"(</x:is></x:c></x:row><x:row r="3"><x:c r="A3"><x:v>3</x:v></x:c><x:c r="C3"><x:v>33</x:v></x:c>)"
          R"(</x:row></x:sheetData></x:worksheet>)",
          {{"A1", "A1n"}, {"B2", "B2n"}, {"C1", "<keep> & AB"}, {"A3", ""}, {"C3", "33"}},
-         {}},
+         {},
+         P::Bytes},
+        {"formulas in the written and the emptied cells",
+         plainSheet(R"(<sheetData><row r="1"><c r="A1"><f>1+1</f><v>2</v></c><c r="C1"><v>4</v></c></row>)"
+                    R"(<row r="3"><c r="B3" s="0"><f>C1+1</f><v>5</v></c><c r="C3"><v>5</v></c></row></sheetData>)"),
+         {{"A1", "A1n"}, {"C1", "4"}, {"B3", ""}, {"C3", "5"}},
+         {},
+         P::Bytes},
+        {"empty sheet data", plainSheet("<sheetData/>"), {{"A1", "A1n"}, {"B2", "B2n"}, {"C1", ""}}, {}, P::Bytes},
+        // The byte merge leaves these to the XML reader's.
         {"comments, CDATA and a referenced number",
          plainSheet(R"(<sheetData><!-- a note --><row r="1"><c r="C1" t="inlineStr"><is><t><![CDATA[<kept>]]></t>)"
                     R"(</is></c></row><row r="&#51;"><c r="A3"><v>3</v></c><c r="C3"><v>33</v></c></row></sheetData>)"),
          {{"A1", "A1n"}, {"C1", "<kept>"}, {"A3", ""}, {"C3", "33"}},
-         {}},
-        {"empty sheet data", plainSheet("<sheetData/>"), {{"A1", "A1n"}, {"B2", "B2n"}, {"C1", ""}}, {}},
+         {},
+         P::Stream},
+        {"a processing instruction",
+         plainSheet(R"(<sheetData><?note keep?><row r="1"><c r="C1"><v>1</v></c></row></sheetData>)"),
+         {{"A1", "A1n"}, {"C1", "1"}},
+         {},
+         P::Stream},
+        {"a referenced style",
+         plainSheet(R"(<sheetData><row r="1"><c r="A1" s="&#48;"><v>1</v></c><c r="C1"><v>1</v></c></row>)"
+                    R"(</sheetData>)"),
+         {{"A1", "A1n"}, {"C1", "1"}},
+         {},
+         P::Stream},
+        {"a name beyond ASCII",
+         plainSheet(R"(<sheetData><row r="1"><c r="C1"><v>1</v></c></row></sheetData>)"
+                    "<extLst><ext uri=\"x\"><z\xC3\xA4hler/></ext></extLst>"),
+         {{"A1", "A1n"}, {"C1", "1"}},
+         {},
+         P::Stream},
+        {"another encoding", latin1, {{"A1", "A1n"}, {"C1", "\xC3\x84pfel"}, {"A3", ""}, {"C3", "33"}}, {}, P::Stream},
+        {"UTF-16", utf16, {{"A1", "A1n"}, {"C1", "\xC3\x84pfel"}}, {}, P::Stream},
     };
+}
 
+// Makes every merge take the XML reader's path while it lives, or none.
+struct StreamOnlyMerge {
+    explicit StreamOnlyMerge(bool on) { XlsxSheetMerge::setStreamOnly(on); }
+    ~StreamOnlyMerge() { XlsxSheetMerge::setStreamOnly(false); }
+};
+
+// What each shape gets: four cells written, the first two columns emptied from row 3 down.
+void mergeChanges(Workbook& book)
+{
+    for (int row : {1, 2}) {
+        for (int column : {1, 2})
+            book.setText(row, column, QStringLiteral("%1%2n").arg(QChar(u'A' + column - 1)).arg(row));
+    }
+    book.clearRowsFrom(3, 2);
+}
+
+} // namespace
+
+// Whatever shape the rows and cells take, the written cells replace theirs,
+// the emptied rows lose their values, every other cell keeps its own, and
+// another program reads the result the same way.
+TEST_P(WorkbookSave, MergesIntoSheetsOfEveryShape)
+{
+    const std::vector<SheetShape> cases = sheetShapes();
     QTemporaryDir dir;
     QStringList paths;
-    for (const Case& c : cases) {
+    for (const SheetShape& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = workbookWithSheet(dir.path(), QStringLiteral("w%1.xlsx").arg(paths.size()), c.sheet);
         paths << path;
         {
             const auto book = Workbook::open(path);
-            for (int row : {1, 2}) {
-                for (int column : {1, 2})
-                    book->setText(row, column, QStringLiteral("%1%2n").arg(QChar(u'A' + column - 1)).arg(row));
-            }
-            book->clearRowsFrom(3, 2);
+            mergeChanges(*book);
             ASSERT_NO_THROW(book->save());
         }
         const auto book = Workbook::open(path);
@@ -397,7 +484,7 @@ TEST(Workbook, MergesIntoSheetsOfEveryShape)
             const QString r = QString::fromLatin1(ref);
             EXPECT_EQ(book->cell(r.mid(1).toInt(), r[0].unicode() - u'A' + 1).asText(), QString::fromUtf8(text)) << ref;
         }
-        if (!c.verbatim.isEmpty()) {
+        if (!c.verbatim.isEmpty() && GetParam() == XlsxSheetMerge::Path::Bytes) {
             EXPECT_TRUE(packageParts(path, {QStringLiteral("xl/worksheets/sheet1.xml")})
                             .at(QStringLiteral("xl/worksheets/sheet1.xml"))
                             .contains(c.verbatim));
@@ -417,7 +504,7 @@ print(json.dumps(out))
     const QJsonArray judged = QJsonDocument::fromJson(runPython(script, paths).toUtf8()).array();
     ASSERT_EQ(judged.size(), paths.size());
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        SCOPED_TRACE(cases[i].name);
+        SCOPED_TRACE(cases[static_cast<size_t>(i)].name);
         const auto book = Workbook::open(paths[i]);
         for (int row = 1; row <= 7; ++row) {
             EXPECT_EQ(judged[i].toArray()[row - 1].toVariant().toStringList(), rowTexts(*book, row, 3)) << row;
@@ -425,11 +512,97 @@ print(json.dumps(out))
     }
 }
 
+// The byte merge serves the sheets that workbook writers make, this
+// program's own exports among them; only what it cannot be sure of goes to
+// the XML reader's merge.
+TEST(WorkbookMerge, TheXmlReaderMergesOnlyWhatTheByteMergeCannot)
+{
+    QTemporaryDir dir;
+    std::vector<std::pair<std::string, QByteArray>> sheets;
+    std::vector<XlsxSheetMerge::Path> expected;
+    for (const SheetShape& c : sheetShapes()) {
+        sheets.emplace_back(c.name, c.sheet);
+        expected.push_back(c.path);
+    }
+    for (const QString& name : mergeFixtures(dir.path())) {
+        sheets.emplace_back(QFileInfo(name).fileName().toStdString(),
+                            packageParts(name, {kSheetPart}).at(kSheetPart));
+        expected.push_back(XlsxSheetMerge::Path::Bytes);
+    }
+    XlsxSheetChanges changes;
+    changes.setText(1, 1, QStringLiteral("x"));
+    changes.setText(12, 3, QStringLiteral("y"));
+    changes.clearRowsFrom(13, 17);
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        SCOPED_TRACE(sheets[i].first);
+        EXPECT_EQ(XlsxSheetMerge::run(sheets[i].second, changes, kSheetPart).path, expected[i]);
+    }
+}
+
+// Both merges give the same cells, values and formats, whatever the sheet,
+// as another program reads them.
+TEST(WorkbookMerge, BothMergesGiveTheSameCells)
+{
+    QTemporaryDir dir;
+    QStringList sources;
+    for (const SheetShape& c : sheetShapes()) {
+        sources << workbookWithSheet(dir.path(), QStringLiteral("shape%1.xlsx").arg(sources.size()), c.sheet);
+    }
+    sources << mergeFixtures(dir.path());
+
+    QStringList saved; // for each source: through the byte merge, then through the XML reader's
+    for (const QString& source : sources) {
+        for (bool streamOnly : {false, true}) {
+            const QString path = copyTo(source, dir.path(),
+                                        QFileInfo(source).baseName() + (streamOnly ? "-stream.xlsx" : "-bytes.xlsx"));
+            const StreamOnlyMerge forced(streamOnly);
+            const auto book = Workbook::open(path);
+            mergeChanges(*book);
+            for (int row = 4; row <= 12; ++row) { // new cells take their row's or column's format
+                for (int column = 3; column <= 5; ++column)
+                    book->setText(row, column, QStringLiteral("new"));
+            }
+            book->save();
+            // A shorter block over it: the emptied cells keep their formats.
+            mergeChanges(*book);
+            book->clearRowsFrom(6, 17);
+            book->save();
+            saved << path;
+        }
+    }
+
+    const QString script = QStringLiteral(R"PY(
+import json, sys, openpyxl
+out = []
+for path in sys.argv[1:]:
+    ws = openpyxl.load_workbook(path).active
+    cells = [[c.coordinate, None if c.value is None else str(c.value), c.data_type, c.style_id]
+             for row in ws.iter_rows() for c in row if c.value is not None or c.style_id != 0]
+    rows = [[r, d.ht, d.customHeight] for r, d in sorted(ws.row_dimensions.items())]
+    out.append({"cells": cells, "rows": rows})
+print(json.dumps(out))
+)PY");
+    const QJsonArray judged = QJsonDocument::fromJson(runPython(script, saved).toUtf8()).array();
+    ASSERT_EQ(judged.size(), saved.size());
+    for (qsizetype i = 0; i < saved.size(); i += 2) {
+        SCOPED_TRACE(QFileInfo(sources[i / 2]).fileName().toStdString());
+        EXPECT_FALSE(judged[i].toObject()[QStringLiteral("cells")].toArray().isEmpty());
+        EXPECT_EQ(judged[i], judged[i + 1]) << QJsonDocument(judged[i].toObject()).toJson().toStdString()
+                                            << QJsonDocument(judged[i + 1].toObject()).toJson().toStdString();
+        const auto bytes = Workbook::open(saved[i]);
+        const auto stream = Workbook::open(saved[i + 1]);
+        for (int row = 1; row <= 40; ++row)
+            EXPECT_EQ(rowTexts(*bytes, row, 20), rowTexts(*stream, row, 20)) << row;
+    }
+}
+
 // A sheet that is not well-formed is never written back, however little of
 // it the save would touch.
-TEST(Workbook, RefusesToSaveIntoAMalformedSheet)
+TEST_P(WorkbookSave, RefusesToSaveIntoAMalformedSheet)
 {
     const QByteArray keptRow = R"(<row r="5"><c r="C5" t="inlineStr"><is><t>%1</t></is></c></row>)";
+    // The cell that the save replaces.
+    const QByteArray replacedRow = R"(<row r="1"><c r="A1" t="inlineStr"><is><t>%1</t></is></c></row>)";
     const std::pair<const char*, QByteArray> cases[] = {
         {"no end", R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"},
         {"bare ampersand", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a & b") + "</sheetData>")},
@@ -440,6 +613,21 @@ TEST(Workbook, RefusesToSaveIntoAMalformedSheet)
         {"unquoted value", plainSheet(R"(<sheetData><row r=5><c r="C5"><v>1</v></c></row></sheetData>)")},
         {"text before the root", "junk" + plainSheet("<sheetData/>")},
         {"second root", plainSheet("<sheetData/>") + "<worksheet/>"},
+        {"repeated attribute", plainSheet(R"(<sheetData><row r="5"><c r="C5" r="C5"><v>1</v></c></row></sheetData>)")},
+        {"attribute name of a digit",
+         plainSheet(R"(<sheetData><row r="5"><c r="C5" 1="x"><v>1</v></c></row></sheetData>)")},
+        {"end of CDATA in text", plainSheet("<sheetData>" + QByteArray(keptRow).replace("%1", "a]]>b") + "</sheetData>")},
+        // Damage in the cell that the save replaces is damage too.
+        {"replaced: bare ampersand",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "a & b") + "</sheetData>")},
+        {"replaced: reference to nothing",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "&#0;") + "</sheetData>")},
+        {"replaced: end of CDATA",
+         plainSheet("<sheetData>" + QByteArray(replacedRow).replace("%1", "a]]>b") + "</sheetData>")},
+        {"replaced: unquoted value", plainSheet(R"(<sheetData><row r="1"><c r="A1"><v x=1>1</v></c></row></sheetData>)")},
+        {"replaced: repeated attribute",
+         plainSheet(R"(<sheetData><row r="1"><c r="A1"><v x="1" x="2">1</v></c></row></sheetData>)")},
+        {"replaced: name of a digit", plainSheet(R"(<sheetData><row r="1"><c r="A1"><1>1</1></c></row></sheetData>)")},
     };
     QTemporaryDir dir;
     for (const auto& [name, sheet] : cases) {
