@@ -3,6 +3,7 @@
 #include "data/clsPasswordFunctions.h"
 #include "platform/RuntimeError.h"
 #include "tests/support/ScriptedRandom.h"
+#include "tests/support/WaitFor.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -214,14 +215,14 @@ TEST_F(StartupTest, MaximisingAndRestoringLayTheWindowOutAndFallBackToPageOne)
     start();
     window->ShowPage(2);
     window->setWindowState(Qt::WindowMaximized);
-    QTRY_COMPARE(window->Maximiert(), std::uint8_t(1));
+    EXPECT_EVENTUALLY_EQ(window->Maximiert(), std::uint8_t(1));
     EXPECT_EQ(window->AktuelleSeite(), 1);
     const int H = window->frameGeometry().height();
-    QTRY_COMPARE(window->Statusleiste()->y(), H - 75);
+    EXPECT_EVENTUALLY_EQ(window->Statusleiste()->y(), H - 75);
 
     window->ShowPage(16);
     window->setWindowState(Qt::WindowNoState);
-    QTRY_COMPARE(window->Maximiert(), std::uint8_t(0));
+    EXPECT_EVENTUALLY_EQ(window->Maximiert(), std::uint8_t(0));
     EXPECT_EQ(window->AktuelleSeite(), 16); // other pages stay
     EXPECT_EQ(window->Statusleiste()->y(), 700 - 75);
 }
@@ -288,7 +289,7 @@ TEST_F(StartupTest, AWindowDraggedToAnotherSizeIsLaidOutForIt)
     window->ShowPage(2);
     const QSize frame = window->frameGeometry().size() - window->size();
     window->resize(QSize(1000, 700) - frame); // as the user's drag does
-    QTRY_COMPARE(window->Statusleiste()->y(), 700 - 75);
+    EXPECT_EVENTUALLY_EQ(window->Statusleiste()->y(), 700 - 75);
     EXPECT_EQ(window->AktuelleSeite(), 1);
     EXPECT_EQ(window->session().Options().FormWidth(), 800); // the settings keep their size
 }
