@@ -7,6 +7,7 @@
 #include "data/ProgramFiles.h"
 #include "data/StyleTexts.h"
 #include "host/WaitCursor.h"
+#include "host/PageAction.h"
 #include "host/PageControls.h"
 #include "host/PageHost.h"
 #include "host/PageLayout.h"
@@ -240,8 +241,11 @@ void PageImport::btImportieren_Click()
     bool imported = false;
     {
         const WaitCursor busy;
-        imported = m_excel.ExcelImport(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
-                                       m_checkImpFirstLine->isChecked(), rows);
+        imported = runAction(m_host, MessageText::Failed, [&] {
+            m_excel.importFrom(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
+                               m_checkImpFirstLine->isChecked(), rows);
+        });
     }
-    m_host.StatusMsg(imported ? MessageText::ImportFinished : MessageText::Failed);
+    if (imported)
+        m_host.StatusMsg(MessageText::ImportFinished);
 }

@@ -742,11 +742,11 @@ bool MainWindow::Form_Load()
     // What reading the files has to say comes after page 1, whose own
     // messages would hide it.
     QList<std::pair<int, QString>> pending;
-    for (const QString& name : unreadNameLists)
-        pending.append({27, QStringLiteral(" (") + name + u')'});
+    for (const QString& failure : unreadNameLists)
+        pending.append({27, causeSuffix(failure)});
     m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
     if (const std::optional<QString> error = LoadCollection())
-        pending.append({36, QStringLiteral(" (") + *error + u')'});
+        pending.append({36, causeSuffix(*error)});
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
     m_pageDVDScreen->setSkipzurueckEnabled(false);

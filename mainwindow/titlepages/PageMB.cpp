@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QSet>
 
+#include <optional>
+
 using PageControls::make;
 
 namespace {
@@ -132,7 +134,12 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
     const clsDatentraegerList& list = m_host.session().DVDListe();
     // Titles whose covers share a name share one long text: it changes once.
     QSet<QString> done;
-    bool failed = false;
+    // The first failure is told; the other texts are still changed.
+    std::optional<QString> failure;
+    const auto fail = [&](const RuntimeError& e) {
+        if (!failure)
+            failure = e.detail();
+    };
     for (int i = 1; i <= list.getListSize(); ++i) {
         const QString path = list.getDataString(i, clsDatentraegerList::FieldZusatztextPfad);
         if (done.contains(path))
@@ -141,8 +148,7 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
         if (!clsPathFunctions::checkIfFileExists(path, 0))
             continue;
         QString text;
-        if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
-                       [&](const RuntimeError&) { failed = true; }))
+        if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); }, fail))
             continue;
         switch (mode) {
         case 1: text = replace; break;
@@ -157,11 +163,10 @@ void PageMB::massChangeLongTexts(const QString& replace, const QString& find, st
             break;
         default: continue;
         }
-        if (!clsDefaultTextfileHandler::WriteTxtFile(path, text))
-            failed = true;
+        runAction([&] { clsDefaultTextfileHandler::writeTextFile(path, text); }, fail);
     }
-    if (failed)
-        m_host.StatusMsg(MessageText::Failed);
+    if (failure)
+        m_host.StatusMsg(MessageText::Failed, causeSuffix(*failure));
 }
 
 bool PageMB::MassChangeField(std::int16_t field, const QString& replace, const QString& find, std::int16_t mode)

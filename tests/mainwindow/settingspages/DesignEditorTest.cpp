@@ -158,8 +158,10 @@ TEST_F(DesignEditor, OverwritingAsksFirstAndAFlagOtherThanZeroRefusesIt)
         {"1", false, MsgAnswer::No, {"StatusMsg 35"}, false},
         {"2", false, MsgAnswer::No, {"StatusMsg 35"}, false},
         {"-1", false, MsgAnswer::No, {"StatusMsg 35"}, false},
-        {"kein", false, MsgAnswer::No, {"StatusMsg 2"}, false},
-        {nullptr, false, MsgAnswer::No, {"StatusMsg 2"}, false},
+        // A flag that cannot be read refuses too, and says where.
+        {"kein", false, MsgAnswer::No, {"StatusMsg 2 (designs/ziel.asd, line 10: 'kein' is not a number)"}, false},
+        {nullptr, false, MsgAnswer::No, {"StatusMsg 2 (designs/ziel.asd, line 10: the file ends before this line)"},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.flag ? c.flag : "nine lines");
