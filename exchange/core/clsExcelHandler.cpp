@@ -85,6 +85,20 @@ std::uint8_t byteOf(const WorkbookCell& cell) { return Numbers::toByte(wholeNumb
 
 std::int16_t int16Of(const WorkbookCell& cell) { return Numbers::toInt16(wholeNumber(cell, -32768, 32767)); }
 
+// Runs f on the workbook at path; a failure that names only a part of the
+// workbook (or nothing) is named by the workbook too.
+template <class F>
+auto inWorkbook(const QString& path, F&& f)
+{
+    try {
+        return f();
+    } catch (const RuntimeError& e) {
+        if (e.detail().contains(path))
+            throw;
+        throw RuntimeError(e.kind(), path + QStringLiteral(": ") + e.detail());
+    }
+}
+
 void setField(clsDatentraeger& d, int field, const WorkbookCell& cell)
 {
     switch (field) {
@@ -136,20 +150,22 @@ void clsExcelHandler::exportTo(const clsTranslation& captions, const clsDatentra
                                const QString& workbookPath)
 {
     const QString path = Paths::resolve(workbookPath);
-    const auto book = Workbook::open(path);
-    if (!book->isWritable())
-        throw RuntimeError(ErrorKind::InputOutput,
-                           QStringLiteral("cannot write %1: an .xls workbook is only read").arg(path));
-    const QStringList headers = ColumnCaptions(captions);
-    for (int k = 1; k <= kColumns; ++k)
-        book->setText(1, k, headers[k - 1] + u':');
-    for (int i = 1; i <= list.getListSize(); ++i) {
+    inWorkbook(path, [&] {
+        const auto book = Workbook::open(path);
+        if (!book->isWritable())
+            throw RuntimeError(ErrorKind::InputOutput,
+                               QStringLiteral("cannot write %1: an .xls workbook is only read").arg(path));
+        const QStringList headers = ColumnCaptions(captions);
         for (int k = 1; k <= kColumns; ++k)
-            book->setText(i + 1, k, list.getDataString(i, kColumnTable[k - 1].field));
-    }
-    // What an earlier, longer export left below would read as titles of this list.
-    book->clearRowsFrom(list.getListSize() + 2, kColumns);
-    book->save();
+            book->setText(1, k, headers[k - 1] + u':');
+        for (int i = 1; i <= list.getListSize(); ++i) {
+            for (int k = 1; k <= kColumns; ++k)
+                book->setText(i + 1, k, list.getDataString(i, kColumnTable[k - 1].field));
+        }
+        // What an earlier, longer export left below would read as titles of this list.
+        book->clearRowsFrom(list.getListSize() + 2, kColumns);
+        book->save();
+    });
 }
 
 bool clsExcelHandler::ExcelImport(const clsTranslation& captions, const QString& workbookPath,
@@ -182,7 +198,8 @@ void clsExcelHandler::importFrom(const clsTranslation& captions, const QString& 
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 rows, a list holds at most %2 titles")
                                                     .arg(rowCount)
                                                     .arg(clsDatentraegerList::kMaxTitles));
-    const auto book = Workbook::open(Paths::resolve(workbookPath));
+    const QString path = Paths::resolve(workbookPath);
+    const auto book = inWorkbook(path, [&] { return Workbook::open(path); });
     std::vector<clsDatentraeger> rows;
     rows.reserve(static_cast<size_t>(std::max(rowCount, 0)));
     for (int row = firstRow; row < firstRow + rowCount; ++row) {
@@ -191,8 +208,9 @@ void clsExcelHandler::importFrom(const clsTranslation& captions, const QString& 
             const int field = fieldOfColumn[static_cast<size_t>(k - 1)];
             if (!field)
                 continue;
+            const WorkbookCell cell = inWorkbook(path, [&] { return book->cell(row, k); });
             try {
-                setField(d, field, book->cell(row, k));
+                setField(d, field, cell);
             } catch (const RuntimeError& e) {
                 // The cell that stops the import, by its row and its column's name.
                 throw RuntimeError(e.kind(),

@@ -3,6 +3,7 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedColorDialogs.h"
 #include "tests/support/ScriptedMessages.h"
@@ -122,6 +123,15 @@ TEST_F(DesignEditor, SavingWritesTenLinesWithFullPathsAndTheLabelsColours)
     entry("ucEntryEinstDesignName")->setValue(QStringLiteral("neu"));
     entry("ucEntryEinstSoundStart")->setValue(QStringLiteral("missing.wav"));
     entry("ucEntryEinstSoundHinweis")->setValue(QString());
+    {
+        // A full disk writes nothing and says why.
+        const FileSizeLimit full(10);
+        click("btDesignSpeichern");
+    }
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 2 (cannot write " + folder.file("designs/neu.asd") +
+                                    ": disk full or file too large)"});
+    EXPECT_FALSE(QFile::exists(folder.file("designs/neu.asd")));
+    host.log.clear();
     click("btDesignSpeichern");
 
     const QByteArray expected = folder.file("bg.bmp").toUtf8() + "\r\n" + folder.file("click.wav").toUtf8() +

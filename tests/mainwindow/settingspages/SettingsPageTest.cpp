@@ -4,6 +4,7 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/PageTestSettings.h"
@@ -252,6 +253,14 @@ TEST_F(SettingsPageTest, ChecksRunInTheirOrderAndTheFirstFailureNamesItsEntry)
     host.ShowPage(16);
     put("ucEntryEinstBreite", "1000.7");
     put("ucEntryEinstWaehrung", "CHF");
+    {
+        // First on a full disk: the file and the settings stay, and the message says why.
+        const FileSizeLimit full(before.size() / 2);
+        saveSettings();
+    }
+    EXPECT_EQ(status(), "Meldung 24 (cannot write " + folder.file("settings.aef") + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("settings.aef"), before);
+    EXPECT_EQ(session().Options().FormWidth(), 800);
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
     EXPECT_EQ(session().Options().FormWidth(), 1000);

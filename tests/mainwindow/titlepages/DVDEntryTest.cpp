@@ -1,5 +1,6 @@
 #include "mainwindow/titlepages/PageDVDEntry.h"
 #include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -265,6 +266,17 @@ TEST_F(DVDEntryTest, AFullCollectionOrAnUnwritableListStoresNothing)
     EXPECT_EQ(session().DVDListe().getListSize(), 0); // trying again adds no second copy
     EXPECT_TRUE(http.requests.isEmpty());
     QDir().rmdir(listPath());
+
+    // A disk that fills up: the list file stays as it was, and the message says why.
+    folder.write("lists/test.adl", "LIST VERSION#0\r\nCOUNT#0\r\n");
+    {
+        const FileSizeLimit full(30);
+        EXPECT_FALSE(save(false));
+    }
+    EXPECT_EQ(status(), msg(8) + " (cannot write " + listPath() + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("lists/test.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
+    EXPECT_EQ(session().DVDListe().getListSize(), 0);
+    QFile::remove(listPath());
 
     for (int i = 0; i < clsDatentraegerList::kMaxTitles; ++i)
         session().DVDListe().AddDVD(title(QStringLiteral("T%1").arg(i)));
