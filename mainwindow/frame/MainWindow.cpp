@@ -83,6 +83,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     m_statusleiste = new ucText(m_client);
     m_statusleiste->setObjectName(QStringLiteral("ucTextStatusleiste"));
+    // A long file name gives way before the cause at the end of a message.
+    m_statusleiste->setElideMode(Qt::ElideMiddle);
     m_statusleiste->hide();
     m_statusTimer = new QTimer(this);
     m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
