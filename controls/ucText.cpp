@@ -95,9 +95,27 @@ void ucText::setText(const QString& text)
 {
     m_text = text;
     const QString plain = toPlainLines(text);
-    m_lbText->setText(plain);
+    showLabelText();
     if (plain != m_textBox->toPlainText())
         m_textBox->setPlainText(plain);
+}
+
+void ucText::setElideMode(Qt::TextElideMode mode)
+{
+    m_elideMode = mode;
+    showLabelText();
+}
+
+void ucText::showLabelText()
+{
+    const QString plain = toPlainLines(m_text);
+    if (m_elideMode == Qt::ElideNone) {
+        m_lbText->setText(plain);
+        return;
+    }
+    const QString shown = m_lbText->fontMetrics().elidedText(plain, m_elideMode, m_lbText->contentsRect().width());
+    m_lbText->setText(shown);
+    m_lbText->setToolTip(shown == plain ? QString() : plain);
 }
 
 void ucText::setStyle(std::uint8_t style) { applyStyle(style, Margin(), Labelwidth()); }
@@ -196,6 +214,7 @@ void ucText::applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t la
     const int valueWidth = W - 2 * margin - label->width();
     m_lbText->setGeometry(label->x() + label->width(), valueTop,
                           valueWidth > kLabelThreshold ? valueWidth : m_lbText->width(), valueHeight);
+    showLabelText(); // the room may have changed
 }
 
 void ucText::onTextBoxChanged()

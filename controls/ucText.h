@@ -33,6 +33,10 @@ public:
     void setText(const QString& text);
     std::uint8_t Style() const { return m_style; }
     void setStyle(std::uint8_t style);
+    // Style 1: a text too long for its label shows with this part left out
+    // (Qt::ElideNone, the default, cuts its end off) and whole as the
+    // label's tool tip. text() is always the whole text.
+    void setElideMode(Qt::TextElideMode mode);
 
     // Selects the next occurrence of the search text (ignoring case) from
     // MarkStartpos on; when there is none, the next search starts at the beginning.
@@ -63,6 +67,7 @@ private:
     void applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t labelwidth);
     void onTextBoxChanged();
     void pressed(Qt::MouseButton button);
+    void showLabelText();
 
     QLabel* m_lbText;
     QPlainTextEdit* m_textBox;
@@ -74,5 +79,6 @@ private:
     bool m_locked = false;
     QString m_text;
     std::uint8_t m_style = 1;
+    Qt::TextElideMode m_elideMode = Qt::ElideNone;
     QString m_shown; // the text box's plain text as last seen
 };

@@ -3,6 +3,8 @@
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsPathFunctions.h"
 #include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/RuntimeError.h"
 
 namespace {
 
@@ -19,6 +21,33 @@ QString lineOf(const clsDefaultListFileHandler& lines, int i)
     return i <= lines.getListSize() ? lines.getElement(i) : QString();
 }
 
+// Line i converted to a number; a line that holds none, or one out of
+// range, is named by the file and the line.
+template <class Convert>
+auto numberAt(const clsDefaultListFileHandler& lines, const QString& path, int i, Convert convert)
+{
+    const auto located = [&](ErrorKind kind, const QString& detail) {
+        return RuntimeError(kind, QStringLiteral("%1, line %2: %3").arg(Paths::shown(path)).arg(i).arg(detail));
+    };
+    if (i > lines.getListSize())
+        throw located(ErrorKind::EndOfFile, QStringLiteral("the file ends before this line"));
+    try {
+        return convert(lineOf(lines, i));
+    } catch (const RuntimeError& e) {
+        throw located(e.kind(), e.detail());
+    }
+}
+
+std::int32_t colourAt(const clsDefaultListFileHandler& lines, const QString& path, int i)
+{
+    return numberAt(lines, path, i, [](const QString& text) { return Numbers::toInt32(text); });
+}
+
+double protectionOf(const clsDefaultListFileHandler& lines, const QString& path)
+{
+    return numberAt(lines, path, 10, [](const QString& text) { return Numbers::parse(text); });
+}
+
 QString fullPath(QString path) { return clsPathFunctions::ChangeIntoFullPathIfRelative(path); }
 
 } // namespace
@@ -31,12 +60,12 @@ DesignFile DesignFile::read(const QString& path)
     d.SoundClick = fullPath(lineOf(lines, 2));
     d.SoundStart = fullPath(lineOf(lines, 3));
     d.SoundAlert = fullPath(lineOf(lines, 4));
-    d.colors.font = Numbers::toInt32(lineOf(lines, 5));
-    d.colors.background = Numbers::toInt32(lineOf(lines, 6));
-    d.colors.entryFont = Numbers::toInt32(lineOf(lines, 7));
-    d.colors.entryBackground = Numbers::toInt32(lineOf(lines, 8));
-    d.colors.rating = Numbers::toInt32(lineOf(lines, 9));
-    d.protection = Numbers::parse(lineOf(lines, 10));
+    d.colors.font = colourAt(lines, path, 5);
+    d.colors.background = colourAt(lines, path, 6);
+    d.colors.entryFont = colourAt(lines, path, 7);
+    d.colors.entryBackground = colourAt(lines, path, 8);
+    d.colors.rating = colourAt(lines, path, 9);
+    d.protection = protectionOf(lines, path);
     return d;
 }
 
@@ -51,4 +80,4 @@ void DesignFile::write(const QString& path) const
     lines.Save(path);
 }
 
-bool DesignFile::refusesOverwrite(const QString& path) { return Numbers::parse(lineOf(linesOf(path), 10)) != 0; }
+bool DesignFile::refusesOverwrite(const QString& path) { return protectionOf(linesOf(path), path) != 0; }

@@ -13,6 +13,8 @@ public:
     // rewrite: what ReadTxtFile gives is written back as it was read. Never
     // throws; false (and the old file untouched) when the write failed.
     static bool WriteTxtFile(const QString& path, const QString& text);
+    // The same, with a failure thrown as the RuntimeError that names its cause.
+    static void writeTextFile(const QString& path, const QString& text);
     // 1-based position of find in text, ignoring case; 0 when absent.
     static int SearchForText(const QString& text, const QString& find);
 };

@@ -9,6 +9,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The cause, on a line of its own below a box's text.
+QString causeLine(const RuntimeError& error) { return QStringLiteral("\r\n(") + error.detail() + u')'; }
+
+} // namespace
+
 void clsOptions::Load(const QString& path)
 {
     m_settingsFromFile = false;
@@ -20,12 +27,13 @@ void clsOptions::Load(const QString& path)
     }
     try {
         readSettings(path);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         // The message says a new file was made, but nothing is written: the
         // user's file stays, and Save refuses to replace it with these
         // defaults until the user chooses settings (markSettingsChosen).
         Messages::get().messageBox(
-            QStringLiteral("Falsches Einstellungsdateiformat. Neue Datei mit Standardwerten wurde erzeugt."),
+            QStringLiteral("Falsches Einstellungsdateiformat. Neue Datei mit Standardwerten wurde erzeugt.") +
+                causeLine(e),
             MsgButtons::Ok);
         setSettingsDefaults(Fallback::BadFile);
         setDesignDefaults();
@@ -38,13 +46,13 @@ void clsOptions::Load(const QString& path)
     }
     try {
         readDesign();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         // Only the design is lost: the settings read above stay.
         setDesignDefaults();
         const QString text = m_Language == 0
                                  ? QStringLiteral("Folgende Designdatei ist besch\u00e4digt; das Standarddesign wird verwendet: \r\n")
                                  : QStringLiteral("The following design file is damaged; the standard design is used: \r\n");
-        Messages::get().messageBox(text + m_DesignPath, MsgButtons::Ok);
+        Messages::get().messageBox(text + m_DesignPath + causeLine(e), MsgButtons::Ok);
     }
 }
 
@@ -53,6 +61,20 @@ void clsOptions::markSettingsChosen() { m_settingsFromFile = true; }
 void clsOptions::readSettings(const QString& path)
 {
     SequentialFile file(path, SequentialFile::Mode::Input);
+    try {
+        readSettings(file);
+    } catch (const RuntimeError& e) {
+        throw file.atLine(e);
+    }
+    file.close();
+
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DvdListpath);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_Noticepath);
+    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DesignPath);
+}
+
+void clsOptions::readSettings(SequentialFile& file)
+{
     m_Language = Numbers::toByte(file.readNumber());
     m_DvdListpath = file.readLine();
     m_Noticepath = file.readLine();
@@ -69,11 +91,6 @@ void clsOptions::readSettings(const QString& path)
     m_CurrencyChar = file.readLine();
     m_Shortcuts = Numbers::toByte(file.readNumber());
     m_Sound = Numbers::toByte(file.readNumber());
-    file.close();
-
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DvdListpath);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_Noticepath);
-    clsPathFunctions::ChangeIntoFullPathIfRelative(m_DesignPath);
 }
 
 void clsOptions::readDesign()

@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+class SequentialFile;
+
 // The program's settings ("settings.aef") and the values of the active
 // design file that the settings name. Values are not checked here beyond
 // the least window sizes: the settings page checks what the user types.
@@ -95,6 +97,7 @@ private:
     void setSettingsDefaults(Fallback why);
     void setDesignDefaults();
     void readSettings(const QString& path);
+    void readSettings(SequentialFile& file);
     void readDesign();
 
     QString m_coverformat;

@@ -189,12 +189,12 @@ void PageExport::btExcelExport_Click()
     bool exported = false;
     {
         const WaitCursor busy;
-        exported = m_excel.ExcelExport(m_host.session().StyleTexts(), m_host.session().DVDListe(), path);
+        exported = runAction(m_host, MessageText::ExcelExportFailed, [&] {
+            m_excel.exportTo(m_host.session().StyleTexts(), m_host.session().DVDListe(), path);
+        });
     }
     if (exported)
         m_host.StatusMsg(kExported, whereTo(path));
-    else
-        m_host.StatusMsg(MessageText::ExcelExportFailed);
 }
 
 void PageExport::btPDFerstellen_Click()
@@ -211,21 +211,17 @@ void PageExport::btPDFerstellen_Click()
     bool written = false;
     {
         const WaitCursor busy;
-        written = createCollectionPdf(pdfTexts, columns, path);
+        written = runAction(m_host, MessageText::Failed, [&] { createCollectionPdf(pdfTexts, columns, path); });
     }
     if (written)
         m_host.StatusMsg(kExported, whereTo(path));
-    else
-        m_host.StatusMsg(MessageText::Failed);
 }
 
-bool PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c, const QString& path)
+void PageExport::createCollectionPdf(const clsTranslation& texts, const PdfColumns& c, const QString& path)
 {
     clsSammlungToPDF toPdf;
-    if (!toPdf.CreatePDF(texts, m_host.session().DVDListe(), path, c.rating, c.genre, c.landJahr, c.fsk, c.laenge))
-        return false;
+    toPdf.writeCollection(texts, m_host.session().DVDListe(), path, c.rating, c.genre, c.landJahr, c.fsk, c.laenge);
     clsSammlungToPDF::OpenInViewer(path);
-    return true;
 }
 
 void PageExport::btHTMLexport_Click()

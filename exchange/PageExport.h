@@ -47,9 +47,9 @@ public:
 
 private:
     QList<QWidget*> controls() const;
-    // Writes the collection PDF at path and opens it; false when it could
-    // not be written.
-    bool createCollectionPdf(const clsTranslation& pdfTexts, const PdfColumns& columns, const QString& path);
+    // Writes the collection PDF at path and opens it; a run-time error when
+    // it could not be written.
+    void createCollectionPdf(const clsTranslation& pdfTexts, const PdfColumns& columns, const QString& path);
 
     PageHost& m_host;
     QLabel* m_lbExcelExport;

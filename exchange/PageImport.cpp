@@ -8,6 +8,7 @@
 #include "data/ProgramFiles.h"
 #include "data/StyleTexts.h"
 #include "host/WaitCursor.h"
+#include "host/PageAction.h"
 #include "host/PageControls.h"
 #include "host/PageHost.h"
 #include "host/PageLayout.h"
@@ -253,10 +254,13 @@ void PageImport::btImportieren_Click()
             }
             return progress->step(0, QFileInfo(workbook).fileName());
         };
-        imported = m_excel.ExcelImport(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
-                                       m_checkImpFirstLine->isChecked(), rows, goOn);
+        imported = runAction(m_host, MessageText::Failed, [&] {
+            m_excel.importFrom(m_host.session().StyleTexts(), workbook, listPath, columnOrder(),
+                               m_checkImpFirstLine->isChecked(), rows, goOn);
+        });
         if (progress)
             progress->end();
     }
-    m_host.StatusMsg(imported ? MessageText::ImportFinished : MessageText::Failed);
+    if (imported)
+        m_host.StatusMsg(MessageText::ImportFinished);
 }

@@ -50,7 +50,7 @@ clsWeb& WebMenu::Web()
     if (!m_web) {
         m_web = std::make_unique<clsWeb>(ProgramFiles::favourites());
         if (!m_web->readable())
-            m_host.StatusMsg(kFileUnusable);
+            m_host.StatusMsg(kFileUnusable, causeSuffix(m_web->readFailure()));
     }
     return *m_web;
 }
@@ -80,7 +80,7 @@ void WebMenu::FavoritClick(int nr)
 void WebMenu::addFavourite()
 {
     if (!Web().readable()) {
-        m_host.StatusMsg(kFileUnusable);
+        m_host.StatusMsg(kFileUnusable, causeSuffix(Web().readFailure()));
         return;
     }
     clsTranslation& box = m_host.session().BoxTexts();

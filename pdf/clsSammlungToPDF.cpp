@@ -73,9 +73,8 @@ bool clsSammlungToPDF::CreatePDF(const clsTranslation& translation, const clsDat
                                  const QString& path, bool showRating, bool showGenre, bool showCountryYear,
                                  bool showAge, bool showLength)
 {
-    const bool show[5] = {showRating, showGenre, showCountryYear, showAge, showLength};
     try {
-        writeCollection(translation, list, path, show);
+        writeCollection(translation, list, path, showRating, showGenre, showCountryYear, showAge, showLength);
     } catch (const RuntimeError&) {
         return false;
     }
@@ -83,8 +82,10 @@ bool clsSammlungToPDF::CreatePDF(const clsTranslation& translation, const clsDat
 }
 
 void clsSammlungToPDF::writeCollection(const clsTranslation& translation, const clsDatentraegerList& list,
-                                       QString path, const bool show[5])
+                                       const QString& path, bool showRating, bool showGenre, bool showCountryYear,
+                                       bool showAge, bool showLength)
 {
+    const bool show[5] = {showRating, showGenre, showCountryYear, showAge, showLength};
     clsPDFCreator& pdf = writer();
     DropOnFailure guard(m_pdf);
     pdf.SetPages(0);
@@ -93,7 +94,8 @@ void clsSammlungToPDF::writeCollection(const clsTranslation& translation, const 
     pdf.setPaperSize(0);
     pdf.setMargin(0);
     pdf.setOrientation(0);
-    pdf.InitPDFFile(path);
+    QString target = path;
+    pdf.InitPDFFile(target);
     pdf.LoadFont(kFont, QStringLiteral("Times New Roman"), 0);
 
     // Where each shown column stands; the title column always.

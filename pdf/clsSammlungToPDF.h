@@ -23,6 +23,9 @@ public:
     // failure false, and a file that was there stays as it was.
     bool CreatePDF(const clsTranslation& translation, const clsDatentraegerList& list, const QString& path,
                    bool showRating, bool showGenre, bool showCountryYear, bool showAge, bool showLength);
+    // The same, with a failure thrown as the RuntimeError that names its cause.
+    void writeCollection(const clsTranslation& translation, const clsDatentraegerList& list, const QString& path,
+                         bool showRating, bool showGenre, bool showCountryYear, bool showAge, bool showLength);
 
     // One portrait page that viewers show turned a quarter clockwise, with the
     // bitmap stretched to 5 cm square, 2 cm from the left edge and its top
@@ -39,8 +42,6 @@ public:
 
 private:
     clsPDFCreator& writer();
-    void writeCollection(const clsTranslation& translation, const clsDatentraegerList& list, QString path,
-                         const bool show[5]);
 
     std::unique_ptr<clsPDFCreator> m_pdf;
 };

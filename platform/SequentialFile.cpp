@@ -46,6 +46,12 @@ void makeParentFolder(const QString& path)
         QDir().mkpath(info.absolutePath());
 }
 
+RuntimeError cannotRead(const QString& path, int savedErrno)
+{
+    const QString why = QString::fromLocal8Bit(std::strerror(savedErrno));
+    return RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1: %2").arg(path, why));
+}
+
 // The bytes of a regular file, read by the system's calls alone: settings,
 // texts and scores are read at every opening of a window, where the file
 // classes' own checks and buffers cost more than the reading.
@@ -55,18 +61,18 @@ QByteArray readWholeFile(const QString& path)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            throw RuntimeError(ErrorKind::FileNotFound, path);
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+            throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("%1 does not exist").arg(path));
+        throw cannotRead(path, errno);
     }
-    const auto fail = [fd](ErrorKind kind, const QString& text) {
+    const auto fail = [fd](const RuntimeError& error) {
         ::close(fd);
-        return RuntimeError(kind, text);
+        return error;
     };
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        throw fail(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+        throw fail(cannotRead(path, errno));
     if (!S_ISREG(st.st_mode))
-        throw fail(ErrorKind::FileNotFound, path);
+        throw fail(RuntimeError(ErrorKind::FileNotFound, QStringLiteral("%1 is not a file").arg(path)));
     // One byte more than the file holds: a read that falls short of it once
     // the whole size is in has met the end, without a read for the end alone.
     // A file that grew since fstat is read on to its end.
@@ -82,7 +88,7 @@ QByteArray readWholeFile(const QString& path)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw fail(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+            throw fail(cannotRead(path, errno));
         if (n == 0)
             break;
         filled += n;
@@ -121,7 +127,7 @@ void SequentialFile::open(const QString& path, Mode mode)
     switch (mode) {
     case Mode::Input: {
         if (m_path.isEmpty())
-            throw RuntimeError(ErrorKind::FileNotFound, m_path);
+            throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("no file was named"));
         m_text = decode(readWholeFile(m_path));
         break;
     }

@@ -245,8 +245,11 @@ WholeFileWriter::Series::~Series()
 RuntimeError WholeFileWriter::writeError(const QString& path, const QFileDevice* device, int savedErrno)
 {
     QString reason;
+    const QFileInfo file(path);
     if (outOfRoom(device, savedErrno, path))
         reason = QStringLiteral("disk full or file too large");
+    else if (file.exists() && !file.isWritable())
+        reason = QStringLiteral("the file is read-only");
     else if (device && device->error() != QFileDevice::NoError)
         reason = device->errorString();
     else if (savedErrno != 0)

@@ -5,7 +5,6 @@
 #include "data/clsPathFunctions.h"
 #include "platform/RuntimeError.h"
 
-#include <QFileInfo>
 #include <vector>
 
 namespace {
@@ -154,9 +153,9 @@ QStringList Session::LoadNameLists()
     for (const auto& [list, path] : lists) {
         try {
             list->Load(path, true, true);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& e) {
             list->Clear();
-            failed << QFileInfo(path).fileName();
+            failed << e.detail();
         }
     }
     return failed;

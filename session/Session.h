@@ -96,7 +96,8 @@ public:
     clsDefaultListFileHandler& DirectorList() { return m_directorList; }
     clsDefaultListFileHandler& GenreList() { return m_genreList; }
     // Reads the three name lists; a list that cannot be read or created stays
-    // empty and its file name is answered, so that the program still starts.
+    // empty and its file with the cause is answered, so that the program
+    // still starts.
     QStringList LoadNameLists();
 
     // ---- online service and password

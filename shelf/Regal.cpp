@@ -257,8 +257,9 @@ bool Regal::initFromSettings(const QString& shelfPath)
 
 bool Regal::writeNewShelfFile(const QString& path)
 {
-    return runAction([&] { clsRegalCtrl::WriteNewShelfFile(path); },
-                     [&](const RuntimeError&) { statusWithText(MessageText::Failed, TextShelfNotSaved); });
+    return runAction([&] { clsRegalCtrl::WriteNewShelfFile(path); }, [&](const RuntimeError& e) {
+        statusWithText(MessageText::Failed, TextShelfNotSaved, causeSuffix(e));
+    });
 }
 
 void Regal::OpenView()
@@ -616,12 +617,16 @@ void Regal::keyReleaseEvent(QKeyEvent* event)
 
 // ---------------------------------------------------------------- saving and closing
 
-void Regal::statusWithText(int msgNo, int textNo) { m_host.StatusMsg(msgNo, QStringLiteral(" ") + m_texts.MultiWord(textNo)); }
+void Regal::statusWithText(int msgNo, int textNo, const QString& cause)
+{
+    m_host.StatusMsg(msgNo, QStringLiteral(" ") + m_texts.MultiWord(textNo) + cause);
+}
 
 bool Regal::saveShelf()
 {
-    if (!runAction([&] { m_editor.shelf().Save(m_shelfPath); },
-                   [&](const RuntimeError&) { statusWithText(MessageText::Failed, TextShelfNotSaved); }))
+    if (!runAction([&] { m_editor.shelf().Save(m_shelfPath); }, [&](const RuntimeError& e) {
+            statusWithText(MessageText::Failed, TextShelfNotSaved, causeSuffix(e));
+        }))
         return false;
     markSaved();
     m_host.StatusMsg(MessageText::Saved);

@@ -210,8 +210,8 @@ private:
     bool saveShelf();
     // The shelf's own question whether to save its changes.
     MsgAnswer askSave(MsgButtons buttons) const;
-    // Status message n followed by shelf text k.
-    void statusWithText(int msgNo, int textNo);
+    // Status message n followed by shelf text k and the cause, if any.
+    void statusWithText(int msgNo, int textNo, const QString& cause = QString());
     void markSaved();
 
     PageHost& m_host;

@@ -28,16 +28,18 @@ void Workbook::checkCellIndex(int row, int column)
 
 std::unique_ptr<Workbook> Workbook::open(const QString& path, const std::function<bool()>& goOn)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw RuntimeError(ErrorKind::FileNotFound, path);
+    if (path.isEmpty())
+        throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("no workbook was named"));
+    if (!QFileInfo(path).isFile())
+        throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("%1 does not exist").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(path));
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     const QByteArray magic = file.read(8);
     file.close();
     if (magic.startsWith("PK"))
         return std::make_unique<XlsxWorkbook>(path);
     if (magic == QByteArray::fromHex("D0CF11E0A1B11AE1"))
         return std::make_unique<XlsWorkbook>(path, goOn);
-    throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is no workbook").arg(path));
+    throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is no .xlsx or .xls workbook").arg(path));
 }

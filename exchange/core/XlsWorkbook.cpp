@@ -32,6 +32,25 @@ int& wallTimeMs()
     throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("damaged workbook: %1: %2").arg(path, what));
 }
 
+// A reader that is not there is a broken installation, not a bad workbook.
+RuntimeError readerNotStarted(const QProcess& reader)
+{
+    const QFileInfo program(reader.program());
+    if (!program.exists())
+        return RuntimeError(ErrorKind::InputOutput,
+                            QStringLiteral("the .xls reader %1 is missing beside the program").arg(program.fileName()));
+    return RuntimeError(ErrorKind::InputOutput, QStringLiteral("the .xls reader %1 cannot be started: %2")
+                                                    .arg(program.filePath(), reader.errorString()));
+}
+
+// A reader that fails on its own account, whatever the workbook holds.
+RuntimeError readerFailed(const QString& path, const QString& how)
+{
+    const QString reader = QFileInfo(XlsWorkbook::readerProgram()).fileName();
+    return RuntimeError(ErrorKind::InputOutput,
+                        QStringLiteral("the .xls reader %1 %2 reading %3").arg(reader, how, path));
+}
+
 // Reads the reader's answer front to back; every read is checked against
 // what is left.
 class AnswerReader {
@@ -118,7 +137,7 @@ QByteArray XlsWorkbook::runReader(const std::function<bool()>& goOn) const
     reader.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     reader.start(QIODevice::ReadOnly);
     if (!reader.waitForStarted(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot start %1").arg(reader.program()));
+        throw readerNotStarted(reader);
 
     QByteArray answer;
     const auto stop = [&](const QString& why) {
@@ -153,14 +172,15 @@ QByteArray XlsWorkbook::runReader(const std::function<bool()>& goOn) const
         damaged(m_path, QStringLiteral("the reader's answer is too long"));
 
     if (reader.exitStatus() != QProcess::NormalExit)
-        damaged(m_path, QStringLiteral("the reader crashed"));
+        throw readerFailed(m_path, QStringLiteral("crashed"));
     switch (reader.exitCode()) {
     case xlsanswer::kExitOk: return answer;
     case xlsanswer::kExitPassword:
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: protected by a password").arg(m_path));
     case xlsanswer::kExitUnreadable:
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1: not readable").arg(m_path));
-    default: damaged(m_path, QStringLiteral("the reader ended with %1").arg(reader.exitCode()));
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1").arg(m_path));
+    case xlsanswer::kExitDamaged: damaged(m_path, QStringLiteral("its sheets cannot be read"));
+    default: throw readerFailed(m_path, QStringLiteral("failed (exit code %1)").arg(reader.exitCode()));
     }
 }
 

@@ -9,8 +9,9 @@ class clsTranslation;
 
 // Moves a title list between the program and a workbook: the export fills an
 // existing workbook in place, the import reads one into a new list file.
-// Neither keeps state between calls or shows anything; failures come back as
-// False.
+// Neither keeps state between calls or shows anything. exportTo and
+// importFrom throw a RuntimeError that names the file (or the row and
+// column) and the cause; ExcelExport and ExcelImport give False instead.
 class clsExcelHandler {
 public:
     static constexpr int kColumns = 17;
@@ -30,6 +31,7 @@ public:
     // sheets keep what they held. False when the workbook is
     // missing, damaged or read-only, or cannot be saved: then it is unchanged.
     bool ExcelExport(const clsTranslation& captions, const clsDatentraegerList& list, const QString& workbookPath);
+    void exportTo(const clsTranslation& captions, const clsDatentraegerList& list, const QString& workbookPath);
 
     // Reads rowCount rows (from row 2 when headerRow, else row 1) of the
     // workbook's active sheet into a new list, column k holding the field
@@ -41,4 +43,9 @@ public:
     bool ExcelImport(const clsTranslation& captions, const QString& workbookPath, const QString& listPath,
                      const QString& columnOrder, bool headerRow, int rowCount,
                      const std::function<bool()>& goOn = {});
+    // A cell that does not convert is named as "row 3, Rating: \"x\" is not a
+    // number", by the column's token.
+    void importFrom(const clsTranslation& captions, const QString& workbookPath, const QString& listPath,
+                    const QString& columnOrder, bool headerRow, int rowCount,
+                    const std::function<bool()>& goOn = {});
 };

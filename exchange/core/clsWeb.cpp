@@ -19,9 +19,10 @@ clsWeb::clsWeb(const QString& path) : m_path(path)
 {
     try {
         m_favourites.Load(m_path, true, true);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         m_favourites.Clear();
         m_readable = false;
+        m_readFailure = e.detail();
     }
 }
 
@@ -72,7 +73,8 @@ void clsWeb::RemoveFavoriteLink(int nr)
 void clsWeb::save(const clsDefaultListFileHandler& lines)
 {
     if (!m_readable)
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("unread favourites file ") + m_path);
+        throw RuntimeError(ErrorKind::InputOutput,
+                           QStringLiteral("%1 could not be read, so it is not overwritten").arg(m_path));
     lines.Save(m_path);
     m_favourites = lines;
 }

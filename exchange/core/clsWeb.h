@@ -42,6 +42,8 @@ public:
     // False when the file could be neither read nor created: the list is
     // empty and every change is refused, so that the file is not replaced.
     bool readable() const { return m_readable; }
+    // Why it could not be read: the file and the cause.
+    const QString& readFailure() const { return m_readFailure; }
 
 private:
     void save(const clsDefaultListFileHandler& lines);
@@ -49,4 +51,5 @@ private:
     QString m_path;
     clsDefaultListFileHandler m_favourites;
     bool m_readable = true;
+    QString m_readFailure;
 };

@@ -154,7 +154,8 @@ bool clsHangmanGame::FinishGame()
 
 void clsHangmanGame::ReportUnsaved() const
 {
-    Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
+    Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path() +
+                                       QStringLiteral("\r\n(") + m_scores.failure() + u')',
                                MsgButtons::Ok, m_texts.MultiWord(GameText::HangmanTitle));
 }
 

@@ -13,12 +13,14 @@ QString clsHighScore::Path() const { return ProgramFolder::path() + u'/' + m_rel
 bool clsHighScore::Load()
 {
     const QString path = Path();
+    m_failure.clear();
     try {
         m_list.Load(path);
         m_unreadable = false;
         return true;
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         m_list.Clear();
+        m_failure = e.detail();
         // A file that exists but could not be read still holds scores.
         m_unreadable = QFileInfo(path).isFile();
         return false;
@@ -27,12 +29,16 @@ bool clsHighScore::Load()
 
 bool clsHighScore::Save()
 {
-    if (m_unreadable)
+    if (m_unreadable) {
+        m_failure = QStringLiteral("%1 could not be read, so it is not overwritten").arg(Path());
         return false;
+    }
     try {
         m_list.Save(Path());
+        m_failure.clear();
         return true;
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        m_failure = e.detail();
         return false;
     }
 }

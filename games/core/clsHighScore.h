@@ -24,6 +24,8 @@ public:
     // Writes the whole list; false when the file cannot be written (the old
     // file then stays as it was).
     bool Save();
+    // Why the last Load or Save failed: the file and the cause.
+    const QString& failure() const { return m_failure; }
 
     // 1 to 19 characters, no "#" and no line break, so that the ranking line
     // reads back as the name and the points that were stored.
@@ -48,4 +50,5 @@ private:
     QString m_relativePath;
     clsSortedList m_list;
     bool m_unreadable = false;
+    QString m_failure;
 };

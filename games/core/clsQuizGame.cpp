@@ -179,7 +179,8 @@ bool clsQuizGame::SaveScores()
 {
     m_listUnwritten = !m_scores.Save();
     if (m_listUnwritten) {
-        Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path(),
+        Messages::get().messageBox(m_texts.MultiWord(GameText::NotSaved) + QStringLiteral(":\r\n") + m_scores.Path() +
+                                       QStringLiteral("\r\n(") + m_scores.failure() + u')',
                                    MsgButtons::Ok, m_texts.MultiWord(GameText::QuizTitle));
     }
     return !m_listUnwritten;

@@ -83,6 +83,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     m_statusleiste = new ucText(m_client);
     m_statusleiste->setObjectName(QStringLiteral("ucTextStatusleiste"));
+    // A long file name gives way before the cause at the end of a message.
+    m_statusleiste->setElideMode(Qt::ElideMiddle);
     m_statusleiste->hide();
     m_statusTimer = new QTimer(this);
     m_statusTimer->setObjectName(QStringLiteral("StatusTimer"));
@@ -745,11 +747,11 @@ bool MainWindow::Form_Load()
     // What reading the files has to say comes after page 1, whose own
     // messages would hide it.
     QList<std::pair<int, QString>> pending;
-    for (const QString& name : unreadNameLists)
-        pending.append({MessageText::FileUnusable, QStringLiteral(" (") + name + u')'});
+    for (const QString& failure : unreadNameLists)
+        pending.append({MessageText::FileUnusable, causeSuffix(failure)});
     m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
     if (const std::optional<QString> error = LoadCollection())
-        pending.append({MessageText::ErrorOccurred, QStringLiteral(" (") + *error + u')'});
+        pending.append({MessageText::ErrorOccurred, causeSuffix(*error)});
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 
     m_pageDVDScreen->setSkipzurueckEnabled(false);

@@ -17,6 +17,7 @@
 #include "games/GameWindow.h"
 #include "games/HangMan.h"
 #include "games/Quiz.h"
+#include "host/PageAction.h"
 #include "pdf/mPrinter.h"
 #include "platform/MessageService.h"
 #include "platform/Numbers.h"
@@ -59,8 +60,12 @@ void MainWindow::menue_dvdCoverDrucken_Click()
     }
     switch (mPrinter::PrintCoverPicture(picture, m_session.DVDListe().getDataString(nr, L::FieldFormat))) {
     case PrintResult::Printed: break;
-    case PrintResult::NoPrinter: StatusMsg(MessageText::NotAvailable); break;
-    case PrintResult::Failed: StatusMsg(MessageText::Failed); break;
+    case PrintResult::NoPrinter:
+        StatusMsg(MessageText::NotAvailable, causeSuffix(QStringLiteral("no printer was found")));
+        break;
+    case PrintResult::Failed:
+        StatusMsg(MessageText::Failed, causeSuffix(QStringLiteral("the printer did not take the job")));
+        break;
     }
 }
 

@@ -469,16 +469,17 @@ void PageEinstellungen::FileDesign_Click()
 
     // The whole file is read and checked before the page takes any of it.
     const QString path = designsFolder() + u'/' + name;
-    const auto refuse = [&] {
+    // The design is named, and what is wrong with its file where that is known.
+    const auto refuse = [&](const QString& why) {
         selectQuietly(m_chosenDesign);
-        m_host.StatusMsg(MessageText::FileUnusable, inBrackets(name));
+        m_host.StatusMsg(MessageText::FileUnusable, inBrackets(why));
     };
     if (!clsPathFunctions::checkIfFileExists(path, 0)) {
-        refuse();
+        refuse(name);
         return;
     }
     std::optional<DesignFile> design;
-    if (!runAction([&] { design = DesignFile::read(path); }, [&](const RuntimeError&) { refuse(); }))
+    if (!runAction([&] { design = DesignFile::read(path); }, [&](const RuntimeError& e) { refuse(e.detail()); }))
         return;
 
     showWhole(m_ucEntryEinstDesignName, name.left(name.size() - 4));
@@ -589,8 +590,9 @@ void PageEinstellungen::btDesignLoeschen_Click()
     const clsTranslation& box = m_host.session().BoxTexts();
     if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
-    if (!QFile::remove(path)) {
-        m_host.StatusMsg(MessageText::DeleteFailed);
+    if (QFile file(path); !file.remove()) {
+        m_host.StatusMsg(MessageText::DeleteFailed,
+                         causeSuffix(QStringLiteral("cannot remove %1: %2").arg(path, file.errorString())));
         return;
     }
     m_host.StatusMsg(MessageText::Removed);

@@ -423,8 +423,13 @@ void PageDVDEntry::uploadTitle(const clsDatentraeger& title)
     const QString url = clsInternetExport::GetExportMovie(m_host.session().ServerUrl(), title, m_host.session().Options().Language());
     // The answer is of no use; only a request that failed counts.
     WaitCursor wait;
-    if (!Http::get().get(url))
-        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("upload failed: ") + url);
+    HttpClient& http = Http::get();
+    if (!http.get(url)) {
+        // The address is long and says nothing the user can act on; the reason does.
+        const QString why = http.lastFailureText();
+        throw RuntimeError(ErrorKind::InputOutput,
+                           why.isEmpty() ? QStringLiteral("the title service did not take the title") : why);
+    }
 }
 
 void PageDVDEntry::btdvdjetzthinzufuegen_Click() { SaveDVDEntry(false); }

@@ -154,8 +154,9 @@ void PageListen::btDVDtake_Click()
         return;
 
     // Reported after page 1's own messages.
-    const bool settingsSaved =
-        runAction([&] { m_host.session().SaveEinstellungen(); }, [](const RuntimeError&) {});
+    QString notSaved;
+    const bool settingsSaved = runAction([&] { m_host.session().SaveEinstellungen(); },
+                                         [&](const RuntimeError& e) { notSaved = causeSuffix(e); });
     m_host.HideAllPages();
     m_host.ShowPage(1);
     emit newSearchWanted();
@@ -163,7 +164,7 @@ void PageListen::btDVDtake_Click()
     for (const auto& report : reports)
         m_host.StatusMsg(report.first, report.second);
     if (!settingsSaved)
-        m_host.StatusMsg(MessageText::Failed);
+        m_host.StatusMsg(MessageText::Failed, notSaved);
 }
 
 QString PageListen::newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage)
@@ -186,10 +187,8 @@ void PageListen::btDVDcreate_Click()
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), MessageText::ListExists);
     if (listPath.isEmpty())
         return;
-    const bool written = clsDefaultTextfileHandler::WriteTxtFile(listPath, kNewList);
-    finishNewList(written, selectedEntry(), name, [](const QString& shelfPath) {
-        clsRegalCtrl::WriteNewShelfFile(shelfPath);
-    });
+    makeNewList([&] { clsDefaultTextfileHandler::writeTextFile(listPath, kNewList); }, selectedEntry(), name,
+                [](const QString& shelfPath) { clsRegalCtrl::WriteNewShelfFile(shelfPath); });
 }
 
 void PageListen::btDVDcopy_Click()
@@ -203,23 +202,24 @@ void PageListen::btDVDcopy_Click()
     const QString listPath = newFilePath(listsFolder(), name, QStringLiteral(".adl"), MessageText::ListExists);
     if (listPath.isEmpty())
         return;
-    bool written = false;
-    if (!runAction(m_host, MessageText::FileUnusable, [&] {
-            written = clsDefaultTextfileHandler::WriteTxtFile(
-                listPath, clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false));
-        }))
+    QString text;
+    if (!runAction(m_host, MessageText::FileUnusable,
+                   [&] { text = clsDefaultTextfileHandler::ReadTxtFile(listsFolder() + entry, false); }))
         return;
-    finishNewList(written, entry, name, [&](const QString& shelfPath) {
-        clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
-    });
+    makeNewList([&] { clsDefaultTextfileHandler::writeTextFile(listPath, text); }, entry, name,
+                [&](const QString& shelfPath) {
+                    clsRegalCtrl::CopyShelfFile(clsRegalCtrl::ShelfPathOfList(listsFolder() + entry), shelfPath);
+                });
 }
 
-void PageListen::finishNewList(bool listWritten, const QString& keepSelected, const QString& name,
-                               const std::function<void(const QString&)>& writeShelf)
+void PageListen::makeNewList(const std::function<void()>& writeList, const QString& keepSelected,
+                             const QString& name, const std::function<void(const QString&)>& writeShelf)
 {
+    QString notWritten;
+    const bool written = runAction(writeList, [&](const RuntimeError& e) { notWritten = causeSuffix(e); });
     refreshFileList(keepSelected);
-    if (!listWritten) {
-        m_host.StatusMsg(MessageText::Failed);
+    if (!written) {
+        m_host.StatusMsg(MessageText::Failed, notWritten);
         return;
     }
     const QString shelfPath = newFilePath(shelvesFolder(), name, QStringLiteral(".arf"), MessageText::ShelfFileExists);

@@ -42,9 +42,10 @@ private:
     QString askListName();
     // folder + name + ending, or "" (with the message) when that file exists already.
     QString newFilePath(const QString& folder, const QString& name, const QString& ending, int takenMessage);
-    // After a new list file: its shelf, written by writeShelf, unless the list failed.
-    void finishNewList(bool listWritten, const QString& keepSelected, const QString& name,
-                       const std::function<void(const QString&)>& writeShelf);
+    // A new list file written by writeList, then its shelf, written by
+    // writeShelf, unless the list failed.
+    void makeNewList(const std::function<void()>& writeList, const QString& keepSelected, const QString& name,
+                     const std::function<void(const QString&)>& writeShelf);
     static QString listsFolder();
     static QString shelvesFolder();
 

@@ -21,6 +21,8 @@
 
 #include <vector>
 
+#include <optional>
+
 using PageControls::make;
 
 namespace {
@@ -192,8 +194,13 @@ std::optional<int> PageMB::massChangeLongTexts(const QString& replace, const QSt
     // Titles whose covers share a name share one long text: it changes once,
     // and each of them counts as changed.
     QHash<QString, bool> done;
-    bool failed = false;
     int changedTitles = 0;
+    // The first failure is told; the other texts are still changed.
+    std::optional<QString> failure;
+    const auto fail = [&](const RuntimeError& e) {
+        if (!failure)
+            failure = e.detail();
+    };
     for (int i = 1; i <= list.getListSize(); ++i) {
         const QString path = list.getDataString(i, clsDatentraegerList::FieldZusatztextPfad);
         if (const auto it = done.constFind(path); it != done.cend()) {
@@ -205,8 +212,7 @@ std::optional<int> PageMB::massChangeLongTexts(const QString& replace, const QSt
         if (!clsPathFunctions::checkIfFileExists(path, 0))
             continue;
         QString text;
-        if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
-                       [&](const RuntimeError&) { failed = true; }))
+        if (!runAction([&] { text = clsDefaultTextfileHandler::ReadTxtFile(path, false); }, fail))
             continue;
         QString newText = text;
         switch (mode) {
@@ -222,20 +228,17 @@ std::optional<int> PageMB::massChangeLongTexts(const QString& replace, const QSt
             break;
         default: continue;
         }
-        if (!clsDefaultTextfileHandler::WriteTxtFile(path, newText)) {
-            failed = true;
+        if (!runAction([&] { clsDefaultTextfileHandler::writeTextFile(path, newText); }, fail))
             continue;
-        }
         // Changed is what the file now reads other than before.
         QString now;
-        if (!runAction([&] { now = clsDefaultTextfileHandler::ReadTxtFile(path, false); },
-                       [&](const RuntimeError&) { failed = true; }))
+        if (!runAction([&] { now = clsDefaultTextfileHandler::ReadTxtFile(path, false); }, fail))
             continue;
         changed = now != text;
         changedTitles += changed ? 1 : 0;
     }
-    if (failed) {
-        m_host.StatusMsg(MessageText::Failed);
+    if (failure) {
+        m_host.StatusMsg(MessageText::Failed, causeSuffix(*failure));
         return std::nullopt;
     }
     return changedTitles;

@@ -47,10 +47,7 @@ void PageNotizen::LoadNotizen()
         m_ucTextNotizen->setText(QString());
 }
 
-bool PageNotizen::SaveNotizen()
-{
-    return clsDefaultTextfileHandler::WriteTxtFile(notesPath(), m_ucTextNotizen->text());
-}
+void PageNotizen::SaveNotizen() { clsDefaultTextfileHandler::writeTextFile(notesPath(), m_ucTextNotizen->text()); }
 
 void PageNotizen::ShowNotizen()
 {
@@ -69,7 +66,8 @@ void PageNotizen::ShowNotizen()
 void PageNotizen::HideNotizen()
 {
     if (m_ucTextNotizen->isVisible() && m_ucTextNotizen->Changed())
-        m_unsaved.offerOnLeaving(m_host, notesPath(), m_ucTextNotizen->text(), clsDefaultTextfileHandler::WriteTxtFile);
+        m_unsaved.offerOnLeaving(m_host, notesPath(), m_ucTextNotizen->text(),
+                                 clsDefaultTextfileHandler::writeTextFile);
     m_ucTextNotizen->hide();
     m_btNotizenSpeichern->hide();
     m_btNotizenSuche->hide();
@@ -80,22 +78,18 @@ bool PageNotizen::queryClose()
 {
     // A hidden page was asked when it was left; it holds notes only when their save failed then.
     const auto saveShown = [this] {
-        if (!SaveNotizen())
-            return false;
+        SaveNotizen();
         m_ucTextNotizen->setChanged(false);
-        return true;
     };
     if (!m_ucTextNotizen->isHidden() && m_ucTextNotizen->Changed() && !UnsavedTexts::askOnClosing(m_host, saveShown))
         return false;
-    return m_unsaved.queryClose(m_host, clsDefaultTextfileHandler::WriteTxtFile);
+    return m_unsaved.queryClose(m_host, clsDefaultTextfileHandler::writeTextFile);
 }
 
 void PageNotizen::btNotizenSpeichern_Click()
 {
-    if (!SaveNotizen()) {
-        m_host.StatusMsg(MessageText::Failed); // the text stays marked as changed
-        return;
-    }
+    if (!runAction(m_host, MessageText::Failed, [this] { SaveNotizen(); }))
+        return; // the text stays marked as changed
     m_ucTextNotizen->setChanged(false);
     m_host.StatusMsg(MessageText::Saved);
 }

@@ -25,8 +25,8 @@ public:
     void SetSizes(int W, int H);
 
     void LoadNotizen();
-    // False when the file could not be written.
-    bool SaveNotizen();
+    // A RuntimeError naming the cause when the file could not be written.
+    void SaveNotizen();
     void btNotizenSpeichern_Click();
     void btNotizenSuche_Click();
 

@@ -36,6 +36,7 @@ void PageTop30::ShowTop30(std::uint8_t mode)
         // are its titles, and only the bars shown need ranking. An
         // unreadable list shows empty bars and its message below.
         const clsDatentraegerList& titles = m_host.session().DVDListe();
+        QString unread;
         const bool read = runAction(
             [&] {
                 if (titles.isFileUnchanged(path))
@@ -43,7 +44,7 @@ void PageTop30::ShowTop30(std::uint8_t mode)
                 else
                     ranking.loadDiskList(path, kField[mode]);
             },
-            [](const RuntimeError&) {});
+            [&](const RuntimeError& e) { unread = causeSuffix(e); });
         chart->setBetweenLineVisible(mode != 1);
         for (int i = 1; i <= kBars; ++i) {
             if (!read) {
@@ -58,7 +59,9 @@ void PageTop30::ShowTop30(std::uint8_t mode)
         chart->setCaption(m_host.session().StyleTexts().MultiWord(StyleText::DetailedStatistics) + QStringLiteral(" - ") +
                           m_host.session().StyleTexts().MultiWord(kCaption[mode]));
         if (!read)
-            m_host.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? MessageText::FileUnusable : MessageText::ListFileMissing);
+            m_host.StatusMsg(clsPathFunctions::checkIfFileExists(path, 0) ? MessageText::FileUnusable
+                                                                           : MessageText::ListFileMissing,
+                             unread);
     }
     chart->setbarCount(kBars);
     chart->SetDiagram();

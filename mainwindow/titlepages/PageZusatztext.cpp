@@ -67,7 +67,7 @@ bool PageZusatztext::queryClose()
 {
     // A hidden editor was asked when it was left; it holds texts only when their save failed then.
     if (!m_ucTextZusatztextBearbeitung->isHidden() && m_ucTextZusatztextBearbeitung->Changed() &&
-        !UnsavedTexts::askOnClosing(m_host, [this] { return saveShown(); }))
+        !UnsavedTexts::askOnClosing(m_host, [this] { saveShown(); }))
         return false;
     return m_unsaved.queryClose(m_host, writer());
 }
@@ -75,25 +75,21 @@ bool PageZusatztext::queryClose()
 UnsavedTexts::Writer PageZusatztext::writer()
 {
     return [this](const QString& path, const QString& text) {
-        if (!clsDefaultTextfileHandler::WriteTxtFile(path, text))
-            return false;
+        clsDefaultTextfileHandler::writeTextFile(path, text);
         m_host.StatusMsg(MessageText::Saved);
-        return true;
     };
 }
 
-bool PageZusatztext::saveShown()
+void PageZusatztext::saveShown()
 {
-    if (!writer()(m_target, m_ucTextZusatztextBearbeitung->text()))
-        return false;
+    writer()(m_target, m_ucTextZusatztextBearbeitung->text());
     m_ucTextZusatztextBearbeitung->setChanged(false);
-    return true;
 }
 
 void PageZusatztext::btZusatztextSpeichern_Click()
 {
-    if (!saveShown())
-        m_host.StatusMsg(MessageText::Failed); // the text stays marked as changed
+    // A failed save leaves the text marked as changed.
+    runAction(m_host, MessageText::Failed, [this] { saveShown(); });
 }
 
 void PageZusatztext::btZusatztextLoeschen_Click()
@@ -102,8 +98,9 @@ void PageZusatztext::btZusatztextLoeschen_Click()
     if (Messages::get().messageBox(box.MultiWord(BoxText::AskDelete), MsgButtons::YesNo, box.MultiWord(BoxText::ConfirmTitle)) != MsgAnswer::Yes)
         return;
     // A title without a long text has nothing to remove; the template still comes in.
-    if (QFile::exists(m_target) && !QFile::remove(m_target)) {
-        m_host.StatusMsg(MessageText::DeleteFailed);
+    if (QFile file(m_target); file.exists() && !file.remove()) {
+        m_host.StatusMsg(MessageText::DeleteFailed,
+                         causeSuffix(QStringLiteral("cannot remove %1: %2").arg(m_target, file.errorString())));
         return;
     }
     QString text;

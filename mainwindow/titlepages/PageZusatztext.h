@@ -32,8 +32,9 @@ public:
 
 private:
     UnsavedTexts::Writer writer();
-    // Writes the shown text to its file; false when it could not be written.
-    bool saveShown();
+    // Writes the shown text to its file; a RuntimeError naming the cause
+    // when it could not be written.
+    void saveShown();
 
     PageHost& m_host;
     ucText* m_ucTextZusatztextBearbeitung;

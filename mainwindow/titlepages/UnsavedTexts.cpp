@@ -2,6 +2,7 @@
 
 #include "data/BoxTexts.h"
 #include "data/MessageTexts.h"
+#include "host/PageAction.h"
 #include "host/PageHost.h"
 #include "platform/MessageService.h"
 #include "session/Session.h"
@@ -21,9 +22,8 @@ void UnsavedTexts::offerOnLeaving(PageHost& host, const QString& path, const QSt
     const clsTranslation& box = host.session().BoxTexts();
     if (Messages::get().messageBox(box.MultiWord(kSaveQuestion), MsgButtons::YesNo, box.MultiWord(kConfirmTitle)) !=
             MsgAnswer::Yes ||
-        write(path, text))
+        runAction(host, kNotSaved, [&] { write(path, text); }))
         return;
-    host.StatusMsg(kNotSaved);
     take(path); // a text kept earlier for the same file is older than this one
     m_texts.push_back({path, text});
 }
@@ -42,23 +42,19 @@ bool UnsavedTexts::queryClose(PageHost& host, const Writer& write)
 {
     while (!m_texts.empty()) {
         const Kept& first = m_texts.front();
-        if (!askOnClosing(host, [&] { return write(first.path, first.text); }))
+        if (!askOnClosing(host, [&] { write(first.path, first.text); }))
             return false;
         m_texts.erase(m_texts.begin());
     }
     return true;
 }
 
-bool UnsavedTexts::askOnClosing(PageHost& host, const std::function<bool()>& save)
+bool UnsavedTexts::askOnClosing(PageHost& host, const std::function<void()>& save)
 {
     const clsTranslation& box = host.session().BoxTexts();
     switch (Messages::get().messageBox(box.MultiWord(kSaveQuestion), MsgButtons::YesNoCancel,
                                        box.MultiWord(kConfirmTitle))) {
-    case MsgAnswer::Yes:
-        if (save())
-            return true;
-        host.StatusMsg(kNotSaved);
-        return false;
+    case MsgAnswer::Yes: return runAction(host, kNotSaved, save);
     case MsgAnswer::No: return true;
     default: return false;
     }

@@ -13,11 +13,13 @@ class PageHost;
 // that file again, and closing the program asks about each one still kept.
 class UnsavedTexts {
 public:
-    // Writes text to path; false when the file could not be written.
-    using Writer = std::function<bool(const QString& path, const QString& text)>;
+    // Writes text to path; a RuntimeError that names the cause when the file
+    // could not be written.
+    using Writer = std::function<void(const QString& path, const QString& text)>;
 
     // Leaving a page with a changed text: asks whether to save it (Yes, No).
-    // A save that fails shows message 19 and keeps the text for path.
+    // A save that fails shows message 19 with its cause and keeps the text
+    // for path.
     void offerOnLeaving(PageHost& host, const QString& path, const QString& text, const Writer& write);
 
     // The text kept for path, handed back and no longer kept.
@@ -30,8 +32,9 @@ public:
     bool queryClose(PageHost& host, const Writer& write);
 
     // The closing question about one unsaved text; Yes runs save, and a save
-    // that fails shows message 19. True when the program may close.
-    static bool askOnClosing(PageHost& host, const std::function<bool()>& save);
+    // that fails shows message 19 with its cause. True when the program may
+    // close.
+    static bool askOnClosing(PageHost& host, const std::function<void()>& save);
 
 private:
     struct Kept {

@@ -118,6 +118,32 @@ TEST_F(TextTest, ValueLabelShowsTextAsPlainText)
     EXPECT_EQ(value()->text(), QStringLiteral("<b>Heat</b>"));
 }
 
+// A line too long for its label can lose its middle instead of its end (the
+// status line keeps a failure's cause in view), and the whole line stays the
+// text and the label's tool tip.
+TEST_F(TextTest, AnElidedLineKeepsItsBothEndsAndTheWholeText)
+{
+    box.resize(300, 30);
+    box.SetDesign(QStringLiteral("Status"), 1, 5, 0, 0xFFFFFF, 0, 0xFFFFFF, 60, true);
+    const QString whole = QStringLiteral("Failed. (/a/long/folder/name/that/does/not/fit/book.xlsx: disk full)");
+    box.setText(whole);
+    EXPECT_EQ(value()->text(), whole); // cut at the end by the label, as before
+
+    box.setElideMode(Qt::ElideMiddle);
+    const QString shown = value()->text();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Fail")) && shown.endsWith(QStringLiteral("full)")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_LE(value()->fontMetrics().horizontalAdvance(shown), value()->contentsRect().width());
+    EXPECT_EQ(value()->toolTip(), whole);
+    EXPECT_EQ(box.text(), whole);
+
+    // Wide enough again: the whole line, no tool tip.
+    box.resize(2000, 30);
+    EXPECT_EQ(value()->text(), whole);
+    EXPECT_EQ(value()->toolTip(), QString());
+}
+
 TEST_F(TextTest, SearchWalksThroughTheOccurrences)
 {
     multiLine(QStringLiteral("Der weisse Hai.\r\nDer HAI kommt."));

@@ -62,7 +62,15 @@ TEST(DesignFile, ColoursMustBeNumbersAndTheFlagProtectsByItsValue)
         EXPECT_EQ(errorKindOf([&] { DesignFile::read(path); }), d.kind);
     }
     const QString shortPath = folder.writeLines("designs/short.asd", goodLines().mid(0, 9));
-    EXPECT_EQ(errorKindOf([&] { DesignFile::read(shortPath); }), ErrorKind::Conversion);
+    EXPECT_EQ(errorKindOf([&] { DesignFile::read(shortPath); }), ErrorKind::EndOfFile);
+    // The file and the line are named with the cause.
+    EXPECT_EQ(errorDetailOf([&] { DesignFile::read(shortPath); }),
+              QStringLiteral("designs/short.asd, line 10: the file ends before this line"));
+    QStringList red = goodLines();
+    red[4] = QStringLiteral("red");
+    const QString redPath = folder.writeLines("designs/red.asd", red);
+    EXPECT_EQ(errorDetailOf([&] { DesignFile::read(redPath); }),
+              QStringLiteral("designs/red.asd, line 5: 'red' is not a number"));
 
     const struct {
         const char* flag;

@@ -149,12 +149,14 @@ TEST(Options, UnreadableSettingsFileGivesTheFormatMessageAndOtherDefaultsWithout
         int line; // 0-based line to replace, -1 for none
         QString text;
         int length;
+        const char* cause; // below the message: the file, the line and what is wrong
     };
     const Case cases[] = {
-        {"width is no number", 4, QStringLiteral("abc"), 15},
-        {"language out of range", 0, QStringLiteral(" 300 "), 15},
-        {"height out of range", 5, QStringLiteral(" 40000 "), 15},
-        {"short settings file", -1, {}, 9},
+        {"width is no number", 4, QStringLiteral("abc"), 15, "settings.aef, line 5: 'abc' is not a number"},
+        {"language out of range", 0, QStringLiteral(" 300 "), 15, "settings.aef, line 1: 300 does not fit into a byte"},
+        {"height out of range", 5, QStringLiteral(" 40000 "), 15,
+         "settings.aef, line 6: 40000 does not fit into a 16-bit integer"},
+        {"short settings file", -1, {}, 9, "settings.aef, line 10: the file ends before this line"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -172,7 +174,7 @@ TEST(Options, UnreadableSettingsFileGivesTheFormatMessageAndOtherDefaultsWithout
         o.Load(path);
 
         ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_EQ(boxes.shown[0], kFormatMessage);
+        EXPECT_EQ(boxes.shown[0], kFormatMessage + QStringLiteral("\r\n(%1)").arg(QString::fromUtf8(c.cause)));
         EXPECT_EQ(boxes.titles[0], QString());
         expectSettingsDefaults(o, 666, QStringLiteral("1"));
         expectDesignDefaults(o);
@@ -188,13 +190,15 @@ TEST(Options, DamagedDesignFileGivesTheDefaultDesignNamesTheFileAndKeepsTheSetti
         int line; // 0-based line to replace, -1 for none
         QString text;
         int length;
+        const char* cause; // below the message
     };
     const Case cases[] = {
-        {"bad font colour", 4, QStringLiteral("red"), 10},
-        {"background colour out of range", 5, QStringLiteral("99999999999"), 10},
-        {"rating colour is no number", 8, QStringLiteral("abc"), 10},
-        {"short design file", -1, {}, 7},
-        {"protection flag missing", -1, {}, 9},
+        {"bad font colour", 4, QStringLiteral("red"), 10, "designs/x.asd, line 5: 'red' is not a number"},
+        {"background colour out of range", 5, QStringLiteral("99999999999"), 10,
+         "designs/x.asd, line 6: 99999999999 does not fit into a 32-bit integer"},
+        {"rating colour is no number", 8, QStringLiteral("abc"), 10, "designs/x.asd, line 9: 'abc' is not a number"},
+        {"short design file", -1, {}, 7, "designs/x.asd, line 8: the file ends before this line"},
+        {"protection flag missing", -1, {}, 9, "designs/x.asd, line 10: the file ends before this line"},
     };
     const struct {
         const char* language;
@@ -221,7 +225,8 @@ TEST(Options, DamagedDesignFileGivesTheDefaultDesignNamesTheFileAndKeepsTheSetti
             o.Load(path);
 
             ASSERT_EQ(boxes.shown.size(), 1);
-            EXPECT_EQ(boxes.shown[0], language.text + folder.path() + "/designs/x.asd");
+            EXPECT_EQ(boxes.shown[0], language.text + folder.path() + "/designs/x.asd" +
+                                          QStringLiteral("\r\n(%1)").arg(QString::fromUtf8(c.cause)));
             expectDesignDefaults(o);
             EXPECT_TRUE(o.settingsFromFile());
             EXPECT_EQ(o.FormWidth(), 800);
@@ -321,7 +326,7 @@ TEST(Options, ShortDesignFileNeverReadsLinesOfAnEarlierDesign)
     ScriptedMessages boxes;
     boxes.expectMessage();
     o.Load(path);
-    EXPECT_TRUE(boxes.shown.value(0).endsWith(folder.path() + "/designs/x.asd"));
+    EXPECT_TRUE(boxes.shown.value(0).contains(folder.path() + "/designs/x.asd\r\n"));
     expectDesignDefaults(o);
 }
 

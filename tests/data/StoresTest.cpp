@@ -1,6 +1,8 @@
 #include "data/clsDefaultListFileHandler.h"
 #include "data/clsDefaultTextfileHandler.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +157,18 @@ TEST(TextfileHandler, FailedWriteIsReportedAndKeepsNothingHalfWritten)
     folder.write(QStringLiteral("dir/inner.txt"), "x");
     EXPECT_FALSE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("dir"), QStringLiteral("text")));
     EXPECT_EQ(folder.read(QStringLiteral("dir/inner.txt")), QByteArray("x"));
+
+    // The core under it names the file and the cause; a full disk keeps the old text.
+    folder.write(QStringLiteral("notes.txt"), "old\r\n");
+    {
+        FileSizeLimit limit(4);
+        EXPECT_FALSE(clsDefaultTextfileHandler::WriteTxtFile(QStringLiteral("notes.txt"), QStringLiteral("longer")));
+        EXPECT_EQ(errorDetailOf([] {
+                      clsDefaultTextfileHandler::writeTextFile(QStringLiteral("notes.txt"), QStringLiteral("longer"));
+                  }),
+                  "cannot write " + folder.file(QStringLiteral("notes.txt")) + ": disk full or file too large");
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("notes.txt")), QByteArray("old\r\n"));
 }
 
 } // namespace

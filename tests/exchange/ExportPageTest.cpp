@@ -158,7 +158,6 @@ TEST(ExportPage, PdfOptionsChooseTheColumns)
         EXPECT_TRUE(PageExport::pdfColumns(option) == columns) << option;
 }
 
-// Until the collection PDF writer is wired in, the button says that nothing was written.
 TEST_F(ExportPageTest, PdfButtonWritesTheCollectionAndOpensItOrReportsTheFailure)
 {
     RecordingOpener opener;
@@ -169,20 +168,30 @@ TEST_F(ExportPageTest, PdfButtonWritesTheCollectionAndOpensItOrReportsTheFailure
     EXPECT_TRUE(folder.read("QuorDVDSammlung.pdf").startsWith("%PDF-1.3"));
     EXPECT_EQ(opener.documents, QStringList{pdf});
 
-    // A file that cannot be written is reported, and nothing is opened.
+    // A file that cannot be written is reported with its cause, and nothing is opened.
+    const QByteArray written = folder.read("QuorDVDSammlung.pdf");
+    collectionOf(200);
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(written.size()));
+        EXPECT_EQ(press("btPDFerstellen"), 19);
+    }
+    EXPECT_EQ(host.log.last(), "StatusMsg 19 (cannot write " + pdf + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("QuorDVDSammlung.pdf"), written);
     QFile::remove(pdf);
     folder.write("QuorDVDSammlung.pdf/in-the-way", "x");
     EXPECT_EQ(press("btPDFerstellen"), 19);
+    EXPECT_EQ(host.log.last(), "StatusMsg 19 (cannot write " + pdf + ": Filename refers to a directory)");
     EXPECT_EQ(opener.documents.size(), 1);
 }
 
 TEST_F(ExportPageTest, ExcelButtonFillsTheWorkbookInTheProgramFolder)
 {
     collectionOf(3);
-    // Without the workbook nothing is created.
+    // Without the workbook nothing is created, and the message says why.
+    const QString workbook = folder.file("ExportExcel.xlsx");
     EXPECT_EQ(press("btExcelExport"), 17);
-    EXPECT_EQ(host.log.last(), "StatusMsg 17");
-    EXPECT_FALSE(QFileInfo::exists(folder.file("ExportExcel.xlsx")));
+    EXPECT_EQ(host.log.last(), "StatusMsg 17 (" + workbook + " does not exist)");
+    EXPECT_FALSE(QFileInfo::exists(workbook));
 
     copyTo(shippedResource("ExportExcel.xlsx"), folder.path(), "ExportExcel.xlsx");
     EXPECT_EQ(press("btExcelExport"), 16);
@@ -207,6 +216,16 @@ TEST_F(ExportPageTest, ExcelButtonFillsTheWorkbookInTheProgramFolder)
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(texts(i), titleTexts(host.session().DVDListe(), i)) << i;
     EXPECT_EQ(texts(4), QStringList(17, QString()));
+
+    // A disk that fills up keeps the workbook as it was and says so.
+    const QByteArray filled = folder.read("ExportExcel.xlsx");
+    collectionOf(60);
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(filled.size()));
+        EXPECT_EQ(press("btExcelExport"), 17);
+    }
+    EXPECT_EQ(host.log.last(), "StatusMsg 17 (cannot write " + workbook + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("ExportExcel.xlsx"), filled);
 }
 
 class HtmlButtonTest : public ExportPageTest {

@@ -2,6 +2,7 @@
 #include "platform/Paths.h"
 #include "tests/exchange/core/ExchangeFixture.h"
 #include "tests/exchange/PageFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedProgress.h"
 #include "tests/support/UserInput.h"
@@ -327,6 +328,32 @@ TEST_F(ImportPageTest, ASlowReaderShowsADisplayWhoseCancelStopsIt)
         EXPECT_FALSE(QFileInfo::exists(listFile("Abgebrochen")));
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
+}
+
+// A failed import says why behind its message, and leaves no list file.
+TEST_F(ImportPageTest, AFailedImportNamesItsCause)
+{
+    const QString titles = fixture("titles.xlsx");
+    EXPECT_EQ(import(fixture("bad-rating.xlsx"), "Rating", "1", true), 19);
+    EXPECT_EQ(host.log.last(), R"(StatusMsg 19 (row 2, Stil 5: "256" lies outside 0 to 255))");
+    // Row 1 read as a title.
+    EXPECT_EQ(import(titles, "Header", "1", false), 19);
+    EXPECT_EQ(host.log.last(), R"(StatusMsg 19 (row 1, Stil 5: "Bewertung:" is not a number))");
+
+    const QString book = fixture("titles.xls");
+    XlsWorkbook::setReaderProgram(folder.file("quordvd-xls"));
+    EXPECT_EQ(import(book, "Xls", "1", true), 19);
+    XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+    EXPECT_EQ(host.log.last(), "StatusMsg 19 (" + book + ": the .xls reader quordvd-xls is missing beside the program)");
+
+    // A disk that fills up while the list is written.
+    {
+        FileSizeLimit limit(40);
+        EXPECT_EQ(import(titles, "Full", "4", true), 19);
+    }
+    EXPECT_EQ(host.log.last(), "StatusMsg 19 (cannot write " + listFile("Full") + ": disk full or file too large)");
+    for (const char* listName : {"Rating", "Header", "Xls", "Full"})
+        EXPECT_FALSE(QFileInfo::exists(listFile(QString::fromLatin1(listName)))) << listName;
 }
 
 // Which field each column gives, as the user arranges the list.

@@ -4,6 +4,7 @@
 #include "platform/RuntimeError.h"
 #include "tests/pdf/BmpFiles.h"
 #include "tests/pdf/PdfJudges.h"
+#include "tests/support/ErrorKindOf.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/TempProgramFolder.h"
@@ -274,6 +275,11 @@ TEST_F(CollectionPdf, AFailedWriteIsReportedAndKeepsTheFileThatWasThere)
     {
         FileSizeLimit limit(20000);
         EXPECT_FALSE(m_toPdf.CreatePDF(m_texts, m_list, m_path, true, true, true, true, true));
+        // The writing core names the file and the cause.
+        EXPECT_EQ(errorDetailOf([&] {
+                      m_toPdf.writeCollection(m_texts, m_list, m_path, true, true, true, true, true);
+                  }),
+                  "cannot write " + m_folder.file(m_path) + ": disk full or file too large");
     }
     EXPECT_EQ(m_folder.read(m_path), "the old file");
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files).filter(QStringLiteral("QuorDVDSammlung")),

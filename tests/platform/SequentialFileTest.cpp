@@ -152,12 +152,20 @@ TEST(SequentialFile, MissingFileIsFileNotFound)
     QDir(folder.path()).mkdir(QStringLiteral("folder"));
     folder.writeLines(QStringLiteral("plain.txt"), {QStringLiteral("x")});
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(QStringLiteral("pipe"))).constData(), 0600), 0);
-    for (const char* path : {"nothing.txt", "folder", "pipe", "plain.txt/inner.txt"}) {
+    // The message names the file and says what it is not.
+    const std::pair<const char*, const char*> cases[] = {
+        {"nothing.txt", "does not exist"},
+        {"folder", "is not a file"},
+        {"pipe", "is not a file"},
+        {"plain.txt/inner.txt", "does not exist"},
+    };
+    for (const auto& [path, cause] : cases) {
         try {
             SequentialFile f(QString::fromLatin1(path), SequentialFile::Mode::Input);
             ADD_FAILURE() << path;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::FileNotFound) << path;
+            EXPECT_EQ(e.detail(), folder.file(QString::fromLatin1(path)) + u' ' + QLatin1String(cause)) << path;
         }
     }
 }

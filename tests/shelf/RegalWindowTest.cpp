@@ -400,7 +400,8 @@ TEST_F(RegalOpening, SwitchingAnUnsavedEditorToTheViewAsksFirst)
         FileSizeLimit limit(static_cast<rlim_t>(original.size()));
         regal->OpenView();
     }
-    EXPECT_EQ(host.log, QStringList{"StatusMsg 19 Regal 36"});
+    EXPECT_EQ(host.log, QStringList{QStringLiteral("StatusMsg 19 Regal 36 (cannot write %1: disk full or file too large)")
+                                        .arg(folder.file(QStringLiteral("shelves/a.arf")))});
     expectEditing();
     EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), original);
 
@@ -539,7 +540,8 @@ TEST_F(RegalOpening, SaveWritesTheShelfAndReportsAFailedWrite)
         FileSizeLimit limit(static_cast<rlim_t>(saved.size()));
         item("Menue_speichern")->trigger();
     }
-    EXPECT_EQ(host.log, QStringList{"StatusMsg 19 Regal 36"});
+    EXPECT_EQ(host.log, QStringList{QStringLiteral("StatusMsg 19 Regal 36 (cannot write %1: disk full or file too large)")
+                                        .arg(folder.file(QStringLiteral("shelves/a.arf")))});
     EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), saved);
     EXPECT_TRUE(regal->HasUnsavedChanges());
 }

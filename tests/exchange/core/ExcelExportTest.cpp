@@ -1,5 +1,7 @@
 #include "exchange/core/clsExcelHandler.h"
 #include "tests/exchange/core/ExchangeFixture.h"
+#include "tests/support/ErrorKindOf.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QJsonArray>
@@ -139,6 +141,32 @@ TEST_P(ExcelExport, FailsWithoutAWritableWorkbookAndLeavesItUnchanged)
         EXPECT_FALSE(handler.ExcelExport(shippedCaptions(), list, path));
         EXPECT_EQ(readFile(path), before);
     }
+}
+
+// What stopped an export is told with the workbook; the workbook stays as it was.
+TEST(ExcelExport, AFailureNamesTheWorkbookAndTheCause)
+{
+    TempProgramFolder folder;
+    L list;
+    fillList(list, 50);
+    clsExcelHandler handler;
+    const auto exportInto = [&](const QString& path) {
+        return errorDetailOf([&] { handler.exportTo(shippedCaptions(), list, path); });
+    };
+
+    const QString missing = folder.file(QStringLiteral("ExportExcel.xlsx"));
+    EXPECT_EQ(exportInto(missing), missing + " does not exist");
+    const QString xls = copyTo(fixture(QStringLiteral("titles.xls")), folder.path(), QStringLiteral("titles.xls"));
+    EXPECT_EQ(exportInto(xls), "cannot write " + xls + ": an .xls workbook is only read");
+
+    // A disk that fills up while the workbook is saved.
+    const QString workbook = exportWorkbook(folder);
+    const QByteArray before = readFile(workbook);
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(before.size()));
+        EXPECT_EQ(exportInto(workbook), "cannot write " + workbook + ": disk full or file too large");
+    }
+    EXPECT_EQ(readFile(workbook), before);
 }
 
 // Another program reads what the export wrote, and finds the workbook's own

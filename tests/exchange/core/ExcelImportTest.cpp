@@ -1,6 +1,7 @@
 #include "exchange/core/clsExcelHandler.h"
 #include "platform/Paths.h"
 #include "tests/exchange/core/ExchangeFixture.h"
+#include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,72 @@ TEST(ExcelImport, FailsWithoutWritingAList)
     EXPECT_FALSE(handler.ExcelImport(shippedCaptions(), fixture(QStringLiteral("order.xlsx")),
                                      blocked + QStringLiteral("/import.adl"), defaultOrder(), false, 1));
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("lists/import.adl"))));
+}
+
+// What stopped an import is told: the cell by its row and its column's
+// name in the order, else the workbook or the list file and the cause.
+TEST(ExcelImport, AFailureNamesTheCellOrTheFileAndTheCause)
+{
+    TempProgramFolder folder;
+    clsTranslation english;
+    english.setLanguage(1);
+    english.Load(shippedResource(QStringLiteral("languages/english-style.ass")));
+    const QString exported =
+        copyTo(shippedResource(QStringLiteral("ExportExcel.xlsx")), folder.path(), QStringLiteral("e.xlsx"));
+    L list;
+    fillList(list, 2);
+    clsExcelHandler handler;
+    handler.exportTo(english, list, exported);
+
+    const auto bad = [](const char* name) { return fixture(QString::fromLatin1(name)); };
+    const struct {
+        const char* what;
+        QString workbook;
+        bool header;
+        QString cause;
+    } cases[] = {
+        {"the header row read as a title", exported, false, R"(row 1, Rating: "Rating:" is not a number)"},
+        {"a text as running time", bad("bad-running-time.xlsx"), true, R"(row 2, Running time: "lang" is not a number)"},
+        {"a rating of 256", bad("bad-rating.xlsx"), true, R"(row 2, Rating: "256" lies outside 0 to 255)"},
+        {"a price of 40000", bad("bad-price.xlsx"), true, R"(row 2, Price: "40000" lies outside -32768 to 32767)"},
+        {"no workbook", bad("missing.xlsx"), true, bad("missing.xlsx") + " does not exist"},
+        {"no workbook format", bad("not-a-zip.xlsx"), true, bad("not-a-zip.xlsx") + " is no .xlsx or .xls workbook"},
+        {"a damaged sheet", bad("ref-row-zero.xlsx"), true,
+         bad("ref-row-zero.xlsx") + ": damaged workbook: xl/worksheets/sheet1.xml: cell reference A0 in row 1"},
+        {"a damaged .xls workbook", bad("damaged.xls"), true,
+         "damaged workbook: " + bad("damaged.xls") + ": its sheets cannot be read"},
+    };
+    const QString listPath = folder.file(QStringLiteral("lists/import.adl"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(errorDetailOf([&] {
+                      handler.importFrom(english, c.workbook, listPath, defaultOrder(english), c.header, 2);
+                  }),
+                  c.cause);
+        EXPECT_FALSE(QFileInfo::exists(listPath));
+    }
+
+    // A list file that cannot be written is named with the system's reason.
+    const QString blocked = folder.write(QStringLiteral("blocked"), "a file where a folder should be");
+    EXPECT_TRUE(errorDetailOf([&] {
+                    handler.importFrom(english, exported, blocked + QStringLiteral("/import.adl"),
+                                       defaultOrder(english), true, 1);
+                }).startsWith("cannot write " + blocked + "/import.adl: "));
+}
+
+// A broken installation does not read as a bad workbook.
+TEST(ExcelImport, AMissingXlsReaderIsNamed)
+{
+    TempProgramFolder folder;
+    const QString listPath = folder.file(QStringLiteral("lists/import.adl"));
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    XlsWorkbook::setReaderProgram(folder.file(QStringLiteral("quordvd-xls")));
+    clsExcelHandler handler;
+    const QString cause =
+        errorDetailOf([&] { handler.importFrom(shippedCaptions(), book, listPath, defaultOrder(), true, 1); });
+    XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+    EXPECT_EQ(cause, book + QStringLiteral(": the .xls reader quordvd-xls is missing beside the program"));
+    EXPECT_FALSE(QFileInfo::exists(listPath));
 }
 
 TEST(ExcelImport, WorkbookPathRelativeToTheProgramFolder)

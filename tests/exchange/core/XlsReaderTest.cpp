@@ -173,6 +173,42 @@ TEST(XlsReader, ChecksTheAnswer)
     }
 }
 
+// A reader that is missing, cannot start, crashes or fails reads otherwise
+// than a workbook that the reader finds damaged.
+TEST(XlsReader, FailuresSayWhoseFaultTheyAre)
+{
+    const QString book = fixture(QStringLiteral("titles.xls"));
+    const QByteArray good = header(1, 1).number(1, 1, 1).end().bytes;
+    const struct {
+        const char* ending;
+        QString cause;
+    } cases[] = {
+        {"kill -SEGV $$", "the .xls reader reader.sh crashed reading " + book},
+        {"exit 5", "the .xls reader reader.sh failed (exit code 5) reading " + book},
+        {"exit 3", "damaged workbook: " + book + ": its sheets cannot be read"},
+        {"exit 2", "cannot read " + book},
+        {"exit 4", book + ": protected by a password"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        FakeReader reader(good, QString::fromLatin1(c.ending));
+        EXPECT_EQ(errorDetailOf([&] { Workbook::open(book); }), c.cause);
+    }
+
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("quordvd-xls"));
+    XlsWorkbook::setReaderProgram(missing);
+    EXPECT_EQ(errorDetailOf([&] { Workbook::open(book); }),
+              QStringLiteral("the .xls reader quordvd-xls is missing beside the program"));
+    QFile file(missing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner); // not a program
+    EXPECT_TRUE(errorDetailOf([&] { Workbook::open(book); })
+                    .startsWith("the .xls reader " + missing + " cannot be started: "));
+    XlsWorkbook::setReaderProgram(QStringLiteral(QUORDVD_XLS_READER));
+}
+
 // A good answer still fails when the reader crashes, fails or overruns.
 TEST(XlsReader, ReaderFailuresAreFailedReads)
 {

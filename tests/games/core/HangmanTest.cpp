@@ -301,7 +301,8 @@ TEST_F(HangmanRound, ScoreThatCannotBeWrittenIsReported)
     ScriptedMessages boxes;
     boxes.expectInput("Ann").expectMessage().expectMessage();
     game.FinishGame();
-    EXPECT_EQ(boxes.shown.value(1), "not saved:\r\n" + folder.file("games/hangmanscore.sco"));
+    const QString path = folder.file("games/hangmanscore.sco");
+    EXPECT_EQ(boxes.shown.value(1), "not saved:\r\n" + path + "\r\n(cannot write " + path + ": Not a directory)");
     // The score is still shown for this session.
     EXPECT_EQ(boxes.shown.value(2), "\r\n1) Ann (2) - 10000 P.");
     EXPECT_EQ(folder.read("games"), QByteArray("not a folder"));

@@ -263,7 +263,9 @@ TEST(QuizGame, ScoreThatCannotBeWrittenIsReported)
     ScriptedMessages boxes;
     boxes.expectInput("Kim").expectMessage().expectMessage();
     EXPECT_FALSE(game.EndGame());
-    EXPECT_EQ(boxes.shown.value(1), "not saved:\r\n" + folder.file("games/quizscore.sco"));
+    const QString path = folder.file("games/quizscore.sco");
+    EXPECT_EQ(boxes.shown.value(1),
+              "not saved:\r\n" + path + "\r\n(cannot write " + path + ": Filename refers to a directory)");
     EXPECT_EQ(boxes.titles.value(1), "Quiz");
     EXPECT_EQ(boxes.shown.value(2), "\r\n1) Kim (2) - 1 P.");
 }

@@ -143,7 +143,9 @@ TEST_F(Closing, AFailedSaveKeepsTheProgramOpenWithItsMessage)
         EXPECT_EQ(boxes.shown, QStringList{"Box 14"});
     }
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Statusleiste()->text(), QStringLiteral("Meldung 19"));
+    const QString status = window->Statusleiste()->text();
+    EXPECT_TRUE(status.startsWith("Meldung 19 (cannot write " + folder.file(QStringLiteral("notes.txt")) + ": "))
+        << status.toStdString();
     EXPECT_TRUE(notes()->Changed());
     EXPECT_TRUE(window->RegalWindow()->HasUnsavedChanges());
 

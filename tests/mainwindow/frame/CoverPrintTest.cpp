@@ -107,8 +107,9 @@ TEST_F(CoverPrint, NothingIsPrintedWithoutAUsableCoverOrPrinter)
         {"a picture that cannot be loaded", QStringLiteral("cover/broken.jpg"), PrintResult::Printed,
          QStringLiteral("Meldung 27"), 0},
         {"no printer", picture(QStringLiteral("cover/b.jpg"), "JPG"), PrintResult::NoPrinter,
-         QStringLiteral("Meldung 33"), 1},
-        {"the printer refuses", QStringLiteral("cover/b.jpg"), PrintResult::Failed, QStringLiteral("Meldung 19"), 1},
+         QStringLiteral("Meldung 33 (no printer was found)"), 1},
+        {"the printer refuses", QStringLiteral("cover/b.jpg"), PrintResult::Failed,
+         QStringLiteral("Meldung 19 (the printer did not take the job)"), 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

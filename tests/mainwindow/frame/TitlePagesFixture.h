@@ -41,6 +41,12 @@ protected:
 
     QString status() const { return window->Statusleiste()->text(); }
     static QString msg(int k) { return QStringLiteral("Meldung %1").arg(k); }
+    // The start of message k for a file that could not be written: the
+    // system's own words for the cause follow.
+    static QString notWritten(int k, const QString& path)
+    {
+        return msg(k) + QStringLiteral(" (cannot write ") + path + QStringLiteral(": ");
+    }
     static QString style(int k) { return QStringLiteral("Stil %1").arg(k); }
 
     // Types into the multi-line box of a labelled text control.

@@ -3,6 +3,7 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedColorDialogs.h"
 #include "tests/support/ScriptedMessages.h"
@@ -122,6 +123,15 @@ TEST_F(DesignEditor, SavingWritesTenLinesWithFullPathsAndTheLabelsColours)
     entry("ucEntryEinstDesignName")->setValue(QStringLiteral("neu"));
     entry("ucEntryEinstSoundStart")->setValue(QStringLiteral("missing.wav"));
     entry("ucEntryEinstSoundHinweis")->setValue(QString());
+    {
+        // A full disk writes nothing and says why.
+        const FileSizeLimit full(10);
+        click("btDesignSpeichern");
+    }
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 2 (cannot write " + folder.file("designs/neu.asd") +
+                                    ": disk full or file too large)"});
+    EXPECT_FALSE(QFile::exists(folder.file("designs/neu.asd")));
+    host.log.clear();
     click("btDesignSpeichern");
 
     const QByteArray expected = folder.file("bg.bmp").toUtf8() + "\r\n" + folder.file("click.wav").toUtf8() +
@@ -158,8 +168,10 @@ TEST_F(DesignEditor, OverwritingAsksFirstAndAFlagOtherThanZeroRefusesIt)
         {"1", false, MsgAnswer::No, {"StatusMsg 35"}, false},
         {"2", false, MsgAnswer::No, {"StatusMsg 35"}, false},
         {"-1", false, MsgAnswer::No, {"StatusMsg 35"}, false},
-        {"kein", false, MsgAnswer::No, {"StatusMsg 2"}, false},
-        {nullptr, false, MsgAnswer::No, {"StatusMsg 2"}, false},
+        // A flag that cannot be read refuses too, and says where.
+        {"kein", false, MsgAnswer::No, {"StatusMsg 2 (designs/ziel.asd, line 10: 'kein' is not a number)"}, false},
+        {nullptr, false, MsgAnswer::No, {"StatusMsg 2 (designs/ziel.asd, line 10: the file ends before this line)"},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.flag ? c.flag : "nine lines");

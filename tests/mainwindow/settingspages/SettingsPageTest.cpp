@@ -4,6 +4,7 @@
 #include "mainwindow/settingspages/PageEinstellungen.h"
 #include "tests/mainwindow/settingspages/Printing.h"
 #include "tests/support/FakePageHost.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FixedScreen.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/PageTestSettings.h"
@@ -252,6 +253,14 @@ TEST_F(SettingsPageTest, ChecksRunInTheirOrderAndTheFirstFailureNamesItsEntry)
     host.ShowPage(16);
     put("ucEntryEinstBreite", "1000.7");
     put("ucEntryEinstWaehrung", "CHF");
+    {
+        // First on a full disk: the file and the settings stay, and the message says why.
+        const FileSizeLimit full(before.size() / 2);
+        saveSettings();
+    }
+    EXPECT_EQ(status(), "Meldung 24 (cannot write " + folder.file("settings.aef") + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("settings.aef"), before);
+    EXPECT_EQ(session().Options().FormWidth(), 800);
     saveSettings();
     EXPECT_EQ(status(), QStringLiteral("Meldung 1"));
     EXPECT_EQ(session().Options().FormWidth(), 1000);
@@ -265,11 +274,12 @@ TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
         const char* file;
         int line; // 1-based line replaced, 0: the file is cut after 8 lines
         const char* text;
+        const char* cause; // the file, its line and what is wrong there
     } cases[] = {
-        {"colour.asd", 6, "blau"},
-        {"huge.asd", 9, "99999999999"},
-        {"flag.asd", 10, "ja"},
-        {"short.asd", 0, ""},
+        {"colour.asd", 6, "blau", "designs/colour.asd, line 6: 'blau' is not a number"},
+        {"huge.asd", 9, "99999999999", "designs/huge.asd, line 9: 99999999999 does not fit into a 32-bit integer"},
+        {"flag.asd", 10, "ja", "designs/flag.asd, line 10: 'ja' is not a number"},
+        {"short.asd", 0, "", "designs/short.asd, line 9: the file ends before this line"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -284,7 +294,7 @@ TEST_F(SettingsPageTest, ADesignWhoseNumberLinesAreDamagedCannotBeChosen)
         ASSERT_EQ(designList()->currentItem()->text(), QStringLiteral("d.asd"));
 
         chooseDesign(QString::fromLatin1(c.file));
-        EXPECT_EQ(status(), QStringLiteral("Meldung 27 (%1)").arg(QLatin1String(c.file)));
+        EXPECT_EQ(status(), QStringLiteral("Meldung 27 (%1)").arg(QLatin1String(c.cause)));
         EXPECT_EQ(designList()->currentItem()->text(), QStringLiteral("d.asd"));
         EXPECT_EQ(entry("ucEntryEinstDesignName")->value(), QStringLiteral("d"));
         EXPECT_EQ(swatch("btEinstColorFont")->color(), 255);

@@ -1,5 +1,6 @@
 #include "mainwindow/titlepages/PageDVDEntry.h"
 #include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -163,7 +164,7 @@ TEST_F(DVDEntryTest, AFailedUploadIsReportedAsSuchAndTheTitleStaysStored)
     http.answer.reset();
     typeValidTitle();
     EXPECT_TRUE(save(false));
-    EXPECT_EQ(status(), "Meldung 23");
+    EXPECT_EQ(status(), "Meldung 23 (the title service did not take the title)");
     EXPECT_EQ(storedNames(), QStringList({"Heat"}));
     EXPECT_EQ(session().AktuelleDVDNr(), 1);
     EXPECT_EQ(http.requests.size(), 1);
@@ -261,15 +262,26 @@ TEST_F(DVDEntryTest, AFullCollectionOrAnUnwritableListStoresNothing)
     // The list file's place is taken by a folder.
     QDir().mkpath(listPath());
     EXPECT_FALSE(save(false));
-    EXPECT_EQ(status(), "Meldung 8");
+    EXPECT_TRUE(status().startsWith(notWritten(8, listPath()))) << status().toStdString();
     EXPECT_EQ(session().DVDListe().getListSize(), 0); // trying again adds no second copy
     EXPECT_TRUE(http.requests.isEmpty());
     QDir().rmdir(listPath());
 
+    // A disk that fills up: the list file stays as it was, and the message says why.
+    folder.write("lists/test.adl", "LIST VERSION#0\r\nCOUNT#0\r\n");
+    {
+        const FileSizeLimit full(30);
+        EXPECT_FALSE(save(false));
+    }
+    EXPECT_EQ(status(), msg(8) + " (cannot write " + listPath() + ": disk full or file too large)");
+    EXPECT_EQ(folder.read("lists/test.adl"), "LIST VERSION#0\r\nCOUNT#0\r\n");
+    EXPECT_EQ(session().DVDListe().getListSize(), 0);
+    QFile::remove(listPath());
+
     for (int i = 0; i < clsDatentraegerList::kMaxTitles; ++i)
         session().DVDListe().AddDVD(title(QStringLiteral("T%1").arg(i)));
     EXPECT_FALSE(save(false));
-    EXPECT_EQ(status(), "Meldung 8");
+    EXPECT_EQ(status(), "Meldung 8 (a list holds at most 9999 titles)");
     EXPECT_EQ(session().DVDListe().getListSize(), clsDatentraegerList::kMaxTitles);
     EXPECT_FALSE(QFile::exists(listPath()));
 }
@@ -361,7 +373,7 @@ TEST_F(DVDEditTest, AChangeThatCannotBeWrittenKeepsTheOldTitleInPlace)
     QFile::remove(listPath());
     QDir().mkpath(listPath());
     click("btDVDjetztBearbeiten");
-    EXPECT_EQ(status(), "Meldung 4");
+    EXPECT_TRUE(status().startsWith(notWritten(4, listPath()))) << status().toStdString();
     EXPECT_EQ(currentPage(), 15);
     ASSERT_EQ(session().DVDListe().getListSize(), 4);
     EXPECT_EQ(session().DVDListe().getDVD(3).GetFilmname(), "Heat");

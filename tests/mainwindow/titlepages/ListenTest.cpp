@@ -248,11 +248,16 @@ TEST_F(ListenTest, AListThatCannotBeReadLeavesEverythingAsItWas)
     folder.write(QStringLiteral("lists/zahl.adl"), "LIST VERSION#0\r\nCOUNT#x\r\n");
 
     showPage(4);
-    for (const char* entry : {"kaputt.adl", "zahl.adl"}) {
+    // The message names the file, the line and what is wrong there.
+    const std::pair<const char*, const char*> entries[] = {
+        {"kaputt.adl", "lists/kaputt.adl, line 17: the file ends before this line"},
+        {"zahl.adl", "lists/zahl.adl, line 2: 'x' is not a number"},
+    };
+    for (const auto& [entry, cause] : entries) {
         clearStatus();
         select(QString::fromLatin1(entry));
         click("btDVDtake");
-        EXPECT_EQ(status(), msg(27)) << entry;
+        EXPECT_EQ(status(), msg(27) + QStringLiteral(" (%1)").arg(QLatin1String(cause))) << entry;
         EXPECT_EQ(session().DVDListe().getListSize(), 2);
         EXPECT_EQ(session().DVDListe().getDataString(2, 1), QStringLiteral("Brazil"));
         EXPECT_EQ(session().AktuelleDVDNr(), 2);

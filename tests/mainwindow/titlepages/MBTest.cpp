@@ -235,7 +235,7 @@ TEST_F(MBTest, AListFileThatCannotBeWrittenIsReportedAndTheChangeUndone)
     QDir().mkpath(blocked);
     session().Options().setDvdListpath(blocked);
     run(2, 1, QString(), QStringLiteral("X"));
-    EXPECT_EQ(status(), msg(4));
+    EXPECT_TRUE(status().startsWith(notWritten(4, blocked))) << status().toStdString();
     EXPECT_EQ(column(L::FieldFilmname), QStringList{"Alien"}); // as its file holds it
 }
 

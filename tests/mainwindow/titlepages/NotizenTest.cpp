@@ -1,6 +1,7 @@
 #include "controls/ucEntry.h"
 #include "mainwindow/titlepages/PageNotizen.h"
 #include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -61,6 +62,21 @@ TEST_F(NotizenTest, SaveWritesTheTextWithOneLineEndAndReadsItBack)
     showPage(1); // saved: no question
     showPage(6);
     EXPECT_EQ(notes()->text(), QStringLiteral("alt\r\nneu\r\n"));
+}
+
+TEST_F(NotizenTest, ASaveOnAFullDiskKeepsTheFileAndSaysWhy)
+{
+    folder.write(QStringLiteral("notes.txt"), "alt\r\n");
+    showPage(6);
+    typeInto("ucTextNotizen", QStringLiteral("neu"));
+    {
+        const FileSizeLimit full(5);
+        click("btNotizenSpeichern");
+    }
+    EXPECT_EQ(status(), msg(19) + " (cannot write " + folder.file(QStringLiteral("notes.txt")) +
+                            ": disk full or file too large)");
+    EXPECT_EQ(folder.read(QStringLiteral("notes.txt")), QByteArray("alt\r\n"));
+    EXPECT_TRUE(notes()->Changed());
 }
 
 TEST_F(NotizenTest, LeavingAfterAnEditAsksWhetherToSave)

@@ -78,6 +78,12 @@ protected:
     QString status() const { return host.statusLine(); }
     void clearStatus() { host.clearStatusLine(); }
     static QString msg(int k) { return QStringLiteral("Meldung %1").arg(k); }
+    // The start of message k for a file that could not be written: the
+    // system's own words for the cause follow.
+    static QString notWritten(int k, const QString& path)
+    {
+        return msg(k) + QStringLiteral(" (cannot write ") + path + QStringLiteral(": ");
+    }
     static QString style(int k) { return QStringLiteral("Stil %1").arg(k); }
 
     QStringList listItems(const QString& name) const { return UserInput::items(child<QListWidget>(name)); }

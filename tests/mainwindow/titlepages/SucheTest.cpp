@@ -153,7 +153,7 @@ TEST_F(SucheTest, ANonNumericValueFailsTheStepAndChangesNothing)
     step(6, "usa");
     const QString before = trail();
     step(2, "four");
-    EXPECT_EQ(status(), "Meldung 21");
+    EXPECT_EQ(status(), "Meldung 21 ('four' is not a number)");
     EXPECT_EQ(hits(), QStringList({"Alien", "Heat"}));
     EXPECT_EQ(trail(), before);
 }

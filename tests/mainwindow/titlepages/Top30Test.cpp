@@ -77,15 +77,19 @@ TEST_F(Top30Test, AListFileThatCannotBeReadGivesEmptyBarsAndAMessage)
     struct Case {
         QByteArray content; // empty: no file
         int message;
+        QString cause;
     };
-    const Case cases[] = {{QByteArray(), 31}, {"LIST VERSION#0\r\nCOUNT#2\r\n", 27}};
+    const Case cases[] = {
+        {QByteArray(), 31, folder.file(QStringLiteral("lists/main.adl")) + QStringLiteral(" does not exist")},
+        {"LIST VERSION#0\r\nCOUNT#2\r\n", 27, QStringLiteral("lists/main.adl, line 3: the file ends before this line")},
+    };
     for (const Case& c : cases) {
         QFile::remove(session().Options().DvdListpath());
         if (!c.content.isEmpty())
             folder.write(QStringLiteral("lists/main.adl"), c.content);
         clearStatus();
         showPage(23);
-        EXPECT_EQ(status(), msg(c.message));
+        EXPECT_EQ(status(), msg(c.message) + QStringLiteral(" (") + c.cause + u')');
         EXPECT_EQ(chart()->barCount(), 30);
         const std::vector<std::pair<QString, double>> empty(30, {QString(), 0.0});
         EXPECT_EQ(bars(), empty);

@@ -61,6 +61,8 @@ protected:
         messages.expectMessage(MsgAnswer::Yes);
         page.HideZusatztext();
         EXPECT_EQ(host.lastStatus(), 19);
+        EXPECT_TRUE(host.log.last().endsWith(QStringLiteral(": disk full or file too large)")))
+            << host.log.last().toStdString();
     }
 
     TempProgramFolder folder;
