@@ -1,6 +1,5 @@
 #include "mainwindow/frame/MainWindow.h"
 #include "mainwindow/frame/frmSplash.h"
-#include "platform/HeapPages.h"
 #include "platform/HttpClient.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
@@ -40,8 +39,6 @@ void createFolders()
 
 int main(int argc, char** argv)
 {
-    // First, so that every start-up allocation is made under it.
-    HeapPages::preferLargePages();
     // Past the file-size limit a write fails with EFBIG and its message
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);

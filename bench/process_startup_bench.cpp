@@ -9,7 +9,8 @@
 // Then, on a collection of 9999 titles: the program with sound on against
 // sound off, and against the floor of any Qt program (startup_floor: the
 // program's libraries loaded, one label painted). Each pair is taken in turns
-// in one run and its ratios printed.
+// in one run and its ratios printed; the start-up's time over the floor's,
+// against its goal of 2, ends the run.
 #include "bench/BenchTitles.h"
 #include "data/clsDatentraegerList.h"
 
@@ -19,7 +20,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -236,12 +239,25 @@ void BM_SoundOnOverSoundOff_9999(benchmark::State& state)
 }
 BENCHMARK(BM_SoundOnOverSoundOff_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+constexpr double kTimeGoal = 2.0;
+double g_timeRatio = -1;
+
 // The program (sound on, shipped settings) and the floor in turns: time to
-// the first paint and the peak memory then, each over the floor's.
+// the first paint and the peak memory then, each over the floor's. The time
+// ratio is the median of the turns' ratios, so that a turn the busy machine
+// slowed does not decide it.
 void BM_ProgramOverQtFloor_9999(benchmark::State& state)
 {
     PortableFolder& on = bigFolderSoundOn();
-    double secProgram = 0, secFloor = 0, peakProgram = 0, peakFloor = 0;
+    std::vector<double> secProgram, secFloor, ratios;
+    double peakProgram = 0, peakFloor = 0;
     for (auto _ : state) {
         const Run a = runProgram(on, 0);
         const Run b = runFloor();
@@ -250,20 +266,23 @@ void BM_ProgramOverQtFloor_9999(benchmark::State& state)
             return;
         }
         state.SetIterationTime(a.secondsToPaint);
-        secProgram += a.secondsToPaint;
-        secFloor += b.secondsToPaint;
+        secProgram.push_back(a.secondsToPaint);
+        secFloor.push_back(b.secondsToPaint);
+        ratios.push_back(ratio(a.secondsToPaint, b.secondsToPaint));
         peakProgram += a.peakAtPaintMiB;
         peakFloor += b.peakAtPaintMiB;
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["program_ms"] = secProgram / n * 1e3;
-    state.counters["floor_ms"] = secFloor / n * 1e3;
+    g_timeRatio = median(ratios);
+    state.counters["program_ms"] = median(secProgram) * 1e3;
+    state.counters["floor_ms"] = median(secFloor) * 1e3;
     state.counters["program_MiB"] = peakProgram / n;
     state.counters["floor_MiB"] = peakFloor / n;
-    state.counters["time_ratio"] = ratio(secProgram, secFloor);
+    state.counters["time_ratio"] = g_timeRatio;
+    state.counters["time_goal"] = kTimeGoal;
     state.counters["peak_ratio"] = ratio(peakProgram, peakFloor);
 }
-BENCHMARK(BM_ProgramOverQtFloor_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_ProgramOverQtFloor_9999)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 } // namespace
 
@@ -272,5 +291,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (g_timeRatio >= 0)
+        std::printf("\nStart-up over the floor program, 9999 titles: %.2f (goal: at most %.0f): %s\n", g_timeRatio,
+                    kTimeGoal, g_timeRatio <= kTimeGoal ? "goal met" : "goal missed");
     return 0;
 }

@@ -2,29 +2,32 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 // One title of the collection. Records are always copied, never shared.
 class clsDatentraeger {
 public:
     void Clear();
 
-    void SetFilmname(const QString& v) { m_Filmname = v; }
+    // By value, so that a text made for the title (a line read from a list)
+    // moves in.
+    void SetFilmname(QString v) { m_Filmname = std::move(v); }
     void SetBewertung(std::uint8_t v) { m_Bewertung = v; }
-    void SetFormat(const QString& v) { m_Format = v; }
-    void SetGenre(const QString& v) { m_Genre = v; }
-    void SetLandJahr(const QString& v) { m_LandJahr = v; }
+    void SetFormat(QString v) { m_Format = std::move(v); }
+    void SetGenre(QString v) { m_Genre = std::move(v); }
+    void SetLandJahr(QString v) { m_LandJahr = std::move(v); }
     void SetFsk(std::uint8_t v) { m_Fsk = v; }
     void SetLaenge(std::int16_t v) { m_Laenge = v; }
     void SetKaufpreis(std::int16_t v) { m_Kaufpreis = v; }
-    void SetSonstiges(const QString& v) { m_Sonstiges = v; }
-    void SetSchauspieler1(const QString& v) { m_Schauspieler1 = v; }
-    void SetSchauspieler2(const QString& v) { m_Schauspieler2 = v; }
-    void SetSchauspieler3(const QString& v) { m_Schauspieler3 = v; }
-    void SetSchauspieler4(const QString& v) { m_Schauspieler4 = v; }
-    void SetSchauspieler5(const QString& v) { m_Schauspieler5 = v; }
-    void SetRegie(const QString& v) { m_Regie = v; }
-    void SetBildpfad(const QString& v) { m_Bildpfad = v; }
-    void SetTrailerpfad(const QString& v) { m_Trailerpfad = v; }
+    void SetSonstiges(QString v) { m_Sonstiges = std::move(v); }
+    void SetSchauspieler1(QString v) { m_Schauspieler1 = std::move(v); }
+    void SetSchauspieler2(QString v) { m_Schauspieler2 = std::move(v); }
+    void SetSchauspieler3(QString v) { m_Schauspieler3 = std::move(v); }
+    void SetSchauspieler4(QString v) { m_Schauspieler4 = std::move(v); }
+    void SetSchauspieler5(QString v) { m_Schauspieler5 = std::move(v); }
+    void SetRegie(QString v) { m_Regie = std::move(v); }
+    void SetBildpfad(QString v) { m_Bildpfad = std::move(v); }
+    void SetTrailerpfad(QString v) { m_Trailerpfad = std::move(v); }
 
     const QString& GetFilmname() const { return m_Filmname; }
     const QString& GetFormat() const { return m_Format; }

@@ -1,9 +1,9 @@
 #include "data/clsDatentraegerList.h"
 
-#include "data/clsPathFunctions.h"
 #include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
@@ -34,10 +34,19 @@ QString oneLine(const QString& value)
 // Actors share one line, separated by "#".
 QString actorField(const QString& value) { return oneLine(value).replace(u'#', u' '); }
 
-QString completedPath(const QString& path)
+// A cover or trailer path of a list line, full as the list keeps it; made
+// as one new text, since a list of 9999 titles has two of them a title.
+QString completedPath(QStringView line)
 {
-    QString p = Paths::normalize(path);
-    return clsPathFunctions::ChangeIntoFullPathIfRelative(p);
+    // A list brought from Windows, with "\", takes the general way.
+    if (line.contains(u'\\'))
+        return Paths::resolve(line.toString());
+    if (line.isEmpty() || Paths::isFull(QString::fromRawData(line.data(), line.size())))
+        return line.toString();
+    const QString root = ProgramFolder::path();
+    QString path;
+    path.reserve(root.size() + 1 + line.size());
+    return path.append(root).append(u'/').append(line);
 }
 
 } // namespace
@@ -425,7 +434,7 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
 
     for (int i = 1; i <= n; ++i) {
         clsDatentraeger d;
-        file.readLine(); // the NEWDVD separator
+        file.readLineView(); // the NEWDVD separator
         d.SetFilmname(file.readLine());
         d.SetFormat(file.readLine());
         d.SetBewertung(Numbers::toByte(file.readNumber()));
@@ -436,7 +445,7 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
         d.SetKaufpreis(Numbers::toInt16(file.readNumber()));
         d.SetSonstiges(file.readLine());
         // The five actors between "#", in one pass; missing ones are empty.
-        const QString actors = file.readLine();
+        const QStringView actors = file.readLineView();
         QString parts[5];
         int k = 0;
         for (const QStringView part : QStringTokenizer(actors, u'#')) {
@@ -444,14 +453,14 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
                 break;
             parts[k++] = part.toString();
         }
-        d.SetSchauspieler1(parts[0]);
-        d.SetSchauspieler2(parts[1]);
-        d.SetSchauspieler3(parts[2]);
-        d.SetSchauspieler4(parts[3]);
-        d.SetSchauspieler5(parts[4]);
+        d.SetSchauspieler1(std::move(parts[0]));
+        d.SetSchauspieler2(std::move(parts[1]));
+        d.SetSchauspieler3(std::move(parts[2]));
+        d.SetSchauspieler4(std::move(parts[3]));
+        d.SetSchauspieler5(std::move(parts[4]));
         d.SetRegie(file.readLine());
-        d.SetBildpfad(completedPath(file.readLine()));
-        d.SetTrailerpfad(completedPath(file.readLine()));
+        d.SetBildpfad(completedPath(file.readLineView()));
+        d.SetTrailerpfad(completedPath(file.readLineView()));
         AddDVD(std::move(d));
     }
 }

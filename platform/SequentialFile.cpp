@@ -190,7 +190,9 @@ void SequentialFile::requireMode(Mode mode) const
 
 bool SequentialFile::eof() const { return m_pos >= m_text.size(); }
 
-QString SequentialFile::readLine()
+QString SequentialFile::readLine() { return readLineView().toString(); }
+
+QStringView SequentialFile::readLineView()
 {
     requireMode(Mode::Input);
     m_lastLine = m_lineEndsPassed + 1;
@@ -202,7 +204,7 @@ QString SequentialFile::readLine()
     // Most characters of a line are far above the two line ends.
     while (end < size && (text[end].unicode() > u'\r' || !isLineEnd(text[end])))
         ++end;
-    QString line(text + m_pos, end - m_pos);
+    const QStringView line(text + m_pos, end - m_pos);
     m_pos = end;
     passLineEnd();
     return line;

@@ -37,6 +37,9 @@ public:
     bool eof() const;
     // One whole line without its line end; end-of-file error past the end.
     QString readLine();
+    // readLine() without a text of its own: the view holds until the file
+    // is read further, opened or closed.
+    QStringView readLineView();
     // One number item as text: blanks before it are skipped, it ends at a
     // comma, a blank or the line end; the rest up to the next comma or line
     // end is passed over.

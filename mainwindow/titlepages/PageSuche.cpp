@@ -47,6 +47,9 @@ PageSuche::PageSuche(PageHost& host) : QObject(host.clientArea()), m_host(host)
         b->setFont(FontHelper::buttonFont());
     m_list->setFont(FontHelper::labelFont());
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line of one font each: the view need not lay out up to 9999 names
+    // to learn their heights.
+    m_list->setUniformItemSizes(true);
 
     connect(m_btSuchen, &QPushButton::clicked, this, [this] { btDVDjetztsuchen_Click(); });
     connect(m_btNewSearch, &QPushButton::clicked, this, [this] { btNewSearch_Click(); });

@@ -371,6 +371,42 @@ TEST(DatentraegerList, ActorsLineWithMoreOrFewerThanFiveNames)
     }
 }
 
+// Cover and trailer lines as lists made here and on Windows spell them.
+TEST(DatentraegerList, LoadCompletesEverySpellingOfAPath)
+{
+    TempProgramFolder folder;
+    const QString root = folder.path() + u'/';
+    const struct {
+        QString line;
+        QString kept;
+    } cases[] = {
+        {"", ""},
+        {"cover/a.jpg", root + "cover/a.jpg"},
+        {"cover\\b.jpg", root + "cover/b.jpg"},
+        {"c.jpg", root + "c.jpg"},
+        {"/media/films/d.jpg", "/media/films/d.jpg"},
+        {"\\\\server\\e.jpg", "//server/e.jpg"},
+        {"D:\\f.jpg", "D:/f.jpg"},
+        {"D:/g.jpg", "D:/g.jpg"},
+    };
+    QStringList lines{"LIST VERSION#0", QStringLiteral("COUNT#%1").arg(std::size(cases))};
+    for (const auto& c : cases) {
+        QStringList t = titleLines(QStringLiteral("T"));
+        t[12] = c.line;
+        t[13] = c.line;
+        lines << t;
+    }
+    folder.writeLines(QStringLiteral("lists/paths.adl"), lines);
+    L list;
+    list.Load(QStringLiteral("lists/paths.adl"));
+    ASSERT_EQ(list.getListSize(), static_cast<int>(std::size(cases)));
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const auto& c = cases[i - 1];
+        EXPECT_EQ(list.getDVD(i).GetBildpfad(), c.kept) << c.line.toStdString();
+        EXPECT_EQ(list.getDVD(i).GetTrailerpfad(), c.kept) << c.line.toStdString();
+    }
+}
+
 TEST(DatentraegerList, LoadFailuresKeepWhatWasRead)
 {
     TempProgramFolder folder;

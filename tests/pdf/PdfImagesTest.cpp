@@ -6,8 +6,6 @@
 #include "tests/support/ErrorKindOf.h"
 #include "tests/support/TempProgramFolder.h"
 
-#include <QColor>
-#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -20,6 +18,55 @@ namespace {
 
 using namespace PdfJudges;
 using Bmp = BmpDecoder::Verdict;
+
+// A page as pdftoppm writes it, a binary PPM: "P6", width, height and 255,
+// then three bytes a pixel, top row first. Read here so that the test needs
+// no image classes above QtCore.
+class RenderedPage {
+public:
+    using RGB = std::array<std::uint8_t, 3>;
+
+    explicit RenderedPage(const QByteArray& ppm)
+    {
+        qsizetype at = 0;
+        const auto field = [&] {
+            while (at < ppm.size() && QChar::isSpace(static_cast<uchar>(ppm[at])))
+                ++at;
+            const qsizetype start = at;
+            while (at < ppm.size() && !QChar::isSpace(static_cast<uchar>(ppm[at])))
+                ++at;
+            return ppm.mid(start, at - start);
+        };
+        if (field() != "P6")
+            return;
+        const int width = field().toInt();
+        const int height = field().toInt();
+        if (field() != "255" || width <= 0 || height <= 0)
+            return;
+        ++at; // the one blank before the pixels
+        if (ppm.size() - at < qsizetype{3} * width * height)
+            return;
+        m_width = width;
+        m_height = height;
+        m_pixels = ppm.mid(at, qsizetype{3} * width * height);
+    }
+
+    bool isNull() const { return m_width == 0; }
+
+    RGB pixel(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return {};
+        const qsizetype at = (qsizetype{y} * m_width + x) * 3;
+        return {static_cast<std::uint8_t>(m_pixels[at]), static_cast<std::uint8_t>(m_pixels[at + 1]),
+                static_cast<std::uint8_t>(m_pixels[at + 2])};
+    }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    QByteArray m_pixels;
+};
 
 // The writer with its bitmap reader and encoder opened up.
 class Probe : public clsPDFCreator {
@@ -385,12 +432,12 @@ protected:
     }
 
     // The page rendered at 72 dpi, one pixel a point.
-    QImage render()
+    RenderedPage render()
     {
         QProcess p;
         p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), m_path});
         p.waitForFinished(60000);
-        return QImage::fromData(p.readAllStandardOutput(), "PPM");
+        return RenderedPage(p.readAllStandardOutput());
     }
 
     TempProgramFolder m_folder;
@@ -519,18 +566,17 @@ TEST_F(PdfImages, EveryLayoutRendersUprightInItsBox)
         write(
             [&](clsPDFCreator& p) { ASSERT_TRUE(p.LoadImgFromBMPFile(QStringLiteral("Pic"), bmp, c.gray)); },
             [](clsPDFCreator& p) { p.DrawImg(u"Pic", 100, 700, 200, 100); }, c.ascii85);
-        const QImage page = render();
+        const RenderedPage page = render();
         ASSERT_FALSE(page.isNull());
         // The box runs from x 100 to 300 and from 142 to 242 from the top.
-        const QPoint centres[4] = {{150, 167}, {250, 167}, {150, 217}, {250, 217}};
+        const int centres[4][2] = {{150, 167}, {250, 167}, {150, 217}, {250, 217}};
         for (int q = 0; q < 4; ++q) {
-            const QColor got = page.pixelColor(centres[q]);
-            EXPECT_NEAR(got.red(), c.expected[q][0], 3) << q;
-            EXPECT_NEAR(got.green(), c.expected[q][1], 3) << q;
-            EXPECT_NEAR(got.blue(), c.expected[q][2], 3) << q;
+            const RGB got = page.pixel(centres[q][0], centres[q][1]);
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(got[k], c.expected[q][k], 3) << q << " " << k;
         }
-        EXPECT_EQ(page.pixelColor(90, 190), QColor(Qt::white)); // nothing outside the box
-        EXPECT_EQ(page.pixelColor(200, 135), QColor(Qt::white));
+        EXPECT_EQ(page.pixel(90, 190), white); // nothing outside the box
+        EXPECT_EQ(page.pixel(200, 135), white);
     }
 }
 
