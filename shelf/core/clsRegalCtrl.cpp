@@ -8,7 +8,11 @@
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
+#include "platform/WholeFileWriter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -777,9 +781,21 @@ void clsRegalCtrl::WriteNewShelfFile(const QString& path)
 
 void clsRegalCtrl::CopyShelfFile(const QString& sourcePath, const QString& targetPath)
 {
-    clsRegalCtrl shelf;
-    if (shelf.Load(sourcePath))
-        shelf.Save(targetPath);
-    else
+    const QString source = Paths::resolve(sourcePath);
+    if (!QFileInfo::exists(source)) {
         WriteNewShelfFile(targetPath);
+        return;
+    }
+    // The bytes as they are: read through the model, the background's
+    // relative path would become a full one, the numbers would be written
+    // anew, and a damaged shelf would silently become an empty one.
+    QFile in(source);
+    QByteArray bytes;
+    if (in.open(QIODevice::ReadOnly))
+        bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
+    const QString target = Paths::resolve(targetPath);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    WholeFileWriter::writeFile(target, bytes);
 }
