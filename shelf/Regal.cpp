@@ -8,6 +8,7 @@
 #include "data/BoxTexts.h"
 #include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/clsDatentraegerList.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
 #include "host/PageHost.h"
@@ -29,6 +30,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -96,7 +98,6 @@ Regal::Regal(PageHost& host, QWidget* parent)
       m_host(host),
       m_canvas(new ShelfCanvas(this)),
       m_timer(new QTimer(this)),
-      m_list(std::make_unique<clsDatentraegerList>()),
       m_colourTable(kColourCount + 1, 0)
 {
     setObjectName(QStringLiteral("Regal"));
@@ -247,6 +248,23 @@ void Regal::loadTexts(std::uint8_t language)
 {
     m_texts.Load(ProgramFiles::shelfTexts());
     m_texts.setLanguage(language);
+}
+
+void Regal::loadTitles(const QString& listPath)
+{
+    m_titles.clear();
+    // The collection is written after every change: while the file is the one
+    // it last read or wrote, its titles are the file's, and need no reading.
+    const clsDatentraegerList& current = m_host.session().DVDListe();
+    std::optional<clsDatentraegerList> read;
+    if (!current.isFileUnchanged(listPath))
+        read.emplace().Load(listPath);
+    const clsDatentraegerList& list = read ? *read : current;
+    m_titles.reserve(list.getListSize());
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const clsDatentraeger& t = list.titleAt(i);
+        m_titles.append({t.GetFilmname(), t.GetFormat()});
+    }
 }
 
 bool Regal::initFromSettings(const QString& shelfPath)
@@ -434,7 +452,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         m_colours = colours;
 
         loadTexts(language);
-        m_list->Load(listPath);
+        loadTitles(listPath);
 
         applyOuterSize();
         layoutEntryPanel();
@@ -452,9 +470,9 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 
         m_listMovies->clear();
         QStringList names;
-        names.reserve(m_list->getListSize());
-        for (int i = 1; i <= m_list->getListSize(); ++i)
-            names << m_list->getDataString(i, clsDatentraegerList::FieldFilmname);
+        names.reserve(m_titles.size());
+        for (const clsRegalCtrl::ListTitle& t : m_titles)
+            names << t.name;
         m_listMovies->addItems(names);
         loaded = true;
     }, [](const RuntimeError&) {});
