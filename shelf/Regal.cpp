@@ -467,13 +467,9 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         }
         DrawShelf();
         showBackground();
-
+        // The list box is filled when the panel that shows it is first asked for.
         m_listMovies->clear();
-        QStringList names;
-        names.reserve(m_titles.size());
-        for (const clsRegalCtrl::ListTitle& t : m_titles)
-            names << t.name;
-        m_listMovies->addItems(names);
+        m_listMoviesFilled = false;
         loaded = true;
     }, [](const RuntimeError&) {});
     if (!loaded)
@@ -576,6 +572,18 @@ void Regal::Blinker_start(const QString& title)
 
 // ---------------------------------------------------------------- entry panel
 
+void Regal::fillListMovies()
+{
+    if (m_listMoviesFilled)
+        return;
+    QStringList names;
+    names.reserve(m_titles.size());
+    for (const clsRegalCtrl::ListTitle& t : m_titles)
+        names << t.name;
+    m_listMovies->addItems(names);
+    m_listMoviesFilled = true;
+}
+
 void Regal::HideEntryPanel()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{m_ucEntry1, m_btClose, m_bthinzufuegen,
@@ -588,6 +596,7 @@ void Regal::ShowEntryPanel(std::uint8_t mode)
     HideEntryPanel();
     switch (mode) {
     case PanelAdd:
+        fillListMovies();
         m_listMovies->show();
         m_bthinzufuegen->show();
         m_ucEntry1->setStyle(2);

@@ -194,6 +194,8 @@ private:
     void layoutEntryPanel();
     void ShowEntryPanel(std::uint8_t mode);
     void HideEntryPanel();
+    // The list box of the titles, in list order.
+    void fillListMovies();
     void applyCaptions();
 
     // Selection and moves: the canvas's mouse events go to the editor.
@@ -238,6 +240,7 @@ private:
     Design m_colours;
     clsTranslation m_texts;
     QList<clsRegalCtrl::ListTitle> m_titles;
+    bool m_listMoviesFilled = false;
     ShelfEditor m_editor;
     std::vector<Color> m_colourTable;
     quint64 m_savedFingerprint = 0;

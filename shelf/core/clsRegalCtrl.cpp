@@ -3,7 +3,6 @@
 #include "data/DiscFormat.h"
 #include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
-#include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
@@ -62,13 +61,23 @@ QString numbersLine(int a, int b, int c, int d)
 }
 
 // Parts 1 to 4 of a "#" line; a missing or non-numeric part fails the file.
+// The first four parts of "a#b#c#d" (a missing part is empty). One pass over
+// the line, each part read in place: a shelf has a line of these per title.
 void readFour(const QString& line, std::int16_t& a, std::int16_t& b, std::int16_t& c, std::int16_t& d)
 {
-    const QString sep = QStringLiteral("#");
-    a = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 1, sep));
-    b = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 2, sep));
-    c = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 3, sep));
-    d = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 4, sep));
+    std::int16_t* const values[] = {&a, &b, &c, &d};
+    qsizetype start = 0;
+    for (std::int16_t* value : values) {
+        QString part;
+        if (start <= line.size()) {
+            qsizetype end = line.indexOf(u'#', start);
+            if (end < 0)
+                end = line.size();
+            part = QString::fromRawData(line.constData() + start, end - start);
+            start = end + 1;
+        }
+        *value = Numbers::toInt16(part);
+    }
 }
 
 } // namespace

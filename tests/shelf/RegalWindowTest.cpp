@@ -583,6 +583,7 @@ TEST_F(RegalOpening, TheTitlesComeFromTheCollectionWhileItsFileIsTheOneItRead)
     ASSERT_TRUE(host.session().DVDListe().isFileUnchanged(path));
     openEditor();
     EXPECT_EQ(listed(), (QStringList{"Alien/DVD", "Brazil/VHS", "Casablanca/BluRay"}));
+    item("Menue_einzeltitelhinzufuegen")->trigger();
     EXPECT_EQ(child<QListWidget>("ListMovies")->item(0)->text(), QStringLiteral("Alien"));
     regal->close();
 
@@ -590,7 +591,9 @@ TEST_F(RegalOpening, TheTitlesComeFromTheCollectionWhileItsFileIsTheOneItRead)
     writeList({{"Eliza", "DVD"}, {"Heat", "VHS"}});
     openEditor();
     EXPECT_EQ(listed(), (QStringList{"Eliza/DVD", "Heat/VHS"}));
+    item("Menue_einzeltitelhinzufuegen")->trigger();
     EXPECT_EQ(child<QListWidget>("ListMovies")->count(), 2);
+    EXPECT_EQ(child<QListWidget>("ListMovies")->item(0)->text(), QStringLiteral("Eliza"));
 }
 
 TEST_F(RegalOpening, ASpinesTipShowsItsNameAsTyped)
@@ -703,8 +706,6 @@ TEST_F(RegalOpening, EntryPanelShowsOnePanelAtATime)
     for (QPushButton* b : {add, bg, remove})
         EXPECT_EQ(b->geometry(), QRect(50, 200 + entry->height(), W - 100, b->height()));
     EXPECT_EQ(close->x() + close->width(), W - 50);
-    EXPECT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Brazil"));
 
     struct Case {
         const char* command;
@@ -726,6 +727,10 @@ TEST_F(RegalOpening, EntryPanelShowsOnePanelAtATime)
         EXPECT_EQ(close->y() + close->height(), 200);
         EXPECT_EQ(entry->Style(), c.style);
         EXPECT_EQ(entry->Caption(), c.caption);
+        if (c.shown == list) {
+            ASSERT_EQ(list->count(), 3);
+            EXPECT_EQ(list->item(1)->text(), QStringLiteral("Brazil"));
+        }
         QTest::mouseClick(close, Qt::LeftButton);
         for (QWidget* w : std::initializer_list<QWidget*>{entry, list, add, bg, remove, close})
             EXPECT_FALSE(w->isVisible());
