@@ -4,5 +4,5 @@ QString PlainText::toolTip(const QString& text)
 {
     if (text.isEmpty())
         return QString();
-    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }

@@ -8,7 +8,8 @@
 class PlainText {
 public:
     // A tool tip is read as markup whenever it looks like markup, so the text
-    // goes in escaped, inside markup that keeps its blanks and line breaks.
+    // goes in escaped, inside markup that keeps its blanks and line breaks
+    // and, like a plain tip, does not wrap it.
     // An empty text stays empty: no tip.
     static QString toolTip(const QString& text);
 };
