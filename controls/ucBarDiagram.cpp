@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/PlainText.h"
 #include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
@@ -60,6 +61,7 @@ QLabel* makeScaleLabel(QWidget* parent, const char* name)
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(FontHelper::labelFont(9.75));
+    label->setTextFormat(Qt::PlainText);
     label->resize(kScaleLabelWidth, kScaleLabelHeight);
     return label;
 }
@@ -113,6 +115,7 @@ ucBarDiagram::ucBarDiagram(QWidget* parent)
     m_lbCaption = new QLabel(this);
     m_lbCaption->setObjectName(QStringLiteral("lbCaption"));
     m_lbCaption->setFont(FontHelper::labelFont(9.75));
+    m_lbCaption->setTextFormat(Qt::PlainText);
     m_lbCaption->setGeometry(0, 0, 225, 17);
     m_lbCaption->setAutoFillBackground(true);
 
@@ -327,7 +330,7 @@ void ucBarDiagram::applyTexts(int count)
         const QString number = QString::number(i);
         if (m_lBarCaption[i]->text() != number) // a kept box has its number already
             m_lBarCaption[i]->setText(number);
-        m_lBarCaption[i]->setToolTip(m_barCaption[i]);
+        m_lBarCaption[i]->setToolTip(PlainText::toolTip(m_barCaption[i]));
     }
 
     const double m = m_maximum;

@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/PlainText.h"
 
 #include <QLabel>
 
@@ -36,9 +37,10 @@ void ucLabelledField::setMargin(std::int16_t margin)
 void ucLabelledField::setToolTipText(const QString& text)
 {
     m_toolTipText = text;
-    m_label->setToolTip(text);
+    const QString tip = PlainText::toolTip(text);
+    m_label->setToolTip(tip);
     for (QWidget* w : toolTipWidgets())
-        w->setToolTip(text);
+        w->setToolTip(tip);
 }
 
 void ucLabelledField::setFontcolor(Color c) { applyColors(c, backColor(), EntryFontColor(), EntryBackColor()); }

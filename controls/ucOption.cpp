@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/PlainText.h"
 
 #include <QRadioButton>
 #include <algorithm>
@@ -59,7 +60,10 @@ void ucOption::SetCaption(std::int16_t number, const QString& caption) { m_optio
 
 QString ucOption::GetCaption(std::int16_t number) const { return m_options[indexOf(number)]->text(); }
 
-void ucOption::setTooltip(std::int16_t number, const QString& text) { m_options[indexOf(number)]->setToolTip(text); }
+void ucOption::setTooltip(std::int16_t number, const QString& text)
+{
+    m_options[indexOf(number)]->setToolTip(PlainText::toolTip(text));
+}
 
 void ucOption::setColors(Color fontcolor, Color backColor)
 {

@@ -39,6 +39,7 @@ ucPopUpMenu::ucPopUpMenu(QWidget* parent)
         auto* lb = new QLabel(QStringLiteral("Elemente"), this);
         lb->setObjectName(QStringLiteral("lb(%1)").arg(k));
         lb->setFont(FontHelper::labelFont(9.75));
+        lb->setTextFormat(Qt::PlainText);
         lb->setMouseTracking(true);
         lb->installEventFilter(this);
         m_lb[k] = lb;

@@ -25,6 +25,7 @@ ucTitle::ucTitle(QWidget* parent)
 {
     m_label = new QLabel(QStringLiteral("ucTitle"), this);
     m_label->setObjectName(QStringLiteral("Label"));
+    m_label->setTextFormat(Qt::PlainText); // film names are shown as typed
     m_label->installEventFilter(this);
     m_label->setAutoFillBackground(true);
     setAutoFillBackground(true);

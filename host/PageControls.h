@@ -3,20 +3,25 @@
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <type_traits>
 
 // Small helpers the pages share for their own controls.
 namespace PageControls {
 
-// A hidden control on the client area, found by its name.
+// A hidden control on the client area, found by its name. A label shows its
+// text as it is, never as markup.
 template <class W>
 W* make(QWidget* parent, const QString& name)
 {
     auto* w = new W(parent);
     w->setObjectName(name);
+    if constexpr (std::is_base_of_v<QLabel, W>)
+        w->setTextFormat(Qt::PlainText);
     w->hide();
     return w;
 }

@@ -8,6 +8,7 @@
 #include "data/BoxTexts.h"
 #include "data/MessageTexts.h"
 #include "data/ProgramFiles.h"
+#include "data/clsDatentraegerList.h"
 #include "data/clsPathFunctions.h"
 #include "host/PageAction.h"
 #include "host/PageHost.h"
@@ -29,6 +30,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -96,7 +98,6 @@ Regal::Regal(PageHost& host, QWidget* parent)
       m_host(host),
       m_canvas(new ShelfCanvas(this)),
       m_timer(new QTimer(this)),
-      m_list(std::make_unique<clsDatentraegerList>()),
       m_colourTable(kColourCount + 1, 0)
 {
     setObjectName(QStringLiteral("Regal"));
@@ -247,6 +248,23 @@ void Regal::loadTexts(std::uint8_t language)
 {
     m_texts.Load(ProgramFiles::shelfTexts());
     m_texts.setLanguage(language);
+}
+
+void Regal::loadTitles(const QString& listPath)
+{
+    m_titles.clear();
+    // The collection is written after every change: while the file is the one
+    // it last read or wrote, its titles are the file's, and need no reading.
+    const clsDatentraegerList& current = m_host.session().DVDListe();
+    std::optional<clsDatentraegerList> read;
+    if (!current.isFileUnchanged(listPath))
+        read.emplace().Load(listPath);
+    const clsDatentraegerList& list = read ? *read : current;
+    m_titles.reserve(list.getListSize());
+    for (int i = 1; i <= list.getListSize(); ++i) {
+        const clsDatentraeger& t = list.titleAt(i);
+        m_titles.append({t.GetFilmname(), t.GetFormat()});
+    }
 }
 
 bool Regal::initFromSettings(const QString& shelfPath)
@@ -435,7 +453,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         m_colours = colours;
 
         loadTexts(language);
-        m_list->Load(listPath);
+        loadTitles(listPath);
 
         applyOuterSize();
         layoutEntryPanel();
@@ -450,13 +468,9 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         }
         DrawShelf();
         showBackground();
-
+        // The list box is filled when the panel that shows it is first asked for.
         m_listMovies->clear();
-        QStringList names;
-        names.reserve(m_list->getListSize());
-        for (int i = 1; i <= m_list->getListSize(); ++i)
-            names << m_list->getDataString(i, clsDatentraegerList::FieldFilmname);
-        m_listMovies->addItems(names);
+        m_listMoviesFilled = false;
         loaded = true;
     }, [](const RuntimeError&) {});
     if (!loaded)
@@ -559,6 +573,18 @@ void Regal::Blinker_start(const QString& title)
 
 // ---------------------------------------------------------------- entry panel
 
+void Regal::fillListMovies()
+{
+    if (m_listMoviesFilled)
+        return;
+    QStringList names;
+    names.reserve(m_titles.size());
+    for (const clsRegalCtrl::ListTitle& t : m_titles)
+        names << t.name;
+    m_listMovies->addItems(names);
+    m_listMoviesFilled = true;
+}
+
 void Regal::HideEntryPanel()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{m_ucEntry1, m_btClose, m_bthinzufuegen,
@@ -571,6 +597,7 @@ void Regal::ShowEntryPanel(std::uint8_t mode)
     HideEntryPanel();
     switch (mode) {
     case PanelAdd:
+        fillListMovies();
         m_listMovies->show();
         m_bthinzufuegen->show();
         m_ucEntry1->setStyle(2);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/Design.h"
-#include "data/clsDatentraegerList.h"
 #include "data/clsTranslation.h"
 #include "platform/MessageService.h"
 #include "shelf/core/ShelfEditor.h"
@@ -11,7 +10,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class PageHost;
@@ -104,7 +102,8 @@ public:
     // The shelf and its selection and move state.
     ShelfEditor& editor() { return m_editor; }
     const ShelfEditor& editor() const { return m_editor; }
-    const clsDatentraegerList& titleList() const { return *m_list; }
+    // The titles of the list, as the window read them at its opening.
+    const QList<clsRegalCtrl::ListTitle>& titleList() const { return m_titles; }
     const clsTranslation& texts() const { return m_texts; }
     Color SpineColour(int i) const;
     QString ListPath() const { return m_listPath; }
@@ -155,7 +154,8 @@ public:
     void Timer_Timer();
 
 signals:
-    // A spine of the view was clicked: the title view shows the title at pos.
+    // A spine of the view was clicked: the title view shows the title at pos
+    // of the collection.
     void titleChosen(std::int16_t pos);
 
 protected:
@@ -173,6 +173,8 @@ private:
 
     // Opening.
     void loadTexts(std::uint8_t language);
+    // The names and formats of the list's titles.
+    void loadTitles(const QString& listPath);
     // SetInitValues with the settings of the session.
     bool initFromSettings(const QString& shelfPath);
     // Writes a new, empty shelf file; false (and a message) when it cannot be written.
@@ -192,6 +194,8 @@ private:
     void layoutEntryPanel();
     void ShowEntryPanel(std::uint8_t mode);
     void HideEntryPanel();
+    // The list box of the titles, in list order.
+    void fillListMovies();
     void applyCaptions();
 
     // Selection and moves: the canvas's mouse events go to the editor.
@@ -235,7 +239,8 @@ private:
     std::int16_t m_height = 0;
     Design m_colours;
     clsTranslation m_texts;
-    std::unique_ptr<clsDatentraegerList> m_list;
+    QList<clsRegalCtrl::ListTitle> m_titles;
+    bool m_listMoviesFilled = false;
     ShelfEditor m_editor;
     std::vector<Color> m_colourTable;
     quint64 m_savedFingerprint = 0;

@@ -16,7 +16,6 @@
 namespace {
 
 using R = clsRegalCtrl;
-using L = clsDatentraegerList;
 
 } // namespace
 
@@ -100,13 +99,9 @@ void Regal::menue_einzeltitelentfernen_Click() { ShowEntryPanel(PanelRemove); }
 
 void Regal::Menue_allehinzu_Click()
 {
-    QList<R::ListTitle> titles;
-    titles.reserve(m_list->getListSize());
-    for (int i = 1; i <= m_list->getListSize(); ++i)
-        titles.append({m_list->getDataString(i, L::FieldFilmname), m_list->getDataString(i, L::FieldFormat)});
     UnloadShelfLabels();
     // Either every missing title finds room or none is added.
-    if (!runAction([&] { m_editor.shelf().AddMissingMovies(titles, InnerWidth()); },
+    if (!runAction([&] { m_editor.shelf().AddMissingMovies(m_titles, InnerWidth()); },
                    [&](const RuntimeError&) {
             DrawShelf();
             statusWithText(MessageText::Failed, TextShelfFull);
@@ -119,9 +114,9 @@ void Regal::Menue_allehinzu_Click()
 void Regal::Menue_alleweg_Click()
 {
     QStringList names;
-    names.reserve(m_list->getListSize());
-    for (int i = 1; i <= m_list->getListSize(); ++i)
-        names << m_list->getDataString(i, L::FieldFilmname);
+    names.reserve(m_titles.size());
+    for (const R::ListTitle& t : m_titles)
+        names << t.name;
     UnloadShelfLabels();
     m_editor.shelf().RemoveSurplusMovies(names);
     DrawShelf();
@@ -135,14 +130,18 @@ void Regal::bthinzufuegen_Click()
         m_host.StatusMsg(MessageText::InvalidEntry);
         return;
     }
-    const int k = row + 1;
-    const QString name = m_list->getDataString(k, L::FieldFilmname);
+    if (row >= m_titles.size()) {
+        m_host.StatusMsg(MessageText::InvalidEntry);
+        return;
+    }
+    const R::ListTitle& title = m_titles.at(row);
+    const QString& name = title.name;
     if (m_editor.shelf().IsFilmInRegal(name)) {
         m_host.StatusMsg(MessageText::InvalidEntry);
         return;
     }
     UnloadShelfLabels();
-    if (!runAction([&] { m_editor.shelf().AddSortedMovie(name, m_list->getDataString(k, L::FieldFormat), 0, 0, 0, 0); },
+    if (!runAction([&] { m_editor.shelf().AddSortedMovie(name, title.format, 0, 0, 0, 0); },
                    [&](const RuntimeError&) {
             DrawShelf();
             statusWithText(MessageText::Failed, TextShelfFull);

@@ -2,7 +2,9 @@
 // the canvas's mouse events go to the editor, which holds the selection.
 #include "shelf/Regal.h"
 
+#include "data/MessageTexts.h"
 #include "host/PageHost.h"
+#include "session/Session.h"
 #include "shelf/ShelfCanvas.h"
 
 #include <QAction>
@@ -51,16 +53,20 @@ void Regal::RegalFilm_Click(int index, Qt::KeyboardModifiers keys)
     const clsRegalCtrl& shelf = m_editor.shelf();
     if (index < 1 || index > shelf.MovieCount())
         return;
-    // In view mode a spine shows its title in the main window.
+    // In view mode a spine shows its title in the main window. The title is
+    // looked up in the collection as it is now: titles may have been added or
+    // deleted since the window opened.
     const QString name = shelf.GetMovieValue(index, R::MovieName).toLower();
-    for (int i = 1; i <= m_list->getListSize(); ++i) {
-        if (m_list->getDataString(i, clsDatentraegerList::FieldFilmname).toLower() == name) {
+    const clsDatentraegerList& titles = m_host.session().DVDListe();
+    for (int i = 1; i <= titles.getListSize(); ++i) {
+        if (titles.titleAt(i).GetFilmname().toLower() == name) {
             hide();
             StopBlinkerAndClear();
             emit titleChosen(static_cast<std::int16_t>(i));
             return;
         }
     }
+    m_host.StatusMsg(MessageText::NotAvailable);
 }
 
 void Regal::Brett_Click(int index, Qt::KeyboardModifiers keys)

@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/PlainText.h"
 #include "shelf/core/clsRegalCtrl.h"
 
 #include <QHelpEvent>
@@ -246,7 +247,7 @@ bool ShelfCanvas::event(QEvent* event)
         const QPoint pos = help->pos();
         const int i = brettAt(pos) ? 0 : movieAt(pos);
         if (i > 0)
-            QToolTip::showText(help->globalPos(), movieToolTip(i), this, movieRect(i));
+            QToolTip::showText(help->globalPos(), PlainText::toolTip(movieToolTip(i)), this, movieRect(i));
         else
             QToolTip::hideText();
         return true;

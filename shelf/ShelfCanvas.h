@@ -46,7 +46,7 @@ public:
     int brettAt(const QPoint& p) const;
     // The caption of board j (" 3").
     static QString brettCaption(int j);
-    // The tooltip of a spine: its film name.
+    // The tooltip of a spine: its film name, shown as typed.
     QString movieToolTip(int i) const;
 
     // The rubber band and the blinking frame.

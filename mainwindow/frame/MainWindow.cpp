@@ -624,6 +624,9 @@ void MainWindow::SetLanguageAndDesign()
     m_pageDVDScreen->SetDesignSkipBarPopUp();
 
     m_regalCaption = m_session.StyleTexts().MultiWord(StyleText::DvdShelf);
+    // A shelf window already made (open or hidden) takes it at once.
+    if (m_regal)
+        m_regal->setWindowTitle(m_regalCaption);
     m_designApplied = true;
 }
 

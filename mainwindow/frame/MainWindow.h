@@ -106,7 +106,7 @@ public:
     // page and the layout for the window size follow the settings again.
     void applyLanguageAndDesign();
     QLabel* BGImage() const { return m_bgImage; }
-    // The caption the shelf window takes when it opens.
+    // The shelf window's caption in the current language.
     const QString& RegalCaption() const { return m_regalCaption; }
 
     // Menu commands that belong to neighbouring windows.

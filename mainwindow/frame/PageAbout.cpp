@@ -18,6 +18,7 @@ PageAbout::PageAbout(PageHost& host) : QObject(host.clientArea()), m_host(host)
     m_about2->setObjectName(QStringLiteral("lbAbout2"));
     m_about2->setText(QStringLiteral("Written with C++ and Qt for Linux. Free for private collections."));
     for (QLabel* l : {m_about1, m_about2}) {
+        l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignCenter);
         l->setFont(FontHelper::labelFont());
         l->setAutoFillBackground(true);

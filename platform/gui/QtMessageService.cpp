@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -84,6 +85,9 @@ std::unique_ptr<QInputDialog> QtMessageService::createInputBox(const QString& pr
     // Its layout (made when first asked for a size) fixes its size, so the
     // title's width goes in as a row of it.
     dialog->minimumSizeHint();
+    // The prompt is shown as it is, never as markup.
+    if (auto* label = dialog->findChild<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     if (QLayout* layout = dialog->layout())
         layout->addItem(new QSpacerItem(DialogTitle::width(dialog->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return dialog;

@@ -3,12 +3,15 @@
 #include "data/DiscFormat.h"
 #include "data/ProgramFiles.h"
 #include "data/clsPathFunctions.h"
-#include "data/clsStringFunctions.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
+#include "platform/WholeFileWriter.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -58,13 +61,23 @@ QString numbersLine(int a, int b, int c, int d)
 }
 
 // Parts 1 to 4 of a "#" line; a missing or non-numeric part fails the file.
+// The first four parts of "a#b#c#d" (a missing part is empty). One pass over
+// the line, each part read in place: a shelf has a line of these per title.
 void readFour(const QString& line, std::int16_t& a, std::int16_t& b, std::int16_t& c, std::int16_t& d)
 {
-    const QString sep = QStringLiteral("#");
-    a = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 1, sep));
-    b = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 2, sep));
-    c = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 3, sep));
-    d = Numbers::toInt16(clsStringFunctions::GetStringPartBySeparator(line, 4, sep));
+    std::int16_t* const values[] = {&a, &b, &c, &d};
+    qsizetype start = 0;
+    for (std::int16_t* value : values) {
+        QString part;
+        if (start <= line.size()) {
+            qsizetype end = line.indexOf(u'#', start);
+            if (end < 0)
+                end = line.size();
+            part = QString::fromRawData(line.constData() + start, end - start);
+            start = end + 1;
+        }
+        *value = Numbers::toInt16(part);
+    }
 }
 
 } // namespace
@@ -777,9 +790,21 @@ void clsRegalCtrl::WriteNewShelfFile(const QString& path)
 
 void clsRegalCtrl::CopyShelfFile(const QString& sourcePath, const QString& targetPath)
 {
-    clsRegalCtrl shelf;
-    if (shelf.Load(sourcePath))
-        shelf.Save(targetPath);
-    else
+    const QString source = Paths::resolve(sourcePath);
+    if (!QFileInfo::exists(source)) {
         WriteNewShelfFile(targetPath);
+        return;
+    }
+    // The bytes as they are: read through the model, the background's
+    // relative path would become a full one, the numbers would be written
+    // anew, and a damaged shelf would silently become an empty one.
+    QFile in(source);
+    QByteArray bytes;
+    if (in.open(QIODevice::ReadOnly))
+        bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
+    const QString target = Paths::resolve(targetPath);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    WholeFileWriter::writeFile(target, bytes);
 }

@@ -143,9 +143,9 @@ public:
     static QString DefaultBGpath();
     // A new, empty shelf file; input/output error when it cannot be written.
     static void WriteNewShelfFile(const QString& path);
-    // The shelf of a copied list; a source that is missing or damaged gives
-    // the copy a new, empty shelf. Input/output error when the target cannot
-    // be written.
+    // The shelf of a copied list: the source file's bytes, damaged or not; a
+    // missing source gives the copy a new, empty shelf. Input/output error
+    // when the source cannot be read or the target cannot be written.
     static void CopyShelfFile(const QString& sourcePath, const QString& targetPath);
 
 private:

@@ -1,5 +1,6 @@
 #include "controls/ucBarDiagram.h"
 #include "platform/RuntimeError.h"
+#include "tests/support/ShownText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -58,7 +59,7 @@ TEST(BarDiagram, NewInstanceShowsTheDemoChart)
     auto* number = chart.findChild<QLineEdit*>(QStringLiteral("lBarCaption(7)"));
     ASSERT_NE(number, nullptr);
     EXPECT_EQ(number->text(), QStringLiteral("7"));
-    EXPECT_EQ(number->toolTip(), QStringLiteral("Caption7"));
+    EXPECT_EQ(shownText(number->toolTip()), QStringLiteral("Caption7"));
 }
 
 TEST(BarDiagram, LaysOutPlotScaleColumnAndLegend)

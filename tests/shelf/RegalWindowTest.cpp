@@ -5,17 +5,24 @@
 #include "platform/Paths.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/ShownText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -496,10 +503,12 @@ TEST_F(RegalOpening, ViewModeClickShowsTheTitleInTheMainWindow)
     regal->OpenView();
     host.log.clear();
 
-    // A spine whose title is not in the list does nothing.
+    // A spine whose title is not in the collection jumps nowhere and says so.
     clickMovie(3);
-    EXPECT_TRUE(host.log.isEmpty());
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 33"});
     EXPECT_TRUE(regal->isVisible());
+    EXPECT_TRUE(regal->Timer()->isActive());
+    host.log.clear();
 
     // The first title of that name ignoring case; the window hides and stops blinking.
     clickMovie(1);
@@ -515,6 +524,89 @@ TEST_F(RegalOpening, ViewModeClickShowsTheTitleInTheMainWindow)
     EXPECT_TRUE(regal->isVisible());
     EXPECT_TRUE(canvas()->isDrawn());
     EXPECT_EQ(canvas()->blinkshape(), QRect(-1, -1, 9, 102));
+}
+
+TEST_F(RegalOpening, ASpineShowsItsTitleAfterTheCollectionChangedWhileTheViewWasOpen)
+{
+    writeList(kThree);
+    writeShelf({{"Alien", "0#0#7#100"}, {"Brazil", "10#0#7#100"}, {"Casablanca", "20#0#7#100"}});
+    host.session().LoadDVDList();
+    regal->OpenView();
+
+    // A title sorted first moves every other one a place down.
+    clsDatentraeger first;
+    first.SetFilmname(QStringLiteral("A 000"));
+    host.session().changeCollection([&](clsDatentraegerList& list) { list.AddSortedDVD(first); });
+    host.log.clear();
+    clickMovie(2);
+    EXPECT_EQ(host.log, QStringList{"DVDScreenAufrufen 3"});
+    EXPECT_EQ(host.session().AktuelleDVD().GetFilmname(), QStringLiteral("Brazil"));
+
+    // A title deleted meanwhile is nowhere to be shown.
+    regal->OpenView();
+    host.session().changeCollection([](clsDatentraegerList& list) { list.RemoveDVD(2); }); // Alien
+    host.log.clear();
+    clickMovie(1);
+    EXPECT_EQ(host.log, QStringList{"StatusMsg 33"});
+    EXPECT_TRUE(regal->isVisible());
+    clickMovie(3);
+    EXPECT_EQ(host.log, (QStringList{"StatusMsg 33", "DVDScreenAufrufen 3"}));
+    EXPECT_EQ(host.session().AktuelleDVD().GetFilmname(), QStringLiteral("Casablanca"));
+}
+
+TEST_F(RegalOpening, TheTitlesComeFromTheCollectionWhileItsFileIsTheOneItRead)
+{
+    writeList(kThree);
+    writeShelf({});
+    host.session().LoadDVDList();
+    const QString path = folder.file(QStringLiteral("lists/a.adl"));
+    const QStringList inMemory{"Alien", "Brazil", "Casablanca"};
+    const auto listed = [this] {
+        QStringList names;
+        for (const auto& t : regal->titleList())
+            names << t.name + u'/' + t.format;
+        return names;
+    };
+
+    // The same file, rewritten in place to the same size and time: the stamp
+    // still matches, so the titles are those held in memory, not read again.
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QByteArray bytes = folder.read(QStringLiteral("lists/a.adl"));
+    bytes.replace("Alien", "Eliza");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    ASSERT_TRUE(host.session().DVDListe().isFileUnchanged(path));
+    openEditor();
+    EXPECT_EQ(listed(), (QStringList{"Alien/DVD", "Brazil/VHS", "Casablanca/BluRay"}));
+    item("Menue_einzeltitelhinzufuegen")->trigger();
+    EXPECT_EQ(child<QListWidget>("ListMovies")->item(0)->text(), QStringLiteral("Alien"));
+    regal->close();
+
+    // A list file written anew by another program is read.
+    writeList({{"Eliza", "DVD"}, {"Heat", "VHS"}});
+    openEditor();
+    EXPECT_EQ(listed(), (QStringList{"Eliza/DVD", "Heat/VHS"}));
+    item("Menue_einzeltitelhinzufuegen")->trigger();
+    EXPECT_EQ(child<QListWidget>("ListMovies")->count(), 2);
+    EXPECT_EQ(child<QListWidget>("ListMovies")->item(0)->text(), QStringLiteral("Eliza"));
+}
+
+TEST_F(RegalOpening, ASpinesTipShowsItsNameAsTyped)
+{
+    writeList({{kMarkupName, "DVD"}});
+    writeShelf({{kMarkupName, "10#10#20#100"}});
+    openEditor();
+    QHelpEvent help(QEvent::ToolTip, canvas()->movieRect(1).center(),
+                    canvas()->mapToGlobal(canvas()->movieRect(1).center()));
+    QApplication::sendEvent(canvas(), &help);
+    EXPECT_EQ(shownText(QToolTip::text()), kMarkupName);
+    QToolTip::hideText();
 }
 
 TEST_F(RegalOpening, SaveWritesTheShelfAndReportsAFailedWrite)
@@ -616,8 +708,6 @@ TEST_F(RegalOpening, EntryPanelShowsOnePanelAtATime)
     for (QPushButton* b : {add, bg, remove})
         EXPECT_EQ(b->geometry(), QRect(50, 200 + entry->height(), W - 100, b->height()));
     EXPECT_EQ(close->x() + close->width(), W - 50);
-    EXPECT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Brazil"));
 
     struct Case {
         const char* command;
@@ -639,6 +729,10 @@ TEST_F(RegalOpening, EntryPanelShowsOnePanelAtATime)
         EXPECT_EQ(close->y() + close->height(), 200);
         EXPECT_EQ(entry->Style(), c.style);
         EXPECT_EQ(entry->Caption(), c.caption);
+        if (c.shown == list) {
+            ASSERT_EQ(list->count(), 3);
+            EXPECT_EQ(list->item(1)->text(), QStringLiteral("Brazil"));
+        }
         QTest::mouseClick(close, Qt::LeftButton);
         for (QWidget* w : std::initializer_list<QWidget*>{entry, list, add, bg, remove, close})
             EXPECT_FALSE(w->isVisible());

@@ -1,4 +1,5 @@
 #include "tests/mainwindow/frame/StartupFixture.h"
+#include "tests/support/ShownText.h"
 
 #include "controls/ucEntry.h"
 #include "controls/ucPopUpMenu.h"
@@ -55,6 +56,15 @@ TEST_F(StartupTest, FieldsOfATitleAreShownWithUnitsAndCurrency)
     window->DVDScreenAufrufen(3);
     EXPECT_EQ(field("ucTextPreis"), QStringLiteral("0 €"));
     EXPECT_EQ(rating->Stars(), 0);
+}
+
+TEST_F(StartupTest, AFilmNameThatLooksLikeMarkupIsShownAsTyped)
+{
+    const QByteArray name = kMarkupName.toUtf8();
+    writeSettings(QStringLiteral("lists/l.adl"));
+    writeList({{name.constData()}});
+    start();
+    EXPECT_EQ(shownText(child<ucTitle>("ucFilmname")->findChild<QLabel*>(QStringLiteral("Label"))), kMarkupName);
 }
 
 TEST_F(StartupTest, PositionIsPaddedToTheLengthOfTheCount)

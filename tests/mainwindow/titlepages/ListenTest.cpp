@@ -1,3 +1,4 @@
+#include "data/MessageTexts.h"
 #include "mainwindow/titlepages/PageListen.h"
 #include "platform/RuntimeError.h"
 #include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
@@ -126,7 +127,9 @@ TEST_F(ListenTest, NamesThatCouldLeaveTheFolderAreRefused)
 TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
 {
     const QString source = writeList(QStringLiteral("a"), {title("Alien")});
-    folder.write(QStringLiteral("shelves/a.arf"), "shelf.gif\r\n0\r\n0\r\n90\r\n");
+    // A shelf as another program wrote it: a relative picture, bare numbers, LF line ends.
+    const QByteArray shelfBytes = "pics/wood.jpg\n1\n0\n90\nAlien\n3#4#7#100\n";
+    folder.write(QStringLiteral("shelves/a.arf"), shelfBytes);
     writeList(QStringLiteral("ohne"), {});
     showPage(4);
 
@@ -134,9 +137,8 @@ TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
     messages.expectInput(QStringLiteral("b"));
     click("btDVDcopy");
     EXPECT_EQ(folder.read(QStringLiteral("lists/b.adl")), folder.read(QStringLiteral("lists/a.adl")));
-    // The shelf goes through the shelf model, which stores its background as a full path.
-    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")),
-              folder.file(QStringLiteral("shelf.gif")).toUtf8() + "\r\n 0 \r\n 0 \r\n 90 \r\n");
+    // The shelf file is copied as it is.
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")), shelfBytes);
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("a.adl"));
 
     // A list without a shelf file gives a new, empty shelf that can be read.
@@ -159,6 +161,18 @@ TEST_F(ListenTest, CopyTakesTheListAsItIsAndItsShelf)
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("lists/d.adl"))));
     EXPECT_EQ(folder.read(QStringLiteral("shelves/d.arf")), QByteArray("old"));
     EXPECT_TRUE(QFile::exists(source));
+
+    // A shelf file that cannot be read is a failure that says so, with no copy.
+    writeList(QStringLiteral("kaputt"), {});
+    folder.write(QStringLiteral("shelves/kaputt.arf/inner"), "x");
+    showPage(4);
+    clearStatus();
+    select(QStringLiteral("kaputt.adl"));
+    messages.expectInput(QStringLiteral("e"));
+    click("btDVDcopy");
+    EXPECT_EQ(status(), msg(MessageText::Failed));
+    EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("lists/e.adl"))));
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("shelves/e.arf"))));
 }
 
 TEST_F(ListenTest, CopyWithoutASelectionAsksAndRefuses)

@@ -2,8 +2,11 @@
 #include "mainwindow/titlepages/PageStatistik.h"
 #include "mainwindow/titlepages/PageTop30.h"
 #include "tests/mainwindow/titlepages/PagesOnHostFixture.h"
+#include "tests/support/ShownText.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -102,6 +105,15 @@ TEST_F(Top30Test, AListFileThatCannotBeReadGivesEmptyBarsAndAMessage)
 namespace {
 
 // The top-30 pages lay the statistics page's chart out where its text stands.
+TEST_F(Top30Test, ANameThatLooksLikeMarkupIsShownAsTyped)
+{
+    useCollection({title(QStringLiteral("Heat"), 3), title(kMarkupName, 5)});
+    showPage(21);
+    ASSERT_EQ(chart()->barCaption(1), kMarkupName);
+    EXPECT_EQ(shownText(chart()->findChild<QLineEdit*>(QStringLiteral("lBarCaption(1)"))->toolTip()), kMarkupName);
+    EXPECT_TRUE(chart()->findChild<QPlainTextEdit*>()->toPlainText().contains(kMarkupName));
+}
+
 TEST_F(Top30Test, TextAndChartShareOnePlace)
 {
     EXPECT_EQ(child("ucTextStatistik")->geometry(), QRect(30, 30, 740, 450));

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,11 @@ TEST(GuiDialogs, InputBoxTakesPromptTitleAndDefault)
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Neu"));
     EXPECT_EQ(dialog->textValue(), QStringLiteral("filme"));
     EXPECT_EQ(dialog->inputMode(), QInputDialog::TextInput);
+    // The prompt is shown literally, like a message box's text.
+    const auto labels = dialog->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first()->text(), QStringLiteral("Name der Liste"));
+    EXPECT_EQ(labels.first()->textFormat(), Qt::PlainText);
 }
 
 TEST(GuiDialogs, BoxesAreWideEnoughForTheirWholeTitle)

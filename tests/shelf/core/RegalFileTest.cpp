@@ -4,6 +4,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -199,25 +200,53 @@ TEST(RegalFile, ShelfOfAListAndItsCopy)
     EXPECT_EQ(R::ShelfPathOfList(folder.file(QStringLiteral("lists/Meine Filme.adl"))),
               folder.path() + QStringLiteral("/shelves/Meine Filme.arf"));
 
-    folder.write(QStringLiteral("shelves/a.arf"), crlf(kExample));
-    R::CopyShelfFile(R::ShelfPathOfList(folder.file(QStringLiteral("lists/a.adl"))),
-                     R::ShelfPathOfList(folder.file(QStringLiteral("lists/b.adl"))));
-    QStringList expected = kExample;
-    expected[0] = folder.path() + QStringLiteral("/shelf.gif");
-    EXPECT_EQ(folder.read(QStringLiteral("shelves/b.arf")), crlf(expected));
-    EXPECT_EQ(folder.read(QStringLiteral("shelves/a.arf")), crlf(kExample));
-
-    // A missing or damaged source gives the copy a shelf that opens, not a broken file.
-    folder.write(QStringLiteral("shelves/damaged.arf"), crlf({"shelf.gif", "3"}));
-    for (const char* source : {"shelves/missing.arf", "shelves/damaged.arf"}) {
-        R::CopyShelfFile(folder.file(QString::fromLatin1(source)), folder.file(QStringLiteral("shelves/c.arf")));
-        EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("shelf.gif\r\n0\r\n0\r\n100\r\n")) << source;
+    // The copy is its source byte for byte: a relative background stays
+    // relative, numbers keep their form, and a damaged shelf stays what it is.
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } sources[] = {
+        {"a", crlf(kExample)},
+        {"lf", "pics/wood.jpg\n1\n0\n100\nAlien\n120#35#7#100\n"},
+        {"cp1252", "shelf.gif\r\n1\r\n0\r\n100\r\nAm\xe9lie\r\n0#0#7#100"},
+        {"damaged", crlf({"shelf.gif", "3"})},
+        {"empty", QByteArray()},
+    };
+    for (const auto& c : sources) {
+        const QString name = QString::fromLatin1(c.name);
+        folder.write(QStringLiteral("shelves/%1.arf").arg(name), c.bytes);
+        R::CopyShelfFile(R::ShelfPathOfList(folder.file(QStringLiteral("lists/%1.adl").arg(name))),
+                         R::ShelfPathOfList(folder.file(QStringLiteral("lists/%1 copy.adl").arg(name))));
+        EXPECT_EQ(folder.read(QStringLiteral("shelves/%1 copy.arf").arg(name)), c.bytes) << c.name;
+        EXPECT_EQ(folder.read(QStringLiteral("shelves/%1.arf").arg(name)), c.bytes) << c.name;
     }
 
+    // A missing source gives the copy a new, empty shelf that opens.
+    R::CopyShelfFile(folder.file(QStringLiteral("shelves/missing.arf")), folder.file(QStringLiteral("shelves/c.arf")));
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/c.arf")), QByteArray("shelf.gif\r\n0\r\n0\r\n100\r\n"));
+
+    // A target that cannot be written, and a source that cannot be read, are errors naming the file.
     folder.write(QStringLiteral("shelves/dir.arf/inner"), "x");
     const QString source = folder.file(QStringLiteral("shelves/a.arf"));
     const QString target = folder.file(QStringLiteral("shelves/dir.arf"));
     EXPECT_EQ(errorKindOf([&] { R::CopyShelfFile(source, target); }), ErrorKind::InputOutput);
+    EXPECT_EQ(folder.read(QStringLiteral("shelves/dir.arf/inner")), QByteArray("x"));
+    try {
+        R::CopyShelfFile(target, folder.file(QStringLiteral("shelves/d.arf")));
+        ADD_FAILURE() << "a folder was copied";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InputOutput);
+        EXPECT_TRUE(e.detail().contains(target)) << e.message().toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("shelves/d.arf"))));
+
+    // A disk that fills up during the copy leaves no half copy behind.
+    {
+        FileSizeLimit limit(16);
+        EXPECT_EQ(errorKindOf([&] { R::CopyShelfFile(source, folder.file(QStringLiteral("shelves/e.arf"))); }),
+                  ErrorKind::InputOutput);
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("shelves/e.arf"))));
 }
 
 } // namespace
