@@ -61,7 +61,8 @@ void WebMenu::RefreshFavoritenMenue()
     for (int k = 1; k <= static_cast<int>(m_items.size()); ++k) {
         QAction* item = m_items[static_cast<size_t>(k - 1)];
         if (k <= n)
-            item->setText(QStringLiteral("%1: ").arg(k) + Web().GetFavoriteTitleByNr(k));
+            // A menu reads "&" as the mark of a shortcut key; the user's title shows as typed.
+            item->setText(QStringLiteral("%1: ").arg(k) + Web().GetFavoriteTitleByNr(k).replace(u'&', QStringLiteral("&&")));
         else if (k == n + 1)
             item->setText(u'(' + m_host.session().StyleTexts().MultiWord(kAddCaption) + u')');
         item->setVisible(k <= n + 1);

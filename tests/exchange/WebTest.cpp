@@ -159,6 +159,13 @@ TEST_F(WebTest, TheMenuShowsTheFavouritesAndOneFreeItem)
         startMenu();
         EXPECT_EQ(menu(), c.captions) << c.favourites;
     }
+    // A title is shown as typed, not as a shortcut key.
+    writeFavourites({QStringLiteral("Tom & Jerry#http://tj.example")});
+    startMenu();
+    EXPECT_EQ(items[0]->iconText(), "1: Tom & Jerry");
+
+    writeFavourites(lines(7));
+    startMenu();
     // Item 3 of seven opens its favourite.
     webMenu->FavoritClick(3);
     EXPECT_EQ(opener.urls, QStringList{"http://s3.example"});
