@@ -316,9 +316,9 @@ void Regal::OpenView()
     if (!initFromSettings(shelfPath)) {
         // Nothing of another shelf is shown in place of this one.
         if (m_shelfFileFailed)
-            statusWithText(MessageText::Failed, TextShelfUnreadable);
+            statusWithText(MessageText::Failed, TextShelfUnreadable, causeSuffix(m_failure));
         else
-            m_host.StatusMsg(MessageText::Failed);
+            m_host.StatusMsg(MessageText::Failed, causeSuffix(m_failure));
         return;
     }
     showSized();
@@ -361,7 +361,7 @@ void Regal::OpenEditor()
         }
         // Only a shelf file that could not be read is offered to be written anew.
         if (!m_shelfFileFailed) {
-            m_host.StatusMsg(MessageText::Failed);
+            m_host.StatusMsg(MessageText::Failed, causeSuffix(m_failure));
             return;
         }
         if (Messages::get().messageBox(s.BoxTexts().MultiWord(BoxText::AskRewriteShelfFile), MsgButtons::YesNo, s.BoxTexts().MultiWord(BoxText::DamagedShelfFileTitle)) !=
@@ -434,6 +434,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
 {
     m_initialised = false;
     m_shelfFileFailed = false;
+    m_failure.clear();
     m_editor.dropMove();
     UnloadShelfLabels();
     bool loaded = false;
@@ -462,9 +463,11 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         applyCaptions();
         ColorHelper::setBoxColors(m_listMovies, colours.entryFont, colours.entryBackground);
 
-        if (!m_editor.shelf().Load(shelfPath)) {
+        try {
+            m_editor.shelf().load(shelfPath);
+        } catch (const RuntimeError&) {
             m_shelfFileFailed = true;
-            return;
+            throw;
         }
         DrawShelf();
         showBackground();
@@ -472,7 +475,7 @@ bool Regal::SetInitValues(std::uint8_t language, const QString& listPath, const 
         m_listMovies->clear();
         m_listMoviesFilled = false;
         loaded = true;
-    }, [](const RuntimeError&) {});
+    }, [this](const RuntimeError& e) { m_failure = e.detail(); });
     if (!loaded)
         return false;
     markSaved();

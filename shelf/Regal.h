@@ -233,6 +233,7 @@ private:
     bool m_loaded = false;
     bool m_initialised = false;
     bool m_shelfFileFailed = false;
+    QString m_failure; // the cause of the last failed opening
     QString m_listPath;
     QString m_shelfPath;
     std::int16_t m_width = 0;

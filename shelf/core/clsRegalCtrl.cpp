@@ -716,18 +716,33 @@ int clsRegalCtrl::RemoveSurplusMovies(const QStringList& listNames)
 
 bool clsRegalCtrl::Load(const QString& path)
 {
+    try {
+        load(path);
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+void clsRegalCtrl::load(const QString& path)
+{
     // Read whole first, so that a damaged file changes nothing.
     QString bgPath;
     int movieCount = 0, brettCount = 0, movieSize = 0;
     std::vector<Entry> movies, bretter;
+    SequentialFile file(path, SequentialFile::Mode::Input);
     try {
-        SequentialFile file(path, SequentialFile::Mode::Input);
         bgPath = file.readLine();
         movieCount = Numbers::toInt16(file.readNumber());
         brettCount = Numbers::toInt16(file.readNumber());
         movieSize = Numbers::toInt16(file.readNumber());
         if (movieCount < 0 || movieCount > kMaxMovies || brettCount < 0 || brettCount > kMaxBretter)
-            return false;
+            throw RuntimeError(ErrorKind::Capacity,
+                               QStringLiteral("%1 titles and %2 boards; a shelf holds 0 to %3 titles and 0 to %4 boards")
+                                   .arg(movieCount)
+                                   .arg(brettCount)
+                                   .arg(kMaxMovies)
+                                   .arg(kMaxBretter));
         clsPathFunctions::ChangeIntoFullPathIfRelative(bgPath);
         movies.resize(static_cast<size_t>(movieCount));
         for (Entry& e : movies) {
@@ -737,10 +752,10 @@ bool clsRegalCtrl::Load(const QString& path)
         bretter.resize(static_cast<size_t>(brettCount));
         for (Entry& e : bretter)
             readFour(file.readLine(), e.a, e.b, e.c, e.d);
-        file.close();
-    } catch (const RuntimeError&) {
-        return false;
+    } catch (const RuntimeError& e) {
+        throw file.atLine(e);
     }
+    file.close();
 
     m_bgPath = bgPath;
     m_movieCount = movieCount;
@@ -751,7 +766,6 @@ bool clsRegalCtrl::Load(const QString& path)
     for (int j = 1; j <= brettCount; ++j)
         m_bretter[static_cast<size_t>(j)] = bretter[static_cast<size_t>(j) - 1];
     m_ordered = false; // the file's order, whatever it is
-    return true;
 }
 
 void clsRegalCtrl::Save(const QString& path) const

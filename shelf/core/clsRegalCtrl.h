@@ -50,6 +50,8 @@ public:
     // Reads a shelf file; false when it is missing or damaged, and the shelf
     // then keeps what it held before.
     bool Load(const QString& path);
+    // The same, throwing a RuntimeError that names the file and the cause.
+    void load(const QString& path);
     // Writes the shelf file through a safe rewrite: on failure the previous
     // file stays and an input/output error is thrown.
     void Save(const QString& path) const;
