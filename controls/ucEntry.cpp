@@ -6,11 +6,14 @@
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QValidator>
 #include <algorithm>
 #include <functional>
@@ -60,6 +63,31 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     return b;
 }
 
+// An editable combo box's height in the label font, which every part of the
+// row takes. Measured once, as a combo box is costly to build.
+int comboBoxHeight()
+{
+    static QHash<QString, int> heights;
+    const QFont font = FontHelper::labelFont();
+    const QString key = font.key() + QApplication::style()->name();
+    if (const auto it = heights.constFind(key); it != heights.constEnd())
+        return *it;
+    QComboBox probe;
+    probe.setFont(font);
+    probe.setEditable(true);
+    probe.setInsertPolicy(QComboBox::NoInsert);
+    probe.lineEdit()->setFont(font);
+    const int h = probe.sizeHint().height();
+    heights.insert(key, h);
+    return h;
+}
+
+void paintBox(QWidget* box, Color entryFont, Color entryBack)
+{
+    ColorHelper::setColorRole(box, QPalette::Text, entryFont);
+    ColorHelper::setColorRole(box, QPalette::Base, entryBack);
+}
+
 } // namespace
 
 const QString ucEntry::kPictureFilter = QStringLiteral("Grafiken (*.jpg,*.gif,*.bmp) | *.bmp;*.gif;*.jpg");
@@ -69,11 +97,7 @@ const QString ucEntry::kVideoFilter = QStringLiteral("Videos (*.swf,*.avi,*.mpg,
 ucEntry::ucEntry(QWidget* parent)
     : ucLabelledField(parent, QStringLiteral("label"), 100, 16711680),
       m_text(new QLineEdit(this)),
-      m_combo(new QComboBox(this)),
-      m_btAdd(makeButton(QStringLiteral("btAdd"), QStringLiteral(">"), this)),
-      m_btRemove(makeButton(QStringLiteral("btRemove"), QStringLiteral("<"), this)),
-      m_btFile(makeButton(QStringLiteral("btFile"), QStringLiteral("+"), this)),
-      m_btPreview(makeButton(QStringLiteral("btPreview"), QStringLiteral("#"), this)),
+      m_boxHeight(comboBoxHeight()),
       m_dialogFilter(kPictureFilter)
 {
     setObjectName(QStringLiteral("ucEntry"));
@@ -90,32 +114,10 @@ ucEntry::ucEntry(QWidget* parent)
         },
         m_text);
     m_text->setValidator(m_limit);
-
-    m_combo->setObjectName(QStringLiteral("combo"));
-    m_combo->setFont(FontHelper::labelFont());
-    m_combo->setEditable(true);
-    // Enter must not copy the typed text into the list: only the add button does.
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->lineEdit()->setFont(FontHelper::labelFont());
-    m_combo->installEventFilter(this);
-    m_combo->lineEdit()->installEventFilter(this);
-
-    const int h = m_combo->sizeHint().height();
-    m_text->resize(kInitialBoxWidth, h);
-    m_combo->resize(kInitialBoxWidth, h);
-    for (QPushButton* b : {m_btAdd, m_btRemove, m_btFile, m_btPreview})
-        b->resize(h, h);
-    m_btAdd->hide();
-    m_btRemove->hide();
-    m_btPreview->hide();
+    m_text->resize(kInitialBoxWidth, m_boxHeight);
 
     connect(m_text, &QLineEdit::textChanged, this, &ucEntry::onTextChanged);
     connect(m_text, &QLineEdit::returnPressed, this, &ucEntry::returnPressed);
-    connect(m_combo, &QComboBox::editTextChanged, this, &ucEntry::onComboTextChanged);
-    connect(m_btAdd, &QPushButton::clicked, this, &ucEntry::onAdd);
-    connect(m_btRemove, &QPushButton::clicked, this, &ucEntry::onRemove);
-    connect(m_btFile, &QPushButton::clicked, this, &ucEntry::onFile);
-    connect(m_btPreview, &QPushButton::clicked, this, &ucEntry::onPreview);
 
     relayout();
     applyColors(fontcolor(), backColor(), EntryFontColor(), EntryBackColor());
@@ -133,13 +135,81 @@ void ucEntry::setMaxCharacters(std::int16_t max)
 
 QString ucEntry::DialogFolder() const { return m_dialogFolder.isNull() ? ProgramFolder::path() : m_dialogFolder; }
 
-std::int16_t ucEntry::ComboCount() const { return static_cast<std::int16_t>(m_combo->count()); }
+std::int16_t ucEntry::ComboCount() const { return m_combo ? static_cast<std::int16_t>(m_combo->count()) : 0; }
 
 void ucEntry::setButtonVisible(bool visible)
 {
     m_buttonVisible = visible;
+    if (!visible && !m_btAdd)
+        return;
+    combo();
     m_btAdd->setVisible(visible);
     m_btRemove->setVisible(visible);
+}
+
+void ucEntry::placeInTabOrder(QWidget* part, QWidget* after)
+{
+    // A part made late would come last in the window; it keeps its place in the row.
+    QWidget::setTabOrder(after, part);
+}
+
+QPushButton* ucEntry::makePart(QPushButton*& part, const QString& name, const QString& caption, QWidget* after)
+{
+    part = makeButton(name, caption, this);
+    part->hide();
+    part->resize(m_boxHeight, m_boxHeight);
+    placeInTabOrder(part, after);
+    return part;
+}
+
+QComboBox* ucEntry::combo()
+{
+    if (m_combo)
+        return m_combo;
+    m_combo = new QComboBox(this);
+    m_combo->hide();
+    m_combo->setObjectName(QStringLiteral("combo"));
+    m_combo->setFont(FontHelper::labelFont());
+    m_combo->setEditable(true);
+    // Enter must not copy the typed text into the list: only the add button does.
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->lineEdit()->setFont(FontHelper::labelFont());
+    m_combo->installEventFilter(this);
+    m_combo->lineEdit()->installEventFilter(this);
+    m_combo->resize(kInitialBoxWidth, m_boxHeight);
+    {
+        // The text it would have had all along: no change to report.
+        const QSignalBlocker block(m_combo);
+        m_combo->setEditText(m_comboText);
+    }
+    m_comboText.clear();
+    m_combo->setToolTip(ToolTipText());
+    paintBox(m_combo, EntryFontColor(), EntryBackColor());
+    paintBox(m_combo->lineEdit(), EntryFontColor(), EntryBackColor());
+    connect(m_combo, &QComboBox::editTextChanged, this, &ucEntry::onComboTextChanged);
+    placeInTabOrder(m_combo, m_text);
+
+    connect(makePart(m_btAdd, QStringLiteral("btAdd"), QStringLiteral(">"), m_combo), &QPushButton::clicked, this,
+            &ucEntry::onAdd);
+    connect(makePart(m_btRemove, QStringLiteral("btRemove"), QStringLiteral("<"), m_btAdd), &QPushButton::clicked,
+            this, &ucEntry::onRemove);
+    return m_combo;
+}
+
+QPushButton* ucEntry::fileButton()
+{
+    if (!m_btFile)
+        connect(makePart(m_btFile, QStringLiteral("btFile"), QStringLiteral("+"), m_btRemove ? static_cast<QWidget*>(m_btRemove) : m_text),
+                &QPushButton::clicked, this, &ucEntry::onFile);
+    return m_btFile;
+}
+
+QPushButton* ucEntry::previewButton()
+{
+    if (!m_btPreview)
+        connect(makePart(m_btPreview, QStringLiteral("btPreview"), QStringLiteral("#"), fileButton()),
+                &QPushButton::clicked, this, &ucEntry::onPreview);
+    return m_btPreview;
 }
 
 void ucEntry::setValue(const QString& value)
@@ -149,10 +219,20 @@ void ucEntry::setValue(const QString& value)
     m_codeWrite = true;
     m_text->setText(v);
     m_codeWrite = false;
-    m_combo->setEditText(v);
+    if (m_combo) {
+        m_combo->setEditText(v);
+    } else if (v != m_comboText) {
+        m_comboText = v;
+        onComboTextChanged(v); // as the combo box reports it
+    }
 }
 
-QList<QWidget*> ucEntry::toolTipWidgets() const { return {m_combo, m_text}; }
+QList<QWidget*> ucEntry::toolTipWidgets() const
+{
+    if (m_combo)
+        return {m_combo, m_text};
+    return {m_text};
+}
 
 void ucEntry::setStyle(std::uint8_t style) { applyStyle(style, Labelwidth(), Margin()); }
 
@@ -169,6 +249,7 @@ void ucEntry::AddComboEntry(const QString& entry, bool checkDuplicate)
 {
     if (entry.isEmpty())
         return;
+    combo();
     if (checkDuplicate) {
         const QString lower = entry.toLower();
         for (int i = 0; i < m_combo->count(); ++i)
@@ -184,6 +265,8 @@ void ucEntry::AddComboEntry(const QString& entry, bool checkDuplicate)
 
 void ucEntry::ClearCombo()
 {
+    if (!m_combo)
+        return;
     const QSignalBlocker block(m_combo);
     const QString text = m_combo->currentText();
     m_combo->clear();
@@ -192,7 +275,7 @@ void ucEntry::ClearCombo()
 
 void ucEntry::RemoveComboEntry(const QString& entry)
 {
-    if (entry.isEmpty() || m_combo->count() == 0)
+    if (entry.isEmpty() || !m_combo || m_combo->count() == 0)
         return;
     for (int i = 0; i < m_combo->count(); ++i) {
         if (m_combo->itemText(i) == entry) {
@@ -207,7 +290,7 @@ void ucEntry::RemoveComboEntry(const QString& entry)
 
 QString ucEntry::GetComboEntry(std::int16_t index) const
 {
-    if (index < 0 || index >= m_combo->count())
+    if (!m_combo || index < 0 || index >= m_combo->count())
         return QString();
     return m_combo->itemText(index);
 }
@@ -231,7 +314,7 @@ void ucEntry::resizeEvent(QResizeEvent* event)
 
 bool ucEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == m_combo || watched == m_combo->lineEdit())) {
+    if (event->type() == QEvent::FocusOut && m_combo && (watched == m_combo || watched == m_combo->lineEdit())) {
         m_value = m_combo->currentText();
         m_changedEntry = true;
     }
@@ -240,10 +323,10 @@ bool ucEntry::eventFilter(QObject* watched, QEvent* event)
 
 void ucEntry::paintParts(Color, Color, Color entryFont, Color entryBack)
 {
-    for (QWidget* box : {static_cast<QWidget*>(m_text), static_cast<QWidget*>(m_combo),
-                         static_cast<QWidget*>(m_combo->lineEdit())}) {
-        ColorHelper::setColorRole(box, QPalette::Text, entryFont);
-        ColorHelper::setColorRole(box, QPalette::Base, entryBack);
+    paintBox(m_text, entryFont, entryBack);
+    if (m_combo) {
+        paintBox(m_combo, entryFont, entryBack);
+        paintBox(m_combo->lineEdit(), entryFont, entryBack);
     }
 }
 
@@ -252,7 +335,7 @@ void ucEntry::applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16
     m_style = style;
     storeGeometry(labelwidth, margin);
     // Focus given to the control goes to the box the user types into.
-    setFocusProxy(style == 2 ? static_cast<QWidget*>(m_combo) : m_text);
+    setFocusProxy(style == 2 ? static_cast<QWidget*>(combo()) : m_text);
     const int H = height();
     QLabel* label = captionLabel();
     label->setGeometry(margin, H / 2 - label->height() / 2, std::max(0, static_cast<int>(labelwidth)), label->height());
@@ -264,34 +347,34 @@ void ucEntry::applyStyle(std::uint8_t style, std::int16_t labelwidth, std::int16
     }
 }
 
-int ucEntry::boxTop() const { return height() / 2 - m_combo->height() / 2; }
+int ucEntry::boxTop() const { return height() / 2 - m_boxHeight / 2; }
 
 void ucEntry::layoutStyle1()
 {
-    m_combo->hide();
-    m_btAdd->hide();
-    m_btRemove->hide();
-    m_btFile->hide();
-    m_btPreview->hide();
+    for (QWidget* part : std::initializer_list<QWidget*>{m_combo, m_btAdd, m_btRemove, m_btFile, m_btPreview})
+        if (part)
+            part->hide();
     m_text->show();
     const int W = width();
     const int room = W - (2 * Margin() + Labelwidth());
     m_text->setGeometry(Margin() + Labelwidth(), boxTop(), room > kThreshold ? room : m_text->width(),
-                        m_combo->height());
+                        m_boxHeight);
 }
 
 void ucEntry::layoutStyle2()
 {
+    combo();
     if (m_buttonVisible) {
         m_btAdd->show();
         m_btRemove->show();
     }
     m_combo->show();
     m_text->hide();
-    m_btFile->hide();
-    m_btPreview->hide();
+    for (QWidget* part : std::initializer_list<QWidget*>{m_btFile, m_btPreview})
+        if (part)
+            part->hide();
     const int W = width();
-    const int h = m_combo->height();
+    const int h = m_boxHeight;
     const int top = boxTop();
     // Square buttons; the combo box leaves their room also while they are hidden.
     m_btAdd->resize(h, h);
@@ -305,18 +388,19 @@ void ucEntry::layoutStyle2()
 void ucEntry::layoutStyle3()
 {
     layoutStyle1();
+    fileButton();
     // Room for the file button, taken from the text box however wide it is.
     m_text->resize(std::max(0, m_text->width() - (Margin() + m_btFile->width())), m_text->height());
     m_btFile->show();
-    const int h = m_combo->height();
+    const int h = m_boxHeight;
     m_btFile->setGeometry(width() - h - Margin(), boxTop(), h, h);
 }
 
 void ucEntry::layoutStyle4()
 {
     layoutStyle3();
-    m_btPreview->show();
-    const int h = m_combo->height();
+    previewButton()->show();
+    const int h = m_boxHeight;
     const int W = width();
     m_btPreview->setGeometry(W - m_btFile->width() - Margin() - h - Margin(), boxTop(), h, h);
     const int room = W - (4 * Margin() + Labelwidth() + 2 * m_btPreview->width());
@@ -335,7 +419,7 @@ void ucEntry::onComboTextChanged(const QString& text)
 {
     m_value = text;
     m_changedEntry = true;
-    if (m_maxCharacters > 0 && text.size() > m_maxCharacters) {
+    if (m_combo && m_maxCharacters > 0 && text.size() > m_maxCharacters) {
         m_combo->setEditText(text.left(m_maxCharacters));
         m_combo->lineEdit()->setCursorPosition(m_maxCharacters);
     }

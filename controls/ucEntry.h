@@ -85,6 +85,13 @@ private:
     void layoutStyle3();
     void layoutStyle4();
     int boxTop() const;
+    // The combo box with its add and remove buttons, and the file and
+    // preview buttons, are made when a style or a call first needs them.
+    QComboBox* combo();
+    QPushButton* fileButton();
+    QPushButton* previewButton();
+    QPushButton* makePart(QPushButton*& part, const QString& name, const QString& caption, QWidget* after);
+    void placeInTabOrder(QWidget* part, QWidget* after);
     void onTextChanged(const QString& text);
     void onComboTextChanged(const QString& text);
     void onAdd();
@@ -93,11 +100,13 @@ private:
     void onPreview();
 
     QLineEdit* m_text;
-    QComboBox* m_combo;
-    QPushButton* m_btAdd;
-    QPushButton* m_btRemove;
-    QPushButton* m_btFile;
-    QPushButton* m_btPreview;
+    QComboBox* m_combo = nullptr;
+    QPushButton* m_btAdd = nullptr;
+    QPushButton* m_btRemove = nullptr;
+    QPushButton* m_btFile = nullptr;
+    QPushButton* m_btPreview = nullptr;
+    int m_boxHeight; // the combo box's height, also before it is made
+    QString m_comboText; // the combo's edit text while it is not made
     QValidator* m_limit;
     bool m_codeWrite = false; // the text box is being written by the control itself
 

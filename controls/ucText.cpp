@@ -31,12 +31,29 @@ QString toFileLines(const QString& plain)
     return s;
 }
 
+// The plain text a text box gives back for this text.
+QString asBoxText(const QString& plain)
+{
+    QString s = plain;
+    for (QChar& c : s) {
+        switch (c.unicode()) {
+        case 0xfdd0: // frame marks
+        case 0xfdd1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator: c = u'\n'; break;
+        case QChar::Nbsp: c = u' '; break;
+        default: break;
+        }
+    }
+    return s;
+}
+
 int roundedPixel(double value) { return static_cast<int>(Numbers::roundHalfEven(value)); }
 
 } // namespace
 
 ucText::ucText(QWidget* parent)
-    : ucLabelledField(parent, QStringLiteral("Label"), 120, 255), m_lbText(new QLabel(this)), m_textBox(new QPlainTextEdit(this))
+    : ucLabelledField(parent, QStringLiteral("Label"), 120, 255), m_lbText(new QLabel(this))
 {
     setObjectName(QStringLiteral("ucText"));
     m_lbText->setObjectName(QStringLiteral("lbText"));
@@ -48,12 +65,8 @@ ucText::ucText(QWidget* parent)
     captionLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lbText->setAutoFillBackground(true);
 
-    m_textBox->setObjectName(QStringLiteral("TextBox"));
-    m_textBox->setFont(FontHelper::labelFont());
-    m_textBox->setPlainText(QStringLiteral("Text1"));
-    m_shown = m_textBox->toPlainText();
-    m_textBox->viewport()->installEventFilter(this);
-    connect(m_textBox, &QPlainTextEdit::textChanged, this, &ucText::onTextBoxChanged);
+    m_boxText = QStringLiteral("Text1");
+    m_shown = m_boxText;
 
     setCaption(QStringLiteral("Textbox"));
     applyStyle(1, 5, 120);
@@ -62,10 +75,37 @@ ucText::ucText(QWidget* parent)
     setCaption(QStringLiteral("Textbox"));
 }
 
+QPlainTextEdit* ucText::textBox()
+{
+    if (m_textBox)
+        return m_textBox;
+    m_textBox = new QPlainTextEdit(this);
+    m_textBox->hide();
+    m_textBox->setObjectName(QStringLiteral("TextBox"));
+    m_textBox->setFont(FontHelper::labelFont());
+    m_textBox->setPlainText(m_boxText);
+    m_boxText.clear();
+    m_textBox->viewport()->installEventFilter(this);
+    connect(m_textBox, &QPlainTextEdit::textChanged, this, &ucText::onTextBoxChanged);
+    m_textBox->setFrameStyle(m_borderStyle ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
+    m_textBox->setReadOnly(m_locked);
+    m_textBox->setToolTip(ToolTipText());
+    ColorHelper::setColorRole(m_textBox, QPalette::Text, EntryFontColor());
+    ColorHelper::setColorRole(m_textBox, QPalette::Base, EntryBackColor());
+    // Made late it would come last in the window; it keeps its place after the
+    // labels, which take no focus and so need it for a moment to be ordered.
+    const Qt::FocusPolicy policy = m_lbText->focusPolicy();
+    m_lbText->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(m_lbText, m_textBox);
+    m_lbText->setFocusPolicy(policy);
+    return m_textBox;
+}
+
 void ucText::setBorderStyle(bool border)
 {
     m_borderStyle = border;
-    m_textBox->setFrameStyle(border ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
+    if (m_textBox)
+        m_textBox->setFrameStyle(border ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
     m_lbText->setFrameStyle(border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
     m_lbText->setLineWidth(1);
 }
@@ -86,18 +126,29 @@ void ucText::setCaptionAlign(std::uint8_t align)
 void ucText::setLocked(bool locked)
 {
     m_locked = locked;
-    m_textBox->setReadOnly(locked);
+    if (m_textBox)
+        m_textBox->setReadOnly(locked);
 }
 
-QList<QWidget*> ucText::toolTipWidgets() const { return {m_textBox}; }
+QList<QWidget*> ucText::toolTipWidgets() const
+{
+    if (m_textBox)
+        return {m_textBox};
+    return {};
+}
 
 void ucText::setText(const QString& text)
 {
     m_text = text;
     const QString plain = toPlainLines(text);
     showLabelText();
-    if (plain != m_textBox->toPlainText())
-        m_textBox->setPlainText(plain);
+    if (m_textBox) {
+        if (plain != m_textBox->toPlainText())
+            m_textBox->setPlainText(plain);
+    } else if (plain != m_boxText) {
+        m_boxText = asBoxText(plain);
+        boxTextChanged(m_boxText); // as the box reports it
+    }
 }
 
 void ucText::setElideMode(Qt::TextElideMode mode)
@@ -131,7 +182,7 @@ void ucText::MarkSearchText(const QString& search)
     const auto shownPos = [this](qsizetype pos) { return pos - m_text.left(pos).count(QLatin1String("\r\n")); };
     const qsizetype start = shownPos(found);
     const qsizetype end = shownPos(found + search.size());
-    QTextCursor cursor(m_textBox->document());
+    QTextCursor cursor(textBox()->document());
     cursor.setPosition(static_cast<int>(start));
     cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
     m_textBox->setTextCursor(cursor);
@@ -158,14 +209,14 @@ void ucText::resizeEvent(QResizeEvent* event)
 void ucText::mousePressEvent(QMouseEvent* event)
 {
     // Labels pass their presses on to here; the text box reports its own.
-    if (!(m_textBox->isVisible() && m_textBox->geometry().contains(event->position().toPoint())))
+    if (!(m_textBox && m_textBox->isVisible() && m_textBox->geometry().contains(event->position().toPoint())))
         pressed(event->button());
     QWidget::mousePressEvent(event);
 }
 
 bool ucText::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && watched == m_textBox->viewport())
+    if (event->type() == QEvent::MouseButtonPress && m_textBox && watched == m_textBox->viewport())
         pressed(static_cast<QMouseEvent*>(event)->button());
     return QWidget::eventFilter(watched, event);
 }
@@ -180,8 +231,10 @@ void ucText::pressed(Qt::MouseButton button)
 
 void ucText::paintParts(Color font, Color back, Color entryFont, Color entryBack)
 {
-    ColorHelper::setColorRole(m_textBox, QPalette::Text, entryFont);
-    ColorHelper::setColorRole(m_textBox, QPalette::Base, entryBack);
+    if (m_textBox) {
+        ColorHelper::setColorRole(m_textBox, QPalette::Text, entryFont);
+        ColorHelper::setColorRole(m_textBox, QPalette::Base, entryBack);
+    }
     ColorHelper::setColorRole(m_lbText, QPalette::WindowText, font);
     ColorHelper::setColorRole(m_lbText, QPalette::Window, back);
 }
@@ -197,7 +250,7 @@ void ucText::applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t la
     if (style != 1) {
         // Caption above, text box below.
         m_lbText->hide();
-        m_textBox->show();
+        textBox()->show();
         label->setGeometry(margin, margin, std::max(0, W - 2 * margin), labelHeight);
         const int boxWidth = W - 2 * margin;
         const int boxHeight = H - labelHeight - 2 * margin;
@@ -208,7 +261,8 @@ void ucText::applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t la
     label->setGeometry(margin, roundedPixel(H / 2.0 - labelHeight / 2.0 + 2), std::max(0, int(labelwidth)),
                          labelHeight);
     m_lbText->show();
-    m_textBox->hide();
+    if (m_textBox)
+        m_textBox->hide();
     const int valueHeight = labelHeight;
     const int valueTop = roundedPixel(H / 2.0 - valueHeight / 2.0 + (m_borderStyle ? 0 : 2));
     const int valueWidth = W - 2 * margin - label->width();
@@ -217,9 +271,10 @@ void ucText::applyStyle(std::uint8_t style, std::int16_t margin, std::int16_t la
     showLabelText(); // the room may have changed
 }
 
-void ucText::onTextBoxChanged()
+void ucText::onTextBoxChanged() { boxTextChanged(m_textBox->toPlainText()); }
+
+void ucText::boxTextChanged(const QString& plain)
 {
-    const QString plain = m_textBox->toPlainText();
     if (plain == m_shown)
         return; // a change of look only
     m_shown = plain;

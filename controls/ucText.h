@@ -68,9 +68,13 @@ private:
     void onTextBoxChanged();
     void pressed(Qt::MouseButton button);
     void showLabelText();
+    // The multi-line box is made when a style or a search first needs it.
+    QPlainTextEdit* textBox();
+    void boxTextChanged(const QString& plain);
 
     QLabel* m_lbText;
-    QPlainTextEdit* m_textBox;
+    QPlainTextEdit* m_textBox = nullptr;
+    QString m_boxText; // the box's plain text while it is not made
 
     bool m_borderStyle = true;
     bool m_changed = false;

@@ -25,7 +25,9 @@ protected:
     QLineEdit* text() const { return entry.findChild<QLineEdit*>(QStringLiteral("text")); }
     QComboBox* combo() const { return entry.findChild<QComboBox*>(QStringLiteral("combo")); }
     QPushButton* button(const char* name) const { return entry.findChild<QPushButton*>(QLatin1String(name)); }
-    int h() const { return combo()->height(); }
+    // Parts a style does not show may not be made yet.
+    static bool hidden(const QWidget* w) { return !w || w->isHidden(); }
+    int h() const { return text()->height(); }
     int boxTop() const { return entry.height() / 2 - h() / 2; }
 
     void design(std::uint8_t style, int width, bool buttons = true)
@@ -48,10 +50,12 @@ TEST_F(EntryTest, StartsWithItsDefaults)
     EXPECT_EQ(entry.backColor(), 16711680);
     EXPECT_EQ(entry.palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_FALSE(text()->isHidden());
-    for (const char* name : {"btAdd", "btRemove", "btPreview"})
-        EXPECT_TRUE(button(name)->isHidden()) << name;
+    EXPECT_EQ(combo(), nullptr);
+    for (const char* name : {"btAdd", "btRemove", "btFile", "btPreview"})
+        EXPECT_EQ(button(name), nullptr) << name;
     EXPECT_EQ(label()->font().family(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_TRUE(label()->font().bold());
+    entry.setStyle(3);
     EXPECT_EQ(button("btFile")->font().family(), QStringLiteral("DejaVu Sans"));
 }
 
@@ -60,8 +64,8 @@ TEST_F(EntryTest, StyleOneFillsTheRowBesideTheLabel)
     design(1, 400);
     EXPECT_EQ(label()->geometry(), QRect(5, 15 - label()->height() / 2, 100, label()->height()));
     EXPECT_EQ(text()->geometry(), QRect(105, boxTop(), 290, h()));
-    EXPECT_TRUE(combo()->isHidden());
-    EXPECT_TRUE(button("btFile")->isHidden());
+    EXPECT_TRUE(hidden(combo()));
+    EXPECT_TRUE(hidden(button("btFile")));
 
     entry.resize(500, 40);
     EXPECT_EQ(text()->geometry(), QRect(105, 20 - h() / 2, 390, h()));
@@ -80,7 +84,7 @@ TEST_F(EntryTest, UnknownStyleIsLaidOutAsStyleOne)
     design(7, 400);
     EXPECT_EQ(entry.Style(), 7);
     EXPECT_EQ(text()->geometry(), QRect(105, boxTop(), 290, h()));
-    EXPECT_TRUE(combo()->isHidden());
+    EXPECT_TRUE(hidden(combo()));
 }
 
 TEST_F(EntryTest, StyleTwoPutsSquareButtonsRightOfTheCombo)
@@ -112,7 +116,7 @@ TEST_F(EntryTest, StyleThreeAndFourMakeRoomForTheirButtons)
     design(3, 400);
     EXPECT_EQ(text()->geometry(), QRect(105, boxTop(), 290 - (5 + h()), h()));
     EXPECT_EQ(button("btFile")->geometry(), QRect(400 - h() - 5, boxTop(), h(), h()));
-    EXPECT_TRUE(button("btPreview")->isHidden());
+    EXPECT_TRUE(hidden(button("btPreview")));
 
     entry.setStyle(4);
     EXPECT_FALSE(button("btPreview")->isHidden());
@@ -139,8 +143,10 @@ TEST_F(EntryTest, WritingValueFillsBothBoxesAndMarksAChange)
     entry.setValue(QStringLiteral("Alien"));
     EXPECT_EQ(entry.value(), QStringLiteral("Alien"));
     EXPECT_EQ(text()->text(), QStringLiteral("Alien"));
-    EXPECT_EQ(combo()->currentText(), QStringLiteral("Alien"));
     EXPECT_TRUE(entry.ChangedEntry());
+    entry.setStyle(2);
+    EXPECT_EQ(combo()->currentText(), QStringLiteral("Alien"));
+    entry.setStyle(1);
 
     entry.setChangedEntry(false);
     entry.setValue(QStringLiteral("Alien"));
@@ -182,7 +188,9 @@ TEST_F(EntryTest, MaxCharactersLimitsTypingAndCutsWrittenValues)
     entry.setValue(QStringLiteral("Casablanca"));
     EXPECT_EQ(entry.value(), QStringLiteral("Casab"));
     EXPECT_EQ(text()->text(), QStringLiteral("Casab"));
+    entry.setStyle(2);
     EXPECT_EQ(combo()->currentText(), QStringLiteral("Casab"));
+    entry.setStyle(1);
 
     QTest::keyClicks(text(), QStringLiteral("xyz"));
     EXPECT_EQ(entry.value(), QStringLiteral("Casab"));
@@ -291,6 +299,7 @@ TEST_F(EntryTest, SetDesignKeepsValueAndChangeFlag)
     EXPECT_EQ(label()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(entry.palette().color(QPalette::Window), QColor(0, 255, 0));
     EXPECT_EQ(text()->palette().color(QPalette::Text), QColor(0, 0, 255));
+    entry.setStyle(2); // the combo box made now takes the design already set
     EXPECT_EQ(combo()->palette().color(QPalette::Base), QColor(128, 128, 128));
 }
 
@@ -343,6 +352,54 @@ TEST_F(EntryTest, PreviewButtonAnnouncesTheValue)
     QTest::mouseClick(button("btPreview"), Qt::LeftButton);
     ASSERT_EQ(previewed.size(), 1);
     EXPECT_EQ(previewed[0][0].toString(), QStringLiteral("cover/b.jpg"));
+}
+
+// The combo box and buttons are made when a style first shows them: they sit
+// where they always did in the window's tab order and take what was set before.
+TEST(EntryPartsMadeLate, KeepTheirPlaceInTheTabOrderAndTheCurrentState)
+{
+    QWidget window;
+    window.resize(600, 100);
+    auto* before = new QLineEdit(&window);
+    before->setObjectName(QStringLiteral("before"));
+    auto* e = new ucEntry(&window);
+    auto* after = new QLineEdit(&window);
+    after->setObjectName(QStringLiteral("after"));
+    e->setGeometry(0, 30, 400, 30);
+    after->move(0, 70);
+    e->setEntryBackColor(0x808080);
+    e->setToolTipText(QStringLiteral("Hinweis"));
+    e->setValue(QStringLiteral("Alien"));
+    e->setChangedEntry(false);
+    e->setEnabled(false);
+    window.show();
+    ASSERT_EQ(e->findChild<QComboBox*>(QStringLiteral("combo")), nullptr);
+
+    e->setStyle(2);
+    auto* combo = e->findChild<QComboBox*>(QStringLiteral("combo"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Alien"));
+    EXPECT_FALSE(e->ChangedEntry());
+    EXPECT_EQ(combo->toolTip(), QStringLiteral("Hinweis"));
+    EXPECT_EQ(combo->palette().color(QPalette::Base), QColor(128, 128, 128));
+    EXPECT_EQ(combo->lineEdit()->palette().color(QPalette::Base), QColor(128, 128, 128));
+    EXPECT_EQ(combo->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_FALSE(combo->isEnabled());
+    EXPECT_FALSE(e->findChild<QPushButton*>(QStringLiteral("btAdd"))->isEnabled());
+    e->setEnabled(true);
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto tabsFromBefore = [&](std::initializer_list<const char*> names) {
+        before->setFocus();
+        for (const char* next : names) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+        }
+    };
+    tabsFromBefore({"combo", "btAdd", "btRemove", "after"});
+    e->setStyle(4);
+    tabsFromBefore({"text", "btFile", "btPreview", "after"});
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "controls/ucText.h"
 #include "platform/Numbers.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -38,7 +40,7 @@ TEST_F(TextTest, CreationCountsAsAChange)
     EXPECT_EQ(caption()->text(), QStringLiteral("Textbox:"));
     EXPECT_EQ(box.Style(), 1);
     EXPECT_FALSE(value()->isHidden());
-    EXPECT_TRUE(textBox()->isHidden());
+    EXPECT_EQ(textBox(), nullptr); // made when a style first shows it
     EXPECT_EQ(box.palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(caption()->font().family(), QStringLiteral("DejaVu Sans Mono"));
 }
@@ -198,11 +200,12 @@ TEST_F(TextTest, SetDesignStylesWithoutTouchingTheText)
     box.SetDesign(QStringLiteral("Regie"), 1, 3, 0x0000FF, 0x00FF00, 0xFF0000, 0x808080, 90, true, false);
     EXPECT_EQ(box.text(), QStringLiteral("Spielberg"));
     EXPECT_FALSE(box.Changed());
-    EXPECT_TRUE(textBox()->isReadOnly());
     EXPECT_EQ(caption()->geometry().topLeft().x(), 3);
     EXPECT_EQ(caption()->width(), 90);
     EXPECT_EQ(caption()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(value()->palette().color(QPalette::Window), QColor(0, 255, 0));
+    box.setStyle(2); // the box made now takes the design already set
+    EXPECT_TRUE(textBox()->isReadOnly());
     EXPECT_EQ(textBox()->palette().color(QPalette::Text), QColor(0, 0, 255));
     EXPECT_EQ(textBox()->palette().color(QPalette::Base), QColor(128, 128, 128));
     EXPECT_EQ(value()->frameStyle(), int(QFrame::NoFrame));
@@ -211,6 +214,81 @@ TEST_F(TextTest, SetDesignStylesWithoutTouchingTheText)
     EXPECT_TRUE(caption()->alignment() & Qt::AlignRight);
     box.setCaptionAlign(9);
     EXPECT_TRUE(caption()->alignment() & Qt::AlignLeft);
+}
+
+// The multi-line box is made when a style first shows it; until then the
+// control keeps the text and its change flag as the box would have.
+TEST(TextBoxMadeLate, TextAndChangeFlagAreTheSameWithOrWithoutTheBox)
+{
+    const QString texts[] = {
+        QStringLiteral("eins\r\nzwei"), QStringLiteral("eins\nzwei"), QStringLiteral("a\rb"),
+        QStringLiteral("a") + QChar(QChar::Nbsp) + QStringLiteral("b"),
+        QStringLiteral("x") + QChar(QChar::ParagraphSeparator) + QStringLiteral("y"), QString(),
+    };
+    for (const QString& t : texts) {
+        SCOPED_TRACE(t.toStdString());
+        ucText oneLine;
+        ucText multi;
+        multi.setStyle(2);
+        EXPECT_EQ(oneLine.Changed(), multi.Changed());
+        for (ucText* c : {&oneLine, &multi}) {
+            c->setText(QStringLiteral("vorher"));
+            c->setChanged(false);
+            c->setText(t);
+        }
+        EXPECT_EQ(oneLine.text(), multi.text());
+        EXPECT_EQ(oneLine.Changed(), multi.Changed());
+        for (ucText* c : {&oneLine, &multi}) {
+            c->setChanged(false);
+            c->setText(t);
+        }
+        EXPECT_EQ(oneLine.text(), multi.text());
+        EXPECT_EQ(oneLine.Changed(), multi.Changed());
+
+        oneLine.setStyle(2);
+        const auto box = [](const ucText& c) { return c.findChild<QPlainTextEdit*>(QStringLiteral("TextBox")); };
+        ASSERT_NE(box(oneLine), nullptr);
+        EXPECT_EQ(box(oneLine)->toPlainText(), box(multi)->toPlainText());
+        EXPECT_EQ(oneLine.text(), multi.text());
+        EXPECT_EQ(oneLine.Changed(), multi.Changed());
+    }
+}
+
+TEST(TextBoxMadeLate, KeepsItsPlaceInTheTabOrderAndTheCurrentState)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* before = new QLineEdit(&window);
+    auto* text = new ucText(&window);
+    auto* after = new QLineEdit(&window);
+    after->setObjectName(QStringLiteral("after"));
+    text->setGeometry(0, 30, 300, 200);
+    after->move(0, 250);
+    text->setToolTipText(QStringLiteral("Hinweis"));
+    text->SetDesign(QStringLiteral("Notizen"), 1, 5, 0, 0xFFFFFF, 0xFF0000, 0x808080, 120, true, false);
+    text->setText(QStringLiteral("erste\r\nzweite"));
+    window.show();
+    ASSERT_EQ(text->findChild<QPlainTextEdit*>(QStringLiteral("TextBox")), nullptr);
+
+    text->setStyle(2);
+    auto* box = text->findChild<QPlainTextEdit*>(QStringLiteral("TextBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("erste\nzweite"));
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->frameStyle(), int(QFrame::NoFrame));
+    EXPECT_EQ(box->toolTip(), QStringLiteral("Hinweis"));
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_EQ(box->palette().color(QPalette::Base), QColor(128, 128, 128));
+    EXPECT_EQ(box->font().family(), QStringLiteral("DejaVu Sans Mono"));
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    after->setFocus();
+    QTest::keyClick(after, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
 } // namespace

@@ -32,6 +32,7 @@ protected:
                 list.AddDVD(d);
             }
         });
+        page.SetDesignZusatztext(); // the multi-line box the user types into
         host.clientArea()->window()->show();
     }
 
