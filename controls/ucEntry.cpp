@@ -183,7 +183,7 @@ QComboBox* ucEntry::combo()
         m_combo->setEditText(m_comboText);
     }
     m_comboText.clear();
-    m_combo->setToolTip(ToolTipText());
+    m_combo->setToolTip(shownToolTip());
     paintBox(m_combo, EntryFontColor(), EntryBackColor());
     paintBox(m_combo->lineEdit(), EntryFontColor(), EntryBackColor());
     connect(m_combo, &QComboBox::editTextChanged, this, &ucEntry::onComboTextChanged);

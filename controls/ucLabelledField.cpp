@@ -34,10 +34,12 @@ void ucLabelledField::setMargin(std::int16_t margin)
     relayout();
 }
 
+QString ucLabelledField::shownToolTip() const { return PlainText::toolTip(m_toolTipText); }
+
 void ucLabelledField::setToolTipText(const QString& text)
 {
     m_toolTipText = text;
-    const QString tip = PlainText::toolTip(text);
+    const QString tip = shownToolTip();
     m_label->setToolTip(tip);
     for (QWidget* w : toolTipWidgets())
         w->setToolTip(tip);

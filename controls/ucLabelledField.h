@@ -39,6 +39,8 @@ protected:
     ucLabelledField(QWidget* parent, const QString& labelName, std::int16_t labelwidth, Color backColor);
 
     QLabel* captionLabel() const { return m_label; }
+    // The tooltip as a box shows it: the text as typed, never markup.
+    QString shownToolTip() const;
     // Lays the parts out for the current style, label width and margin.
     virtual void relayout() = 0;
     // Writes the colours into the control's own parts besides the label.

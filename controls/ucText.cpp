@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/FontHelper.h"
+#include "controls/PlainText.h"
 #include "platform/Numbers.h"
 
 #include <QLabel>
@@ -89,7 +90,7 @@ QPlainTextEdit* ucText::textBox()
     connect(m_textBox, &QPlainTextEdit::textChanged, this, &ucText::onTextBoxChanged);
     m_textBox->setFrameStyle(m_borderStyle ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
     m_textBox->setReadOnly(m_locked);
-    m_textBox->setToolTip(ToolTipText());
+    m_textBox->setToolTip(shownToolTip());
     ColorHelper::setColorRole(m_textBox, QPalette::Text, EntryFontColor());
     ColorHelper::setColorRole(m_textBox, QPalette::Base, EntryBackColor());
     // Made late it would come last in the window; it keeps its place after the
@@ -166,7 +167,7 @@ void ucText::showLabelText()
     }
     const QString shown = m_lbText->fontMetrics().elidedText(plain, m_elideMode, m_lbText->contentsRect().width());
     m_lbText->setText(shown);
-    m_lbText->setToolTip(shown == plain ? QString() : plain);
+    m_lbText->setToolTip(shown == plain ? QString() : PlainText::toolTip(plain));
 }
 
 void ucText::setStyle(std::uint8_t style) { applyStyle(style, Margin(), Labelwidth()); }

@@ -1,5 +1,6 @@
 #include "controls/ucEntry.h"
 #include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ShownText.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QApplication>
@@ -380,7 +381,7 @@ TEST(EntryPartsMadeLate, KeepTheirPlaceInTheTabOrderAndTheCurrentState)
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->currentText(), QStringLiteral("Alien"));
     EXPECT_FALSE(e->ChangedEntry());
-    EXPECT_EQ(combo->toolTip(), QStringLiteral("Hinweis"));
+    EXPECT_EQ(shownText(combo->toolTip()), QStringLiteral("Hinweis"));
     EXPECT_EQ(combo->palette().color(QPalette::Base), QColor(128, 128, 128));
     EXPECT_EQ(combo->lineEdit()->palette().color(QPalette::Base), QColor(128, 128, 128));
     EXPECT_EQ(combo->font().family(), QStringLiteral("DejaVu Sans Mono"));

@@ -43,6 +43,8 @@ TEST(PlainText, NamesThatLookLikeMarkupAreShownAsTyped)
     ucEntry entry;
     entry.setToolTipText(kMarkupName);
     EXPECT_EQ(entry.ToolTipText(), kMarkupName);
+    entry.setStyle(2); // the combo box, made now, takes the tip set before
+    ASSERT_NE(entry.findChild<QComboBox*>(), nullptr);
     EXPECT_EQ(shownText(entry.findChild<QComboBox*>()->toolTip()), kMarkupName);
 }
 
