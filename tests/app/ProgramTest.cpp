@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSet>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
@@ -430,8 +431,13 @@ TEST(Executable, TheStartSoundReachesTheSoundServer)
     PrivateSoundServer server;
     if (!server.running())
         GTEST_SKIP() << "no sound server could be started (pulseaudio and parec are needed)";
-    for (const char* start : {"start.wav", "start.mid"}) {
+    QSet<QString> heard;
+    // A start on a busy machine may miss its sound server's first moments
+    // (the MIDI player is made after the first paint): one more start each.
+    for (const char* start : {"start.wav", "start.wav", "start.mid", "start.mid"}) {
         SCOPED_TRACE(start);
+        if (heard.contains(start))
+            continue;
         QTemporaryDir dir;
         QProcess program;
         ASSERT_TRUE(preparePortable(dir, program));
@@ -476,8 +482,10 @@ TEST(Executable, TheStartSoundReachesTheSoundServer)
         recorder.kill();
         recorder.waitForFinished(5000);
         EXPECT_FALSE(ended) << "the program ended by itself with " << program.exitCode();
-        EXPECT_GE(peak, 100);
+        if (peak >= 100)
+            heard << start;
     }
+    EXPECT_EQ(heard, (QSet<QString>{"start.wav", "start.mid"}));
 }
 
 } // namespace
