@@ -55,6 +55,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <future>
+
 namespace {
 
 
@@ -744,8 +746,6 @@ bool MainWindow::Form_Load()
     setWindowTitle(QStringLiteral("QuorDVD %1.%2").arg(Version::kMajor).arg(Version::kMinor));
     m_session.LoadEinstellungen();
     const QStringList unreadNameLists = m_session.LoadNameLists();
-    SetLanguageAndDesign();
-    SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
 
     // What reading the files has to say comes after page 1, whose own
     // messages would hide it.
@@ -753,7 +753,14 @@ bool MainWindow::Form_Load()
     for (const QString& failure : unreadNameLists)
         pending.append({MessageText::FileUnusable, causeSuffix(failure)});
     m_session.setStatusCallback([&pending](int n, const QString& suffix) { pending.append({n, suffix}); });
-    if (const std::optional<QString> error = LoadCollection())
+    // The collection is read while the hidden window takes its design and
+    // size, which need nothing of it. A shown window may show the title on
+    // a resize: then it is read after them, in this thread.
+    std::future<std::optional<QString>> collection =
+        std::async(isVisible() ? std::launch::deferred : std::launch::async, [this] { return LoadCollection(); });
+    SetLanguageAndDesign();
+    SetAllSizes(m_session.Options().FormWidth(), m_session.Options().FormHeight());
+    if (const std::optional<QString> error = collection.get())
         pending.append({MessageText::ErrorOccurred, causeSuffix(*error)});
     m_session.setStatusCallback([this](int n, const QString& suffix) { StatusMsg(n, suffix); });
 

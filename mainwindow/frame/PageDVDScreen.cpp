@@ -28,6 +28,7 @@
 
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -119,10 +120,7 @@ PageDVDScreen::PageDVDScreen(PageHost& host, ucText* statusLine, QWidget* backgr
     m_skipvor->setText(QStringLiteral(">"));
     m_pos = make<QLabel>(area, "lbPos");
     m_pos->setAlignment(Qt::AlignCenter);
-    m_posJump = make<ucEntry>(area, "ucEntryPosJump");
-    m_btPosJump = make<QPushButton>(area, "btPosJump");
-    m_btPosJump->resize(kPosJumpButtonWidth, m_btPosJump->height());
-    for (QPushButton* b : {m_skipzurueck, m_skipvor, m_btPosJump})
+    for (QPushButton* b : {m_skipzurueck, m_skipvor})
         b->setFont(FontHelper::buttonFont());
     m_pos->setFont(FontHelper::labelFont());
 
@@ -150,8 +148,6 @@ PageDVDScreen::PageDVDScreen(PageHost& host, ucText* statusLine, QWidget* backgr
 
     connect(m_skipvor, &QPushButton::clicked, this, &PageDVDScreen::btSkipvor_Click);
     connect(m_skipzurueck, &QPushButton::clicked, this, &PageDVDScreen::btSkipzurueck_Click);
-    connect(m_btPosJump, &QPushButton::clicked, this, &PageDVDScreen::btPosJump_Click);
-    connect(m_posJump, &ucEntry::returnPressed, this, &PageDVDScreen::btPosJump_Click);
     m_anzeige->installEventFilter(this);
     m_pos->installEventFilter(this);
     m_backgroundImage->installEventFilter(this);
@@ -201,8 +197,12 @@ void PageDVDScreen::HideDVDScreen()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{m_rating, m_anzeige, m_filmname, m_genre, m_landJahr, m_dauer,
                                                       m_preis, m_sonstiges, m_fsk, m_regie, m_skipvor, m_skipzurueck,
-                                                      m_pos, m_posJump, m_btPosJump})
+                                                      m_pos})
         w->hide();
+    if (m_posJump) {
+        m_posJump->hide();
+        m_btPosJump->hide();
+    }
     for (ucText* t : m_schauspieler)
         t->hide();
     for (QLabel* s : m_switches)
@@ -314,7 +314,7 @@ void PageDVDScreen::btSkipzurueck_Click()
 void PageDVDScreen::btPosJump_Click()
 {
     const int count = m_host.session().DVDListe().getListSize();
-    if (m_posJump->IsValueNumericBetween(1, PageLayout::clamp16(count))) {
+    if (positionEntry().IsValueNumericBetween(1, PageLayout::clamp16(count))) {
         m_host.session().selectTitle(Numbers::toInt16(Numbers::intFloor(Numbers::parse(m_posJump->value()))));
         FillDVDScreen();
     } else {
@@ -327,6 +327,7 @@ void PageDVDScreen::btPosJump_Click()
 void PageDVDScreen::showPositionEntry()
 {
     HidePopUps();
+    positionEntry();
     m_posJump->show();
     m_btPosJump->show();
     m_posJump->raise();
@@ -414,15 +415,61 @@ void PageDVDScreen::SetDesignDVDScreen()
 
     m_zusatzinfo->SetDesign(style.MultiWord(StyleText::LongText), 2, 5, design, 125, true, false);
 
-    m_posJump->SetDesign(style.MultiWord(StyleText::GoToPosition), 1, 170, 10, design, false);
-    m_posJump->setMaxCharacters(4);
-
     ColorHelper::setLabelColors(m_pos, o.ColorFont(), o.ColorBG());
     m_pos->setAutoFillBackground(true);
 
     m_statusLine->SetDesign(style.MultiWord(StyleText::Status), 1, 30, design, 56, true, false);
 
+    m_designed = true;
+    if (m_posJump)
+        designPositionEntry();
+}
+
+void PageDVDScreen::designPositionEntry()
+{
+    const clsTranslation& style = m_host.session().StyleTexts();
+    m_posJump->SetDesign(style.MultiWord(StyleText::GoToPosition), 1, 170, 10, m_host.session().Options().GetDesign(),
+                         false);
+    m_posJump->setMaxCharacters(4);
     m_btPosJump->setText(style.MultiWord(StyleText::Go));
+}
+
+ucEntry& PageDVDScreen::positionEntry()
+{
+    if (m_posJump)
+        return *m_posJump;
+    QWidget* area = m_host.clientArea();
+    m_posJump = make<ucEntry>(area, "ucEntryPosJump");
+    m_btPosJump = make<QPushButton>(area, "btPosJump");
+    m_btPosJump->resize(kPosJumpButtonWidth, m_btPosJump->height());
+    m_btPosJump->setFont(FontHelper::buttonFont());
+    // Where they would lie had they been made with the rest: under the side
+    // switches, and next after the skip buttons when tabbing.
+    m_posJump->stackUnder(m_switches[0]);
+    m_btPosJump->stackUnder(m_switches[0]);
+    if (auto* box = m_posJump->findChild<QLineEdit*>(QStringLiteral("text"))) {
+        QWidget::setTabOrder(m_skipvor, box);
+        QWidget::setTabOrder(box, m_btPosJump);
+    }
+    connect(m_btPosJump, &QPushButton::clicked, this, &PageDVDScreen::btPosJump_Click);
+    connect(m_posJump, &ucEntry::returnPressed, this, &PageDVDScreen::btPosJump_Click);
+    if (m_designed)
+        designPositionEntry();
+    if (m_layoutWidth)
+        placePositionEntry(*m_layoutWidth);
+    return *m_posJump;
+}
+
+void PageDVDScreen::placePositionEntry(int W)
+{
+    PageLayout l(m_host.FormFunctions(), W);
+    l.setWidth(m_posJump, 250);
+    l.setLeft(m_posJump, l.left(m_posJump->width() + m_btPosJump->width()));
+    l.setLeft(m_btPosJump, m_posJump->x() + m_posJump->width());
+    for (QWidget* w : {static_cast<QWidget*>(m_posJump), static_cast<QWidget*>(m_btPosJump)}) {
+        l.setHeight(w, m_pos->height());
+        l.setTop(w, m_pos->y());
+    }
 }
 
 void PageDVDScreen::SetSizes(int W, int)
@@ -442,7 +489,6 @@ void PageDVDScreen::SetSizes(int W, int)
     l.setWidth(m_skipvor, 30);
     l.setWidth(m_skipzurueck, 30);
     l.setWidth(m_pos, W - 20 - m_skipvor->width() - m_skipzurueck->width());
-    l.setWidth(m_posJump, 250);
 
     // Lefts.
     const int left = l.left(m_genre->width());
@@ -458,12 +504,10 @@ void PageDVDScreen::SetSizes(int W, int)
     l.setLeft(m_skipzurueck, rowLeft);
     l.setLeft(m_pos, rowLeft + m_skipzurueck->width());
     l.setLeft(m_skipvor, rowLeft + m_skipzurueck->width() + m_pos->width());
-    l.setLeft(m_posJump, l.left(m_posJump->width() + m_btPosJump->width()));
-    l.setLeft(m_btPosJump, m_posJump->x() + m_posJump->width());
 
     // Heights.
     l.setHeight(m_pos, 25);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_posJump, m_btPosJump, m_skipvor, m_skipzurueck})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_skipvor, m_skipzurueck})
         l.setHeight(w, m_pos->height());
 
     // Tops: stars and title share the first row, then the field rows.
@@ -481,11 +525,14 @@ void PageDVDScreen::SetSizes(int W, int)
     // The position row stands on the status line; the cover fills the room above it.
     const int statusTop = m_statusLine->y();
     l.setTop(m_pos, statusTop - m_pos->height());
-    for (QWidget* w : std::initializer_list<QWidget*>{m_posJump, m_btPosJump, m_skipzurueck, m_skipvor})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_skipzurueck, m_skipvor})
         l.setTop(w, m_pos->y());
     l.setHeight(m_anzeige, statusTop - m_anzeige->y() - m_skipzurueck->height() - 15);
     for (QLabel* s : m_switches)
         l.setTop(s, m_anzeige->y() + m_anzeige->height() - m_switches[0]->height());
+    m_layoutWidth = W;
+    if (m_posJump)
+        placePositionEntry(W);
 }
 
 

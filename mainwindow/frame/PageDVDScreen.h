@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class PageHost;
 class QLabel;
@@ -103,6 +104,11 @@ private:
     // outer corner, raised by `rise` pixels.
     QPoint popUpPlace(const QPoint& globalPos, int rise) const;
     void showPositionEntry();
+    // The position entry and its button, made when first shown: they take
+    // the design and the place they would have had from the start.
+    ucEntry& positionEntry();
+    void designPositionEntry();
+    void placePositionEntry(int W);
     // The portrait of the person a field names, at the cover's corner.
     void portraitOf(const ucText* field);
     // Lays an overlay exactly over the cover, which it hides with the side switches.
@@ -126,8 +132,10 @@ private:
     QPushButton* m_skipvor;
     QPushButton* m_skipzurueck;
     QLabel* m_pos;
-    ucEntry* m_posJump;
-    QPushButton* m_btPosJump;
+    ucEntry* m_posJump = nullptr;
+    QPushButton* m_btPosJump = nullptr;
+    bool m_designed = false;
+    std::optional<int> m_layoutWidth;
     QLabel* m_switches[4]; // sw_zoom, sw_zusatz, sw_trailer, sw_regal
     ucText* m_zusatzinfo;
     ucZoom* m_zoom;

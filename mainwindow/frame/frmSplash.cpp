@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <future>
+
 namespace {
 
 constexpr int kSqueezedWidth = 86;
@@ -89,12 +91,16 @@ bool frmSplash::Form_Load()
     m_frameCount = 0;
     m_picY = 30;
     m_restY = 30;
-    // A missing or unreadable picture leaves the box empty.
-    m_picture1->setPicture(QImageReader(ProgramFiles::splashPicture()).read());
+    // Read while the main window starts, which does not need it. A missing or
+    // unreadable picture leaves the box empty.
+    std::future<QImage> picture =
+        std::async(std::launch::async, [] { return QImageReader(ProgramFiles::splashPicture()).read(); });
     m_label2->setText(
         QStringLiteral("Version %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
 
-    if (!m_main.Form_Load())
+    const bool started = m_main.Form_Load();
+    m_picture1->setPicture(picture.get());
+    if (!started)
         return false;
     m_main.show();
 

@@ -2,6 +2,7 @@
 
 #include "controls/ColorHelper.h"
 #include "controls/ucEntry.h"
+#include "controls/ucPopUpMenu.h"
 #include "controls/ucRating.h"
 #include "controls/ucText.h"
 #include "controls/ucTitle.h"
@@ -214,8 +215,12 @@ TEST_F(FrameTest, LanguageAndDesignReachCaptionsColoursAndMenus)
     EXPECT_EQ(child<ucRating>(*window, "ucRating")->StarColor(), 0x0000FFFF);
     EXPECT_EQ(child<ucRating>(*window, "ucRating")->MarginY(), 3);
     EXPECT_EQ(child<ucTitle>(*window, "ucFilmname")->backColor(), 0x00FF0000);
+    // The position entry, made when first opened, takes the design it missed.
+    EXPECT_EQ(window->findChild<ucEntry*>(QStringLiteral("ucEntryPosJump")), nullptr);
+    emit child<ucPopUpMenu>(*window, "ucSkipBarPopUp")->element1Clicked();
     EXPECT_EQ(child<ucEntry>(*window, "ucEntryPosJump")->MaxCharacters(), 4);
     EXPECT_EQ(child<ucEntry>(*window, "ucEntryPosJump")->Caption(), QStringLiteral("Stil 78"));
+    EXPECT_EQ(child<ucEntry>(*window, "ucEntryPosJump")->EntryFontColor(), 0x0000FF00);
     EXPECT_EQ(child<QPushButton>(*window, "btPosJump")->text(), QStringLiteral("Stil 80"));
     EXPECT_EQ(child<QLabel>(*window, "lbPos")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(window->Statusleiste()->Caption(), QStringLiteral("Stil 79"));
@@ -235,6 +240,8 @@ TEST_F(FrameTest, LanguageAndDesignReachCaptionsColoursAndMenus)
     EXPECT_EQ(child<ucText>(*window, "ucTextSonstiges")->Caption(), QStringLiteral("Misc"));
     EXPECT_EQ(window->menuAction(QStringLiteral("zurueck"))->text(), QStringLiteral("| Style 83"));
     EXPECT_EQ(window->RegalCaption(), QStringLiteral("Style 2"));
+    EXPECT_EQ(child<ucEntry>(*window, "ucEntryPosJump")->Caption(), QStringLiteral("Style 78"));
+    EXPECT_EQ(child<QPushButton>(*window, "btPosJump")->text(), QStringLiteral("Style 80"));
 }
 
 TEST_F(FrameTest, ABackgroundThatCannotBeShownKeepsTheOldOneWithMessage27)
@@ -286,12 +293,22 @@ TEST_F(FrameTest, TitleViewGeometryAt800By600)
     const QRect cover = geometryOf(*window, "ImAnzeige");
     EXPECT_EQ(cover.top() + cover.height(), 525 - 25 - 15);
     EXPECT_EQ(geometryOf(*window, "sw_zoom").bottom(), cover.bottom());
-    // The jump entry and its button are centred as a pair.
-    const QRect jump = geometryOf(*window, "ucEntryPosJump");
-    const QRect jumpButton = geometryOf(*window, "btPosJump");
-    EXPECT_EQ(jump.width(), 250);
-    EXPECT_EQ(jumpButton.left(), jump.left() + 250);
-    EXPECT_EQ(jump.left(), (800 - (250 + jumpButton.width())) / 2);
+    // The jump entry and its button, made after the layout, are centred as a
+    // pair on the position row, and follow a later layout.
+    emit child<ucPopUpMenu>(*window, "ucSkipBarPopUp")->element1Clicked();
+    for (const int width : {800, 700}) {
+        window->SetAllSizes(width, 600);
+        const QRect jump = geometryOf(*window, "ucEntryPosJump");
+        const QRect jumpButton = geometryOf(*window, "btPosJump");
+        EXPECT_EQ(jump.width(), 250);
+        EXPECT_EQ(jumpButton.left(), jump.left() + 250);
+        EXPECT_EQ(jump.left(), (width - (250 + jumpButton.width())) / 2);
+        EXPECT_EQ(jump.top(), 500);
+        EXPECT_EQ(jumpButton.top(), 500);
+        EXPECT_EQ(jump.height(), 25);
+        EXPECT_EQ(jumpButton.height(), 25);
+    }
+    window->SetAllSizes(800, 600);
 
     // Help and about rows, on pages made after the layout.
     window->ShowPage(19);

@@ -145,6 +145,29 @@ TEST_F(StartupTest, AConvertedListIsReportedAfterPageOneWhoseCoverIsMissing)
     EXPECT_EQ(status(), QStringLiteral("Meldung 37"));
 }
 
+// The list is read beside the design and layout of a hidden window; a window
+// already shown reads it after them, and either way its messages follow the
+// name lists' after page 1.
+TEST_F(StartupTest, TheListIsReadAndReportedAlikeForAHiddenAndAShownWindow)
+{
+    writeSettings(QStringLiteral("lists/l.adl"));
+    folder.write(QStringLiteral("director.txt/in-the-way"), "x"); // a folder where the list belongs
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "shown" : "hidden");
+        folder.writeLines(QStringLiteral("lists/l.adl"), {" 1 ", "Zorro", " 4 ", "Drama", "USA 1999", " 16 ", " 120 ",
+                                                          " 1500 ", "", "A", "", "", "", "", "Reg", "", ""});
+        if (shown)
+            window->Form_Load();
+        else
+            start();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(filmname(), QStringLiteral("Zorro"));
+        EXPECT_EQ(position(), QStringLiteral("1 / 1"));
+        EXPECT_EQ(status(), QStringLiteral("Meldung 37")); // the conversion, after the name list
+        EXPECT_EQ(window->session().DirectorList().getListSize(), 0);
+    }
+}
+
 TEST_F(StartupTest, ANameListThatCannotBeReadIsReportedAndTheProgramStarts)
 {
     writeSettings(QStringLiteral("lists/l.adl"));

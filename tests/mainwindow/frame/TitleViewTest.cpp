@@ -150,10 +150,10 @@ TEST_F(StartupTest, PositionJumpTakesANumberFromOneToTheCount)
     writeSettings(QStringLiteral("lists/l.adl"));
     writeList({{"A"}, {"B"}, {"C"}, {"D"}, {"E"}, {"F"}, {"G"}, {"H"}, {"I"}, {"J"}});
     start();
+    QTest::mouseClick(child("lbPos"), Qt::LeftButton);
     auto* entry = child<ucEntry>("ucEntryPosJump");
     auto* go = child<QPushButton>("btPosJump");
     EXPECT_EQ(entry->MaxCharacters(), 4);
-    QTest::mouseClick(child("lbPos"), Qt::LeftButton);
     EXPECT_TRUE(entry->isVisible());
     EXPECT_TRUE(go->isVisible());
 
@@ -184,6 +184,15 @@ TEST_F(StartupTest, ThePositionFieldTakesTheKeysAndEnterJumps)
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(entry->isAncestorOf(focused));
+    // Made when first opened, it still stands between the skip button and
+    // its own button when tabbing.
+    QTest::keyClick(focused, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child("btPosJump"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+    QTest::keyClick(focused, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), child("btSkipvor"));
+    focused->setFocus();
     QTest::keyClicks(focused, QStringLiteral("3"));
     QTest::keyClick(focused, Qt::Key_Return);
     EXPECT_EQ(window->session().AktuelleDVDNr(), 3);
@@ -271,7 +280,8 @@ TEST_F(StartupTest, AnEmptyListOpensNoPositionEntryOrPopUp)
     start();
     QTest::mouseClick(child("lbPos"), Qt::LeftButton);
     QTest::mouseClick(child("lbPos"), Qt::RightButton);
-    EXPECT_FALSE(child("ucEntryPosJump")->isVisible());
+    const auto* entry = window->findChild<QWidget*>(QStringLiteral("ucEntryPosJump"));
+    EXPECT_FALSE(entry && entry->isVisible());
     EXPECT_FALSE(child("ucSkipBarPopUp")->isVisible());
     EXPECT_FALSE(window->menuAction(QStringLiteral("aktuelledvd"))->isEnabled());
 }
