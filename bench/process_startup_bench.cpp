@@ -184,28 +184,29 @@ void BM_ProcessStartToFirstPaintedTitleThenThreeSeconds(benchmark::State& state)
 BENCHMARK(BM_ProcessStartToFirstPaintedTitleThenThreeSeconds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A folder with 9999 titles in place of the shipped list.
-PortableFolder* bigFolder(bool sound)
-{
-    auto* f = new PortableFolder(sound);
-    runProgram(*f, 0); // copies the shipped files
-    std::mt19937 rng(7);
-    clsDatentraegerList list;
-    for (int i = 0; i < 9999; ++i)
-        list.AddDVD(benchTitle(rng, i, QStringLiteral("cover")));
-    list.Save(f->dir.filePath(QStringLiteral("lists/demo.adl")));
-    return f;
-}
+// Made once a run and removed at its end (each holds a copy of the program).
+struct BigFolder : PortableFolder {
+    explicit BigFolder(bool sound) : PortableFolder(sound)
+    {
+        runProgram(*this, 0); // copies the shipped files
+        std::mt19937 rng(7);
+        clsDatentraegerList list;
+        for (int i = 0; i < 9999; ++i)
+            list.AddDVD(benchTitle(rng, i, QStringLiteral("cover")));
+        list.Save(dir.filePath(QStringLiteral("lists/demo.adl")));
+    }
+};
 
 PortableFolder& bigFolderSoundOn()
 {
-    static PortableFolder* f = bigFolder(true);
-    return *f;
+    static BigFolder f(true);
+    return f;
 }
 
 PortableFolder& bigFolderSoundOff()
 {
-    static PortableFolder* f = bigFolder(false);
-    return *f;
+    static BigFolder f(false);
+    return f;
 }
 
 double ratio(double a, double b) { return b > 0 ? a / b : 0; }
