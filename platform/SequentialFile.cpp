@@ -25,6 +25,9 @@
 
 namespace {
 
+constexpr char kBom[] = "\xEF\xBB\xBF";
+constexpr qsizetype kReadSlack = 16;
+
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -83,6 +86,8 @@ QByteArray readWholeFile(const QString& path)
     // A file that grew since fstat is read on to its end.
     const auto size = static_cast<qsizetype>(st.st_size);
     QByteArray bytes;
+    // Room past the end, so that a line's bytes can be widened 16 at a time.
+    bytes.reserve(size + 1 + kReadSlack);
     bytes.resize(size + 1);
     qsizetype filled = 0;
     for (;;) {
@@ -108,7 +113,6 @@ QByteArray readWholeFile(const QString& path)
 bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool isLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
 
-constexpr char kBom[] = "\xEF\xBB\xBF";
 
 // Where the line that begins at pos ends. Most characters of a line are far
 // above the two line ends.
@@ -147,12 +151,14 @@ ByteMasks masksOf(const unsigned char* block)
     return m;
 }
 
+// Whole blocks of 16 where SSE2 is at hand: the caller leaves room for them
+// on both sides.
 void widenAscii(const char* bytes, qsizetype size, char16_t* out)
 {
     qsizetype i = 0;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= size; i += 16) {
+    for (; i < size; i += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
@@ -197,6 +203,8 @@ void SequentialFile::open(const QString& path, Mode mode)
         for (int bom = 0; bom < 2 && QByteArrayView(bytes).sliced(start).startsWith(kBom); ++bom)
             start += 3;
         if (QByteArrayView(bytes).sliced(start).isValidUtf8()) {
+            if (bytes.capacity() - bytes.size() < kReadSlack) // a file that grew while it was read
+                bytes.reserve(bytes.size() + kReadSlack);
             m_bytes = std::move(bytes);
             m_utf8 = true;
             m_pos = start;
@@ -286,9 +294,10 @@ QStringView SequentialFile::viewOf(Span span)
         return QStringView(m_text.constData() + span.start, span.size);
     if (span.size == 0)
         return QStringView(u"", 0);
-    // A line has at most as many characters as bytes.
-    if (m_line.size() < static_cast<size_t>(span.size))
-        m_line.resize(static_cast<size_t>(span.size));
+    // A line has at most as many characters as bytes; widened in blocks of 16.
+    const auto room = static_cast<size_t>((span.size + 15) & ~qsizetype(15));
+    if (m_line.size() < room)
+        m_line.resize(room);
     char16_t* const out = m_line.data();
     if (m_lineAscii) {
         widenAscii(m_bytes.constData() + span.start, span.size, out);
@@ -301,6 +310,24 @@ QStringView SequentialFile::viewOf(Span span)
     return QStringView(out, end - reinterpret_cast<const QChar*>(out));
 }
 
+// The line ends are looked up in 64 bytes at a time rather than byte by
+// byte, and whether the line is plain ASCII comes with them.
+inline qsizetype SequentialFile::byteLineEnd(qsizetype pos)
+{
+    // Most lines end in the block where they begin.
+    const qsizetype block = pos & ~qsizetype(63);
+    if (block == m_block) {
+        const std::uint64_t from = ~std::uint64_t(0) << (pos - block);
+        const std::uint64_t ends = m_blockLineEnds & from;
+        if (ends != 0) {
+            const int at = std::countr_zero(ends);
+            m_lineAscii = (m_blockHigh & from & ~(~std::uint64_t(0) << at)) == 0;
+            return block + at;
+        }
+    }
+    return byteLineEndAcrossBlocks(pos);
+}
+
 SequentialFile::Span SequentialFile::nextLine()
 {
     if (m_mode != Mode::Input) [[unlikely]]
@@ -308,32 +335,37 @@ SequentialFile::Span SequentialFile::nextLine()
     m_lastLine = m_lineEndsPassed + 1;
     const qsizetype start = m_pos;
     qsizetype end = 0;
-    qsizetype next = 0;
-    // The line and its end in one go, with the text's units at hand: a list is
-    // 15 lines a title.
-    const auto find = [&](const auto* units, qsizetype size, auto&& endFrom) {
+    qsizetype size = 0;
+    // A list is 15 lines a title: the units are taken at hand.
+    if (m_utf8) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+        size = m_bytes.size();
         if (start >= size)
             throw RuntimeError(ErrorKind::EndOfFile, m_path);
-        end = endFrom();
-        next = end;
+        end = byteLineEnd(start);
         if (end < size) {
-            next += units[end] == u'\r' && end + 1 < size && units[end + 1] == u'\n' ? 2 : 1;
+            m_pos = end + (bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n' ? 2 : 1);
             ++m_lineEndsPassed;
+        } else {
+            m_pos = end;
         }
-    };
-    if (m_utf8) {
-        find(reinterpret_cast<const unsigned char*>(m_bytes.constData()), m_bytes.size(), [&] { return byteLineEnd(start); });
-    } else {
-        const auto* text = reinterpret_cast<const char16_t*>(m_text.utf16());
-        find(text, m_text.size(), [&] { return lineEndOf(text, start, m_text.size()); });
+        return {start, end - start};
     }
-    m_pos = next;
+    const auto* text = reinterpret_cast<const char16_t*>(m_text.utf16());
+    size = m_text.size();
+    if (start >= size)
+        throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    end = lineEndOf(text, start, size);
+    if (end < size) {
+        m_pos = end + (text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n' ? 2 : 1);
+        ++m_lineEndsPassed;
+    } else {
+        m_pos = end;
+    }
     return {start, end - start};
 }
 
-// The line ends are looked up in 64 bytes at a time rather than byte by
-// byte, and whether the line is plain ASCII comes with them.
-qsizetype SequentialFile::byteLineEnd(qsizetype pos)
+qsizetype SequentialFile::byteLineEndAcrossBlocks(qsizetype pos)
 {
     const qsizetype size = m_bytes.size();
     std::uint64_t high = 0;

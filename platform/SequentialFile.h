@@ -84,6 +84,7 @@ private:
     Span nextLine();
     Span nextItem();
     qsizetype byteLineEnd(qsizetype pos);
+    qsizetype byteLineEndAcrossBlocks(qsizetype pos);
     qsizetype inputSize() const { return m_utf8 ? m_bytes.size() : m_text.size(); }
     char16_t unitAt(qsizetype i) const
     {
