@@ -35,15 +35,24 @@ QString oneLine(const QString& value)
 // Actors share one line, separated by "#".
 QString actorField(const QString& value) { return oneLine(value).replace(u'#', u' '); }
 
+// The text of an empty line: empty, not null, as a line's text always is.
+const QString& emptyText()
+{
+    static const QString empty = QStringView(u"", 0).toString();
+    return empty;
+}
+
 // A cover or trailer path of a list line, full as the list keeps it; made
 // as one new text, since a list of 9999 titles has two of them a title.
 // root is the program folder.
 QString completedPath(QStringView line, const QString& root)
 {
+    if (line.isEmpty())
+        return emptyText();
     // A list brought from Windows, with "\", takes the general way.
-    if (line.contains(u'\\'))
+    if (std::find(line.begin(), line.end(), u'\\') != line.end())
         return Paths::resolve(line.toString());
-    if (line.isEmpty() || Paths::isFull(QString::fromRawData(line.data(), line.size())))
+    if (Paths::isFull(QString::fromRawData(line.data(), line.size())))
         return line.toString();
     QString path(root.size() + 1 + line.size(), Qt::Uninitialized);
     QChar* out = path.data();
@@ -63,7 +72,7 @@ public:
     QString get(QStringView text)
     {
         if (text.isEmpty())
-            return text.toString();
+            return emptyText();
         QString& held = m_texts[placeOf(text)];
         if (held.size() != text.size() ||
             std::memcmp(held.constData(), text.data(), static_cast<size_t>(text.size()) * sizeof(QChar)) != 0)

@@ -151,6 +151,14 @@ ByteMasks masksOf(const unsigned char* block)
     return m;
 }
 
+// A line of bytes found valid: a BOM at its start is a character of the
+// text, as it is anywhere but at the start of the file.
+QStringDecoder lineDecoder()
+{
+    return QStringDecoder(QStringConverter::Utf8,
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+}
+
 // Whole blocks of 16 where SSE2 is at hand: the caller leaves room for them
 // on both sides.
 void widenAscii(const char* bytes, qsizetype size, char16_t* out)
@@ -284,7 +292,7 @@ QString SequentialFile::textOf(Span span) const
     if (span.size == 0)
         return QStringView(u"", 0).toString();
     if (!m_lineAscii)
-        return QString::fromUtf8(m_bytes.constData() + span.start, span.size);
+        return lineDecoder().decode(QByteArrayView(m_bytes).sliced(span.start, span.size));
     return QString::fromLatin1(m_bytes.constData() + span.start, span.size);
 }
 
@@ -304,9 +312,8 @@ QStringView SequentialFile::viewOf(Span span)
         return QStringView(out, span.size);
     }
     // The bytes were found valid at the opening, so the line decodes without loss.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QChar* const end =
-        utf8.appendToBuffer(reinterpret_cast<QChar*>(out), QByteArrayView(m_bytes).sliced(span.start, span.size));
+        lineDecoder().appendToBuffer(reinterpret_cast<QChar*>(out), QByteArrayView(m_bytes).sliced(span.start, span.size));
     return QStringView(out, end - reinterpret_cast<const QChar*>(out));
 }
 
