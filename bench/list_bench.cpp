@@ -23,6 +23,8 @@ constexpr int kTitles = 9999;
 struct Fixture {
     QTemporaryDir dir;
     QString listPath;
+    // The same collection with texts that all differ from title to title.
+    QString distinctPath;
     QString oldLayoutBytesPath;
     QByteArray oldLayout;
     std::vector<clsDatentraeger> shuffled;
@@ -40,6 +42,20 @@ struct Fixture {
             list.AddDVD(d);
         listPath = dir.path() + QStringLiteral("/lists/bench.adl");
         list.Save(listPath);
+        for (int i = 1; i <= kTitles; ++i) {
+            const QString n = QString::number(i);
+            list.setDVDString(i, QStringLiteral("Format ") + n, clsDatentraegerList::FieldFormat);
+            list.setDVDString(i, QStringLiteral("Genre ") + n, clsDatentraegerList::FieldGenre);
+            list.setDVDString(i, QStringLiteral("Land ") + n, clsDatentraegerList::FieldLandJahr);
+            list.setDVDString(i, QStringLiteral("Note ") + n, clsDatentraegerList::FieldSonstiges);
+            list.setDVDString(i, QStringLiteral("Actor One ") + n, clsDatentraegerList::FieldSchauspieler1);
+            list.setDVDString(i, QStringLiteral("Actor Two ") + n, clsDatentraegerList::FieldSchauspieler2);
+            list.setDVDString(i, QStringLiteral("Actor Three ") + n, clsDatentraegerList::FieldSchauspieler3);
+            list.setDVDString(i, QStringLiteral("Director ") + n, clsDatentraegerList::FieldRegie);
+            list.setDVDString(i, QStringLiteral("trailer/") + n + QStringLiteral(".mp4"), clsDatentraegerList::FieldTrailerpfad);
+        }
+        distinctPath = dir.path() + QStringLiteral("/lists/distinct.adl");
+        list.Save(distinctPath);
 
         oldLayout = QByteArray::number(kTitles) + "\r\n";
         for (const auto& d : shuffled) {
@@ -117,21 +133,20 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 // the machine's load of the moment falls on both: the counter "ratio" is
 // Load's time over the floor's, the median of the turns' ratios (goal: at
 // most 1.5).
-void BM_LoadOverFloor(benchmark::State& state)
+void loadOverFloor(benchmark::State& state, const QString& path)
 {
     using Clock = std::chrono::steady_clock;
-    Fixture& f = fixture();
     clsDatentraegerList list;
-    list.Load(f.listPath);
-    benchmark::DoNotOptimize(readDecodeAndFindLineEnds(f.listPath));
+    list.Load(path);
+    benchmark::DoNotOptimize(readDecodeAndFindLineEnds(path));
     double loadSeconds = 0, floorSeconds = 0;
     std::vector<double> ratios;
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        list.Load(f.listPath);
+        list.Load(path);
         benchmark::DoNotOptimize(list.getListSize());
         const auto t1 = Clock::now();
-        benchmark::DoNotOptimize(readDecodeAndFindLineEnds(f.listPath));
+        benchmark::DoNotOptimize(readDecodeAndFindLineEnds(path));
         const auto t2 = Clock::now();
         const double load = std::chrono::duration<double>(t1 - t0).count();
         const double floor = std::chrono::duration<double>(t2 - t1).count();
@@ -147,7 +162,13 @@ void BM_LoadOverFloor(benchmark::State& state)
     state.counters["ratio"] = ratios[ratios.size() / 2];
     state.counters["goal"] = 1.5;
 }
+
+void BM_LoadOverFloor(benchmark::State& state) { loadOverFloor(state, fixture().listPath); }
 BENCHMARK(BM_LoadOverFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same over a collection whose texts all differ, where none is shared.
+void BM_LoadOverFloorDistinct(benchmark::State& state) { loadOverFloor(state, fixture().distinctPath); }
+BENCHMARK(BM_LoadOverFloorDistinct)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_Save(benchmark::State& state)
 {

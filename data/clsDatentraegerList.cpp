@@ -11,9 +11,10 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <QRegularExpression>
-#include <QStringTokenizer>
 
 #include <sys/stat.h>
 
@@ -34,20 +35,77 @@ QString oneLine(const QString& value)
 // Actors share one line, separated by "#".
 QString actorField(const QString& value) { return oneLine(value).replace(u'#', u' '); }
 
+// The text of an empty line: empty, not null, as a line's text always is.
+const QString& emptyText()
+{
+    static const QString empty = QStringView(u"", 0).toString();
+    return empty;
+}
+
 // A cover or trailer path of a list line, full as the list keeps it; made
 // as one new text, since a list of 9999 titles has two of them a title.
-QString completedPath(QStringView line)
+// root is the program folder.
+QString completedPath(QStringView line, const QString& root)
 {
+    if (line.isEmpty())
+        return emptyText();
     // A list brought from Windows, with "\", takes the general way.
-    if (line.contains(u'\\'))
+    if (std::find(line.begin(), line.end(), u'\\') != line.end())
         return Paths::resolve(line.toString());
-    if (line.isEmpty() || Paths::isFull(QString::fromRawData(line.data(), line.size())))
+    if (Paths::isFull(QString::fromRawData(line.data(), line.size())))
         return line.toString();
-    const QString root = ProgramFolder::path();
-    QString path;
-    path.reserve(root.size() + 1 + line.size());
-    return path.append(root).append(u'/').append(line);
+    QString path(root.size() + 1 + line.size(), Qt::Uninitialized);
+    QChar* out = path.data();
+    out = std::copy(root.cbegin(), root.cend(), out);
+    *out++ = u'/';
+    std::copy(line.cbegin(), line.cend(), out);
+    return path;
 }
+
+// The texts of a list that recur from title to title (formats, genres,
+// countries and years, actors, directors) are few in a real collection: each
+// is made once and the titles share it, so that a load makes a fraction of
+// the texts. A text that hashes to the place of another takes it over, so a
+// collection of texts that all differ costs a hash and a comparison more.
+class RecurringTexts {
+public:
+    QString get(QStringView text)
+    {
+        if (text.isEmpty())
+            return emptyText();
+        QString& held = m_texts[placeOf(text)];
+        if (held.size() != text.size() ||
+            std::memcmp(held.constData(), text.data(), static_cast<size_t>(text.size()) * sizeof(QChar)) != 0)
+            held = text.toString();
+        return held;
+    }
+
+private:
+    static constexpr int kPlaceBits = 10;
+
+    // The length and the characters at the start, the middle and the end:
+    // texts that differ elsewhere only share a place, and take turns in it.
+    static size_t placeOf(QStringView text)
+    {
+        constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
+        const char16_t* const units = text.utf16();
+        const qsizetype n = text.size();
+        std::uint64_t hash = static_cast<std::uint64_t>(n) * kMix;
+        if (n >= 4) {
+            for (const qsizetype at : {qsizetype(0), n / 2 - 2, n - 4}) {
+                std::uint64_t word;
+                std::memcpy(&word, units + at, sizeof word);
+                hash = (hash ^ word) * kMix;
+            }
+        } else {
+            for (qsizetype i = 0; i < n; ++i)
+                hash = (hash ^ units[i]) * kMix;
+        }
+        return static_cast<size_t>(hash >> (64 - kPlaceBits));
+    }
+
+    QString m_texts[size_t(1) << kPlaceBits];
+};
 
 } // namespace
 
@@ -431,36 +489,41 @@ void clsDatentraegerList::readTitles(SequentialFile& file, const QString& head)
         throw RuntimeError(ErrorKind::Capacity, QStringLiteral("%1 titles, a list holds 0 to %2").arg(n).arg(kMaxTitles));
     // The table grows once, not at each power of two on the way.
     m_slots.reserve(static_cast<size_t>(n) + 1);
+    const QString root = ProgramFolder::path();
+    // On the heap: a table of a thousand texts is too big for the stack of every thread.
+    const auto recurring = std::make_unique<RecurringTexts>();
 
     for (int i = 1; i <= n; ++i) {
         clsDatentraeger d;
-        file.readLineView(); // the NEWDVD separator
+        file.skipLine(); // the NEWDVD separator
         d.SetFilmname(file.readLine());
-        d.SetFormat(file.readLine());
+        d.SetFormat(recurring->get(file.readLineView()));
         d.SetBewertung(Numbers::toByte(file.readNumber()));
-        d.SetGenre(file.readLine());
-        d.SetLandJahr(file.readLine());
+        d.SetGenre(recurring->get(file.readLineView()));
+        d.SetLandJahr(recurring->get(file.readLineView()));
         d.SetFsk(Numbers::toByte(file.readNumber()));
         d.SetLaenge(Numbers::toInt16(file.readNumber()));
         d.SetKaufpreis(Numbers::toInt16(file.readNumber()));
-        d.SetSonstiges(file.readLine());
+        d.SetSonstiges(recurring->get(file.readLineView()));
         // The five actors between "#", in one pass; missing ones are empty.
         const QStringView actors = file.readLineView();
         QString parts[5];
-        int k = 0;
-        for (const QStringView part : QStringTokenizer(actors, u'#')) {
-            if (k == 5)
-                break;
-            parts[k++] = part.toString();
+        qsizetype from = 0;
+        for (int k = 0; k < 5 && from <= actors.size(); ++k) {
+            qsizetype to = from;
+            while (to < actors.size() && actors[to] != u'#')
+                ++to;
+            parts[k] = recurring->get(actors.sliced(from, to - from));
+            from = to + 1;
         }
         d.SetSchauspieler1(std::move(parts[0]));
         d.SetSchauspieler2(std::move(parts[1]));
         d.SetSchauspieler3(std::move(parts[2]));
         d.SetSchauspieler4(std::move(parts[3]));
         d.SetSchauspieler5(std::move(parts[4]));
-        d.SetRegie(file.readLine());
-        d.SetBildpfad(completedPath(file.readLineView()));
-        d.SetTrailerpfad(completedPath(file.readLineView()));
+        d.SetRegie(recurring->get(file.readLineView()));
+        d.SetBildpfad(completedPath(file.readLineView(), root));
+        d.SetTrailerpfad(completedPath(file.readLineView(), root));
         AddDVD(std::move(d));
     }
 }

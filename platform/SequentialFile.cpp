@@ -10,7 +10,12 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cerrno>
+#include <cstdint>
 #include <charconv>
 #include <cstring>
 #include <utility>
@@ -19,6 +24,9 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+constexpr qsizetype kReadSlack = 16;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
@@ -78,6 +86,8 @@ QByteArray readWholeFile(const QString& path)
     // A file that grew since fstat is read on to its end.
     const auto size = static_cast<qsizetype>(st.st_size);
     QByteArray bytes;
+    // Room past the end, so that a line's bytes can be widened 16 at a time.
+    bytes.reserve(size + 1 + kReadSlack);
     bytes.resize(size + 1);
     qsizetype filled = 0;
     for (;;) {
@@ -100,8 +110,71 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+
+// Where the line that begins at pos ends. Most characters of a line are far
+// above the two line ends.
+qsizetype lineEndOf(const char16_t* text, qsizetype pos, qsizetype size)
+{
+    while (pos < size && (text[pos] > u'\r' || !isLineEnd(text[pos])))
+        ++pos;
+    return pos;
+}
+
+// The 64 bytes at block as two masks, bit i for byte i: the line-end
+// characters (CR or LF), and the bytes above ASCII.
+struct ByteMasks {
+    std::uint64_t lineEnds = 0;
+    std::uint64_t high = 0;
+};
+
+ByteMasks masksOf(const unsigned char* block)
+{
+    ByteMasks m;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (int i = 0; i < 64; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + i));
+        const auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+        m.lineEnds |= std::uint64_t(ends) << i;
+        m.high |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(v))) << i;
+    }
+#else
+    for (int i = 0; i < 64; ++i) {
+        m.lineEnds |= std::uint64_t(isLineEnd(block[i])) << i;
+        m.high |= std::uint64_t(block[i] >> 7) << i;
+    }
+#endif
+    return m;
+}
+
+// A line of bytes found valid: a BOM at its start is a character of the
+// text, as it is anywhere but at the start of the file.
+QStringDecoder lineDecoder()
+{
+    return QStringDecoder(QStringConverter::Utf8,
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+}
+
+// Whole blocks of 16 where SSE2 is at hand: the caller leaves room for them
+// on both sides.
+void widenAscii(const char* bytes, qsizetype size, char16_t* out)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i < size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (; i < size; ++i)
+        out[i] = static_cast<unsigned char>(bytes[i]);
+}
 
 } // namespace
 
@@ -118,6 +191,9 @@ void SequentialFile::open(const QString& path, Mode mode)
     m_rewrite.reset();
     m_unwritten.clear();
     m_mode.reset();
+    m_utf8 = false;
+    m_block = -1;
+    m_bytes.clear();
     m_text.clear();
     m_pos = 0;
     m_lineEndsPassed = 0;
@@ -128,7 +204,21 @@ void SequentialFile::open(const QString& path, Mode mode)
     case Mode::Input: {
         if (m_path.isEmpty())
             throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("no file was named"));
-        m_text = decode(readWholeFile(m_path));
+        QByteArray bytes = readWholeFile(m_path);
+        // As decode() takes it: a first BOM is dropped, and the decoder
+        // drops one more at the start of the rest.
+        qsizetype start = 0;
+        for (int bom = 0; bom < 2 && QByteArrayView(bytes).sliced(start).startsWith(kBom); ++bom)
+            start += 3;
+        if (QByteArrayView(bytes).sliced(start).isValidUtf8()) {
+            if (bytes.capacity() - bytes.size() < kReadSlack) // a file that grew while it was read
+                bytes.reserve(bytes.size() + kReadSlack);
+            m_bytes = std::move(bytes);
+            m_utf8 = true;
+            m_pos = start;
+        } else {
+            m_text = decodeCp1252(bytes);
+        }
         break;
     }
     case Mode::Output: {
@@ -156,7 +246,11 @@ void SequentialFile::close()
     std::unique_ptr<WholeFileWriter> rewrite = std::move(m_rewrite);
     const QByteArray unwritten = std::exchange(m_unwritten, QByteArray());
     m_mode.reset();
+    m_utf8 = false;
+    m_block = -1;
+    m_bytes.clear();
     m_text.clear();
+    m_line = {};
     if (rewrite) {
         if (!unwritten.isEmpty())
             rewrite->write(unwritten);
@@ -188,67 +282,177 @@ void SequentialFile::requireMode(Mode mode) const
         throw RuntimeError(ErrorKind::InputOutput, QStringLiteral("%1 is not open for this").arg(m_path));
 }
 
-bool SequentialFile::eof() const { return m_pos >= m_text.size(); }
+bool SequentialFile::eof() const { return m_pos >= inputSize(); }
 
-QString SequentialFile::readLine() { return readLineView().toString(); }
-
-QStringView SequentialFile::readLineView()
+// Empty texts are empty, not null, as before: a view into the text.
+QString SequentialFile::textOf(Span span) const
 {
-    requireMode(Mode::Input);
-    m_lastLine = m_lineEndsPassed + 1;
-    if (eof())
-        throw RuntimeError(ErrorKind::EndOfFile, m_path);
-    const QChar* const text = m_text.constData();
-    const qsizetype size = m_text.size();
-    qsizetype end = m_pos;
-    // Most characters of a line are far above the two line ends.
-    while (end < size && (text[end].unicode() > u'\r' || !isLineEnd(text[end])))
-        ++end;
-    const QStringView line(text + m_pos, end - m_pos);
-    m_pos = end;
-    passLineEnd();
-    return line;
+    if (!m_utf8)
+        return QStringView(m_text.constData() + span.start, span.size).toString();
+    if (span.size == 0)
+        return QStringView(u"", 0).toString();
+    if (!m_lineAscii)
+        return lineDecoder().decode(QByteArrayView(m_bytes).sliced(span.start, span.size));
+    return QString::fromLatin1(m_bytes.constData() + span.start, span.size);
 }
 
-QString SequentialFile::readItem() { return nextItem().toString(); }
-
-QStringView SequentialFile::nextItem()
+QStringView SequentialFile::viewOf(Span span)
 {
-    requireMode(Mode::Input);
+    if (!m_utf8)
+        return QStringView(m_text.constData() + span.start, span.size);
+    if (span.size == 0)
+        return QStringView(u"", 0);
+    // A line has at most as many characters as bytes; widened in blocks of 16.
+    const auto room = static_cast<size_t>((span.size + 15) & ~qsizetype(15));
+    if (m_line.size() < room)
+        m_line.resize(room);
+    char16_t* const out = m_line.data();
+    if (m_lineAscii) {
+        widenAscii(m_bytes.constData() + span.start, span.size, out);
+        return QStringView(out, span.size);
+    }
+    // The bytes were found valid at the opening, so the line decodes without loss.
+    const QChar* const end =
+        lineDecoder().appendToBuffer(reinterpret_cast<QChar*>(out), QByteArrayView(m_bytes).sliced(span.start, span.size));
+    return QStringView(out, end - reinterpret_cast<const QChar*>(out));
+}
+
+// The line ends are looked up in 64 bytes at a time rather than byte by
+// byte, and whether the line is plain ASCII comes with them.
+inline qsizetype SequentialFile::byteLineEnd(qsizetype pos)
+{
+    // Most lines end in the block where they begin.
+    const qsizetype block = pos & ~qsizetype(63);
+    if (block == m_block) {
+        const std::uint64_t from = ~std::uint64_t(0) << (pos - block);
+        const std::uint64_t ends = m_blockLineEnds & from;
+        if (ends != 0) {
+            const int at = std::countr_zero(ends);
+            m_lineAscii = (m_blockHigh & from & ~(~std::uint64_t(0) << at)) == 0;
+            return block + at;
+        }
+    }
+    return byteLineEndAcrossBlocks(pos);
+}
+
+SequentialFile::Span SequentialFile::nextLine()
+{
+    if (m_mode != Mode::Input) [[unlikely]]
+        requireMode(Mode::Input);
     m_lastLine = m_lineEndsPassed + 1;
-    if (eof())
-        throw RuntimeError(ErrorKind::EndOfFile, m_path);
-    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-        ++m_pos;
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != u',')
-        ++m_pos;
-    const QStringView item = QStringView(m_text).mid(start, m_pos - start);
-    skipToItemEnd();
-    return item;
+    qsizetype end = 0;
+    qsizetype size = 0;
+    // A list is 15 lines a title: the units are taken at hand.
+    if (m_utf8) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+        size = m_bytes.size();
+        if (start >= size)
+            throw RuntimeError(ErrorKind::EndOfFile, m_path);
+        end = byteLineEnd(start);
+        if (end < size) {
+            m_pos = end + (bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n' ? 2 : 1);
+            ++m_lineEndsPassed;
+        } else {
+            m_pos = end;
+        }
+        return {start, end - start};
+    }
+    const auto* text = reinterpret_cast<const char16_t*>(m_text.utf16());
+    size = m_text.size();
+    if (start >= size)
+        throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    end = lineEndOf(text, start, size);
+    if (end < size) {
+        m_pos = end + (text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n' ? 2 : 1);
+        ++m_lineEndsPassed;
+    } else {
+        m_pos = end;
+    }
+    return {start, end - start};
 }
 
-void SequentialFile::skipToItemEnd()
+qsizetype SequentialFile::byteLineEndAcrossBlocks(qsizetype pos)
 {
-    // Whatever follows an item on its line up to the delimiter is not data.
-    while (m_pos < m_text.size() && m_text[m_pos] != u',' && !isLineEnd(m_text[m_pos]))
-        ++m_pos;
-    if (m_pos < m_text.size() && m_text[m_pos] == u',')
-        ++m_pos;
-    else
-        passLineEnd();
+    const qsizetype size = m_bytes.size();
+    std::uint64_t high = 0;
+    for (;;) {
+        const qsizetype block = pos & ~qsizetype(63);
+        if (block != m_block) {
+            m_block = block;
+            const auto* bytes = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+            if (size - block >= 64) {
+                const ByteMasks m = masksOf(bytes + block);
+                m_blockLineEnds = m.lineEnds;
+                m_blockHigh = m.high;
+            } else {
+                // The file's last bytes, padded with bytes that are neither.
+                unsigned char last[64] = {};
+                std::memcpy(last, bytes + block, static_cast<size_t>(size - block));
+                const ByteMasks m = masksOf(last);
+                m_blockLineEnds = m.lineEnds;
+                m_blockHigh = m.high;
+            }
+        }
+        const std::uint64_t from = ~std::uint64_t(0) << (pos - block);
+        const std::uint64_t ends = m_blockLineEnds & from;
+        if (ends != 0) {
+            const int at = std::countr_zero(ends);
+            high |= m_blockHigh & from & ((std::uint64_t(1) << at) - 1);
+            m_lineAscii = high == 0;
+            return block + at;
+        }
+        high |= m_blockHigh & from;
+        pos = block + 64;
+        if (pos >= size) {
+            m_lineAscii = high == 0;
+            return size;
+        }
+    }
 }
 
-// At a line end (CR LF, LF or a lone CR), or at the end of the text.
-void SequentialFile::passLineEnd()
+QString SequentialFile::readLine() { return textOf(nextLine()); }
+
+QStringView SequentialFile::readLineView() { return viewOf(nextLine()); }
+
+void SequentialFile::skipLine() { nextLine(); }
+
+QString SequentialFile::readItem() { return textOf(nextItem()); }
+
+SequentialFile::Span SequentialFile::nextItem()
 {
-    if (m_pos >= m_text.size())
-        return;
-    if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
-        m_pos += 2;
-    else
-        m_pos += 1;
-    ++m_lineEndsPassed;
+    if (m_mode != Mode::Input) [[unlikely]]
+        requireMode(Mode::Input);
+    m_lastLine = m_lineEndsPassed + 1;
+    if (eof())
+        throw RuntimeError(ErrorKind::EndOfFile, m_path);
+    m_lineAscii = false; // an item is rarely made a text: the decoder takes it
+    // With the text's units at hand: a list has four numbers a title.
+    const auto scan = [this](const auto* units, qsizetype size) {
+        qsizetype pos = m_pos;
+        while (pos < size && isBlank(units[pos]))
+            ++pos;
+        const qsizetype start = pos;
+        while (pos < size && !isBlank(units[pos]) && !isLineEnd(units[pos]) && units[pos] != u',')
+            ++pos;
+        const Span item{start, pos - start};
+        // Whatever follows an item on its line up to the delimiter is not data.
+        while (pos < size && units[pos] != u',' && !isLineEnd(units[pos]))
+            ++pos;
+        if (pos < size) {
+            if (units[pos] == u',') {
+                ++pos;
+            } else {
+                pos += units[pos] == u'\r' && pos + 1 < size && units[pos + 1] == u'\n' ? 2 : 1;
+                ++m_lineEndsPassed;
+            }
+        }
+        m_pos = pos;
+        return item;
+    };
+    if (m_utf8)
+        return scan(reinterpret_cast<const unsigned char*>(m_bytes.constData()), m_bytes.size());
+    return scan(reinterpret_cast<const char16_t*>(m_text.utf16()), m_text.size());
 }
 
 RuntimeError SequentialFile::atLine(const RuntimeError& error) const
@@ -261,27 +465,29 @@ RuntimeError SequentialFile::atLine(const RuntimeError& error) const
 
 double SequentialFile::readNumber()
 {
-    const QStringView item = nextItem();
-    if (item.isEmpty())
+    const Span item = nextItem();
+    if (item.size == 0)
         return 0;
     // A whole number of a few digits, as the program writes them, without
     // making a text of it first.
-    const bool negative = item.front() == u'-';
-    const QStringView digits = negative ? item.sliced(1) : item;
-    if (!digits.isEmpty() && digits.size() <= 9) {
+    const bool negative = unitAt(item.start) == u'-';
+    const qsizetype first = item.start + (negative ? 1 : 0);
+    const qsizetype end = item.start + item.size;
+    if (first < end && end - first <= 9) {
         long value = 0;
         bool allDigits = true;
-        for (const QChar c : digits) {
+        for (qsizetype i = first; i < end; ++i) {
+            const char16_t c = unitAt(i);
             if (c < u'0' || c > u'9') {
                 allDigits = false;
                 break;
             }
-            value = value * 10 + (c.unicode() - u'0');
+            value = value * 10 + (c - u'0');
         }
         if (allDigits)
             return negative ? -static_cast<double>(value) : static_cast<double>(value);
     }
-    return Numbers::parse(item.toString());
+    return Numbers::parse(textOf(item));
 }
 
 void SequentialFile::restrictToOwner()
@@ -368,7 +574,7 @@ QString SequentialFile::numberText(double value)
 QString SequentialFile::decode(const QByteArray& bytes)
 {
     QByteArray data = bytes;
-    if (data.startsWith("\xEF\xBB\xBF"))
+    if (data.startsWith(kBom))
         data.remove(0, 3);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(data);

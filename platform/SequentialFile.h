@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QFileDevice;
 class WholeFileWriter;
@@ -40,6 +42,8 @@ public:
     // readLine() without a text of its own: the view holds until the file
     // is read further, opened or closed.
     QStringView readLineView();
+    // Passes over one line, as readLine() does, without its text.
+    void skipLine();
     // One number item as text: blanks before it are skipped, it ends at a
     // comma, a blank or the line end; the rest up to the next comma or line
     // end is passed over.
@@ -72,14 +76,40 @@ private:
     // The input/output error for a failed write; a full disk or a file that
     // reached the size limit says so.
     RuntimeError writeError(const QFileDevice& out, int savedErrno) const;
-    // The next item as a view into the text, passed over like readItem().
-    QStringView nextItem();
-    void skipToItemEnd();
-    void passLineEnd();
+    struct Span {
+        qsizetype start;
+        qsizetype size;
+    };
+    // The next line or item, passed over; end-of-file error past the end.
+    Span nextLine();
+    Span nextItem();
+    qsizetype byteLineEnd(qsizetype pos);
+    qsizetype byteLineEndAcrossBlocks(qsizetype pos);
+    qsizetype inputSize() const { return m_utf8 ? m_bytes.size() : m_text.size(); }
+    char16_t unitAt(qsizetype i) const
+    {
+        return m_utf8 ? static_cast<unsigned char>(m_bytes.constData()[i]) : m_text.constData()[i].unicode();
+    }
+    QString textOf(Span span) const;
+    QStringView viewOf(Span span);
 
     QString m_path;
     std::optional<Mode> m_mode;
+    // Input of valid UTF-8 is kept as the file's bytes, and a line becomes a
+    // text only when read: a big list is not decoded whole before its texts
+    // are made. Any other input is decoded whole into m_text. Line ends,
+    // blanks, commas and digits are the same single bytes in both.
+    bool m_utf8 = false;
+    QByteArray m_bytes;
     QString m_text;
+    // Whether the line last found in m_bytes is plain ASCII.
+    bool m_lineAscii = false;
+    // The 64 bytes of m_bytes from m_block: their line ends and their bytes above ASCII.
+    qsizetype m_block = -1;
+    std::uint64_t m_blockLineEnds = 0;
+    std::uint64_t m_blockHigh = 0;
+    // readLineView's text of a line of m_bytes.
+    std::vector<char16_t> m_line;
     qsizetype m_pos = 0;
     int m_lineEndsPassed = 0;
     int m_lastLine = 0;

@@ -371,6 +371,72 @@ TEST(DatentraegerList, ActorsLineWithMoreOrFewerThanFiveNames)
     }
 }
 
+// Texts that recur from title to title are made once and shared by the
+// titles; texts that all differ (more of them than the load keeps at hand,
+// so that they take each other's places) must read back just as well, and a
+// title changed after the load changes no other.
+TEST(DatentraegerList, RecurringAndDistinctTextsLoadAsSaved)
+{
+    TempProgramFolder folder;
+    std::vector<clsDatentraeger> titles;
+    for (int i = 0; i < 3000; ++i) {
+        clsDatentraeger d;
+        d.SetFilmname(QStringLiteral("Film %1").arg(i));
+        d.SetFormat(i % 3 == 0 ? QStringLiteral("DVD") : QStringLiteral("Blu-ray"));
+        d.SetGenre(i % 2 == 0 ? QStringLiteral("Komödie") : QStringLiteral("Genre %1").arg(i));
+        d.SetLandJahr(QStringLiteral("F %1").arg(1950 + i % 70));
+        d.SetSonstiges(i % 5 == 0 ? QString() : QStringLiteral("Notiz €%1").arg(i % 1500));
+        d.SetSchauspieler1(QStringLiteral("Actor %1").arg(i % 400));
+        d.SetSchauspieler2(QStringLiteral("Actor %1").arg(i));
+        d.SetSchauspieler3(i % 7 == 0 ? QStringLiteral("Actor %1").arg(i % 400) : QString());
+        d.SetSchauspieler5(QStringLiteral("Zoë"));
+        d.SetRegie(QStringLiteral("Regie %1").arg(i % 1200));
+        d.SetBildpfad(QStringLiteral("/covers/%1.jpg").arg(i));
+        titles.push_back(d);
+    }
+    L list;
+    for (const clsDatentraeger& d : titles)
+        list.AddDVD(d);
+    list.Save(QStringLiteral("lists/many.adl"));
+
+    L back;
+    back.Load(QStringLiteral("lists/many.adl"));
+    ASSERT_EQ(back.getListSize(), 3000);
+    for (int i = 1; i <= 3000; ++i)
+        ASSERT_EQ(back.getDVD(i), titles[static_cast<size_t>(i - 1)]) << i;
+    // A line's text is empty, not null; an actor the line does not have is null.
+    const clsDatentraeger& first = back.titleAt(1);
+    EXPECT_FALSE(first.GetSonstiges().isNull());
+    EXPECT_FALSE(first.GetSchauspieler4().isNull());
+    EXPECT_FALSE(first.GetTrailerpfad().isNull());
+
+    back.setDVDString(1, QStringLiteral("Drama"), L::FieldGenre);
+    back.setDVDString(4, QStringLiteral("Actor 9"), L::FieldSchauspieler1);
+    EXPECT_EQ(back.getDataString(3, L::FieldGenre), QStringLiteral("Komödie"));
+    EXPECT_EQ(back.getDataString(404, L::FieldSchauspieler1), QStringLiteral("Actor 3"));
+
+    // The same titles from a Windows-1252 file.
+    QByteArray cp1252 = folder.read(QStringLiteral("lists/many.adl"));
+    cp1252.replace("\xC3\xB6", "\xF6").replace("\xC3\xAB", "\xEB").replace("\xE2\x82\xAC", "\x80");
+    folder.write(QStringLiteral("lists/old.adl"), cp1252);
+    L windows;
+    windows.Load(QStringLiteral("lists/old.adl"));
+    ASSERT_EQ(windows.getListSize(), 3000);
+    for (int i = 1; i <= 3000; ++i)
+        ASSERT_EQ(windows.getDVD(i), titles[static_cast<size_t>(i - 1)]) << i;
+
+    // Actors missing from a short line are null, as before.
+    QStringList shortTitle = titleLines(QStringLiteral("Short"));
+    shortTitle[10] = QStringLiteral("A#");
+    folder.writeLines(QStringLiteral("short.adl"), QStringList{"LIST VERSION#0", "COUNT#1"} + shortTitle);
+    L shortLine;
+    shortLine.Load(QStringLiteral("short.adl"));
+    const clsDatentraeger& d = shortLine.titleAt(1);
+    EXPECT_FALSE(d.GetSchauspieler2().isNull());
+    EXPECT_TRUE(d.GetSchauspieler3().isNull());
+    EXPECT_TRUE(d.GetSchauspieler5().isNull());
+}
+
 // Cover and trailer lines as lists made here and on Windows spell them.
 TEST(DatentraegerList, LoadCompletesEverySpellingOfAPath)
 {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstdint>
 #include <sys/stat.h>
 
 namespace {
@@ -92,6 +93,95 @@ TEST(SequentialFile, DecodesUtf8OrWindows1252)
     EXPECT_EQ(SequentialFile::decode("\xEF\xBB\xBFK\xC3\xB6ln"), QStringLiteral("Köln"));
     // Bytes from the Windows program: ö is 0xF6, € is 0x80, „ is 0x84.
     EXPECT_EQ(SequentialFile::decode("K\xF6ln \x80 \x84x"), QStringLiteral("Köln € „x"));
+}
+
+// The lines of the whole file decoded at once, split at CR LF, LF or a lone CR.
+QStringList linesOfDecoded(const QByteArray& bytes)
+{
+    const QString text = SequentialFile::decode(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines << text.mid(start, end - start);
+        start = end + (text.mid(end, 2) == QStringLiteral("\r\n") ? 2 : 1);
+    }
+    return lines;
+}
+
+// A file of valid UTF-8 is read from its bytes line by line: every line, its
+// number and its text (empty, never null) must be those of the file decoded
+// whole, over lines that cross the blocks the reader looks at, any line end,
+// BOMs, control characters and bytes that are no UTF-8 (the file then reads
+// as Windows-1252).
+TEST(SequentialFile, ReadsEveryLineAsTheWholeFileDecoded)
+{
+    TempProgramFolder folder;
+    const QList<QByteArray> pieces{"a", "Bc", " ", "\t", ",", "\x01", "\r", "\n", "\r\n", "\xC3\xB6", "\xE2\x82\xAC",
+                                   "\xF0\x9F\x98\x80", "\xEF\xBB\xBF", "0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"};
+    QList<QByteArray> files{"", "\r\n", "x", "\xEF\xBB\xBF", "\xEF\xBB\xBFok\r\n", "\xEF\xBB\xBF\xEF\xBB\xBFtwo\r\n",
+                            "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF" "three", "K\xF6ln \x80\r\nx", "\xC3", "ab\xED\xA0\x80",
+                            QByteArray(63, 'a') + "\r\n" + QByteArray(64, 'b') + "\r" + QByteArray(65, 'c') + "\n",
+                            QByteArray(63, 'a') + "\r\n" + "b", QByteArray(127, 'a') + "\xC3\xB6" + QByteArray(70, 'c')};
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) % 32768u; };
+    for (int f = 0; f < 300; ++f) {
+        QByteArray bytes;
+        const int count = static_cast<int>(next() % 80);
+        for (int i = 0; i < count; ++i)
+            bytes += pieces[static_cast<int>(next()) % pieces.size()];
+        if (f % 10 == 9)
+            bytes.insert(static_cast<qsizetype>(next()) % (bytes.size() + 1), '\x80'); // no UTF-8 at all
+        files << bytes;
+    }
+    for (const QByteArray& bytes : files) {
+        SCOPED_TRACE(bytes.toPercentEncoding().toStdString());
+        folder.write(QStringLiteral("f.txt"), bytes);
+        const QStringList expected = linesOfDecoded(bytes);
+        SequentialFile byText(QStringLiteral("f.txt"), SequentialFile::Mode::Input);
+        SequentialFile byView(QStringLiteral("f.txt"), SequentialFile::Mode::Input);
+        SequentialFile bySkip(QStringLiteral("f.txt"), SequentialFile::Mode::Input);
+        for (int i = 0; i < expected.size(); ++i) {
+            ASSERT_FALSE(byText.eof());
+            const QString text = byText.readLine();
+            EXPECT_EQ(text, expected[i]);
+            EXPECT_FALSE(text.isNull());
+            const QStringView view = byView.readLineView();
+            EXPECT_EQ(view, expected[i]);
+            EXPECT_FALSE(view.toString().isNull());
+            bySkip.skipLine();
+            EXPECT_EQ(byText.lineNumber(), i + 1);
+            EXPECT_EQ(byView.lineNumber(), i + 1);
+            EXPECT_EQ(bySkip.lineNumber(), i + 1);
+        }
+        EXPECT_TRUE(byText.eof());
+        EXPECT_TRUE(byView.eof());
+        EXPECT_TRUE(bySkip.eof());
+        EXPECT_THROW(byText.readLine(), RuntimeError);
+    }
+}
+
+// Items and lines read in turn from a file of other characters, as UTF-8 and
+// as Windows-1252.
+TEST(SequentialFile, ItemsAndLinesOfEitherEncoding)
+{
+    TempProgramFolder folder;
+    for (const QByteArray& o : {QByteArray("\xC3\xB6"), QByteArray("\xF6")}) {
+        SCOPED_TRACE(o.toHex().toStdString());
+        folder.write(QStringLiteral("m.txt"), "K" + o + "ln\r\n 5 \r\n7,8 " + o + "\r\n" + o + "\r\n12 rest " + o + "\rlast");
+        SequentialFile f(QStringLiteral("m.txt"), SequentialFile::Mode::Input);
+        EXPECT_EQ(f.readLine(), QStringLiteral("Köln"));
+        EXPECT_EQ(f.readNumber(), 5);
+        EXPECT_EQ(f.readNumber(), 7);
+        EXPECT_EQ(f.readItem(), QStringLiteral("8"));
+        EXPECT_EQ(f.readLineView(), QStringLiteral("ö"));
+        EXPECT_EQ(f.readNumber(), 12);
+        EXPECT_EQ(f.lineNumber(), 5);
+        EXPECT_EQ(f.readLine(), QStringLiteral("last"));
+        EXPECT_TRUE(f.eof());
+    }
 }
 
 // Whole numbers take a short way; everything else must read as before.
