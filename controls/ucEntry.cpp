@@ -263,6 +263,22 @@ void ucEntry::AddComboEntry(const QString& entry, bool checkDuplicate)
     m_combo->setEditText(text);
 }
 
+void ucEntry::AddComboEntries(const QStringList& entries)
+{
+    QStringList shown;
+    shown.reserve(entries.size());
+    for (const QString& entry : entries)
+        if (!entry.isEmpty())
+            shown << entry;
+    if (shown.isEmpty())
+        return;
+    combo();
+    const QSignalBlocker block(m_combo);
+    const QString text = m_combo->currentText();
+    m_combo->addItems(shown);
+    m_combo->setEditText(text);
+}
+
 void ucEntry::ClearCombo()
 {
     if (!m_combo)

@@ -49,6 +49,9 @@ public:
     // Appends a non-empty entry; with checkDuplicate it is skipped when an item
     // equals it ignoring case. The combo text stays as it is.
     void AddComboEntry(const QString& entry, bool checkDuplicate = false);
+    // Appends every non-empty entry in order, without the duplicate check,
+    // as AddComboEntry does one by one, in one step.
+    void AddComboEntries(const QStringList& entries);
     void ClearCombo();
     // Removes the first item that equals the entry exactly.
     void RemoveComboEntry(const QString& entry);

@@ -54,13 +54,14 @@ void clsHangmanGame::LoadTitleList(const QString& path, const clsDatentraegerLis
 void clsHangmanGame::takeWords(const clsDatentraegerList& titles)
 {
     const int n = titles.getListSize();
-    m_words.resize(static_cast<size_t>(n));
+    m_words.reserve(static_cast<size_t>(n));
+    // Each title's words are copied straight into place, once.
     for (int i = 1; i <= n; ++i) {
         const clsDatentraeger& t = titles.titleAt(i);
-        m_words[static_cast<size_t>(i - 1)] = {t.GetFilmname(),      t.GetSchauspieler1(), t.GetSchauspieler2(),
-                                               t.GetSchauspieler3(), t.GetSchauspieler4(), t.GetSchauspieler5(),
-                                               t.GetRegie()};
-        for (const QString& word : m_words[static_cast<size_t>(i - 1)])
+        const auto& words = m_words.emplace_back(std::array<QString, 7>{
+            t.GetFilmname(), t.GetSchauspieler1(), t.GetSchauspieler2(), t.GetSchauspieler3(), t.GetSchauspieler4(),
+            t.GetSchauspieler5(), t.GetRegie()});
+        for (const QString& word : words)
             if (!word.isEmpty())
                 ++m_wordCount;
     }

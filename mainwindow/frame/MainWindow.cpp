@@ -177,17 +177,16 @@ PageHilfe& MainWindow::pageHilfe()
     return madePage(m_pageHilfe, [this] { return new PageHilfe(*this); }, &PageHilfe::SetDesignHilfe, &PageHilfe::HideHilfe);
 }
 
-// The statistics and the ranking share one chart: they are made together.
 PageStatistik& MainWindow::pageStatistik()
 {
-    pageTop30();
-    return *m_pageStatistik;
+    return madePage(m_pageStatistik, [this] { return new PageStatistik(*this); }, &PageStatistik::SetDesignStatistik,
+                    &PageStatistik::HideStatistik);
 }
 
+// The ranking fills the statistics page's chart, which is made with it.
 PageTop30& MainWindow::pageTop30()
 {
-    madePage(m_pageStatistik, [this] { return new PageStatistik(*this); }, &PageStatistik::SetDesignStatistik,
-             &PageStatistik::HideStatistik);
+    pageStatistik();
     return madePage(m_pageTop30, [this] { return new PageTop30(*this, m_pageStatistik->BarStatistik()); },
                     &PageTop30::SetDesignTop30, &PageTop30::HideTop30);
 }

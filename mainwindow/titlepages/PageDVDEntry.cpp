@@ -43,8 +43,11 @@ void fill(ucEntry* e, const QString& text)
 
 void fillCombo(ucEntry* e, const clsDefaultListFileHandler& names)
 {
+    QStringList entries;
+    entries.reserve(names.getListSize());
     for (int i = 1; i <= names.getListSize(); ++i)
-        e->AddComboEntry(names.getElement(i));
+        entries << names.getElement(i);
+    e->AddComboEntries(entries);
 }
 
 void takeCombo(clsDefaultListFileHandler& names, const ucEntry* e)

@@ -45,7 +45,13 @@ PageStatistik::PageStatistik(PageHost& host) : QObject(host.clientArea()), m_hos
     using namespace PageControls;
     QWidget* area = host.clientArea();
     m_ucTextStatistik = make<ucText>(area, "ucTextStatistik");
-    m_ucBarStatistik = make<ucBarDiagram>(area, "ucBarStatistik");
+}
+
+ucBarDiagram* PageStatistik::BarStatistik()
+{
+    if (!m_ucBarStatistik)
+        m_ucBarStatistik = PageControls::make<ucBarDiagram>(m_host.clientArea(), "ucBarStatistik");
+    return m_ucBarStatistik;
 }
 
 QString PageStatistik::StatistikText() const

@@ -22,10 +22,11 @@ public:
     // The report for a collection of at least one title.
     QString StatistikText() const;
 
-    ucBarDiagram* BarStatistik() const { return m_ucBarStatistik; }
+    // Made when first asked for: the report itself does not show it.
+    ucBarDiagram* BarStatistik();
 
 private:
     PageHost& m_host;
     ucText* m_ucTextStatistik;
-    ucBarDiagram* m_ucBarStatistik;
+    ucBarDiagram* m_ucBarStatistik = nullptr;
 };

@@ -249,6 +249,33 @@ TEST_F(EntryTest, ComboListOperations)
     EXPECT_EQ(combo()->currentText(), QStringLiteral("typed"));
 }
 
+// Filling a list in one step gives what adding entry by entry gives.
+TEST_F(EntryTest, ComboFilledInOneStepAsEntryByEntry)
+{
+    const QStringList names = {QStringLiteral("Drama"), QString(), QStringLiteral("drama"), QStringLiteral("Western")};
+    for (const bool typed : {false, true}) {
+        ucEntry one;
+        ucEntry each;
+        for (ucEntry* e : {&one, &each}) {
+            e->SetDesign(QStringLiteral("Genre"), 2, 100, 5, 0, 0xFFFFFF, 0, 0xFFFFFF, true);
+            if (typed)
+                e->setValue(QStringLiteral("Komödie"));
+            e->setChangedEntry(false);
+        }
+        one.AddComboEntries(names);
+        for (const QString& name : names)
+            each.AddComboEntry(name);
+        ASSERT_EQ(one.ComboCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(one.GetComboEntry(static_cast<std::int16_t>(i)), each.GetComboEntry(static_cast<std::int16_t>(i)));
+        auto* box = one.findChild<QComboBox*>(QStringLiteral("combo"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->currentText(), each.findChild<QComboBox*>(QStringLiteral("combo"))->currentText());
+        EXPECT_EQ(one.value(), typed ? QStringLiteral("Komödie") : QString());
+        EXPECT_FALSE(one.ChangedEntry());
+    }
+}
+
 TEST_F(EntryTest, AddAndRemoveButtonsUseTheComboText)
 {
     design(2, 400);

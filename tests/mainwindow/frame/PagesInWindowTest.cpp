@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QListWidget>
 
+#include "controls/ucBarDiagram.h"
+
 // The title pages inside the whole main window, where what they do reaches
 // the window or another page through it: closing asks the pages with unsaved
 // text, and a list taken on page 4 starts the search of page 11 afresh.
@@ -148,6 +150,40 @@ TEST_F(ZusatztextInWindowTest, APageLeftWithoutSavingAsksNothingMoreOnQuitting)
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(QFile::exists(folder.file(own())));
+}
+
+// The statistics report shows no chart: the chart is made when the ranking
+// first needs it, and comes with the ranking's design and place.
+TEST_F(TitlePagesTest, TheRankingChartIsMadeWhenTheRankingFirstShows)
+{
+    useCollection({title("Alien", 4), title("Brazil", 5)});
+    window->ShowPage(5);
+    const auto* report = child<ucText>("ucTextStatistik");
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_EQ(window->findChild<ucBarDiagram*>(QStringLiteral("ucBarStatistik")), nullptr);
+
+    window->ShowPage(21);
+    auto* chart = child<ucBarDiagram>("ucBarStatistik");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_FALSE(report->isVisible());
+    EXPECT_EQ(chart->barCount(), 30);
+    EXPECT_EQ(chart->barCaption(1), QStringLiteral("Brazil"));
+    EXPECT_EQ(chart->barCaption(2), QStringLiteral("Alien"));
+    const clsOptions& o = window->session().Options();
+    EXPECT_EQ(chart->backColor(), o.ColorBG());
+    EXPECT_EQ(chart->bgcolor(), o.ColorEntryBG());
+    EXPECT_EQ(chart->barColor(), o.ColorRating());
+    // In the report's place, below the status line.
+    EXPECT_EQ(chart->y(), report->y());
+    EXPECT_EQ(chart->height(), report->height());
+    EXPECT_NEAR(chart->geometry().center().x(), report->geometry().center().x(), 1);
+    const QObjectList& stack = chart->parentWidget()->children();
+    EXPECT_GT(stack.indexOf(window->Statusleiste()), stack.indexOf(chart));
+
+    window->ShowPage(5);
+    EXPECT_FALSE(chart->isVisible());
+    EXPECT_TRUE(report->isVisible());
 }
 
 } // namespace
